@@ -1,0 +1,119 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace control {
+
+// Images of the board artwork. The king and the Nue King of one side share
+// one image name; the face of the piece says which of the two it is.
+enum class Image {
+    KARA_MASU,
+    TITLE,
+    UE_HU, UE_TO, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_SYA, UE_RYUU, UE_KAKU, UE_UMA, UE_OU,
+    SITA_HU, SITA_TO, SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_SYA, SITA_RYUU, SITA_KAKU,
+    SITA_UMA, SITA_OU,
+};
+
+// One image to copy onto the surface: its name, the element of its control
+// array (1 = the promoted form of lance, knight and silver) and the piece code
+// it shows (0 for the empty square and the title).
+struct ImageRef {
+    Image name = Image::KARA_MASU;
+    int element = 0;
+    int piece = 0;
+    friend bool operator==(const ImageRef&, const ImageRef&) = default;
+};
+
+struct TextStyle {
+    int size = 9;
+    int colour = 15;
+    bool bold = false;
+    friend bool operator==(const TextStyle&, const TextStyle&) = default;
+};
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Exclamation };
+enum class Answer { Ok, Yes, No };
+
+// Menu items that carry a check mark.
+enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM };
+
+// The one way the game reaches the world: the window's surface, its message
+// boxes, the sound layer, waits, the file panel and quitting.
+//
+// Positions are cells of the board grid (fractions allowed): cell (X, Y) has
+// its top-left corner at twips (200 + 490 X, -300 + 600 Y). Widths and
+// heights are twips. Colours are the sixteen console palette numbers.
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // Surface.
+    virtual void outlineCell(int colour, int x, int y) = 0;
+    virtual void fillRect(double x, double y, int width, int height, int colour) = 0;
+    virtual void drawImage(ImageRef image, double x, double y) = 0;
+    virtual void printText(double x, double y, std::string_view text, TextStyle style) = 0;
+    virtual void refresh() = 0;
+
+    // A modal message box; the answer is Ok for an OK box.
+    virtual Answer messageBox(std::string_view text, std::string_view title, Buttons buttons,
+                              Icon icon) = 0;
+
+    // Sound layer. A handle of 0 is a no-operation everywhere.
+    virtual void soundStartup() = 0;
+    virtual int loadSound(std::string_view fileName, int flags) = 0;
+    virtual void playSound(int handle) = 0;
+    virtual void loopSound(int handle) = 0;
+    virtual void stopSound(int handle) = 0;
+    virtual void freeSound(int handle) = 0;
+    virtual void soundShutdown() = 0;
+
+    // Pauses the game: the window keeps repainting, input waits until after.
+    virtual void wait(double seconds) = 0;
+
+    // File panel: the three lists, and the name row (label, box, button).
+    virtual void setListsVisible(bool drive, bool folder, bool files) = 0;
+    virtual void setNameRowVisible(bool visible) = 0;
+    virtual void clearNameBox() = 0;
+    virtual std::string nameBoxText() = 0;
+    virtual std::string fileListFolder() = 0;
+    virtual void refreshFileList() = 0;
+
+    virtual void setMenuChecked(MenuCheck item, bool checked) = 0;
+
+    // Ends the program (after the closing procedure has run).
+    virtual void quit() = 0;
+};
+
+// A port that draws nothing, answers every box with its first button and
+// plays no sound: for the command line and the benchmarks.
+class NullPort : public WindowPort {
+public:
+    void outlineCell(int, int, int) override {}
+    void fillRect(double, double, int, int, int) override {}
+    void drawImage(ImageRef, double, double) override {}
+    void printText(double, double, std::string_view, TextStyle) override {}
+    void refresh() override {}
+    Answer messageBox(std::string_view, std::string_view, Buttons buttons, Icon) override {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    void soundStartup() override {}
+    int loadSound(std::string_view, int) override { return 0; }
+    void playSound(int) override {}
+    void loopSound(int) override {}
+    void stopSound(int) override {}
+    void freeSound(int) override {}
+    void soundShutdown() override {}
+    void wait(double) override {}
+    void setListsVisible(bool, bool, bool) override {}
+    void setNameRowVisible(bool) override {}
+    void clearNameBox() override {}
+    std::string nameBoxText() override { return {}; }
+    std::string fileListFolder() override { return {}; }
+    void refreshFileList() override {}
+    void setMenuChecked(MenuCheck, bool) override {}
+    void quit() override {}
+};
+
+}  // namespace control

@@ -1,0 +1,129 @@
+#include "display/texts.h"
+
+#include <string>
+
+#include "control/game.h"
+#include "display/board_drawing.h"
+
+namespace display {
+
+namespace {
+
+constexpr std::string_view kFullWidth[] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+constexpr std::string_view kKanji[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+constexpr std::string_view kPieceNames[] = {"",   "歩", "と", "香", "",   "桂", "",  "銀",
+                                            "",   "金", "飛", "龍", "角", "馬", "鵺王", "王"};
+
+void print(control::Game& g, double x, double y, std::string_view text) {
+    if (text.empty()) return;
+    g.port.printText(x, y, text, control::TextStyle{g.text.size, g.text.colour, g.text.bold});
+}
+
+void setFont(control::Game& g, int size, int colour) {
+    g.text.size = size;
+    g.text.colour = colour;
+}
+
+}  // namespace
+
+std::string_view 全角数字(int v) { return v >= 1 && v <= 9 ? kFullWidth[v] : std::string_view{}; }
+std::string_view 漢数字(int v) { return v >= 1 && v <= 9 ? kKanji[v] : std::string_view{}; }
+std::string_view 駒名(int code) {
+    const int m = code < 0 ? -code : code;
+    return m <= 15 ? kPieceNames[m] : std::string_view{};
+}
+
+void 描画_数値(control::Game& g, double x, double y, int value, int colour, int mode, int size) {
+    setFont(g, size, colour);
+    if (mode == 0)
+        print(g, x, y, std::to_string(value));
+    else
+        print(g, x, y, 漢数字(value));
+}
+
+void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode,
+               int size) {
+    setFont(g, size, colour);
+    if (mode == 0) print(g, x, y, text);
+}
+
+void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size) {
+    setFont(g, size, colour);
+    if (code == 99) print(g, x + 120.0 / 490.0, y + 160.0 / 600.0, "手目");
+}
+
+void 描画_移動数値(control::Game& g, double x, double y, int value, int colour) {
+    setFont(g, 12, colour);
+    if (value >= 1 && value <= 9)
+        print(g, x, y, 全角数字(value));
+    else if (value >= 1001 && value <= 1009)
+        print(g, x, y, 漢数字(value - 1000));
+}
+
+void 描画_移動駒種類(control::Game& g, double x, double y, int code, int colour) {
+    setFont(g, 12, colour);
+    print(g, x, y, 駒名(code));
+}
+
+void 描画_移動結果(control::Game& g, double x, double y, int tx, int ty, int piece, int colour) {
+    消去_移動結果(g, x, y);
+    描画_移動数値(g, x + 0.1, y + 0.1, 10 - tx, control::kBlack);
+    描画_移動数値(g, x, y, 10 - tx, colour);
+    描画_移動数値(g, x + 0.5, y + 0.1, 1000 + ty, control::kBlack);
+    描画_移動数値(g, x + 0.4, y, 1000 + ty, colour);
+    描画_移動駒種類(g, x + 1.1, y + 0.1, piece, control::kBlack);
+    描画_移動駒種類(g, x + 1, y, piece, colour);
+}
+
+void 消去_移動結果(control::Game& g, double x, double y) {
+    描画_四角形(g, x - 0.3, y, 1250, 400, control::kGreen);
+}
+
+void 描画_桝_数値(control::Game& g) {
+    g.text.bold = true;
+    for (int i = 1; i <= 9; ++i) {
+        描画_四角形(g, i + 0.1, 0.6, 210, 400, control::kGreen);
+        描画_数値(g, i + 0.2, 0.7, 10 - i, control::kBlack, 0, 10);
+        描画_数値(g, i + 0.1, 0.6, 10 - i, control::kWhite, 0, 10);
+        描画_四角形(g, 10.1, i + 0.3, 210, 400, control::kGreen);
+        描画_数値(g, 10.2, i + 0.4, i, control::kBlack, 1, 10);
+        描画_数値(g, 10.1, i + 0.3, i, control::kWhite, 1, 10);
+    }
+}
+
+void 描画_手数(control::Game& g, int n, int colour) {
+    (void)colour;  // the number is always white on its black shadow
+    描画_四角形(g, 11.8, 3.3, 1250, 300, control::kGreen);
+    const double x = n < 10 ? 11.9 : (n < 100 ? 11.8 : 11.7);
+    描画_数値(g, x + 0.1, 3.4, n, control::kBlack, 0, 12);
+    描画_数値(g, x, 3.3, n, control::kWhite, 0, 12);
+    描画_四角形(g, 12.8, 3.1, 2200, 560, control::kGreen);
+    描画_文字列(g, 12.9, 3.2, 99, control::kBlack, 10);
+    描画_文字列(g, 12.8, 3.1, 99, control::kWhite, 10);
+}
+
+void 描画_レベル(control::Game& g, int level) {
+    描画_数値(g, -1.4, 0.2, "LEVEL", control::kBlack, 0, 10);
+    描画_数値(g, -1.5, 0.1, "LEVEL", control::kWhite, 0, 10);
+    描画_数値(g, 0.1, 0.1, level, control::kBlack, 0, 12);
+    描画_数値(g, 0, 0, level, control::kWhite, 0, 12);
+}
+
+void 描画_影付き文字(control::Game& g, double x, double y, std::string_view text, int size) {
+    描画_数値(g, x + 0.1, y + 0.1, text, control::kBlack, 0, size);
+    描画_数値(g, x, y, text, control::kWhite, 0, size);
+}
+
+void 描画_対局者(control::Game& g, double areaY, std::string_view upper, double upperY,
+                 std::string_view lower, double lowerY, int size) {
+    描画_四角形(g, 11, areaY, 595, 800, control::kGreen);
+    描画_影付き文字(g, 11, upperY, upper, size);
+    描画_影付き文字(g, 11, lowerY, lower, size);
+}
+
+void 描画_思考中(control::Game& g) {
+    消去_移動結果(g, kUpperMoveX, kUpperMoveY);
+    描画_影付き文字(g, kUpperMoveX, kUpperMoveY, " 思考中", 12);
+}
+
+}  // namespace display

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string_view>
+
+namespace control { struct Game; }
+
+namespace display {
+
+// Fixed places of the move texts beside the board.
+inline constexpr double kUpperMoveX = 12.6, kUpperMoveY = 5;
+inline constexpr double kLowerMoveX = 12.6, kLowerMoveY = 6;
+
+// Numeral and name tables of the move notation; empty where nothing prints.
+std::string_view 全角数字(int value);   // 1..9 -> "１".."９"
+std::string_view 漢数字(int value);     // 1..9 -> "一".."九"
+std::string_view 駒名(int code);        // either sign; promoted lance, knight, silver: ""
+
+// Prints at cell (X, Y) in the given colour and size. Mode 0 prints the value
+// as it is (numbers without a leading blank); any other mode prints the
+// kanji numeral of 1..9 and nothing for other values.
+void 描画_数値(control::Game& g, double x, double y, int value, int colour, int mode, int size);
+void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode,
+               int size);
+
+// The text of a code (99: "手目") 120 twips right of and 160 twips below the
+// cell. An unknown code prints nothing but still sets size and colour.
+void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size);
+
+void 描画_移動数値(control::Game& g, double x, double y, int value, int colour);
+void 描画_移動駒種類(control::Game& g, double x, double y, int code, int colour);
+
+// One move in notation: column numbered from the right, row in kanji, then
+// the piece as placed. 例: a pawn to (3, 6) shows "７" "六" "歩".
+void 描画_移動結果(control::Game& g, double x, double y, int 移動先X, int 移動先Y, int 移動駒,
+                   int colour);
+void 消去_移動結果(control::Game& g, double x, double y);
+
+void 描画_桝_数値(control::Game& g);
+void 描画_手数(control::Game& g, int moveNumber, int colour);
+void 描画_レベル(control::Game& g, int IN_LEVEL);
+
+// A label with its drop shadow: black 0.1 cell right of and below, then white.
+void 描画_影付き文字(control::Game& g, double x, double y, std::string_view text, int size);
+
+// The player labels right of the board, on their erased area.
+void 描画_対局者(control::Game& g, double areaY, std::string_view upper, double upperY,
+                 std::string_view lower, double lowerY, int size);
+
+// " 思考中" in the upper move-text place while the computer thinks.
+void 描画_思考中(control::Game& g);
+
+}  // namespace display

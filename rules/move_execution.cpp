@@ -1,0 +1,73 @@
+#include "rules/move_execution.h"
+
+#include "control/game.h"
+#include "display/board_drawing.h"
+
+namespace rules {
+
+int 調査_駒成(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
+    (void)fx;
+    (void)tx;  // promotion depends on the rows only
+    bool promotes = false;
+    switch (piece) {
+        case -歩: case -香: case -桂: promotes = ty < 4; break;
+        case -銀: case -角: case -飛: promotes = ty < 4 || fy < 4; break;
+        case 歩: case 香: case 桂: promotes = ty > 6; break;
+        case 銀: case 角: case 飛: promotes = ty > 6 || fy > 6; break;
+        default: return 無;
+    }
+    if (!promotes) return 無;
+    g.state.promotedPiece = piece >= 1 ? piece + 1 : piece - 1;
+    return 有;
+}
+
+int 移動後チェック(int ty, int piece) {
+    switch (piece) {
+        case 歩: case 香: return ty == 9 ? 無 : 有;
+        case 桂: return ty > 7 ? 無 : 有;
+        case -歩: case -香: return ty == 1 ? 無 : 有;
+        case -桂: return ty < 3 ? 無 : 有;
+        default: return 有;
+    }
+}
+
+void 手順保存(control::Game& g, int fx, int fy, int tx, int ty, int moved, int placed) {
+    MoveRecord& r = g.record;
+    if (r.full()) return;
+    const int k = ++r.counter;
+    r.fromX[k] = fx;
+    r.fromY[k] = fy;
+    r.toX[k] = tx;
+    r.toY[k] = ty;
+    r.moved[k] = moved;
+    r.placed[k] = placed;
+    r.captured[k] = g.board(tx, ty);
+    r.last = k;
+}
+
+void 駒移動(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
+    display::描画_移動可能桝色(g, fx, fy, control::kGreen, piece);
+    display::描画_桝(g, fx, fy);
+    g.board(tx, ty) = piece;
+    display::描画_駒(g, piece, tx, ty);
+    g.board(fx, fy) = 空;
+    display::描画_桝輪郭(g, control::kGreen, tx, ty);
+}
+
+void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2) {
+    x1 = 1, x2 = 9, y1 = 1, y2 = 9;
+    switch (piece) {
+        case 歩: x1 = x2 = x; y1 = y2 = y + 1; break;
+        case 香: x1 = x2 = x; y1 = y + 1; y2 = 9; break;
+        case 桂: x1 = x - 2; x2 = x + 2; y1 = y; y2 = y + 2; break;
+        case 銀: case と: case 金: case 王: x1 = x - 1; x2 = x + 1; y1 = y - 1; y2 = y + 1; break;
+        case 鵺王: x1 = x - 2; x2 = x + 2; y1 = y - 2; y2 = y + 2; break;
+        default: break;
+    }
+    if (x1 < 1) x1 = 1;
+    if (y1 < 1) y1 = 1;
+    if (x2 > 9) x2 = 9;
+    if (y2 > 9) y2 = 9;
+}
+
+}  // namespace rules

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace control { struct Game; }
+
+namespace rules {
+
+// 1 when the piece may promote on this move; the promoted code is then left
+// in the game state's promoted piece. Zones: rows 7..9 for the upper side,
+// rows 1..3 for the lower. Pawn, lance and knight promote only by arriving;
+// silver, bishop and rook also by leaving the zone.
+// 例: 調査_駒成(g, 5, 5, 5, 4, -7) == 0, 調査_駒成(g, 5, 3, 5, 4, -7) == 1
+int 調査_駒成(control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+
+// 0 when the unpromoted piece could never move again from that row.
+// 例: 移動後チェック(8, 5) == 0 (an upper knight on row 8)
+int 移動後チェック(int 移動先Y, int 移動駒種類);
+
+// Appends one entry to the move record. Call it before the board changes: it
+// reads the captured piece from the destination. Never writes past entry 500.
+void 手順保存(control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
+              int 移動成駒);
+
+// Puts the placed piece on the destination, empties the source, and draws both.
+void 駒移動(control::Game& g, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,
+            int IN_移動駒);
+
+// The rectangle worth scanning for the upper piece IN_駒 on (IN_X, IN_Y);
+// it holds every square the piece could legally reach.
+void 取得_駒移動座標(int IN_駒, int IN_X, int IN_Y, int& O_X1, int& O_X2, int& O_Y1, int& O_Y2);
+
+}  // namespace rules

@@ -1,0 +1,114 @@
+#include "port_recorder.h"
+
+#include <cstdio>
+
+namespace testing_support {
+
+namespace {
+
+std::string number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
+}  // namespace
+
+void PortRecorder::outlineCell(int colour, int x, int y) {
+    if (logDrawing)
+        log.push_back("outline " + std::to_string(colour) + " " + std::to_string(x) + " " +
+                      std::to_string(y));
+}
+
+void PortRecorder::fillRect(double x, double y, int width, int height, int colour) {
+    if (logDrawing)
+        log.push_back("rect " + number(x) + " " + number(y) + " " + std::to_string(width) + " " +
+                      std::to_string(height) + " " + std::to_string(colour));
+}
+
+void PortRecorder::drawImage(control::ImageRef image, double x, double y) {
+    if (logDrawing)
+        log.push_back("image " + std::to_string(static_cast<int>(image.name)) + "." +
+                      std::to_string(image.element) + " piece " + std::to_string(image.piece) +
+                      " at " + number(x) + " " + number(y));
+}
+
+void PortRecorder::printText(double x, double y, std::string_view text, control::TextStyle style) {
+    if (logDrawing)
+        log.push_back("text " + number(x) + " " + number(y) + " size " +
+                      std::to_string(style.size) + " colour " + std::to_string(style.colour) +
+                      (style.bold ? " bold " : " ") + std::string(text));
+}
+
+void PortRecorder::refresh() {
+    if (logDrawing) log.push_back("refresh");
+}
+
+control::Answer PortRecorder::messageBox(std::string_view text, std::string_view title,
+                                         control::Buttons buttons, control::Icon icon) {
+    log.push_back("msg " + std::string(text) + "|" + std::string(title) +
+                  (buttons == control::Buttons::YesNo ? "|yesno" : "") +
+                  (icon == control::Icon::Exclamation ? "|!" : ""));
+    if (!answers.empty()) {
+        const control::Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+}
+
+void PortRecorder::soundStartup() { log.push_back("sound startup"); }
+
+int PortRecorder::loadSound(std::string_view fileName, int flags) {
+    log.push_back("load " + std::string(fileName) + " " + std::to_string(flags));
+    return nextSoundHandle++;
+}
+
+void PortRecorder::playSound(int handle) { log.push_back("play " + std::to_string(handle)); }
+void PortRecorder::loopSound(int handle) { log.push_back("loop " + std::to_string(handle)); }
+void PortRecorder::stopSound(int handle) { log.push_back("stop " + std::to_string(handle)); }
+void PortRecorder::freeSound(int handle) { log.push_back("free " + std::to_string(handle)); }
+void PortRecorder::soundShutdown() { log.push_back("sound shutdown"); }
+void PortRecorder::wait(double seconds) { log.push_back("wait " + number(seconds)); }
+
+void PortRecorder::setListsVisible(bool drive, bool folderList, bool files) {
+    log.push_back(std::string("lists ") + (drive ? "1" : "0") + (folderList ? "1" : "0") +
+                  (files ? "1" : "0"));
+}
+
+void PortRecorder::setNameRowVisible(bool visible) {
+    log.push_back(std::string("namerow ") + (visible ? "1" : "0"));
+}
+
+void PortRecorder::clearNameBox() {
+    nameBox.clear();
+    log.push_back("namebox cleared");
+}
+
+std::string PortRecorder::nameBoxText() { return nameBox; }
+std::string PortRecorder::fileListFolder() { return folder; }
+void PortRecorder::refreshFileList() { log.push_back("filelist refreshed"); }
+
+void PortRecorder::setMenuChecked(control::MenuCheck item, bool checked) {
+    log.push_back("check " + std::to_string(static_cast<int>(item)) + " " + (checked ? "1" : "0"));
+}
+
+void PortRecorder::quit() {
+    quitCalled = true;
+    log.push_back("quit");
+}
+
+std::vector<std::string> PortRecorder::linesStartingWith(std::string_view prefix) const {
+    std::vector<std::string> out;
+    for (const auto& line : log)
+        if (line.rfind(prefix, 0) == 0) out.push_back(line);
+    return out;
+}
+
+std::vector<std::string> PortRecorder::messages() const {
+    std::vector<std::string> out;
+    for (const auto& line : linesStartingWith("msg ")) out.push_back(line.substr(4));
+    return out;
+}
+
+}  // namespace testing_support

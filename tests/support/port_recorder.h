@@ -1,0 +1,55 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "control/window_port.h"
+
+namespace testing_support {
+
+// A window port for tests: logs every call as one line of text, answers
+// message boxes from a script (then with the first button), returns from
+// waits at once and records a quit instead of ending the process.
+class PortRecorder : public control::WindowPort {
+public:
+    std::vector<std::string> log;
+    std::deque<control::Answer> answers;  // scripted answers, oldest first
+    bool quitCalled = false;
+    bool logDrawing = true;  // turn off to keep only messages, sounds and the rest
+    std::string nameBox;
+    std::string folder = ".";
+    int nextSoundHandle = 1;
+
+    void outlineCell(int colour, int x, int y) override;
+    void fillRect(double x, double y, int width, int height, int colour) override;
+    void drawImage(control::ImageRef image, double x, double y) override;
+    void printText(double x, double y, std::string_view text, control::TextStyle style) override;
+    void refresh() override;
+    control::Answer messageBox(std::string_view text, std::string_view title,
+                               control::Buttons buttons, control::Icon icon) override;
+    void soundStartup() override;
+    int loadSound(std::string_view fileName, int flags) override;
+    void playSound(int handle) override;
+    void loopSound(int handle) override;
+    void stopSound(int handle) override;
+    void freeSound(int handle) override;
+    void soundShutdown() override;
+    void wait(double seconds) override;
+    void setListsVisible(bool drive, bool folder, bool files) override;
+    void setNameRowVisible(bool visible) override;
+    void clearNameBox() override;
+    std::string nameBoxText() override;
+    std::string fileListFolder() override;
+    void refreshFileList() override;
+    void setMenuChecked(control::MenuCheck item, bool checked) override;
+    void quit() override;
+
+    // The logged lines that start with the prefix, in order.
+    std::vector<std::string> linesStartingWith(std::string_view prefix) const;
+    // Message boxes shown, as "text|title".
+    std::vector<std::string> messages() const;
+    void clear() { log.clear(); }
+};
+
+}  // namespace testing_support
