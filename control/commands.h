@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+
+namespace control {
+
+struct Game;
+
+// The window's events: what the window calls when it opens, when a menu item
+// is chosen, when the mouse is pressed on the surface, when a key is pressed
+// and when it is closed. Each runs to completion, computer reply included.
+
+// Start-up when the window opens: the sound library and the four wave files,
+// check marks, game state, the human-first position and a full redraw.
+// (Placing the window on the screen is the window's own business.)
+void Form_Load(Game& g);
+
+// Top-level menus that hide the file panel when opened.
+void TAIKYOKU_Click(Game& g);
+void STOP_Click(Game& g);
+void OPTION_Click(Game& g);
+
+void START_Click(Game& g);     // スタート: two players
+void SENTE_Click(Game& g);     // 先手: against the computer, human first
+void GOTE_Click(Game& g);      // 後手: against the computer, computer first
+void LEVEL1_Click(Game& g);
+void LEVEL2_Click(Game& g);
+void LEVEL3_Click(Game& g);
+void OWARI_Click(Game& g);     // 終わり
+void CANCEL_Click(Game& g);    // 最初
+void REVERSE_Click(Game& g);   // 反転
+void REPLAY_Click(Game& g);    // 戻
+void AFTER_Click(Game& g);     // 進
+void KIFU_READ_Click(Game& g); // 読込
+void KIFU_WRITE_Click(Game& g);// 書込
+void SIDOU_Click(Game& g);     // 移動指導: teaching mode
+void BGM_Click(Game& g);
+void VER_Click(Game& g);       // その他: the version box
+
+// The file panel: the RETURN button, and a click on a file of the file list
+// (the full path of the file).
+void Command1_Click(Game& g);
+void File1_Click(Game& g, const std::string& path);
+
+// A mouse press at a point of the surface in twips; button 1 left, 2 right.
+void Form_MouseDown(Game& g, int button, double x, double y);
+
+// A key press (only Esc, 27, does anything) and closing the window.
+void Form_KeyPress(Game& g, int keyAscii);
+void Form_Unload(Game& g);
+
+}  // namespace control

@@ -1,0 +1,146 @@
+// The menu commands of the game (the game-record commands live in record/).
+#include <string>
+
+#include "control/commands.h"
+#include "control/computer_turn.h"
+#include "control/file_panel.h"
+#include "control/game.h"
+#include "control/waiting_and_closing.h"
+#include "display/board_drawing.h"
+#include "display/texts.h"
+#include "rules/initial_position.h"
+
+namespace control {
+
+namespace {
+
+// The labels beside the board of a game against the computer.
+void drawComputerGameLabels(Game& g) {
+    display::描画_対局者(g, 5.1, "COM:", 5.05, "MAN:", 6.05, 10);
+}
+
+// First steps shared by 先手 and 後手.
+void prepareComputerGame(Game& g) {
+    display::描画_レベル(g, g.state.level);
+    display::描画_将棋盤桝(g);
+    g.state.selection = 0;
+    g.state.gameKind = kAgainstComputer;
+    g.state.kifuMode = 0;
+    g.state.resumeNotice = 0;
+}
+
+void chooseLevel(Game& g, int level) {
+    if (g.state.level == level) return;
+    g.port.setMenuChecked(MenuCheck::LEVEL1, level == 1);
+    g.port.setMenuChecked(MenuCheck::LEVEL2, level == 2);
+    g.port.setMenuChecked(MenuCheck::LEVEL3, level == 3);
+    g.state.level = level;
+    display::描画_レベル(g, level);
+}
+
+void sayWhoseTurn(Game& g) {
+    g.port.messageBox(g.state.sideToMove == 1 ? "先手の番です" : "後手の番です", " ", Buttons::Ok,
+                      Icon::None);
+}
+
+}  // namespace
+
+void TAIKYOKU_Click(Game& g) { ファイルパネル_非表示(g); }
+void STOP_Click(Game& g) { ファイルパネル_非表示(g); }
+void OPTION_Click(Game& g) { ファイルパネル_非表示(g); }
+
+void SENTE_Click(Game& g) {
+    prepareComputerGame(g);
+    rules::初期設定_先手自(g);
+    rules::初期設定(g);
+    drawComputerGameLabels(g);
+    g.state.humanToken = 1;
+    g.state.comToken = -1;
+    g.state.sideToMove = 1;
+    g.port.messageBox("MANの番です", " ", Buttons::Ok, Icon::None);
+}
+
+void GOTE_Click(Game& g) {
+    prepareComputerGame(g);
+    rules::初期設定_先手敵(g);
+    rules::初期設定(g);
+    drawComputerGameLabels(g);
+    待ち時間(g, 0.5);
+    g.state.humanToken = -1;
+    g.state.comToken = 1;
+    g.state.sideToMove = 1;
+    コンピュータの手番(g);
+}
+
+void START_Click(Game& g) {
+    display::描画_将棋盤桝(g);
+    display::描画_桝_数値(g);
+    g.state.gameKind = kTwoPlayers;
+    display::描画_対局者(g, 5.08, "後手:", 5.08, "先手:", 6.08, 11);
+    if (g.state.sideToMove == 0 || g.record.counter == 0) {
+        g.state.humanToken = 1;
+        g.state.comToken = -1;
+        g.state.sideToMove = 1;
+        g.port.messageBox("先手の番です", " ", Buttons::Ok, Icon::None);
+    } else {
+        // The position stays; when the upper side moved first its label says so.
+        if (g.state.comToken == 1) display::描画_対局者(g, 5.08, "先手:", 5.08, "後手:", 6.08, 11);
+        sayWhoseTurn(g);
+    }
+    g.state.resumeNotice = 0;
+}
+
+void LEVEL1_Click(Game& g) { chooseLevel(g, 1); }
+void LEVEL2_Click(Game& g) { chooseLevel(g, 2); }
+void LEVEL3_Click(Game& g) { chooseLevel(g, 3); }
+
+void CANCEL_Click(Game& g) {
+    rules::初期設定_先手自(g);
+    rules::初期設定(g);
+    g.port.playSound(g.state.sounds.piece);
+}
+
+void SIDOU_Click(Game& g) {
+    if (g.state.teachingOn) {
+        // Outlines can stand left and right of the board too: erase those as well.
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) display::描画_桝輪郭(g, kGreen, x, y);
+        for (int k = 1; k <= 7; ++k) {
+            display::描画_桝輪郭(g, kGreen, -1, k);
+            display::描画_桝輪郭(g, kGreen, 11, k + 2);
+        }
+        g.state.teachingOn = false;
+        g.port.setMenuChecked(MenuCheck::SIDOU, false);
+        g.state.movableColour = kGreen;
+    } else {
+        g.state.teachingOn = true;
+        g.port.setMenuChecked(MenuCheck::SIDOU, true);
+        g.state.movableColour = kWhite;
+    }
+}
+
+void BGM_Click(Game& g) {
+    g.state.bgmOn = !g.state.bgmOn;
+    g.port.setMenuChecked(MenuCheck::BGM, g.state.bgmOn);
+    if (g.state.bgmOn)
+        g.port.loopSound(g.state.sounds.bgm);
+    else
+        g.port.stopSound(g.state.sounds.bgm);
+}
+
+void VER_Click(Game& g) {
+    ファイルパネル_非表示(g);
+    g.port.playSound(g.state.sounds.other);
+    g.port.messageBox(std::string(" QXぬえどり王\nVersion ") + NUEDORI_VERSION + "\nMIT License",
+                      "その他", Buttons::Ok, Icon::None);
+}
+
+void OWARI_Click(Game& g) { プログラム終了(g); }
+
+void Form_KeyPress(Game& g, int keyAscii) {
+    if (keyAscii == 27) プログラム終了(g);
+}
+
+void Form_Unload(Game& g) { プログラム終了(g); }
+
+}  // namespace control

@@ -1,0 +1,18 @@
+// Commands whose procedures are still being written: they do nothing yet.
+#include "control/commands.h"
+#include "control/computer_turn.h"
+#include "control/game.h"
+
+namespace control {
+
+void コンピュータの手番(Game&) {}
+void REVERSE_Click(Game&) {}
+void REPLAY_Click(Game&) {}
+void AFTER_Click(Game&) {}
+void KIFU_READ_Click(Game&) {}
+void KIFU_WRITE_Click(Game&) {}
+void Command1_Click(Game&) {}
+void File1_Click(Game&, const std::string&) {}
+void Form_MouseDown(Game&, int, double, double) {}
+
+}  // namespace control

@@ -1,0 +1,39 @@
+#include "control/startup.h"
+
+#include "control/commands.h"
+#include "control/game.h"
+#include "rules/initial_position.h"
+
+namespace control {
+
+void 起動_サウンド(Game& g) {
+    g.port.soundStartup();
+    g.state.sounds.other = g.port.loadSound("その他.wav", 3);
+    g.state.sounds.forbidden = g.port.loadSound("禁止.wav", 3);
+    g.state.sounds.piece = g.port.loadSound("駒打音.wav", 3);
+    g.state.sounds.bgm = g.port.loadSound("BGM.wav", 1);
+    g.port.loopSound(g.state.sounds.bgm);
+}
+
+void 起動_初期化(Game& g) {
+    g.state.bgmOn = true;
+    g.state.teachingOn = false;
+    g.port.setMenuChecked(MenuCheck::BGM, true);
+    g.port.setMenuChecked(MenuCheck::SIDOU, false);
+    g.port.setMenuChecked(MenuCheck::LEVEL1, false);
+    g.port.setMenuChecked(MenuCheck::LEVEL2, false);
+    g.port.setMenuChecked(MenuCheck::LEVEL3, true);
+    g.state.level = 3;
+    g.state.movableColour = kGreen;
+    g.state.stepState = 0;
+    g.state.resumeNotice = 0;
+    rules::初期設定_先手自(g);
+    rules::初期設定(g);
+}
+
+void Form_Load(Game& g) {
+    起動_サウンド(g);
+    起動_初期化(g);
+}
+
+}  // namespace control
