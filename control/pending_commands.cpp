@@ -1,11 +1,9 @@
 // Commands whose procedures are still being written: they do nothing yet.
 #include "control/commands.h"
-#include "control/computer_turn.h"
 #include "control/game.h"
 
 namespace control {
 
-void コンピュータの手番(Game&) {}
 void REVERSE_Click(Game&) {}
 void REPLAY_Click(Game&) {}
 void AFTER_Click(Game&) {}

@@ -1,0 +1,54 @@
+#pragma once
+
+namespace control { struct Game; }
+
+namespace engine {
+
+// The move the search chose. Found is false when the computer has no legal
+// move at all.
+struct ChosenMove {
+    bool found = false;
+    int x = 0, y = 0, tx = 0, ty = 0;
+    int fromPiece = 0;  // the code on the from-square
+    int placed = 0;     // the code put on the to-square (promoted or not)
+    double score = -99999;
+};
+
+// Told of every evaluation the search makes, in search order.
+class SearchListener {
+public:
+    virtual ~SearchListener() = default;
+    virtual void evaluated(int x, int y, int tx, int ty, int placed, double score) = 0;
+};
+
+// The computer's one-ply search for the upper side: snapshot, baseline
+// escape count, fresh surveys and pins, baselines, then every legal move in
+// scan order, played, surveyed, scored and taken back. The first of equally
+// scored moves wins; unpromoted wins a tie with promoted. Capturing the human
+// king stops the search when that move has just become the best. The board
+// is the same afterwards.
+ChosenMove 指し手探索(control::Game& g, SearchListener* listener = nullptr);
+
+// The Nue King's second step chosen for the computer: one king step from
+// (移動元X, 移動元Y). Played (recorded, moved, sounded, outlined) when some
+// neighbour passes the move check; otherwise nothing happens.
+struct SecondStep {
+    bool played = false;
+    int tx = 0, ty = 0;
+    int captured = 0;
+};
+SecondStep com_ban2手目(control::Game& g, int 移動元X, int 移動元Y, int 移動駒);
+
+// The evaluation asked for a second step: the band of scores that means it.
+bool 二手目要求(const ChosenMove& m);
+
+// Records and plays the chosen move on the board and the screen.
+void 指し手実行(control::Game& g, const ChosenMove& m);
+
+// The computer's whole turn: the status text and pauses, the search, the
+// move, a second Nue King step when asked for, the move number, and the end
+// tests (mate of the human, a captured royal piece, check). Game control
+// brings the maps up to date before calling it.
+void com_ban(control::Game& g);
+
+}  // namespace engine

@@ -1,0 +1,158 @@
+#include "engine/evaluation.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "control/game.h"
+#include "rules/mate.h"
+#include "rules/move_check.h"
+
+namespace engine {
+
+using rules::駒価値;
+
+namespace {
+
+// Every term is added to the running score on its own, in this order, so that
+// equal positions give bit-identical scores.
+
+std::optional<double> decisive(control::Game& g, const Candidate& c) {
+    const InfluenceMaps& m = g.maps;
+    if (c.C == -rules::王 || c.C == -rules::鵺王) return 9999;
+    if (m.manCount(m.comKingX, m.comKingY) > 0) return -9998;  // the own king left attacked
+    if (m.comCount(m.manKingX, m.manKingY) > 0 && rules::詰めかMAN(g) == rules::有)
+        return c.M == rules::歩 ? -9998 : 9998;  // mate by a pawn move is refused
+    return std::nullopt;
+}
+
+// A check that is not mate.
+void checkBonuses(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const int kx = m.manKingX, ky = m.manKingY;
+    if (m.comCount(kx, ky) == 0) return;
+    // Only the king can take the checking piece, and it is protected.
+    if (m.manAtk(c.TX, c.TY) == 駒価値(rules::王) && m.comCount(c.TX, c.TY) > 0) s += 50;
+    // A checker diagonally next to the king, protected by a dragon on the king's line.
+    if (m.manCount(c.TX, c.TY) <= 2 && m.comDef(c.TX, c.TY) == 駒価値(rules::龍) && c.TX != kx &&
+        c.TY != ky && std::abs(kx - c.TX) < 2 && std::abs(ky - c.TY) < 2 &&
+        (m.comDefX(c.TX, c.TY) == kx || m.comDefY(c.TX, c.TY) == ky))
+        s += 500;
+    if (m.manCount(c.TX, c.TY) == 0) s += 10;  // the checker cannot be taken
+}
+
+void promotionTerms(control::Game& g, const Candidate& c, double& s) {
+    if (c.M <= g.search.fromPiece) return;
+    s += 0.1;
+    if (g.maps.manCount(c.TX, c.TY) == 0) s += 10;
+}
+
+// An attacked piece escapes to a square the human does not reach.
+void safeSquareTerms(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const Baselines& b = g.search.base;
+    if (m.manCount(c.TX, c.TY) != 0) return;
+    if (b.comCount(c.X, c.Y) == 0 && b.manCount(c.X, c.Y) > 0) s += 1;
+    if (m.manCount(c.X, c.Y) > 0 && 駒価値(c.M) > b.manAtk(c.X, c.Y)) s += 駒価値(c.M);
+}
+
+// The to-square is nearer the human's royal piece than the from-square was.
+void approachTerm(control::Game& g, const Candidate& c, double& s) {
+    const int dx = std::abs(c.TX - g.maps.manKingX);
+    const int dy = std::abs(c.TY - g.maps.manKingY);
+    const int a = g.search.approach;
+    if (dx > dy) {
+        if (a > dx) s += 1;
+    } else if (a > dy) {
+        s += 0.1;
+    }
+}
+
+// The piece's cheapest attacker is pinned to the human king and could be taken.
+void pinnedAttackerTerm(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const int ax = m.manAtkX(c.TX, c.TY), ay = m.manAtkY(c.TX, c.TY);
+    const int kx = m.manKingX, ky = m.manKingY;
+    if (m.manCount(ax, ay) <= 0) return;
+    const int onTo = m.manCount(c.TX, c.TY);
+    if (!(onTo == 1 || (onTo == 2 && m.comCount(kx, ky) > 0 && m.comCount(c.TX, c.TY) > 0))) return;
+    if (g.pins.manPinned(ax, ay) != 1) return;
+    if (!((ax == kx && c.TX != kx) || (ay == ky && c.TY != ky) ||
+          ((c.TX == kx || c.TY == ky) && ax != kx && ay != ky)))
+        return;
+    if (rules::移動チェック(g, c.TX, c.TY, ax, ay, g.search.fromPiece) != rules::有) return;
+    // The computer's attacker of that square before the move, read only where
+    // one was recorded then: elsewhere the square would be left over from an
+    // earlier position.
+    const Baselines& b = g.search.base;
+    if (b.comAtk(ax, ay) >= kNone) return;
+    if (g.board(b.comAtkX(ax, ay), b.comAtkY(ax, ay)) == rules::空) return;
+    s += rules::magnitude(g.board(ax, ay));
+}
+
+void quietTerms(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const int attacker = m.manAtk(c.TX, c.TY);
+    if (駒価値(c.M) > attacker) s += attacker - 駒価値(c.M);  // the expected loss
+    if (c.M == rules::香 || (std::abs(c.TX - m.manKingX) < 3 && std::abs(c.TY - m.manKingY) < 3)) {
+        if (m.manCount(c.TX, c.TY) == 0) {
+            const int escapes = rules::調査_自王逃道(g);
+            if (escapes < g.search.base.escapeCount) s += g.search.base.escapeCount - escapes;
+        }
+    }
+    // Terms on a reference square that nothing ever sets, so they act on (1, 1).
+    if (c.TX == 1 && c.TY == 1) s -= 5;
+    if (c.X == 1 && c.Y == 1) {
+        s -= 1;
+        if (m.manCount(c.TX, c.TY) == 0) s += 5;
+    }
+}
+
+// Returns 9999 for a capture that leaves the computer ahead in a bare ending.
+std::optional<double> captureTerms(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    int human = 0, computer = 0;
+    rules::調査_駒数(g, human, computer);
+    if (human + computer <= 3 && computer > human) return 9999;
+    const int vc = 駒価値(c.C), vm = 駒価値(c.M);
+    if (vc != vm)
+        s += vc - vm;
+    else
+        s += 5;
+    if (m.manCount(c.TX, c.TY) > 0) {
+        if (m.comCount(c.TX, c.TY) > 0) {
+            if (vm < m.manAtk(c.TX, c.TY)) s += vc;
+        } else {
+            s += vc - vm;
+            if (g.search.base.manCount(c.X, c.Y) > 0 && rules::調査_移動可場所数(g, c.X, c.Y, c.M) == 0)
+                s += vc;
+        }
+    } else {
+        s += 5 * vc;
+        if (c.C == -rules::と) s += 50;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+double 盤評価(control::Game& g, int C, int M, int X, int Y, int TX, int TY) {
+    const Candidate c{C, M, X, Y, TX, TY};
+    if (const auto d = decisive(g, c)) return *d;
+    double s = 0;
+    checkBonuses(g, c, s);
+    promotionTerms(g, c, s);
+    s += 盤評価_COM危険座標(g, M, TX, TY);
+    if (g.state.level == 1) return s;
+    safeSquareTerms(g, c, s);
+    approachTerm(g, c, s);
+    pinnedAttackerTerm(g, c, s);
+    if (C == 0) {
+        quietTerms(g, c, s);
+    } else if (const auto won = captureTerms(g, c, s)) {
+        return *won;
+    }
+    if (g.state.level == 2) return s;
+    return 駒別評価(g, c, s);
+}
+
+}  // namespace engine

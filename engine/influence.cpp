@@ -1,0 +1,236 @@
+#include "engine/influence.h"
+
+#include "control/game.h"
+#include "engine/settlement.h"
+
+namespace engine {
+
+using rules::onBoard;
+
+namespace {
+
+// One step of a piece: recorded only when the square is on the board.
+void manStep(control::Game& g, int x, int y, int tx, int ty, int code) {
+    if (onBoard(tx, ty)) 勢力調査_自駒(g, x, y, tx, ty, code);
+}
+
+void comStep(control::Game& g, int x, int y, int tx, int ty, int code) {
+    if (onBoard(tx, ty)) 勢力調査_敵駒(g, x, y, tx, ty, code);
+}
+
+// Every square within two steps, with no blocking: the Nue King's reach.
+template <typename Step>
+void nueKingReach(control::Game& g, int x, int y, int code, Step step) {
+    for (int i = x - 2; i <= x + 2; ++i)
+        for (int j = y - 2; j <= y + 2; ++j)
+            if (!(i == x && j == y)) step(g, x, y, i, j, code);
+}
+
+// The human king's neighbours: counted inline, and a defended piece shows the
+// king's code -15 rather than a value. The king never counts as attacker.
+void manKingNeighbourhood(control::Game& g, int x, int y) {
+    InfluenceMaps& m = g.maps;
+    for (int i = x - 1; i <= x + 1; ++i) {
+        for (int j = y - 1; j <= y + 1; ++j) {
+            if (!onBoard(i, j) || (i == x && j == y)) continue;
+            m.manCount(i, j) += 1;
+            const int p = g.board(i, j);
+            if (p <= -1 && m.manDef(i, j) > -15) m.manDef(i, j) = -15;
+            if (p >= 1) m.manAtkCount(i, j) += 1;
+        }
+    }
+}
+
+// The computer king's neighbours: a defended piece shows the code 15 when
+// nothing cheaper defends it; the defender's square is not written.
+void comKingNeighbourhood(control::Game& g, int x, int y) {
+    InfluenceMaps& m = g.maps;
+    for (int i = x - 1; i <= x + 1; ++i) {
+        for (int j = y - 1; j <= y + 1; ++j) {
+            if (!onBoard(i, j) || (i == x && j == y)) continue;
+            m.comCount(i, j) += 1;
+            if (g.board(i, j) >= 1 && m.comDef(i, j) > 15) m.comDef(i, j) = 15;
+        }
+    }
+}
+
+void dispatchMan(control::Game& g, int x, int y, int code) {
+    switch (code) {
+        case -rules::歩:
+            if (y > 1) manStep(g, x, y, x, y - 1, code);
+            break;
+        case -rules::と:
+        case -rules::金: 勢力確定自金(g, code, x, y); break;
+        case -rules::香: 勢力確定上直進(g, code, x, y); break;
+        case -rules::銀:
+            if (y < 9) {
+                manStep(g, x, y, x + 1, y + 1, code);
+                manStep(g, x, y, x - 1, y + 1, code);
+            }
+            if (y > 1) {
+                manStep(g, x, y, x, y - 1, code);
+                manStep(g, x, y, x + 1, y - 1, code);
+                manStep(g, x, y, x - 1, y - 1, code);
+            }
+            break;
+        case -rules::飛:
+        case -rules::龍:
+            勢力確定下直進(g, code, x, y);
+            勢力確定上直進(g, code, x, y);
+            勢力確定右直進(g, code, x, y);
+            勢力確定左直進(g, code, x, y);
+            if (code == -rules::龍) {
+                if (y > 1) {
+                    manStep(g, x, y, x - 1, y - 1, code);
+                    manStep(g, x, y, x + 1, y - 1, code);
+                }
+                if (y < 9) {
+                    manStep(g, x, y, x - 1, y + 1, code);
+                    manStep(g, x, y, x + 1, y + 1, code);
+                }
+            }
+            break;
+        case -rules::馬:
+            manStep(g, x, y, x, y - 1, code);
+            manStep(g, x, y, x, y + 1, code);
+            manStep(g, x, y, x - 1, y, code);
+            manStep(g, x, y, x + 1, y, code);
+            [[fallthrough]];
+        case -rules::角:
+            勢力確定自角上(g, code, x, y);
+            勢力確定自角下(g, code, x, y);
+            break;
+        case -rules::鵺王:
+            g.maps.manKingX = x;
+            g.maps.manKingY = y;
+            nueKingReach(g, x, y, code, manStep);
+            break;
+        case -rules::王:
+            g.maps.manKingX = x;
+            g.maps.manKingY = y;
+            manKingNeighbourhood(g, x, y);
+            break;
+        default: break;  // knights and promoted lance, knight, silver reach nothing here
+    }
+}
+
+void dispatchCom(control::Game& g, int x, int y, int code) {
+    switch (code) {
+        case rules::歩:
+            if (y < 9) comStep(g, x, y, x, y + 1, code);
+            break;
+        case rules::と:
+        case rules::金: 勢力確定敵金(g, code, x, y); break;
+        case rules::香: 勢力確定下直進(g, code, x, y); break;
+        case rules::銀:
+            if (y > 1) {
+                comStep(g, x, y, x + 1, y - 1, code);
+                comStep(g, x, y, x - 1, y - 1, code);
+            }
+            if (y < 9) {
+                comStep(g, x, y, x, y + 1, code);
+                comStep(g, x, y, x + 1, y + 1, code);
+                comStep(g, x, y, x - 1, y + 1, code);
+            }
+            break;
+        case rules::飛:
+        case rules::龍:
+            勢力確定下直進(g, code, x, y);
+            勢力確定上直進(g, code, x, y);
+            勢力確定右直進(g, code, x, y);
+            勢力確定左直進(g, code, x, y);
+            if (code == rules::龍) {
+                for (int i = x - 1; i <= x + 1; ++i)
+                    for (int j = y - 1; j <= y + 1; ++j)
+                        if (i != x && j != y) comStep(g, x, y, i, j, code);
+            }
+            break;
+        case rules::馬:
+            comStep(g, x, y, x, y - 1, code);
+            comStep(g, x, y, x, y + 1, code);
+            comStep(g, x, y, x - 1, y, code);
+            comStep(g, x, y, x + 1, y, code);
+            [[fallthrough]];
+        case rules::角:
+            勢力確定敵角上(g, code, x, y);
+            勢力確定敵角下(g, code, x, y);
+            break;
+        case rules::鵺王: nueKingReach(g, x, y, code, comStep); break;
+        case rules::王:
+            g.maps.comKingX = x;
+            g.maps.comKingY = y;
+            comKingNeighbourhood(g, x, y);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void 勢力調査_MAN(control::Game& g) {
+    InfluenceMaps& m = g.maps;
+    m.manCount.fillSquares(0);
+    m.manAtkCount.fillSquares(0);
+    m.manCheck.fillSquares(0);
+    m.manAtk.fillSquares(kNone);
+    m.manDef.fillSquares(kNone);
+    m.manAtkX.fillSquares(0);
+    m.manAtkY.fillSquares(0);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (g.board(x, y) <= -1) dispatchMan(g, x, y, g.board(x, y));
+}
+
+void 勢力調査_COM(control::Game& g) {
+    InfluenceMaps& m = g.maps;
+    m.comCount.fillSquares(0);
+    m.comCheck.fillSquares(0);
+    m.comAtk.fillSquares(kNone);
+    m.comDef.fillSquares(kNone);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (g.board(x, y) >= 1) dispatchCom(g, x, y, g.board(x, y));
+}
+
+void 勢力調査_自駒(control::Game& g, int x1, int y1, int x2, int y2, int code) {
+    InfluenceMaps& m = g.maps;
+    const int v = rules::駒価値(code);
+    m.manCount(x2, y2) += 1;
+    const int target = g.board(x2, y2);
+    if (target <= -1) {
+        if (v < m.manDef(x2, y2)) m.manDef(x2, y2) = v;
+        return;
+    }
+    if (target >= 1) {
+        m.manAtkCount(x2, y2) += 1;
+        if (v < m.manAtk(x2, y2)) {
+            m.manAtk(x2, y2) = v;
+            m.manAtkX(x2, y2) = x1;
+            m.manAtkY(x2, y2) = y1;
+        }
+        if (target == rules::王 || target == rules::鵺王) m.manCheck(x1, y1) = 9;
+    }
+}
+
+void 勢力調査_敵駒(control::Game& g, int x1, int y1, int x2, int y2, int code) {
+    InfluenceMaps& m = g.maps;
+    const int v = rules::駒価値(code);
+    m.comCount(x2, y2) += 1;
+    const int target = g.board(x2, y2);
+    if (target <= -1) {
+        if (v < m.comAtk(x2, y2)) {
+            m.comAtk(x2, y2) = v;
+            m.comAtkX(x2, y2) = x1;
+            m.comAtkY(x2, y2) = y1;
+        }
+    } else if (target >= 1) {
+        if (v < m.comDef(x2, y2)) {
+            m.comDef(x2, y2) = v;
+            m.comDefX(x2, y2) = x1;
+            m.comDefY(x2, y2) = y1;
+        }
+    }
+    if (target == -rules::王 || target == -rules::鵺王) m.comCheck(x1, y1) = 9;
+}
+
+}  // namespace engine

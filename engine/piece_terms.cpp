@@ -1,0 +1,283 @@
+// Level-3 terms by the kind of the moved piece. Several branches end the
+// evaluation at once with the running score plus or minus a fixed amount.
+// The terms read codes and table values side by side, and some compare a
+// code with a value: that is how the computer plays, kept as it is.
+#include <cstdlib>
+
+#include "control/game.h"
+#include "engine/evaluation.h"
+#include "engine/influence.h"
+#include "rules/mate.h"
+
+namespace engine {
+
+using rules::駒価値;
+
+namespace {
+
+// Pawn terms 1 to 3: what stands ahead, support, and the pawn's protectors.
+void pawnSupport(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const rules::Board& b = g.board;
+    const int tx = c.TX, ty = c.TY;
+    if (ty < 9) {
+        const int a = b(tx, ty + 1);
+        if (a == rules::金 || a == rules::空) s += 0.5;
+        if (a == rules::飛) s -= 1;
+        if (a < -1 && rules::調査_移動可場所数(g, tx, ty + 1, a) == 0) s += 駒価値(a);
+        if (m.comCount(tx, ty + 1) > m.manCount(tx, ty + 1)) s += 2;
+    }
+    if (m.comCount(tx, ty) > 0) {
+        if (tx != 1 && tx != 9) {
+            if (b(tx + 1, ty) == rules::飛 || b(tx - 1, ty) == rules::飛) s -= 1;
+            // A defender without a table value (knight, promoted minor) or a dragon.
+            if (m.comDef(tx, ty) == 0 || m.comDef(tx, ty) == 駒価値(rules::龍)) s += 1;
+        }
+    } else if (m.manCount(tx, ty) == 0) {
+        s += 0.5;
+    }
+    if (m.comDef(tx, ty) == 駒価値(rules::金) || m.comDef(tx, ty) == 駒価値(rules::銀)) s += 0.3;
+}
+
+// Pawn term 4.1: a lance or a rook behind the pawn.
+void pawnBacking(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const int tx = c.TX, ty = c.TY;
+    if (m.comDef(tx, ty) == 駒価値(rules::香)) {
+        s += 1;
+    } else if (m.comDef(tx, ty) == 駒価値(rules::飛) && m.comDefX(tx, ty) == tx &&
+               m.comDefY(tx, ty) < ty && m.comCount(tx, ty) >= m.manCount(tx, ty)) {
+        s += 2;
+    }
+}
+
+// Pawn term 4.2: opening patterns with the own bishop beside the pawn.
+void pawnOpening(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    const rules::Board& b = g.board;
+    const int tx = c.TX, ty = c.TY;
+    if (ty >= 7) return;
+    if (b(tx, ty + 1) == -rules::歩 && m.manCount(tx, ty + 1) > 0) s -= 5;
+    if (tx < 9 && b(tx + 1, ty) == rules::角) {
+        s += 0.5;
+        if (b(tx + 1, ty + 2) == -rules::歩) s += 5;
+    }
+    if (tx > 1) {
+        if (tx == 7 && ty == 4 && b(8, 2) == rules::角) s += 10;
+        if (b(tx - 1, ty) == rules::角) {
+            s += 0.5;
+            if (b(tx - 1, ty + 2) == -rules::歩) s += 5;
+        }
+    }
+}
+
+// Pawn term 4.3: a pawn capture from a square only one piece protected.
+void pawnCapture(control::Game& g, const Candidate& c, double& s) {
+    const InfluenceMaps& m = g.maps;
+    if (!(c.C <= -1 && m.comCount(c.X, c.Y) == 1)) return;
+    if (c.TY > 2 && m.manAtk(c.TX, c.TY) == 駒価値(rules::香) && g.board(c.TX, c.TY - 2) == rules::角)
+        s -= 5;
+    else
+        s += 5;
+    if (c.C == -rules::歩 &&
+        (m.manAtk(c.TX, c.TY) == 駒価値(rules::香) || m.manAtk(c.TX, c.TY) == 駒価値(rules::飛)))
+        s += 50;
+}
+
+double pawnTerms(control::Game& g, const Candidate& c, double s) {
+    const InfluenceMaps& m = g.maps;
+    const Baselines& base = g.search.base;
+    pawnSupport(g, c, s);
+    if (c.TY >= 8) return s;
+    pawnBacking(g, c, s);
+    pawnOpening(g, c, s);
+    pawnCapture(g, c, s);
+    // A human piece right ahead of the pawn.
+    const int tx = c.TX, ty = c.TY;
+    const int ahead = g.board(tx, ty + 1);
+    if (ahead > -1) return s;
+    if (m.comCount(tx, ty) > m.manCount(tx, ty)) return s + 1;
+    if (ahead == -rules::歩) return s - 5;
+    if (m.comCount(tx, ty) > 0) {
+        if (base.comCount(tx, ty + 1) > 0 && base.manCount(tx, ty + 1) == 0) return s - 1;
+        if (m.comCount(tx, ty) >= m.manCount(tx, ty)) return s + 5;
+        return s;
+    }
+    if (m.manCount(tx, ty) == 0) return s + 1;
+    return s;
+}
+
+double promotedPawnTerms(control::Game& g, const Candidate& c, double s) {
+    if (g.maps.comCount(c.TX, c.TY) >= g.maps.manCount(c.TX, c.TY)) return s + 1;
+    return s;
+}
+
+double silverTerms(control::Game& g, const Candidate& c, double s) {
+    if (c.TY <= 1) return s;
+    if (c.TY > c.Y && c.X == c.TX) s -= 0.1;  // a straight advance
+    if (c.TX == 7 && c.TY == 3 && g.board(8, 3) == rules::歩 && g.board(8, 5) == -rules::歩)
+        return s + 115;
+    return s;
+}
+
+double goldTerms(control::Game& g, const Candidate& c, double s) {
+    const rules::Board& b = g.board;
+    if (c.TY > c.Y) {
+        if (c.TX != c.X) s -= 0.5;  // a diagonal advance
+        if (b(c.TX, c.TY - 1) == rules::王) s += 5;  // now right in front of its own king
+    }
+    if (c.TY == 4) {
+        if (g.maps.manCount(6, 4) > 0 && b(6, 4) == rules::角) return s - 5;
+    } else if (c.TY == 2) {
+        if (c.TX == 7 && b(8, 3) == rules::歩 && b(8, 6) == -rules::歩 &&
+            g.maps.manDef(8, 6) == 駒価値(rules::飛))
+            return s + 10;
+    }
+    return s;
+}
+
+double bishopTerms(control::Game& g, const Candidate& c, double s) {
+    const InfluenceMaps& m = g.maps;
+    const rules::Board& b = g.board;
+    s += 調査_周辺状況(g, c.TX, c.TY);
+    if (c.TY < 9) {
+        if (c.TY == 3) {
+            if (c.TX == 9 && b(9, 4) == rules::歩 && b(9, 6) == -rules::歩 && b(9, 9) == -rules::香)
+                s -= 10;
+            else if (c.TX == 7 && b(8, 5) == -rules::歩 && m.manDef(8, 5) == 駒価値(rules::飛))
+                s += 9;
+        }
+        if (m.manCount(c.TX, c.TY + 1) > 0) {
+            if (rules::調査_移動可場所数(g, c.TX, c.TY, rules::角) == 0) s -= 100;
+            if (c.TY < 8 && b(c.TX, c.TY + 2) == -rules::歩) s -= 1;
+        }
+    }
+    if (c.Y == 3 && c.X == 7) {
+        if (b(8, 5) == -rules::歩 && m.manDef(8, 5) == 駒価値(rules::飛) &&
+            m.comCount(8, 4) < g.search.base.comCount(8, 4))
+            return s - 10;
+    }
+    return s;
+}
+
+double horseTerms(control::Game& g, const Candidate& c, double s) {
+    return s + 調査_周辺状況(g, c.TX, c.TY);
+}
+
+// The rook or dragon stands safe on the human king's line within two squares.
+bool onKingLineNearby(const control::Game& g, const Candidate& c) {
+    const int kx = g.maps.manKingX, ky = g.maps.manKingY;
+    return (c.TX == kx || c.TY == ky) && std::abs(c.TX - kx) < 3 && std::abs(c.TY - ky) < 3;
+}
+
+bool safeOrOnlyKingAttacks(const control::Game& g, const Candidate& c) {
+    const InfluenceMaps& m = g.maps;
+    return m.manCount(c.TX, c.TY) == 0 ||
+           (m.manAtk(c.TX, c.TY) == 駒価値(rules::王) && m.comCount(c.TX, c.TY) > 0);
+}
+
+double rookTerms(control::Game& g, const Candidate& c, double s) {
+    const InfluenceMaps& m = g.maps;
+    const rules::Board& b = g.board;
+    s += 調査_周辺状況(g, c.TX, c.TY);
+    if (c.TY < 8) {
+        if (m.manCount(c.TX, c.TY + 1) > 0) {
+            s -= 1;
+            if (b(c.TX, c.TY + 2) == -rules::歩 && c.TY == c.Y) s -= 5;
+        }
+        if (c.Y < 9 && b(8, c.Y + 1) == -rules::歩 && m.manDef(8, c.Y + 1) == 駒価値(rules::飛)) {
+            if (m.comCount(8, c.Y) < g.search.base.comCount(8, c.Y)) s -= 11;
+            if (b(7, c.Y) == rules::歩 && c.TY != c.Y) s -= 11;
+        }
+        if (m.manCount(c.X, c.Y) == 0 && c.X == 2 && c.Y == 2 && c.TX == 2 && c.TY == 3) s -= 1;
+    }
+    if (safeOrOnlyKingAttacks(g, c)) {
+        if (rules::調査_移動可場所数(g, c.TX, c.TY, rules::飛) <= 1) return s - 35;
+        if (onKingLineNearby(g, c)) return s + 100;
+    }
+    return s;
+}
+
+double dragonTerms(control::Game& g, const Candidate& c, double s) {
+    const rules::Board& b = g.board;
+    s += 調査_周辺状況(g, c.TX, c.TY);
+    if (b(c.TX, c.TY - 1) == -rules::銀) {
+        if (1 < c.TX && c.TX < 9) {
+            if ((b(c.TX - 1, c.TY) != rules::空 && b(c.TX + 1, c.TY - 1) == -rules::金) ||
+                (b(c.TX + 1, c.TY) != rules::空 && b(c.TX - 1, c.TY - 1) == -rules::金))
+                s -= 10;
+        }
+        if (c.Y == 9) {
+            if (c.X > 1 && b(c.X - 1, c.Y - 1) == -rules::金) s += 2;
+            if (c.X < 9 && b(c.X + 1, c.Y - 1) == -rules::金) s += 2;
+        }
+    }
+    if (c.TY == 9 && b(c.TX, 8) <= -1) {
+        if (c.TX == 3 && b(2, 9) <= -1 && b(4, 8) == -rules::金) s -= 150;
+        if (c.TX == 7 && b(8, 9) <= -1 && b(6, 8) == -rules::金) s -= 150;
+    }
+    if (safeOrOnlyKingAttacks(g, c) && onKingLineNearby(g, c)) return s + 100;
+    return s;
+}
+
+// The Nue King, and its test for a second step: after a capture by a single
+// step, would the square it came from be a safe place to step back to?
+double nueKingTerms(control::Game& g, const Candidate& c, double s) {
+    const InfluenceMaps& m = g.maps;
+    rules::Board& b = g.board;
+    if (m.manCount(c.TX, c.TY) == 0 && c.TY < 9) {
+        if (b(c.TX, c.TY + 1) <= -1) s += 2;
+        if (c.TX < 9 && b(c.TX + 1, c.TY + 1) <= -1) s += 2;
+        if (c.TX > 1 && b(c.TX - 1, c.TY + 1) <= -1) s += 2;
+    }
+    if (m.comCount(c.TX, c.TY) > 0) s += 0.1;
+    // A reference square that nothing ever sets, kept as the computer plays it.
+    if (m.comCount(c.TX, c.TY) > 0 &&
+        ((c.TX == 1 && c.TY == 2) || (c.TX == 2 && c.TY == 1) || (c.TX == 2 && c.TY == 2)))
+        s += 5;
+    if (c.C == 0 || std::abs(c.TX - c.X) >= 2 || std::abs(c.TY - c.Y) >= 2) return s;
+    b(c.TX, c.TY) = rules::空;
+    b(c.X, c.Y) = rules::鵺王;
+    勢力調査_COM(g);
+    勢力調査_MAN(g);
+    if (m.manCount(c.X, c.Y) == 0) return 1000;
+    if (m.manAtk(c.X, c.Y) == 駒価値(rules::鵺王) && m.comCount(c.X, c.Y) > 0) return 1000;
+    if (c.TX < 9 && m.manCount(c.TX + 1, c.Y) == 0) return 1000;
+    if (c.TX > 1 && m.manCount(c.TX - 1, c.Y) == 0) return 1000;
+    return s;
+}
+
+double kingTerms(control::Game& g, const Candidate& c, double s) {
+    if (g.pins.comHasPinned) s += 10;
+    if (g.maps.comCount(c.TX, c.TY) > g.search.base.comCount(c.TX, c.TY)) s += 1;
+    if (rules::調査_移動可場所数(g, c.TX, c.TY, rules::王) < 2) return s - 20;
+    return s;
+}
+
+}  // namespace
+
+int 調査_周辺状況(const control::Game& g, int tx, int ty) {
+    int n = 0;
+    for (int x = tx - 1; x <= tx + 1; ++x)
+        for (int y = ty - 1; y <= ty + 1; ++y)
+            if (rules::onBoard(x, y) && !(x == tx && y == ty) && g.board(x, y) >= rules::角) --n;
+    return n;
+}
+
+double 駒別評価(control::Game& g, const Candidate& c, double s) {
+    switch (c.M) {
+        case rules::歩: return pawnTerms(g, c, s);
+        case rules::と: return promotedPawnTerms(g, c, s);
+        case rules::銀: return silverTerms(g, c, s);
+        case rules::金: return goldTerms(g, c, s);
+        case rules::角: return bishopTerms(g, c, s);
+        case rules::馬: return horseTerms(g, c, s);
+        case rules::飛: return rookTerms(g, c, s);
+        case rules::龍: return dragonTerms(g, c, s);
+        case rules::鵺王: return nueKingTerms(g, c, s);
+        case rules::王: return kingTerms(g, c, s);
+        default: return s;  // lance and the promoted minor pieces have no terms
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,63 @@
+#include "engine/pins.h"
+
+#include <array>
+
+#include "control/game.h"
+#include "rules/move_check.h"
+
+namespace engine {
+
+namespace {
+
+struct Sliders {
+    std::array<int, 81> x{}, y{}, code{};
+    int count = 0;
+};
+
+// The sliders of one side in scan order. Lifting a piece of the other side
+// never changes this list, so it is gathered once.
+Sliders slidersOf(const rules::Board& b, int sign) {
+    Sliders s;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            const int m = b(x, y) * sign;
+            if (m == rules::香 || m == rules::角 || m == rules::馬 || m == rules::飛 || m == rules::龍) {
+                s.x[s.count] = x;
+                s.y[s.count] = y;
+                s.code[s.count] = b(x, y);
+                ++s.count;
+            }
+        }
+    }
+    return s;
+}
+
+bool someSliderReaches(control::Game& g, const Sliders& s, int kx, int ky) {
+    bool reached = false;
+    for (int i = 0; i < s.count; ++i)
+        if (rules::移動チェック(g, s.x[i], s.y[i], kx, ky, s.code[i]) == rules::有) reached = true;
+    return reached;
+}
+
+}  // namespace
+
+void 調査_移動不可駒(control::Game& g) {
+    const Sliders comSliders = slidersOf(g.board, +1);
+    const Sliders manSliders = slidersOf(g.board, -1);
+    g.pins.comHasPinned = 0;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            g.pins.manPinned(x, y) = 0;
+            const int c = g.board(x, y);
+            if (c == rules::空) continue;
+            g.board(x, y) = rules::空;
+            if (c <= -1 && someSliderReaches(g, comSliders, g.maps.manKingX, g.maps.manKingY))
+                g.pins.manPinned(x, y) = 1;
+            if (c >= 1 && someSliderReaches(g, manSliders, g.maps.comKingX, g.maps.comKingY))
+                g.pins.comHasPinned = 1;
+            g.board(x, y) = c;
+        }
+    }
+}
+
+}  // namespace engine

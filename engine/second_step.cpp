@@ -1,0 +1,57 @@
+#include "control/game.h"
+#include "display/board_drawing.h"
+#include "engine/computer_move.h"
+#include "engine/evaluation.h"
+#include "engine/influence.h"
+#include "rules/move_check.h"
+#include "rules/move_execution.h"
+
+namespace engine {
+
+namespace {
+
+// A step onto a square the human attacks is consulted only when the human's
+// cheapest attacker there is his Nue King and the computer protects it.
+double scoreStep(control::Game& g, int c, int piece, int x, int y, int tx, int ty) {
+    const InfluenceMaps& m = g.maps;
+    if (m.manCount(tx, ty) > 0) {
+        if (m.manAtk(tx, ty) == rules::駒価値(rules::鵺王) && m.comCount(tx, ty) > 0)
+            return 盤評価(g, c, piece, x, y, tx, ty);
+        return -500;
+    }
+    return 盤評価(g, c, piece, x, y, tx, ty);
+}
+
+}  // namespace
+
+SecondStep com_ban2手目(control::Game& g, int x, int y, int piece) {
+    const int nue = rules::鵺王;
+    double best = -9999;
+    SecondStep step;
+    for (int tx = x - 1; tx <= x + 1; ++tx) {
+        for (int ty = y - 1; ty <= y + 1; ++ty) {
+            if (rules::移動チェック(g, x, y, tx, ty, piece) != rules::有) continue;
+            const int c = g.board(tx, ty);
+            g.board(tx, ty) = nue;
+            g.board(x, y) = rules::空;
+            // Both maps describe the candidate position: the computer's, then the human's.
+            勢力調査_COM(g);
+            勢力調査_MAN(g);
+            const double s = scoreStep(g, c, piece, x, y, tx, ty);
+            g.board(tx, ty) = c;
+            g.board(x, y) = nue;
+            if (s > best) {
+                best = s;
+                step = SecondStep{true, tx, ty, c};
+            }
+        }
+    }
+    if (!step.played) return step;  // no neighbour to go to: the first step is the whole move
+    rules::手順保存(g, x, y, step.tx, step.ty, nue, nue);
+    rules::駒移動(g, x, y, step.tx, step.ty, nue);
+    g.port.playSound(g.state.sounds.piece);
+    display::描画_桝輪郭(g, control::kLightRed, step.tx, step.ty);
+    return step;
+}
+
+}  // namespace engine
