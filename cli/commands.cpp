@@ -1,0 +1,244 @@
+#include "cli/commands.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "engine/computer_move.h"
+#include "engine/influence.h"
+#include "engine/pins.h"
+#include "record/board_reversal.h"
+#include "rules/initial_position.h"
+#include "rules/mate.h"
+#include "rules/move_check.h"
+
+namespace cli {
+
+namespace {
+
+std::string error(std::string_view reason) { return "error " + std::string(reason) + "\n"; }
+
+std::string wrongCount(std::string_view name) {
+    return error(std::string(name) + ": wrong number of words");
+}
+
+void appendNumber(std::string& out, int v) {
+    out += ' ';
+    out += std::to_string(v);
+}
+
+std::string boardLine(std::string_view name, const rules::Grid<int>& grid) {
+    std::string out(name);
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) appendNumber(out, grid(x, y));
+    return out;
+}
+
+// A square map printed 0 wherever its value map holds 999.
+std::string squareLine(std::string_view name, const rules::Grid<int>& squares,
+                       const rules::Grid<int>& values) {
+    std::string out(name);
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) appendNumber(out, values(x, y) >= engine::kNone ? 0 : squares(x, y));
+    return out;
+}
+
+void clearKingSquares(control::Game& g) {
+    g.maps.manKingX = g.maps.manKingY = 0;
+    g.maps.comKingX = g.maps.comKingY = 0;
+}
+
+// The analysis commands describe the board alone: nothing left over from an
+// earlier survey.
+void freshSurveys(control::Game& g) {
+    engine::InfluenceMaps& m = g.maps;
+    clearKingSquares(g);
+    for (engine::Map* map : {&m.manAtkX, &m.manAtkY, &m.comAtkX, &m.comAtkY, &m.comDefX, &m.comDefY})
+        map->fillSquares(0);
+    engine::勢力調査_MAN(g);
+    engine::勢力調査_COM(g);
+}
+
+// As game control does before every computer turn.
+void surveysAsGameControl(control::Game& g) {
+    g.maps.manKingX = 0;
+    g.maps.comKingX = 0;
+    engine::勢力調査_MAN(g);
+    engine::勢力調査_COM(g);
+}
+
+class CandidatePrinter : public engine::SearchListener {
+public:
+    std::string out;
+    int count = 0;
+    void evaluated(int x, int y, int tx, int ty, int placed, double score) override {
+        char line[96];
+        std::snprintf(line, sizeof line, "cand %d %d %d %d %d %s\n", x, y, tx, ty, placed,
+                      formatScore(score).c_str());
+        out += line;
+        ++count;
+    }
+};
+
+}  // namespace
+
+bool parseNumber(std::string_view word, int low, int high, int& out) {
+    if (word.empty()) return false;
+    std::size_t digits = word[0] == '-' ? 1 : 0;
+    if (digits == word.size()) return false;
+    for (std::size_t i = digits; i < word.size(); ++i)
+        if (word[i] < '0' || word[i] > '9') return false;
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (ec != std::errc() || end != word.data() + word.size()) return false;
+    if (value < low || value > high) return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+std::string formatScore(double score) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", score);
+    return text;
+}
+
+std::string boardCommand(control::Game& g, const Words& w) {
+    if (w.size() != 82) return wrongCount("board");
+    rules::Board b;
+    for (int i = 0; i < 81; ++i) {
+        int v = 0;
+        if (!parseNumber(w[i + 1], -15, 15, v)) return error("board: value out of range");
+        b(i % 9 + 1, i / 9 + 1) = v;
+    }
+    g.board = b;
+    g.record = rules::MoveRecord{};
+    clearKingSquares(g);
+    return "ok\n";
+}
+
+std::string startCommand(control::Game& g, const Words& w) {
+    if (w.size() != 2) return wrongCount("start");
+    if (w[1] == "human")
+        rules::初期設定_先手自(g);
+    else if (w[1] == "computer")
+        rules::初期設定_先手敵(g);
+    else
+        return error("start: human or computer");
+    g.record = rules::MoveRecord{};
+    g.record.placed[0] = rules::歩;  // as every game start leaves entry 0
+    clearKingSquares(g);
+    return "ok\n";
+}
+
+std::string showCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("show");
+    return boardLine("board", g.board) + "\n";
+}
+
+std::string levelCommand(control::Game& g, const Words& w) {
+    if (w.size() != 2) return wrongCount("level");
+    int level = 0;
+    if (!parseNumber(w[1], 1, 3, level)) return error("level: 1, 2 or 3");
+    g.state.level = level;
+    return "ok\n";
+}
+
+std::string movesCommand(control::Game& g, const Words& w) {
+    if (w.size() != 3) return wrongCount("moves");
+    int x = 0, y = 0;
+    if (!parseNumber(w[1], 1, 9, x) || !parseNumber(w[2], 1, 9, y)) return error("moves: square 1..9");
+    const int piece = g.board(x, y);
+    std::string out = "moves";
+    if (piece == rules::空) return out + "\n";
+    // Asked as of a move entered normally, with nothing recorded.
+    const int savedStep = g.state.stepState;
+    const int savedCounter = g.record.counter;
+    g.state.stepState = 1;
+    g.record.counter = 0;
+    for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty)
+            if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有)
+                out += " " + std::to_string(tx) + "," + std::to_string(ty);
+    g.state.stepState = savedStep;
+    g.record.counter = savedCounter;
+    return out + "\n";
+}
+
+std::string mapsCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("maps");
+    freshSurveys(g);
+    const engine::InfluenceMaps& m = g.maps;
+    std::string out;
+    out += boardLine("man_count", m.manCount) + "\n";
+    out += boardLine("man_def", m.manDef) + "\n";
+    out += boardLine("man_atk_count", m.manAtkCount) + "\n";
+    out += boardLine("man_atk", m.manAtk) + "\n";
+    out += squareLine("man_atk_x", m.manAtkX, m.manAtk) + "\n";
+    out += squareLine("man_atk_y", m.manAtkY, m.manAtk) + "\n";
+    out += boardLine("man_check", m.manCheck) + "\n";
+    out += boardLine("com_count", m.comCount) + "\n";
+    out += boardLine("com_atk", m.comAtk) + "\n";
+    out += squareLine("com_atk_x", m.comAtkX, m.comAtk) + "\n";
+    out += squareLine("com_atk_y", m.comAtkY, m.comAtk) + "\n";
+    out += boardLine("com_def", m.comDef) + "\n";
+    out += squareLine("com_def_x", m.comDefX, m.comDef) + "\n";
+    out += squareLine("com_def_y", m.comDefY, m.comDef) + "\n";
+    out += boardLine("com_check", m.comCheck) + "\n";
+    out += "kings " + std::to_string(m.manKingX) + " " + std::to_string(m.manKingY) + " " +
+           std::to_string(m.comKingX) + " " + std::to_string(m.comKingY) + "\n";
+    return out;
+}
+
+std::string pinsCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("pins");
+    freshSurveys(g);
+    engine::調査_移動不可駒(g);
+    return boardLine("pins", g.pins.manPinned) + " flag " + std::to_string(g.pins.comHasPinned) + "\n";
+}
+
+std::string mateCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("mate");
+    freshSurveys(g);
+    const int man = rules::詰めかMAN(g);
+    freshSurveys(g);
+    const int com = rules::詰めかCOM(g);
+    freshSurveys(g);
+    g.search.escapeMap.fillSquares(0);
+    const int escapes = rules::調査_自王逃道(g);
+    return "mate " + std::to_string(man) + " " + std::to_string(com) + " " + std::to_string(escapes) +
+           "\n";
+}
+
+std::string candidatesCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("candidates");
+    surveysAsGameControl(g);
+    CandidatePrinter printer;
+    engine::指し手探索(g, &printer);
+    return printer.out + "end " + std::to_string(printer.count) + "\n";
+}
+
+std::string goCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("go");
+    surveysAsGameControl(g);
+    const engine::ChosenMove best = engine::指し手探索(g);
+    if (!best.found || g.record.full()) return "nomove\n";
+    engine::指し手実行(g, best);
+    char line[160];
+    std::snprintf(line, sizeof line, "bestmove %d %d %d %d %d %d %s", best.x, best.y, best.tx, best.ty,
+                  best.fromPiece, best.placed, formatScore(best.score).c_str());
+    std::string out = line;
+    if (engine::二手目要求(best) && !g.record.full()) {
+        const engine::SecondStep second = engine::com_ban2手目(g, best.tx, best.ty, rules::鵺王);
+        if (second.played) out += " second " + std::to_string(second.tx) + " " + std::to_string(second.ty);
+    }
+    return out + "\n";
+}
+
+std::string reverseCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("reverse");
+    record::盤面半回転(g.board);
+    g.record = rules::MoveRecord{};
+    clearKingSquares(g);
+    return "ok\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "control/game.h"
+
+namespace cli {
+
+using Words = std::vector<std::string_view>;
+
+// Each command answers its lines (ending in '\n'), or one "error ..." line
+// and leaves the game as it was.
+std::string boardCommand(control::Game& g, const Words& w);
+std::string startCommand(control::Game& g, const Words& w);
+std::string showCommand(control::Game& g, const Words& w);
+std::string levelCommand(control::Game& g, const Words& w);
+std::string movesCommand(control::Game& g, const Words& w);
+std::string mapsCommand(control::Game& g, const Words& w);
+std::string pinsCommand(control::Game& g, const Words& w);
+std::string mateCommand(control::Game& g, const Words& w);
+std::string candidatesCommand(control::Game& g, const Words& w);
+std::string goCommand(control::Game& g, const Words& w);
+std::string reverseCommand(control::Game& g, const Words& w);
+
+// A whole number in [low, high], or false. Only an optional '-' and digits.
+bool parseNumber(std::string_view word, int low, int high, int& out);
+
+// "%.4f", as scores print.
+std::string formatScore(double score);
+
+}  // namespace cli

@@ -1,0 +1,24 @@
+// nuedori-cli: the analysis command line. With no arguments it answers
+// commands read from standard input, one per line; "selfplay" lets the
+// computer play itself.
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "cli/selfplay.h"
+#include "cli/session.h"
+
+int main(int argc, char** argv) {
+    if (argc > 1) return cli::selfplayMain(argc, argv);
+    std::ios::sync_with_stdio(false);
+    cli::Session session;
+    std::string line;
+    while (!session.finished() && std::getline(std::cin, line)) {
+        const std::string answer = session.handle(line);
+        if (!answer.empty()) {
+            std::fwrite(answer.data(), 1, answer.size(), stdout);
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+namespace control { struct Game; }
+
+namespace cli {
+
+struct SelfPlayOptions {
+    int games = 0;
+    int level = 3;
+    int randomPlies = 0;
+    unsigned seed = 1;
+    std::string outDir;  // empty: no files
+    bool check = false;  // check the position after every move and the saved records
+};
+
+enum class Winner { Upper, Lower, Draw };
+
+struct SelfPlayGame {
+    Winner winner = Winner::Draw;
+    int moves = 0;         // record entries
+    std::string problem;   // what a check found wrong, empty when all was well
+};
+
+// Plays game number `index` (from 1) of the computer against itself on g:
+// odd games from the human-first position, even ones from the
+// computer-first position. The upper side plays the computer's move; the
+// lower side's move is chosen on the board turned about and played back on
+// the real board. The first plies are random when asked.
+SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options);
+
+// Checks a position reached in play: codes, royal pieces, the record.
+std::string positionProblem(const control::Game& g);
+
+// Replays the record from its starting position, entry by entry, and compares
+// the result with the board: empty when they agree.
+std::string replayProblem(const control::Game& g);
+
+// `nuedori-cli selfplay --games N --level L [--random-plies K] [--seed S] [--out DIR] [--check]`
+int selfplayMain(int argc, char** argv);
+
+}  // namespace cli

@@ -1,0 +1,117 @@
+// The self-play command: options, one line per game, the totals, the files.
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/commands.h"
+#include "cli/selfplay.h"
+#include "control/game.h"
+#include "record/kifu_format.h"
+
+namespace cli {
+
+namespace {
+
+int usage(const char* why) {
+    std::fprintf(stderr,
+                 "error %s\nusage: nuedori-cli selfplay --games N --level L [--random-plies K] "
+                 "[--seed S] [--out DIR] [--check]\n",
+                 why);
+    return 2;
+}
+
+bool parseOptions(int argc, char** argv, SelfPlayOptions& o, const char*& why) {
+    bool haveGames = false, haveLevel = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view name = argv[i];
+        if (name == "--check") {
+            o.check = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            why = "an option without its value";
+            return false;
+        }
+        const std::string_view value = argv[++i];
+        int n = 0;
+        if (name == "--games" && parseNumber(value, 0, 1000000, n)) {
+            o.games = n;
+            haveGames = true;
+        } else if (name == "--level" && parseNumber(value, 1, 3, n)) {
+            o.level = n;
+            haveLevel = true;
+        } else if (name == "--random-plies" && parseNumber(value, 0, 1000000, n)) {
+            o.randomPlies = n;
+        } else if (name == "--seed" && parseNumber(value, 0, 2147483647, n)) {
+            o.seed = static_cast<unsigned>(n);
+        } else if (name == "--out") {
+            o.outDir = std::string(value);
+        } else {
+            why = "unknown option or value out of range";
+            return false;
+        }
+    }
+    why = "--games and --level are needed";
+    return haveGames && haveLevel;
+}
+
+std::string fileName(int index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "selfplay-%03d.棋譜", index);
+    return name;
+}
+
+std::string save(const control::Game& g, const SelfPlayOptions& o, int index) {
+    const std::string players = "COM LEVEL" + std::to_string(o.level);
+    const record::Kifu kifu = record::kifuFromRecord(
+        g.record, {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + players,
+                   "後手：" + players});
+    const auto failed = record::saveKifu(kifu, std::filesystem::path(o.outDir) / fileName(index));
+    return failed ? failed->reason : std::string();
+}
+
+const char* winnerText(Winner w) {
+    switch (w) {
+        case Winner::Upper: return "upper";
+        case Winner::Lower: return "lower";
+        default: return "draw";
+    }
+}
+
+}  // namespace
+
+int selfplayMain(int argc, char** argv) {
+    if (std::string_view(argv[1]) != "selfplay") return usage("unknown command");
+    SelfPlayOptions o;
+    const char* why = "";
+    if (!parseOptions(argc, argv, o, why)) return usage(why);
+    control::NullPort port;
+    control::Game g{port};
+    int totals[3] = {0, 0, 0};
+    int failures = 0;
+    for (int i = 1; i <= o.games; ++i) {
+        const SelfPlayGame game = playSelfPlayGame(g, i, o);
+        ++totals[static_cast<int>(game.winner)];
+        if (game.winner == Winner::Draw)
+            std::printf("game %d: draw in %d moves\n", i, game.moves);
+        else
+            std::printf("game %d: %s in %d moves\n", i, winnerText(game.winner), game.moves);
+        if (!game.problem.empty()) {
+            std::fprintf(stderr, "game %d: %s\n", i, game.problem.c_str());
+            ++failures;
+        }
+        if (!o.outDir.empty()) {
+            const std::string problem = save(g, o, i);
+            if (!problem.empty()) {
+                std::fprintf(stderr, "game %d: not saved: %s\n", i, problem.c_str());
+                ++failures;
+            }
+        }
+        std::fflush(stdout);
+    }
+    std::printf("total: %d upper, %d lower, %d draws\n", totals[0], totals[1], totals[2]);
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace cli

@@ -1,0 +1,57 @@
+#include "cli/session.h"
+
+#include "cli/commands.h"
+
+namespace cli {
+
+namespace {
+
+Words splitWords(std::string_view line) {
+    Words words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+struct Command {
+    std::string_view name;
+    std::string (*run)(control::Game&, const Words&);
+};
+
+constexpr Command kCommands[] = {
+    {"board", boardCommand},   {"start", startCommand},
+    {"show", showCommand},     {"level", levelCommand},
+    {"moves", movesCommand},   {"maps", mapsCommand},
+    {"pins", pinsCommand},     {"mate", mateCommand},
+    {"candidates", candidatesCommand}, {"go", goCommand},
+    {"reverse", reverseCommand},
+};
+
+}  // namespace
+
+Session::Session() {
+    // A session starts with an empty board, level 3 and no step pending.
+    game_.state.stepState = 1;
+    game_.state.level = 3;
+}
+
+std::string Session::handle(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const Words words = splitWords(line);
+    if (words.empty() || words[0].front() == '#') return {};
+    if (words[0] == "quit") {
+        if (words.size() != 1) return "error quit takes no arguments\n";
+        finished_ = true;
+        return {};
+    }
+    for (const Command& c : kCommands)
+        if (words[0] == c.name) return c.run(game_, words);
+    return "error unknown command\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "control/game.h"
+
+namespace cli {
+
+// One analysis session: a game object that lives as long as the session,
+// answering one command line at a time.
+class Session {
+public:
+    Session();
+
+    // Answers one input line: the answer's lines, each ending in '\n' (empty
+    // for a blank or comment line). Sets finished() on quit.
+    std::string handle(std::string_view line);
+
+    bool finished() const { return finished_; }
+    control::Game& game() { return game_; }
+
+private:
+    control::NullPort port_;
+    control::Game game_{port_};
+    bool finished_ = false;
+};
+
+}  // namespace cli
