@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "rules/move_record.h"
+
+namespace record {
+
+// The kifu file: three header lines of free text, then one move line of 17
+// fixed columns per recorded move, entry 1 first. Written in UTF-8 with CR LF
+// after every line; read from LF or CR LF files with UTF-8 or Shift_JIS
+// header lines.
+
+// One move line: the seven values in the order of its columns.
+struct KifuEntry {
+    int fromX = 0;     // source column, 1..9
+    int fromY = 0;     // source row, 1..9
+    int toX = 0;       // destination column, 1..9
+    int toY = 0;       // destination row, 1..9
+    int placed = 0;    // the code put on the destination (after any promotion)
+    int moved = 0;     // the code as it stood on the source
+    int captured = 0;  // the code that stood on the destination, 0 for none
+
+    bool operator==(const KifuEntry&) const = default;
+};
+
+// A game record as it stands in a file. Header lines are UTF-8 without line ends.
+struct Kifu {
+    static constexpr int kMaxEntries = rules::MoveRecord::kCapacity;  // 500
+
+    std::array<std::string, 3> header;
+    std::vector<KifuEntry> entries;  // at most kMaxEntries
+
+    bool operator==(const Kifu&) const = default;
+};
+
+// Why a file was refused. `line` is the 1-based line number in the file of the
+// first bad line (kind kBadLine); it is 0 for the other kinds.
+struct ReadError {
+    enum class Kind { kBadLine, kNoMoveLine, kUnreadable };
+
+    Kind kind = Kind::kBadLine;
+    int line = 0;
+
+    bool operator==(const ReadError&) const = default;
+};
+
+using ReadResult = std::variant<Kifu, ReadError>;
+
+// A save that did not happen; `reason` is a sentence for the player, such as
+// "No space left on device".
+struct SaveError {
+    std::string reason;
+};
+
+// ---- Writing ----
+
+// The 17-character move line: each value left-aligned and space-padded to the
+// widths 2, 2, 2, 2, 3, 3, 3, a minus sign for negatives, never a plus sign.
+// 例: moveLine({7, 7, 7, 6, -1, -1, 0}) == "7 7 7 6 -1 -1 0  "
+std::string moveLine(const KifuEntry& entry);
+
+// The whole file: the three header lines, then the move lines, CR LF after
+// each. A control character in a header line is written as a space, so the
+// line stays one line of text.
+std::string kifuText(const Kifu& kifu);
+
+// The first header line: the date and time of saving.
+// 例: 2024-05-01 09:05:03 gives "2024/05/01 09:05:03"
+std::string dateTimeLine(const std::tm& local);
+std::string dateTimeLine(std::chrono::system_clock::time_point when);  // in local time
+
+// Writes the file at `target`, replacing any file of that name. The text goes
+// to a new file in the same folder first, which is renamed over the target
+// only once it is complete; on failure nothing is left behind and the old
+// file, if any, is unchanged.
+std::optional<SaveError> saveKifu(const Kifu& kifu, const std::filesystem::path& target);
+
+// ---- Reading ----
+
+// Columns and rows 1..9; moved and placed piece -15..-1 or 1..15, of one
+// sign; captured piece -15..15, of the other sign or 0.
+bool isValidEntry(const KifuEntry& entry);
+
+// Checks the whole text before returning anything: either every line is good
+// and the record comes back whole, or the first bad line is named.
+ReadResult parseKifu(std::string_view bytes);
+
+// parseKifu over the file's bytes; kUnreadable when it cannot be read.
+ReadResult readKifuFile(const std::filesystem::path& path);
+
+// ---- The game's move record ----
+
+// Entries 1..last of the record, behind the given header lines.
+Kifu kifuFromRecord(const rules::MoveRecord& moves, std::array<std::string, 3> header);
+
+// A record as a loaded game starts replay from it: entries 1..n from the kifu,
+// last = n, counter 0, and entry 0's placed piece +1 as after a game start.
+rules::MoveRecord recordFromKifu(const Kifu& kifu);
+
+}  // namespace record
