@@ -2,6 +2,7 @@
 
 #include "control/commands.h"
 #include "control/game.h"
+#include "display/texts.h"
 #include "rules/initial_position.h"
 
 namespace control {
@@ -34,6 +35,7 @@ void 起動_初期化(Game& g) {
 void Form_Load(Game& g) {
     起動_サウンド(g);
     起動_初期化(g);
+    display::描画_レベル(g, g.state.level);  // the level shows from the start
 }
 
 }  // namespace control

@@ -33,3 +33,11 @@ using Square = std::pair<int, int>;
 std::vector<Square> destinations(control::Game& g, int x, int y, int piece);
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+// The pointer position (twips) of the middle of a board square.
+inline double squareX(int x) { return 200 + 490 * x + 245; }
+inline double squareY(int y) { return -300 + 600 * y + 300; }
+
+}  // namespace testing_support

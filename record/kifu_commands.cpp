@@ -1,0 +1,152 @@
+// 書込 and 読込: saving the record through the file panel, and loading a
+// record to step through. A file is checked whole before the game changes.
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "control/commands.h"
+#include "control/file_panel.h"
+#include "control/game.h"
+#include "control/startup.h"
+#include "display/board_drawing.h"
+#include "display/texts.h"
+#include "record/kifu_format.h"
+#include "rules/initial_position.h"
+
+namespace control {
+
+namespace {
+
+constexpr const char* kExtension = ".棋譜";
+
+std::string playerName(const Game& g, int token) {
+    if (g.state.gameKind == kAgainstComputer && token == g.state.comToken)
+        return "COM LEVEL" + std::to_string(g.state.level);
+    return "MAN";
+}
+
+// Date and time of saving, then who moved first and who second.
+std::array<std::string, 3> headerLines(const Game& g) {
+    return {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + playerName(g, 1),
+            "後手：" + playerName(g, -1)};
+}
+
+std::string fileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+// A loaded file's header lines, where the game shows them (twips).
+void printHeaderLine(Game& g, int twipX, int twipY, const std::string& text) {
+    display::描画_数値(g, (twipX - 200) / 490.0, (twipY + 300) / 600.0, text, kWhite, 0, 12);
+}
+
+// The three header lines say nothing the game needs; shown as they are.
+void showHeader(Game& g, const record::Kifu& kifu) {
+    printHeaderLine(g, 800, 6350, kifu.header[0]);
+    printHeaderLine(g, 3700, 100, kifu.header[1]);
+    printHeaderLine(g, 3700, 6350, kifu.header[2]);
+}
+
+bool refuseFile(Game& g, const std::string& path, const record::ReadError& e) {
+    std::string text;
+    switch (e.kind) {
+        case record::ReadError::Kind::kNoMoveLine: text = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"; break;
+        case record::ReadError::Kind::kUnreadable: text = fileNameOf(path) + "：読み込めません"; break;
+        case record::ReadError::Kind::kBadLine:
+            text = fileNameOf(path) + "：" + std::to_string(e.line) + "行目が正しくありません";
+            break;
+    }
+    g.port.messageBox(text, "棋譜", Buttons::Ok, Icon::None);
+    return false;
+}
+
+// Loading starts the game afresh as start-up does, but keeps the sounds
+// loaded then: only the music starts over.
+void restartAsAtStartUp(Game& g) {
+    g.port.stopSound(g.state.sounds.bgm);
+    g.port.loopSound(g.state.sounds.bgm);
+    起動_初期化(g);
+}
+
+void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
+    GameState& s = g.state;
+    s.kifuMode = 1;
+    showHeader(g, kifu);
+    g.record = record::recordFromKifu(kifu);
+    s.moveNumber = 0;
+    const bool upperFirst = g.record.moved[1] >= 1;
+    if (upperFirst) {  // the computer's pieces moved first
+        s.gameKind = kAgainstComputer;
+        s.comToken = 1;
+        s.humanToken = -1;
+        rules::初期設定_先手敵(g);
+    } else {
+        s.gameKind = kTwoPlayers;
+        s.humanToken = 1;
+        s.comToken = -1;
+        rules::初期設定_先手自(g);
+    }
+    s.sideToMove = 1;
+    display::描画_対局者(g, 5.08, upperFirst ? "先手:" : "後手:", 5.08, upperFirst ? "後手:" : "先手:",
+                         6.08, 11);
+    display::画面_再描画(g);
+    g.port.refresh();
+}
+
+}  // namespace
+
+void KIFU_WRITE_Click(Game& g) {
+    if (g.state.reversed) {
+        g.port.playSound(g.state.sounds.forbidden);
+        g.port.messageBox("反転後は書き込みできません", "棋譜書込", Buttons::Ok, Icon::None);
+        return;
+    }
+    描画_可視(g, true, true, false);
+    描画_棋譜_IO(g, 0);
+}
+
+void Command1_Click(Game& g) {
+    const std::string name = g.port.nameBoxText();
+    if (name.empty()) {
+        g.port.messageBox("ﾌｧｲﾙ名が入力されていません", "  ", Buttons::Ok, Icon::None);
+        return;
+    }
+    if (g.record.last == 0) {
+        g.port.messageBox("保存するデータがありません", "棋譜保存", Buttons::Ok, Icon::None);
+        return;
+    }
+    if (name.find('/') != std::string::npos || name == "." || name == "..") {
+        g.port.messageBox("ファイル名に「/」は使えません", "棋譜保存", Buttons::Ok, Icon::None);
+        return;
+    }
+    const std::filesystem::path target = std::filesystem::path(g.port.fileListFolder()) / (name + kExtension);
+    const auto failed = record::saveKifu(record::kifuFromRecord(g.record, headerLines(g)), target);
+    if (failed) {  // the panel stays open to try another name or folder
+        g.port.messageBox("保存できませんでした：" + failed->reason, "棋譜保存", Buttons::Ok, Icon::None);
+        return;
+    }
+    ファイルパネル_非表示(g);
+    g.port.refreshFileList();
+    g.port.messageBox("棋譜を書き込みました", "  ", Buttons::Ok, Icon::None);
+}
+
+void KIFU_READ_Click(Game& g) {
+    描画_可視(g, true, true, true);
+    描画_棋譜_IO(g, 1);
+}
+
+void File1_Click(Game& g, const std::string& path) {
+    描画_可視(g, false, false, false);
+    const record::ReadResult read = record::readKifuFile(path);
+    if (const auto* e = std::get_if<record::ReadError>(&read)) {
+        refuseFile(g, path, *e);
+        return;
+    }
+    restartAsAtStartUp(g);
+    setUpLoadedGame(g, std::get<record::Kifu>(read));
+    g.port.messageBox(" 読み込みました", "棋譜", Buttons::Ok, Icon::None);
+    g.port.messageBox("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok, Icon::None);
+}
+
+}  // namespace control

@@ -1,0 +1,99 @@
+// 進 and 戻: stepping through the move record, on a game in progress or on a
+// loaded record. A Nue King's two-step move is stepped as one move.
+#include <string_view>
+
+#include "control/commands.h"
+#include "control/file_panel.h"
+#include "control/game.h"
+#include "display/board_drawing.h"
+#include "display/texts.h"
+
+namespace control {
+
+namespace {
+
+void refuse(Game& g, std::string_view text, std::string_view title) {
+    g.port.playSound(g.state.sounds.forbidden);
+    g.port.messageBox(text, title, Buttons::Ok, Icon::None);
+}
+
+bool isNueKing(int code) { return code == rules::鵺王 || code == -rules::鵺王; }
+
+// Re-applies entry k of the record.
+void stepForward(Game& g, int k) {
+    const rules::MoveRecord& r = g.record;
+    g.board(r.fromX[k], r.fromY[k]) = rules::空;
+    display::描画_桝(g, r.fromX[k], r.fromY[k]);
+    g.board(r.toX[k], r.toY[k]) = r.placed[k];
+    display::描画_駒(g, r.placed[k], r.toX[k], r.toY[k]);
+    g.port.playSound(g.state.sounds.piece);
+}
+
+// Takes entry k back: the captured piece returns, the mover unpromoted.
+void stepBack(Game& g, int k) {
+    const rules::MoveRecord& r = g.record;
+    if (r.captured[k] == rules::空)
+        display::描画_桝(g, r.toX[k], r.toY[k]);
+    else
+        display::描画_駒(g, r.captured[k], r.toX[k], r.toY[k]);
+    g.board(r.toX[k], r.toY[k]) = r.captured[k];
+    g.board(r.fromX[k], r.fromY[k]) = r.moved[k];
+    display::描画_駒(g, r.moved[k], r.fromX[k], r.fromY[k]);
+    g.port.playSound(g.state.sounds.piece);
+    display::描画_四角形(g, 12.3, r.moved[k] >= 1 ? 5 : 6, 1250, 400, kGreen);
+}
+
+}  // namespace
+
+void AFTER_Click(Game& g) {
+    GameState& s = g.state;
+    rules::MoveRecord& r = g.record;
+    s.resumeNotice = 1;
+    ファイルパネル_非表示(g);
+    if (s.sideToMove == 0) return refuse(g, "「対局」で始めて下さい", "開始");
+    if (s.stepState == 2) return refuse(g, "2手目移動中はできません！", "進む");
+    s.selection = 0;
+    display::描画_将棋盤桝(g);
+    int k = 0;
+    do {
+        if (r.counter >= r.last) {
+            if (s.kifuMode)
+                g.port.messageBox("終わり", "進む", Buttons::Ok, Icon::None);
+            else
+                refuse(g, "できません", "進む");
+            return;
+        }
+        k = ++r.counter;
+        stepForward(g, k);
+    } while (isNueKing(r.placed[k]) && k < r.last && r.placed[k + 1] == r.placed[k]);
+    s.moveNumber += 1;
+    display::描画_手数(g, s.moveNumber, kWhite);
+    const bool upper = r.placed[k] >= 1;
+    display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
+                           upper ? display::kUpperMoveY : display::kLowerMoveY, r.toX[k], r.toY[k],
+                           r.placed[k], kWhite);
+    s.sideToMove = -s.sideToMove;
+}
+
+void REPLAY_Click(Game& g) {
+    GameState& s = g.state;
+    rules::MoveRecord& r = g.record;
+    s.resumeNotice = 1;
+    ファイルパネル_非表示(g);
+    if (r.counter < 1) return refuse(g, "できません", "戻る");
+    if (s.stepState == 2) return refuse(g, "2手目移動中はできません！", "戻る");
+    s.selection = 0;
+    display::描画_将棋盤桝(g);
+    int undone = 0;
+    do {
+        const int k = r.counter;
+        stepBack(g, k);
+        undone = r.moved[k];
+        r.counter -= 1;
+    } while (r.counter >= 1 && isNueKing(r.moved[r.counter]) && r.moved[r.counter] == undone);
+    s.moveNumber -= 1;
+    s.sideToMove = -s.sideToMove;
+    display::描画_手数(g, s.moveNumber, kWhite);
+}
+
+}  // namespace control

@@ -1,0 +1,63 @@
+// 反転: the position turned about, each player taking over the other's army
+// and turn, with a fresh record. A reversed game cannot be saved.
+#include "control/commands.h"
+#include "control/game.h"
+#include "display/board_drawing.h"
+#include "display/texts.h"
+#include "record/board_reversal.h"
+
+namespace control {
+
+namespace {
+
+void refuse(Game& g, std::string_view text) {
+    g.port.playSound(g.state.sounds.forbidden);
+    g.port.messageBox(text, "反転", Buttons::Ok, Icon::None);
+}
+
+void emptyRecord(rules::MoveRecord& r) {
+    r.moved.fill(0);
+    r.placed.fill(0);
+    r.captured.fill(0);
+    r.counter = 0;
+    r.last = 0;
+}
+
+void exchangeTokens(GameState& s) {
+    if (s.comToken == 1) {
+        s.comToken = -1;
+        s.humanToken = 1;
+    } else if (s.comToken == -1) {
+        s.comToken = 1;
+        s.humanToken = -1;
+    }
+}
+
+// Against the computer the labels stay as its games always show them.
+void drawLabels(Game& g) {
+    const GameState& s = g.state;
+    const bool twoPlayers = s.gameKind == kTwoPlayers;
+    const char* upper = twoPlayers ? (s.comToken == 1 ? "先手:" : "後手:") : "COM:";
+    const char* lower = twoPlayers ? (s.comToken == 1 ? "後手:" : "先手:") : "MAN:";
+    display::描画_対局者(g, 5.1, upper, 5.05, lower, 6.05, 11);
+}
+
+}  // namespace
+
+void REVERSE_Click(Game& g) {
+    GameState& s = g.state;
+    if (s.kifuMode) return refuse(g, "棋譜ﾓｰﾄﾞではできません");
+    if (s.stepState == 2) return refuse(g, "2手目移動中はできません！");
+    s.reversed = 1;
+    s.selection = 0;
+    record::盤面半回転(g.board);
+    display::画面_再描画(g);
+    display::描画_手数(g, s.moveNumber, kWhite);
+    g.port.playSound(s.sounds.piece);
+    emptyRecord(g.record);
+    exchangeTokens(s);
+    g.port.playSound(s.sounds.piece);
+    drawLabels(g);
+}
+
+}  // namespace control
