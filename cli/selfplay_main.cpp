@@ -67,8 +67,15 @@ std::string save(const control::Game& g, const SelfPlayOptions& o, int index) {
     const record::Kifu kifu = record::kifuFromRecord(
         g.record, {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + players,
                    "後手：" + players});
-    const auto failed = record::saveKifu(kifu, std::filesystem::path(o.outDir) / fileName(index));
-    return failed ? failed->reason : std::string();
+    const std::filesystem::path path = std::filesystem::path(o.outDir) / fileName(index);
+    if (const auto failed = record::saveKifu(kifu, path)) return failed->reason;
+    if (!o.check) return {};
+    // The file as the window would load it must give back the same game.
+    const record::ReadResult read = record::readKifuFile(path);
+    const record::Kifu* loaded = std::get_if<record::Kifu>(&read);
+    if (!loaded) return "the saved file does not read back";
+    if (loaded->entries != kifu.entries) return "the saved file reads back other moves";
+    return {};
 }
 
 const char* winnerText(Winner w) {
@@ -86,6 +93,11 @@ int selfplayMain(int argc, char** argv) {
     SelfPlayOptions o;
     const char* why = "";
     if (!parseOptions(argc, argv, o, why)) return usage(why);
+    if (!o.outDir.empty()) {
+        std::error_code made;
+        std::filesystem::create_directories(o.outDir, made);
+        if (made) return usage("the --out folder cannot be made");
+    }
     control::NullPort port;
     control::Game g{port};
     int totals[3] = {0, 0, 0};
