@@ -1,0 +1,208 @@
+#include "app/file_panel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QStyle>
+
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+// Where each control stands, in twips of the surface.
+constexpr QRectF kDriveArea{5650, 300, 3050, 330};
+constexpr QRectF kFolderArea{5650, 700, 3050, 2150};
+constexpr QRectF kFileArea{5650, 2920, 3050, 2250};
+constexpr QRectF kLabelArea{5650, 5260, 800, 400};
+constexpr QRectF kNameArea{6480, 5260, 1450, 400};
+constexpr QRectF kButtonArea{7980, 5260, 720, 400};
+
+constexpr int kPathRole = Qt::UserRole;
+
+bool ready(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() && info.isReadable() && QStorageInfo(path).isReady();
+}
+
+}  // namespace
+
+FilePanel::FilePanel(QWidget* host, Hooks hooks)
+    : host_(host), hooks_(std::move(hooks)), folder_(QDir::currentPath()), filesFolder_(folder_) {}
+
+QStringList FilePanel::drives() {
+    QStringList list{QDir::rootPath(), QDir::homePath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (!volume.isValid() || list.contains(root)) continue;
+        // Kernel and runtime file systems hold no records.
+        if (root.startsWith("/proc") || root.startsWith("/sys") || root.startsWith("/dev") ||
+            root.startsWith("/run"))
+            continue;
+        list.push_back(root);
+    }
+    return list;
+}
+
+void FilePanel::build() {
+    if (built()) return;
+    drive_ = new QComboBox(host_);  // the host window owns the controls
+    drive_->setObjectName("Drive1");
+    folders_ = new QListWidget(host_);
+    folders_->setObjectName("Dir1");
+    files_ = new QListWidget(host_);
+    files_->setObjectName("File1");
+    label_ = new QLabel("ﾌｧｲﾙ名 ：", host_);
+    label_->setObjectName("Label1");
+    label_->setAutoFillBackground(true);
+    name_ = new QLineEdit(host_);
+    name_->setObjectName("Text1");
+    button_ = new QPushButton("RETURN", host_);
+    button_->setObjectName("Command1");
+    for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_),
+                       static_cast<QWidget*>(files_), static_cast<QWidget*>(label_),
+                       static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
+        w->hide();
+
+    showDrives();
+    QObject::connect(drive_, &QComboBox::currentIndexChanged, host_, [this] { driveChanged(); });
+    QObject::connect(folders_, &QListWidget::itemActivated, host_, [this](QListWidgetItem* item) {
+        setFolder(item->data(kPathRole).toString());
+    });
+    QObject::connect(files_, &QListWidget::itemClicked, host_, [this](QListWidgetItem* item) {
+        if (hooks_.fileChosen) hooks_.fileChosen(QDir(filesFolder_).filePath(item->text()).toStdString());
+    });
+    QObject::connect(button_, &QPushButton::clicked, host_, [this] {
+        if (hooks_.returnPressed) hooks_.returnPressed();
+    });
+    showFolder();
+    showFiles();
+    place(placement_);
+}
+
+void FilePanel::showDrives() {
+    const QSignalBlocker quiet(drive_);
+    drive_->clear();
+    drive_->addItems(drives());
+    // The drive that holds the current folder is the one shown.
+    int best = 0;
+    for (int i = 0; i < drive_->count(); ++i) {
+        const QString root = drive_->itemText(i);
+        if ((folder_ == root || folder_.startsWith(root.endsWith('/') ? root : root + '/')) &&
+            root.size() > drive_->itemText(best).size())
+            best = i;
+    }
+    drive_->setCurrentIndex(best);
+}
+
+void FilePanel::driveChanged() {
+    const QString drive = drive_->currentText();
+    // The drive list keeps the chosen drive even when it cannot be read.
+    if (!ready(drive)) {
+        if (hooks_.driveNotReady) hooks_.driveNotReady();
+        return;
+    }
+    setFolder(drive);
+}
+
+void FilePanel::setFolder(const QString& path) {
+    folder_ = QDir(path).absolutePath();
+    showFolder();
+    // Dir1_Change: the file list follows the folder list.
+    filesFolder_ = folder_;
+    showFiles();
+}
+
+void FilePanel::showFolder() {
+    folders_->clear();
+    const QStyle* style = host_->style();
+    const QIcon open = style->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style->standardIcon(QStyle::SP_DirIcon);
+    // The folders from the root down to the current one, then its subfolders,
+    // each indented one step further.
+    QStringList chain;
+    for (QDir d(folder_);; ) {
+        chain.prepend(d.absolutePath());
+        if (d.isRoot() || !d.cdUp()) break;
+    }
+    int depth = 0;
+    for (const QString& path : chain) {
+        const QString name = depth == 0 ? path : QFileInfo(path).fileName();
+        auto* item = new QListWidgetItem(open, QString(depth * 2, ' ') + name, folders_);
+        item->setData(kPathRole, path);
+        ++depth;
+    }
+    const QDir dir(folder_);
+    for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        auto* item = new QListWidgetItem(closed, QString(depth * 2, ' ') + sub, folders_);
+        item->setData(kPathRole, dir.filePath(sub));
+    }
+    folders_->setCurrentRow(static_cast<int>(chain.size()) - 1);
+}
+
+void FilePanel::showFiles() {
+    files_->clear();
+    const QDir dir(filesFolder_);
+    files_->addItems(dir.entryList(QStringList{"*.棋譜"}, QDir::Files, QDir::Name));
+}
+
+void FilePanel::setListsVisible(bool drive, bool folder, bool files) {
+    if (!built()) {
+        if (!drive && !folder && !files) return;
+        build();
+    }
+    drive_->setVisible(drive);
+    folders_->setVisible(folder);
+    files_->setVisible(files);
+}
+
+void FilePanel::setNameRowVisible(bool visible) {
+    if (!built()) {
+        if (!visible) return;
+        build();
+    }
+    label_->setVisible(visible);
+    name_->setVisible(visible);
+    button_->setVisible(visible);
+    if (visible) name_->setFocus();
+}
+
+void FilePanel::clearNameBox() {
+    if (built()) name_->clear();
+}
+
+QString FilePanel::nameBoxText() const { return built() ? name_->text() : QString(); }
+
+void FilePanel::refreshFileList() {
+    if (built()) showFiles();
+}
+
+void FilePanel::place(const SurfacePlacement& placement) {
+    placement_ = placement;
+    if (!built()) return;
+    const auto put = [&](QWidget* w, const QRectF& twips) {
+        w->setGeometry(placement.toWidget(twips).toAlignedRect());
+    };
+    put(drive_, kDriveArea);
+    put(folders_, kFolderArea);
+    put(files_, kFileArea);
+    put(label_, kLabelArea);
+    put(name_, kNameArea);
+    put(button_, kButtonArea);
+    // The controls' lettering grows and shrinks with the board.
+    QFont font = QApplication::font();
+    font.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * placement.scale))));
+    for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_),
+                       static_cast<QWidget*>(files_), static_cast<QWidget*>(label_),
+                       static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
+        w->setFont(font);
+}
+
+}  // namespace app

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/drawing_surface.h"
+#include "app/file_panel.h"
+#include "control/game.h"
+#include "control/window_port.h"
+
+class QAction;
+class QMenu;
+
+namespace sound { class SoundLayer; }
+
+namespace app {
+
+class SurfaceView;
+
+// A message box the game asks for.
+struct BoxRequest {
+    std::string text;
+    std::string title;
+    control::Buttons buttons = control::Buttons::Ok;
+    control::Icon icon = control::Icon::None;
+};
+
+// What whoever creates the window decides: how message boxes are answered,
+// how long waits really last, and what ending the program does. The game
+// passes real message boxes, a factor of 1 and "end the process"; tests pass a
+// script, 0 and a recorder.
+struct WindowServices {
+    std::function<control::Answer(QWidget* parent, const BoxRequest&)> answer;
+    double waitFactor = 1.0;
+    std::function<void()> quit;
+    // Told of every mouse press handed to the game (button, twips); may be empty.
+    std::function<void(int button, double x, double y)> pressWatcher;
+    // Told of every file chosen in the file list; may be empty.
+    std::function<void(const std::string& path)> fileWatcher;
+};
+
+// The caption of the main window.
+inline constexpr const char* kCaption = " QXぬえどり王";
+
+// The game's main window: owns the game object and is its window port. The
+// surface, message boxes, sounds, waits, file panel, menu check marks and
+// quitting of the game all go through here.
+class MainWindow : public QMainWindow, public control::WindowPort {
+public:
+    MainWindow(sound::SoundLayer& sound, WindowServices services);
+    ~MainWindow() override;
+
+    control::Game& game() { return game_; }
+    SurfaceView* view() const { return view_; }
+    FilePanel& filePanel() { return *panel_; }
+
+    // Start-up: the game's own steps (sound, state, position, first drawing),
+    // then the window takes its place and size. Call once, before show().
+    void start();
+
+    // The menu item of a control name (START, LEVEL2, VER ...), or null.
+    QAction* menuItem(const QString& controlName) const;
+
+    // control::WindowPort
+    void outlineCell(int colour, int x, int y) override;
+    void fillRect(double x, double y, int width, int height, int colour) override;
+    void drawImage(control::ImageRef image, double x, double y) override;
+    void printText(double x, double y, std::string_view text, control::TextStyle style) override;
+    void refresh() override;
+    control::Answer messageBox(std::string_view text, std::string_view title,
+                               control::Buttons buttons, control::Icon icon) override;
+    void soundStartup() override;
+    int loadSound(std::string_view fileName, int flags) override;
+    void playSound(int handle) override;
+    void loopSound(int handle) override;
+    void stopSound(int handle) override;
+    void freeSound(int handle) override;
+    void soundShutdown() override;
+    void wait(double seconds) override;
+    void setListsVisible(bool drive, bool folder, bool files) override;
+    void setNameRowVisible(bool visible) override;
+    void clearNameBox() override;
+    std::string nameBoxText() override;
+    std::string fileListFolder() override;
+    void refreshFileList() override;
+    void setMenuChecked(control::MenuCheck item, bool checked) override;
+    void quit() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    using Command = std::function<void(control::Game&)>;
+
+    void buildMenus();
+    void placeAtFirstStart();
+    // Runs one event of the game to its end, unless the program is ending.
+    void handle(const Command& command);
+
+    DrawingSurface surface_;
+    control::Game game_{*this};
+    sound::SoundLayer& sound_;
+    WindowServices services_;
+    SurfaceView* view_ = nullptr;
+    std::unique_ptr<FilePanel> panel_;
+    std::array<QAction*, 5> checkItems_{};
+    std::array<bool, 5> checks_{};
+    bool busy_ = false;
+};
+
+}  // namespace app

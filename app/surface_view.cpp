@@ -1,0 +1,71 @@
+#include "app/surface_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+#include "control/game_state.h"
+
+namespace app {
+
+SurfaceView::SurfaceView(DrawingSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(160, 120);
+}
+
+void SurfaceView::bringUpToDate() {
+    const SurfacePlacement place = placement();
+    const double k = place.scale * devicePixelRatioF() / kTwipsPerPixel;
+    bool all = false;
+    std::vector<DrawOp> fresh = surface_.takeNew(all);
+    if (!painter_ || std::abs(painter_->devicePerTwip() - k) > 1e-9) {
+        // A new size: paint every call that still shows, at the new density.
+        painter_ = std::make_unique<SurfacePainter>(k);
+        all = true;
+    }
+    if (all || picture_.isNull()) {
+        picture_ = painter_->picture(surface_.calls());
+        return;
+    }
+    QPainter p(&picture_);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const DrawOp& op : fresh) painter_->paint(p, op);
+}
+
+QImage SurfaceView::shownPicture() {
+    bringUpToDate();
+    return picture_;
+}
+
+void SurfaceView::paintEvent(QPaintEvent*) {
+    bringUpToDate();
+    const double dpr = devicePixelRatioF();
+    QPainter p(this);
+    p.fillRect(rect(), paletteColour(control::kGreen));
+    // The picture is drawn one device pixel per pixel, from a whole device pixel.
+    const QPointF origin = placement().origin;
+    const QPointF snapped(std::round(origin.x() * dpr) / dpr, std::round(origin.y() * dpr) / dpr);
+    p.drawImage(QRectF(snapped, QSizeF(picture_.size()) / dpr), picture_, QRectF(picture_.rect()));
+    if (firstPaint_) std::exchange(firstPaint_, nullptr)();
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent* e) {
+    int button = 0;
+    if (e->button() == Qt::LeftButton) button = control::kLeftButton;
+    if (e->button() == Qt::RightButton) button = control::kRightButton;
+    if (button == 0 || !press_) return;
+    // The centre of the device pixel under the pointer, in twips.
+    const double dpr = devicePixelRatioF();
+    const QPointF pos = e->position();
+    const QPointF centre((std::floor(pos.x() * dpr) + 0.5) / dpr, (std::floor(pos.y() * dpr) + 0.5) / dpr);
+    press_(button, placement().toTwips(centre));
+}
+
+void SurfaceView::resizeEvent(QResizeEvent*) {
+    if (placed_) placed_(placement());
+    update();
+}
+
+}  // namespace app

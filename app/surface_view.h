@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "app/drawing_surface.h"
+#include "app/surface_geometry.h"
+
+namespace app {
+
+// The window's client area below the menu bar: shows the drawing surface
+// scaled evenly and centred on green, painted at the screen's own pixel
+// density, and hands mouse presses back in twips.
+class SurfaceView : public QWidget {
+public:
+    using Press = std::function<void(int button, QPointF twips)>;
+
+    SurfaceView(DrawingSurface& surface, QWidget* parent);
+
+    void onPress(Press press) { press_ = std::move(press); }
+    void onPlacementChanged(std::function<void(const SurfacePlacement&)> f) { placed_ = std::move(f); }
+    void onFirstPaint(std::function<void()> f) { firstPaint_ = std::move(f); }
+
+    SurfacePlacement placement() const { return SurfacePlacement::fit(QSizeF(size())); }
+
+    // The surface as shown now, one device pixel per pixel of the image.
+    QImage shownPicture();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void bringUpToDate();
+
+    DrawingSurface& surface_;
+    std::unique_ptr<SurfacePainter> painter_;
+    QImage picture_;
+    Press press_;
+    std::function<void(const SurfacePlacement&)> placed_;
+    std::function<void()> firstPaint_;
+};
+
+}  // namespace app
