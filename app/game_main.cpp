@@ -46,15 +46,20 @@ std::vector<std::filesystem::path> waveFolders() {
 
 }  // namespace
 
-int runGame(int argc, char** argv, const StartOptions& options) {
-    QApplication application(argc, argv);
+void setUpApplication(QApplication& application) {
     QApplication::setApplicationName("nuedori");
+    // Window captions are the game's own, with nothing added after them.
     QApplication::setApplicationDisplayName(QString());
     QApplication::setFont(QFont(kTextFontFamily, 10));
     // The game speaks Japanese whatever the desktop's language: はい/いいえ.
-    QTranslator buttons;
-    if (buttons.load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&buttons);
+    auto* buttons = new QTranslator(&application);  // the application owns it
+    if (buttons->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(buttons);
+}
+
+int runGame(int argc, char** argv, const StartOptions& options) {
+    QApplication application(argc, argv);
+    setUpApplication(application);
 
     sound::SoundLayer sound(waveFolders(), [](std::string_view text, std::string_view caption) {
         askWithMessageBox(nullptr, BoxRequest{std::string(text), std::string(caption),

@@ -192,7 +192,8 @@ Wave woodClick() {
     double smooth = 0;
     for (std::size_t i = 0; i < samplesFor(0.004); ++i) {
         smooth = 0.6 * smooth + 0.4 * noise.next();
-        s[i] += 1.2 * smooth * std::exp(-static_cast<double>(i) / (0.0007 * kRate));
+        const double rise = std::min(1.0, static_cast<double>(i) / 8);  // no step at the start
+        s[i] += 1.2 * rise * smooth * std::exp(-static_cast<double>(i) / (0.0007 * kRate));
     }
     fadeOut(s, 0.02);
     return toWave(s, 0.8);

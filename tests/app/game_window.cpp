@@ -1,0 +1,77 @@
+#include "game_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+
+#include <cmath>
+
+#include "app/surface_view.h"
+
+void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
+
+namespace testing_support {
+
+GameWindow::GameWindow(double waitFactor)
+    : sound({NUEDORI_WAVE_DIR},
+            [this](std::string_view text, std::string_view caption) {
+                boxes.push_back({std::string(text), std::string(caption), control::Buttons::Ok,
+                                 control::Icon::Exclamation});
+            }),
+      window(sound, app::WindowServices{
+                        [this](QWidget*, const app::BoxRequest& r) {
+                            boxes.push_back(r);
+                            if (!script.empty()) {
+                                const control::Answer a = script.front();
+                                script.pop_front();
+                                return a;
+                            }
+                            return r.buttons == control::Buttons::YesNo ? control::Answer::Yes
+                                                                        : control::Answer::Ok;
+                        },
+                        waitFactor, [this] { ++quits; },
+                        [this](int button, double x, double y) { presses.push_back({button, x, y}); },
+                        [this](const std::string& path) { chosenFiles.push_back(path); }}) {}
+
+void GameWindow::startAndShow() {
+    window.start();
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+}
+
+void GameWindow::choose(const char* controlName) {
+    QAction* item = window.menuItem(controlName);
+    ASSERT_NE(item, nullptr) << controlName;
+    item->trigger();
+}
+
+QImage GameWindow::picture() { return window.view()->shownPicture(); }
+
+app::Artwork GameWindow::artwork() {
+    const app::SurfaceView* v = window.view();
+    return app::Artwork(v->placement().scale * v->devicePixelRatioF() / app::kTwipsPerPixel);
+}
+
+QPoint GameWindow::pixelAt(double twipX, double twipY) {
+    return artwork().toDevice(QRectF(twipX, twipY, 1, 1)).topLeft();
+}
+
+void GameWindow::pressAt(Qt::MouseButton button, double twipX, double twipY) {
+    const QPointF w = window.view()->placement().toWidget(QPointF(twipX, twipY));
+    QTest::mousePress(window.view(), button, {}, QPoint(int(std::floor(w.x())), int(std::floor(w.y()))));
+}
+
+void GameWindow::resizeView(int width, int height) {
+    window.resize(width, height + window.menuBar()->height());
+    QApplication::processEvents();
+}
+
+std::string rgb(QRgb c) {
+    return "(" + std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," +
+           std::to_string(qBlue(c)) + ")";
+}
+
+}  // namespace testing_support

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <deque>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/artwork.h"
+#include "app/main_window.h"
+#include "sound/sound_layer.h"
+
+void PrintTo(const QString& s, std::ostream* os);
+
+namespace testing_support {
+
+// The real main window with the game's wave files, message boxes answered
+// from a script (then with their first button), waits of the given length
+// factor, and quitting recorded instead of ending the process.
+struct GameWindow {
+    struct Press {
+        int button;
+        double x, y;
+    };
+
+    explicit GameWindow(double waitFactor = 0);
+
+    std::vector<app::BoxRequest> boxes;
+    std::deque<control::Answer> script;
+    int quits = 0;
+    std::vector<Press> presses;
+    std::vector<std::string> chosenFiles;
+    sound::SoundLayer sound;
+    app::MainWindow window;
+
+    control::Game& game() { return window.game(); }
+
+    // Start-up as the game does it, then the window on screen.
+    void startAndShow();
+    // Chooses a menu item as the player does.
+    void choose(const char* controlName);
+    // The surface as shown, and where a cell or a twip point lies on it.
+    QImage picture();
+    app::Artwork artwork();
+    QPoint pixelAt(double twipX, double twipY);
+    // Presses a mouse button on the view at the centre of a surface point in twips.
+    void pressAt(Qt::MouseButton button, double twipX, double twipY);
+    void resizeView(int width, int height);
+};
+
+// Red, green, blue of a pixel, as text for readable failures.
+std::string rgb(QRgb c);
+
+}  // namespace testing_support

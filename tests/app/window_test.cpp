@@ -1,0 +1,213 @@
+// The main window: its menus, check marks, start-up and the ways out.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdlib>
+
+#include "app/surface_view.h"
+#include "game_window.h"
+
+using testing_support::GameWindow;
+
+namespace {
+
+// The menu bar as indented text: caption, control name, a check box for
+// items that carry a mark, and "disabled" for any item that is not enabled.
+void printMenu(const QList<QAction*>& items, int depth, std::string& out) {
+    for (const QAction* a : items) {
+        out += std::string(depth * 2, ' ') + a->text().toStdString() + " " + a->objectName().toStdString();
+        if (a->isCheckable()) out += a->isChecked() ? " [x]" : " [ ]";
+        if (!a->isEnabled()) out += " disabled";
+        out += "\n";
+        if (a->menu()) printMenu(a->menu()->actions(), depth + 1, out);
+    }
+}
+
+std::string menuText(GameWindow& w) {
+    std::string out;
+    printMenu(w.window.menuBar()->actions(), 0, out);
+    return out;
+}
+
+bool checked(GameWindow& w, const char* name) { return w.window.menuItem(name)->isChecked(); }
+
+QWidget* panelControl(GameWindow& w, const char* name) {
+    return w.window.view()->findChild<QWidget*>(name);
+}
+
+}  // namespace
+
+TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
+    GameWindow w;
+    w.startAndShow();
+    EXPECT_EQ(w.window.windowTitle(), " QXぬえどり王");
+    EXPECT_EQ(menuText(w),
+              "対局 TAIKYOKU\n"
+              "  対局(人間) MATCH_MAN\n"
+              "    スタート START\n"
+              "  対局(COM) START2\n"
+              "    先手 SENTE\n"
+              "    後手 GOTE\n"
+              "  COM対局ﾚﾍﾞﾙ LEVEL\n"
+              "    LEVEL1 LEVEL1 [ ]\n"
+              "    LEVEL2 LEVEL2 [ ]\n"
+              "    LEVEL3 LEVEL3 [x]\n"
+              "  終わり OWARI\n"
+              "局面 STOP\n"
+              "  最初 CANCEL\n"
+              "  反転 REVERSE\n"
+              "戻 REPLAY\n"
+              "進 AFTER\n"
+              "棋譜 KIFU\n"
+              "  読込 KIFU_READ\n"
+              "  書込 KIFU_WRITE\n"
+              "ｵﾌﾟｼｮﾝ OPTION\n"
+              "  移動指導 SIDOU [ ]\n"
+              "  BGM BGM [x]\n"
+              "その他 VER\n");
+}
+
+TEST(MenuBar, LevelMarksFollowTheChosenLevel) {
+    GameWindow w;
+    w.startAndShow();
+    w.choose("LEVEL2");
+    EXPECT_EQ(w.game().state.level, 2);
+    EXPECT_FALSE(checked(w, "LEVEL1"));
+    EXPECT_TRUE(checked(w, "LEVEL2"));
+    EXPECT_FALSE(checked(w, "LEVEL3"));
+    // Choosing the checked level again changes nothing: the mark stays.
+    w.choose("LEVEL2");
+    EXPECT_TRUE(checked(w, "LEVEL2"));
+    EXPECT_EQ(w.game().state.level, 2);
+    w.choose("LEVEL1");
+    EXPECT_TRUE(checked(w, "LEVEL1"));
+    EXPECT_FALSE(checked(w, "LEVEL2"));
+}
+
+TEST(MenuBar, TeachingModeAndMusicToggle) {
+    GameWindow w;
+    w.startAndShow();
+    const int music = w.game().state.sounds.bgm;
+    ASSERT_NE(music, 0);
+    EXPECT_TRUE(w.sound.playing(music));
+
+    w.choose("SIDOU");
+    EXPECT_TRUE(checked(w, "SIDOU"));
+    EXPECT_EQ(w.game().state.movableColour, 15);
+    w.choose("SIDOU");
+    EXPECT_FALSE(checked(w, "SIDOU"));
+    EXPECT_EQ(w.game().state.movableColour, 2);
+
+    w.choose("BGM");
+    EXPECT_FALSE(checked(w, "BGM"));
+    EXPECT_FALSE(w.sound.playing(music));
+    w.choose("BGM");
+    EXPECT_TRUE(checked(w, "BGM"));
+    EXPECT_TRUE(w.sound.playing(music));
+}
+
+TEST(MenuBar, OpeningTheGameMenusHidesTheFilePanel) {
+    GameWindow w;
+    w.startAndShow();
+    for (const char* menu : {"TAIKYOKU", "STOP", "OPTION", "KIFU"}) {
+        w.window.setListsVisible(true, true, true);
+        w.window.setNameRowVisible(true);
+        QTest::keyClicks(panelControl(w, "Text1"), "kifu");
+        QMenu* m = w.window.menuBar()->findChild<QMenu*>(menu);
+        ASSERT_NE(m, nullptr) << menu;
+        m->popup(w.window.mapToGlobal(QPoint(10, 10)));
+        QApplication::processEvents();
+        m->hide();
+        const bool hides = std::string(menu) != "KIFU";  // 棋譜 only opens its submenu
+        for (const char* control : {"Drive1", "Dir1", "File1", "Label1", "Text1", "Command1"})
+            EXPECT_EQ(panelControl(w, control)->isVisible(), !hides) << menu << " " << control;
+        EXPECT_EQ(w.window.nameBoxText(), hides ? "" : "kifu") << menu;
+        w.window.clearNameBox();
+    }
+}
+
+TEST(MenuBar, TheVersionBoxStandsOnTheBar) {
+    GameWindow w;
+    w.startAndShow();
+    w.boxes.clear();
+    w.choose("VER");
+    ASSERT_EQ(w.boxes.size(), 1u);
+    EXPECT_EQ(w.boxes[0].title, "その他");
+    EXPECT_EQ(w.boxes[0].text.rfind(" QXぬえどり王\nVersion ", 0), 0u) << w.boxes[0].text;
+    EXPECT_NE(w.boxes[0].text.find("MIT License"), std::string::npos);
+}
+
+TEST(StartUp, LoadsTheFourSoundsAndStartsTheMusic) {
+    GameWindow w;
+    w.startAndShow();
+    const control::SoundHandles& s = w.game().state.sounds;
+    EXPECT_TRUE(w.sound.running());
+    EXPECT_EQ(w.sound.bufferCount(), 4u);
+    EXPECT_NE(s.other, 0);
+    EXPECT_NE(s.forbidden, 0);
+    EXPECT_NE(s.piece, 0);
+    EXPECT_TRUE(w.sound.playing(s.bgm));
+    EXPECT_FALSE(w.sound.playing(s.piece));
+    EXPECT_TRUE(w.boxes.empty());
+    // The whole surface shows at its natural size below the menu bar.
+    EXPECT_NEAR(w.window.view()->placement().scale, 1.0, 0.01);
+}
+
+TEST(StartUp, WithoutASoundDeviceOneWarningThenASilentGame) {
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    GameWindow w;
+    w.startAndShow();
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(w.boxes.size(), 1u);
+    EXPECT_EQ(w.boxes[0].text, "Direct Soundインターフェースが作成できません。");
+    EXPECT_EQ(w.boxes[0].title, "QXぬえどり王.dll");
+    EXPECT_EQ(w.boxes[0].buttons, control::Buttons::Ok);
+    EXPECT_EQ(w.boxes[0].icon, control::Icon::Exclamation);
+    const control::SoundHandles& s = w.game().state.sounds;
+    EXPECT_EQ(s.other + s.forbidden + s.piece + s.bgm, 0);
+    // The game runs on: the board is set up and the menus work.
+    EXPECT_EQ(w.game().board(5, 9), -14);
+    w.choose("VER");
+    EXPECT_EQ(w.boxes.size(), 2u);
+}
+
+TEST(LeavingTheGame, EscapeClosingAndTheMenuEndTheProgramAfterFreeingTheSounds) {
+    struct Way {
+        const char* name;
+        void (*leave)(GameWindow&);
+    };
+    const Way ways[] = {
+        {"Esc", [](GameWindow& w) { QTest::keyClick(&w.window, Qt::Key_Escape); }},
+        {"close", [](GameWindow& w) { EXPECT_TRUE(w.window.close()); }},
+        {"終わり", [](GameWindow& w) { w.choose("OWARI"); }},
+    };
+    for (const Way& way : ways) {
+        GameWindow w;
+        w.startAndShow();
+        ASSERT_EQ(w.sound.bufferCount(), 4u);
+        way.leave(w);
+        EXPECT_EQ(w.quits, 1) << way.name;
+        EXPECT_TRUE(w.game().state.quitRequested) << way.name;
+        EXPECT_EQ(w.sound.bufferCount(), 0u) << way.name;
+        EXPECT_FALSE(w.sound.running()) << way.name;
+        // Nothing more is handled once the program is ending.
+        w.choose("LEVEL1");
+        EXPECT_EQ(w.game().state.level, 3) << way.name;
+        QTest::keyClick(&w.window, Qt::Key_Escape);
+        EXPECT_EQ(w.quits, 1) << way.name;
+    }
+}
+
+TEST(LeavingTheGame, OtherKeysDoNothing) {
+    GameWindow w;
+    w.startAndShow();
+    QTest::keyClick(&w.window, Qt::Key_A);
+    QTest::keyClick(&w.window, Qt::Key_Return);
+    EXPECT_EQ(w.quits, 0);
+    EXPECT_TRUE(w.sound.running());
+}
