@@ -9,6 +9,9 @@ namespace display {
 
 namespace {
 
+// From row 0.6 down to the board's top edge, in twips.
+constexpr int kColumnNumberBand = 240;
+
 constexpr std::string_view kFullWidth[] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 constexpr std::string_view kKanji[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 constexpr std::string_view kPieceNames[] = {"",   "歩", "と", "香", "",   "桂", "",  "銀",
@@ -82,7 +85,9 @@ void 消去_移動結果(control::Game& g, double x, double y) {
 void 描画_桝_数値(control::Game& g) {
     g.text.bold = true;
     for (int i = 1; i <= 9; ++i) {
-        描画_四角形(g, i + 0.1, 0.6, 210, 400, control::kGreen);
+        // The band above the board only: a taller one would erase the top of
+        // the pieces on the first row, which are drawn before the numbers.
+        描画_四角形(g, i + 0.1, 0.6, 210, kColumnNumberBand, control::kGreen);
         描画_数値(g, i + 0.2, 0.7, 10 - i, control::kBlack, 0, 10);
         描画_数値(g, i + 0.1, 0.6, 10 - i, control::kWhite, 0, 10);
         描画_四角形(g, 10.1, i + 0.3, 210, 400, control::kGreen);

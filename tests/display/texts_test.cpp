@@ -76,6 +76,12 @@ TEST(Coordinates, ColumnsAboveInDigitsFromTheRightRowsRightInKanji) {
     EXPECT_EQ(texts[3], "text 10.1 1.3 size 10 colour 15 bold 一");
     EXPECT_EQ(texts[33], "text 9.1 0.6 size 10 colour 15 bold 1");
     EXPECT_EQ(texts[35], "text 10.1 9.3 size 10 colour 15 bold 九");
+    // The column numbers' erased band ends at the board's top edge (twip 300),
+    // so the pieces of the first row keep their tops.
+    const auto rects = t.port.linesStartingWith("rect ");
+    ASSERT_EQ(rects.size(), 18u);
+    EXPECT_EQ(rects[0], "rect 1.1 0.6 210 240 2");
+    EXPECT_EQ(-300 + 600 * 0.6 + 240, 300);
 }
 
 TEST(Level, LabelAndNumberWithShadows) {
