@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
 
@@ -48,27 +47,23 @@ bool onBoard(double x, double y) {
     return x == std::floor(x) && y == std::floor(y) && x >= 1 && x <= 9 && y >= 1 && y <= 9;
 }
 
-// Draws fine straight-grained lines with a gentle wave across the rectangle.
-void paintGrain(QPainter& p, const QRectF& r, double spacing, double devicePerTwip) {
+// Straight grain across the board, as on a quarter-sawn board: one row of
+// light and dark lines drawn and then stretched down the whole height.
+void paintGrain(QPainter& p, const QRect& r, double devicePerTwip) {
+    QImage row(r.width(), 1, QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::transparent);
     Grain g;
-    p.save();
-    p.setClipRect(r);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const double wave = 2400 * devicePerTwip;
-    for (double x = r.left() - spacing; x < r.right() + spacing;
-         x += spacing * (0.5 + g.next())) {
-        QPainterPath path;
-        const double amp = (4 + 10 * g.next()) * devicePerTwip, phase = 6.28 * g.next();
-        path.moveTo(x + amp * std::sin(phase), r.top());
-        for (double y = r.top(); y <= r.bottom() + 4; y += 4)
-            path.lineTo(x + amp * std::sin(phase + (y - r.top()) / wave * 6.28), y);
-        const bool dark = g.next() < 0.7;
+    const double spacing = 60 * devicePerTwip;
+    for (double x = 0; x < r.width(); x += spacing * (0.4 + g.next())) {
+        const bool dark = g.next() < 0.75;
+        const int alpha = dark ? 14 + static_cast<int>(34 * g.next()) : 30;
+        const int width = std::max(1, static_cast<int>(std::lround((4 + 16 * g.next()) * devicePerTwip)));
         QColor c = dark ? kGrainDark : kGrainLight;
-        c.setAlpha(dark ? 12 + static_cast<int>(28 * g.next()) : 40);
-        p.setPen(QPen(c, std::max(0.6, (4 + 14 * g.next()) * devicePerTwip)));
-        p.drawPath(path);
+        c.setAlpha(alpha);
+        for (int i = 0; i < width && x + i < r.width(); ++i)
+            row.setPixel(static_cast<int>(x) + i, 0, qPremultiply(c.rgba()));
     }
-    p.restore();
+    p.drawImage(QRectF(r), row);
 }
 
 }  // namespace
@@ -132,11 +127,9 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
     }
     // The shadow falls to the lower right whichever way the piece faces.
     p.setPen(Qt::NoPen);
-    for (const auto& [dx, alpha] : {std::pair{26.0, 40}, std::pair{14.0, 60}}) {
-        p.setTransform(turn * QTransform::fromTranslate(dx * unit, dx * 1.2 * unit));
-        p.setBrush(QColor(40, 22, 0, alpha));
-        p.drawPolygon(outline);
-    }
+    p.setTransform(turn * QTransform::fromTranslate(20 * unit, 24 * unit));
+    p.setBrush(QColor(40, 22, 0, 80));
+    p.drawPolygon(outline);
     p.setTransform(turn);
 
     QLinearGradient wood(body.topLeft(), body.bottomRight());
@@ -159,7 +152,11 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
     const int chars = static_cast<int>(face.kanji.size());
     const QRectF textArea(body.left(), body.top() + h * 0.2, w, h * 0.78);
     if (chars <= 1) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(w * 0.7, h * 0.58)))));
+        // Two sizes of lettering, for the greater and the lesser pieces, as on a
+        // real set (and only two fonts to prepare).
+        const double lettering = face.size >= 0.93 ? 0.96 : 0.86;
+        const double letterW = cell.width() * 0.86 * lettering, letterH = cell.height() * 0.80 * lettering;
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(letterW * 0.7, letterH * 0.58)))));
         p.setFont(font);
         p.drawText(textArea, Qt::AlignCenter, face.kanji);
     } else {
@@ -259,7 +256,7 @@ const QImage& Artwork::boardWood() {
     base.setColorAt(0.55, kBoardDark);
     base.setColorAt(1, kBoardLight.darker(104));
     p.fillRect(r, base);
-    paintGrain(p, r, 70 * k_, k_);
+    paintGrain(p, board_.rect(), k_);
 
     // Grid lines on the left and top edge of every square, and on the right
     // and bottom edge of the board: each line is drawn once.
@@ -306,6 +303,32 @@ void Artwork::drawSquareRing(QPainter& p, int x, int y) {
     for (const QRect& s : strips) p.drawImage(s.topLeft(), wood, s.translated(-boardRect_.topLeft()));
 }
 
+QSize Artwork::pieceSize() const {
+    return QSize(static_cast<int>(std::ceil(kCellWidth * k_)), static_cast<int>(std::ceil(kCellHeight * k_)));
+}
+
+const QImage& Artwork::titleImage(QSize size) {
+    if (title_.size() != size) {
+        title_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        QPainter tp(&title_);
+        paintTitle(tp, QRectF(title_.rect()));
+    }
+    return title_;
+}
+
+void Artwork::prepare(double titleX, double titleY) {
+    boardWood();
+    titleImage(toDevice(QRectF(cellToTwips(titleX, titleY), QSizeF(kTitleWidth, kTitleHeight))).size());
+    // Every face of both sides, promoted ones and both royal pieces included.
+    using control::Image;
+    for (int n = static_cast<int>(Image::UE_HU); n <= static_cast<int>(Image::SITA_OU); ++n) {
+        const auto name = static_cast<Image>(n);
+        for (const control::ImageRef& ref :
+             {control::ImageRef{name, 0, 15}, control::ImageRef{name, 1, 14}})
+            pieceImage(faceOf(ref), pieceSize());
+    }
+}
+
 const QImage& Artwork::pieceImage(const PieceFace& face, QSize size) {
     auto [it, made] = pieces_.try_emplace({face, size.width(), size.height()});
     if (made) {
@@ -320,17 +343,14 @@ const QImage& Artwork::pieceImage(const PieceFace& face, QSize size) {
 void Artwork::drawPiece(QPainter& p, double x, double y, const PieceFace& face) {
     drawSquare(p, x, y);
     const QRect cell = cellDeviceRect(x, y);
-    p.drawImage(cell.topLeft(), pieceImage(face, cell.size()));
+    // One image of each piece at this resolution, whichever column it stands
+    // in (rounding makes the columns a pixel wider or narrower).
+    p.drawImage(cell.topLeft(), pieceImage(face, pieceSize()));
 }
 
 void Artwork::drawTitle(QPainter& p, double x, double y) {
     const QRect area = toDevice(QRectF(cellToTwips(x, y), QSizeF(kTitleWidth, kTitleHeight)));
-    if (title_.size() != area.size()) {
-        title_ = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
-        QPainter tp(&title_);
-        paintTitle(tp, QRectF(title_.rect()));
-    }
-    p.drawImage(area.topLeft(), title_);
+    p.drawImage(area.topLeft(), titleImage(area.size()));
 }
 
 }  // namespace app

@@ -54,7 +54,9 @@ void paintTitle(QPainter& p, const QRectF& area);
 inline constexpr double kTitleWidth = 1620, kTitleHeight = 960;
 
 // The artwork at one resolution (device pixels per twip), made on first use
-// and kept: the board's wood with its grid lines, the piece images, the title.
+// (or all at once by prepare) and kept: the board's wood with its grid lines,
+// the piece images, the title. It may be made on one thread and used on
+// another, one at a time.
 class Artwork {
 public:
     explicit Artwork(double devicePerTwip) : k_(devicePerTwip) {}
@@ -71,6 +73,10 @@ public:
     void drawPiece(QPainter& p, double x, double y, const PieceFace& face);
     void drawTitle(QPainter& p, double x, double y);
 
+    // Makes the board's wood, the title for its place and every piece face
+    // now, so that drawing them later only copies them.
+    void prepare(double titleX, double titleY);
+
     // Thickness of a cell's outline in device pixels.
     int ringWidth() const;
     QRect cellDeviceRect(double x, double y) const;
@@ -78,6 +84,8 @@ public:
 private:
     const QImage& boardWood();
     const QImage& pieceImage(const PieceFace& face, QSize size);
+    const QImage& titleImage(QSize size);
+    QSize pieceSize() const;
 
     double k_;
     QImage board_;

@@ -37,12 +37,14 @@ QFont textFont(const control::TextStyle& style, double devicePerTwip) {
 }
 
 QRectF textArea(QPointF at, const QString& text, const control::TextStyle& style) {
-    // Measured at one pixel per twip; a margin takes in anti-aliasing and the
-    // slant of bold strokes.
-    const QFontMetricsF m(textFont(style, 1.0));
-    const double margin = m.height() * 0.15;
-    return QRectF(at.x() - margin, at.y() - margin, m.horizontalAdvance(text) + 2 * margin,
-                  m.height() + 2 * margin);
+    // Measured at the natural size (the font the first paint needs anyway);
+    // the margin takes in anti-aliasing, bold strokes and the small changes of
+    // width hinting makes at other sizes.
+    const QFontMetricsF m(textFont(style, 1.0 / kTwipsPerPixel));
+    const double width = m.horizontalAdvance(text) * kTwipsPerPixel;
+    const double height = m.height() * kTwipsPerPixel;
+    const double side = height * 0.15 + width * 0.05 + kTwipsPerPixel, above = height * 0.15 + kTwipsPerPixel;
+    return QRectF(at.x() - side, at.y() - above, width + 2 * side, height + 2 * above);
 }
 
 void DrawingSurface::add(DrawOp op) {
@@ -76,6 +78,11 @@ std::vector<DrawOp> DrawingSurface::takeNew(bool& all) {
 QSize SurfacePainter::deviceSize() const {
     return QSize(static_cast<int>(std::lround(kSurfaceTwips.width() * k_)),
                  static_cast<int>(std::lround(kSurfaceTwips.height() * k_)));
+}
+
+void SurfacePainter::prepare() {
+    // The title always stands at cell (11.2, 1), beside the board.
+    art_.prepare(11.2, 1);
 }
 
 void SurfacePainter::paint(QPainter& p, const DrawOp& op) {

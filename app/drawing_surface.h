@@ -64,6 +64,8 @@ public:
     // The device size of the whole surface.
     QSize deviceSize() const;
     void paint(QPainter& p, const DrawOp& op);
+    // Makes all the artwork now (see Artwork::prepare).
+    void prepare();
     // A picture of the whole surface: green, then every call in order.
     QImage picture(const std::vector<DrawOp>& calls);
 

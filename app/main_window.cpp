@@ -67,12 +67,17 @@ constexpr MenuEntry kMenuBar[] = {
 
 constexpr int kEscape = 27;
 
+// The view's size at the first start: the whole surface at its natural size.
+constexpr QSize kFirstViewSize(static_cast<int>(kSurfacePixels.width()) + 1,
+                               static_cast<int>(kSurfacePixels.height()) + 1);
+
 }  // namespace
 
 MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     : sound_(sound), services_(std::move(services)) {
     setWindowTitle(kCaption);
     view_ = new SurfaceView(surface_, this);  // the window owns its central widget
+    view_->prepareInBackground(kFirstViewSize);
     setCentralWidget(view_);
     panel_ = std::make_unique<FilePanel>(
         view_, FilePanel::Hooks{
@@ -146,9 +151,7 @@ void MainWindow::start() {
 void MainWindow::placeAtFirstStart() {
     // The whole surface at its natural size below the menu bar, the frame's
     // corner 60 twips (4 pixels) up and left of the screen's usable area.
-    const int width = static_cast<int>(std::ceil(kSurfacePixels.width()));
-    const int height = static_cast<int>(std::ceil(kSurfacePixels.height()));
-    resize(width, height + menuBar()->sizeHint().height());
+    resize(kFirstViewSize.width(), kFirstViewSize.height() + menuBar()->sizeHint().height());
     if (const QScreen* s = screen()) move(s->availableGeometry().topLeft() - QPoint(4, 4));
 }
 

@@ -15,14 +15,33 @@ SurfaceView::SurfaceView(DrawingSurface& surface, QWidget* parent)
     setMinimumSize(160, 120);
 }
 
+void SurfaceView::prepareInBackground(QSize firstSize) {
+    const double k = SurfacePlacement::fit(QSizeF(firstSize)).scale * devicePixelRatioF() / kTwipsPerPixel;
+    preparing_ = std::async(std::launch::async, [k] {
+        auto painter = std::make_unique<SurfacePainter>(k);
+        painter->prepare();
+        return painter;
+    });
+}
+
+namespace {
+
+bool sameDensity(const std::unique_ptr<SurfacePainter>& p, double k) {
+    return p && std::abs(p->devicePerTwip() - k) < 1e-9;
+}
+
+}  // namespace
+
 void SurfaceView::bringUpToDate() {
     const SurfacePlacement place = placement();
     const double k = place.scale * devicePixelRatioF() / kTwipsPerPixel;
     bool all = false;
     std::vector<DrawOp> fresh = surface_.takeNew(all);
-    if (!painter_ || std::abs(painter_->devicePerTwip() - k) > 1e-9) {
-        // A new size: paint every call that still shows, at the new density.
-        painter_ = std::make_unique<SurfacePainter>(k);
+    if (!sameDensity(painter_, k)) {
+        // A new size: paint every call that still shows, at the new density,
+        // with the artwork made in the background if it was made for it.
+        if (preparing_.valid()) painter_ = preparing_.get();
+        if (!sameDensity(painter_, k)) painter_ = std::make_unique<SurfacePainter>(k);
         all = true;
     }
     if (all || picture_.isNull()) {

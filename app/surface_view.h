@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <future>
 #include <memory>
 
 #include "app/drawing_surface.h"
@@ -26,6 +27,10 @@ public:
 
     SurfacePlacement placement() const { return SurfacePlacement::fit(QSizeF(size())); }
 
+    // Starts making the artwork on another thread for the size the view will
+    // have when it is first shown, while the window and the game start up.
+    void prepareInBackground(QSize firstSize);
+
     // The surface as shown now, one device pixel per pixel of the image.
     QImage shownPicture();
 
@@ -39,6 +44,7 @@ private:
 
     DrawingSurface& surface_;
     std::unique_ptr<SurfacePainter> painter_;
+    std::future<std::unique_ptr<SurfacePainter>> preparing_;
     QImage picture_;
     Press press_;
     std::function<void(const SurfacePlacement&)> placed_;

@@ -14,10 +14,11 @@ namespace sound {
 
 namespace {
 
-// The output the mixer asks for: CD rate, stereo, a short buffer so an effect
-// is heard as the piece lands.
+// The output the mixer asks for: CD rate, one channel (every sound of the
+// game is mono, so none needs converting when it is loaded), a short buffer
+// so an effect is heard as the piece lands.
 constexpr int kRate = 44100;
-constexpr int kChannels = 2;
+constexpr int kChannels = 1;
 constexpr int kChunkFrames = 1024;
 
 struct FileCloser {
@@ -28,12 +29,28 @@ struct FileCloser {
 std::variant<std::vector<unsigned char>, std::string> readWhole(const std::filesystem::path& path) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return std::string(std::strerror(errno));
+    // One read of the whole length where the length is known (the music is
+    // the largest file), then whatever more there is.
     std::vector<unsigned char> bytes;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const auto length = std::filesystem::file_size(path, ec);
+        if (!ec) bytes.reserve(static_cast<std::size_t>(length));
+    }
     unsigned char block[65536];
     for (;;) {
-        const std::size_t n = std::fread(block, 1, sizeof block, file.get());
-        bytes.insert(bytes.end(), block, block + n);
-        if (n < sizeof block) break;
+        const std::size_t room = bytes.capacity() - bytes.size();
+        if (room > 0) {
+            const std::size_t at = bytes.size();
+            bytes.resize(bytes.capacity());
+            const std::size_t n = std::fread(bytes.data() + at, 1, room, file.get());
+            bytes.resize(at + n);
+            if (n < room) break;
+        } else {
+            const std::size_t n = std::fread(block, 1, sizeof block, file.get());
+            bytes.insert(bytes.end(), block, block + n);
+            if (n < sizeof block) break;
+        }
     }
     if (std::ferror(file.get())) return std::string(std::strerror(errno));
     if (bytes.empty()) return std::string("空のファイルです");
@@ -126,6 +143,13 @@ void SoundLayer::stop(int handle) {
 bool SoundLayer::playing(int handle) const {
     const Buffer* b = find(handle);
     return b && Mix_Playing(b->channel) != 0 && Mix_GetChunk(b->channel) == b->chunk;
+}
+
+int SoundLayer::outputSamplesPerSecond() const {
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (!running_ || !Mix_QuerySpec(&rate, &format, &channels)) return 0;
+    return rate * channels;
 }
 
 void SoundLayer::free(int handle) {

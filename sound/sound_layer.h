@@ -56,6 +56,8 @@ public:
     void shutdown();
 
     bool running() const { return running_; }
+    // Samples per second the device is fed, all channels together (0 when off).
+    int outputSamplesPerSecond() const;
     // Whether the buffer is sounding now (false for 0 and unknown handles).
     bool playing(int handle) const;
     std::size_t bufferCount() const { return buffers_.size(); }

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -84,14 +81,6 @@ int loudest(const std::vector<std::int16_t>& s, std::size_t from, std::size_t to
     return top;
 }
 
-// Samples per second of the mixer's output (all channels).
-std::size_t samplesPerSecond() {
-    int rate = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    return static_cast<std::size_t>(rate * channels);
-}
-
 const char* const kGameFiles[] = {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"};
 
 }  // namespace
@@ -120,7 +109,8 @@ TEST(SoundOutput, ALoopKeepsSoundingUntilStopped) {
     useDiskDriver(output);
     Layer l(f.path());
     ASSERT_TRUE(l.sound.startup());
-    const std::size_t perSecond = samplesPerSecond();
+    const auto perSecond = static_cast<std::size_t>(l.sound.outputSamplesPerSecond());
+    ASSERT_GT(perSecond, 0u);
     const int h = l.sound.load("駒打音.wav", 3);
     l.sound.loop(h);
     std::this_thread::sleep_for(800ms);
