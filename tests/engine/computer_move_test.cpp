@@ -11,6 +11,7 @@
 #include "engine/influence.h"
 #include "engine_support.h"
 #include "positions.h"
+#include "control/computer_turn.h"
 #include "rules/initial_position.h"
 
 namespace {
@@ -426,6 +427,29 @@ TEST(ComputerTurn, NoLegalMoveLosesAndAFullRecordDraws) {
     EXPECT_EQ(full.t.port.messages(),
               (std::vector<std::string>{"引き分けです|終了", "続けますか？|再ゲーム|yesno"}));
     EXPECT_EQ(full.t.game.record.counter, 0);  // a new game was set up; nothing past entry 500
+}
+
+TEST(ComputerTurn, GameControlBringsTheMapsUpToDateFirst) {
+    // The maps are left from another position, with the human king on
+    // (9, 9). Game control's hand-over surveys the board first, so the
+    // search's baseline escape count is that of the king on (5, 5): five free
+    // squares around it, the gold holding the three above.
+    const char* const board = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . 9 . . . .
+        . . . . . . . . .
+        . . . . -15 . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    TestGame t;
+    t.game.board(9, 9) = -15;
+    surveyAsGameControl(t.game);
+    setBoard(t.game, board);
+    control::コンピュータの手番(t.game);
+    EXPECT_EQ(t.game.search.base.escapeCount, 5);
 }
 
 }  // namespace

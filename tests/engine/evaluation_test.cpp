@@ -305,4 +305,108 @@ TEST(Evaluation, NueKingJumpCaptureNeverAsksForASecondStep) {
     EXPECT_EQ(scoreAt(3, board, 5, 4, 5, 6, 14), sum({1, 1 - 27, 5}));
 }
 
+// ---- Terms on the reference square nothing ever sets ----
+
+TEST(Evaluation, LevelTwoReferenceTermsActOnTheCornerSquare) {
+    // Gold (1, 2) back to (1, 1): -5 for a quiet move to (1, 1); nothing
+    // else acts (approach 8 is not above the row distance 8 to (9, 9)).
+    const char* const gold = R"(
+        . . . . . . . . .
+        9 . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . -15)";
+    EXPECT_EQ(scoreAt(1, gold, 1, 2, 1, 1, 9), 0);
+    EXPECT_EQ(scoreAt(2, gold, 1, 2, 1, 1, 9), -5);
+    EXPECT_EQ(scoreAt(3, gold, 1, 2, 1, 1, 9), -5);
+    // Lance (1, 1) to (1, 2): -1 for a quiet move from (1, 1), +5 more as
+    // the human does not reach (1, 2); the lance's escape-square term finds
+    // the king's three squares free before and after.
+    const char* const lance = R"(
+        3 . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . -15)";
+    EXPECT_EQ(scoreAt(2, lance, 1, 1, 1, 2, 3), sum({-1, 5}));
+    EXPECT_EQ(scoreAt(3, lance, 1, 1, 1, 2, 3), sum({-1, 5}));
+}
+
+TEST(Evaluation, NueKingReferenceTermAfterItsComputerCountTerm) {
+    // The Nue King jumps from (4, 4) to (2, 2), which the pawn (2, 1)
+    // reaches: +0.1 for a protected square, then +5 for the reference
+    // square's neighbour. Up to level 2 nothing acts.
+    const char* const board = R"(
+        . 1 . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . 14 . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . -15)";
+    EXPECT_EQ(scoreAt(2, board, 4, 4, 2, 2, 14), 0);
+    EXPECT_EQ(scoreAt(3, board, 4, 4, 2, 2, 14), sum({0.1, 5}));
+}
+
+// ---- Level-three terms that follow the running score ----
+
+TEST(Evaluation, PawnSupportTermsAreSkippedOnTheEdgeColumns) {
+    // A pawn push beside the own dragon, which protects it: ahead empty
+    // +0.5, the computer outnumbers the human ahead +2, then only away from
+    // columns 1 and 9 the dragon as cheapest protector +1.
+    const char* const centre = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . 1 . . . .
+        . . . . . 11 . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . -15)";
+    const char* const edge = R"(
+        . . . . . . . . .
+        . . . . . . . . .
+        1 . . . . . . . .
+        . 11 . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . -15)";
+    const double centre2 = scoreAt(2, centre, 5, 3, 5, 4, 1);
+    EXPECT_EQ(scoreAt(3, centre, 5, 3, 5, 4, 1), sum({centre2, 0.5, 2, 1}));
+    const double edge2 = scoreAt(2, edge, 1, 3, 1, 4, 1);
+    EXPECT_EQ(scoreAt(3, edge, 1, 3, 1, 4, 1), sum({edge2, 0.5, 2}));
+}
+
+TEST(Evaluation, BishopTermsOnTheSquareAheadApplyOnEveryRow) {
+    // The bishop goes to (5, 5); the human pawn (5, 7) reaches (5, 6) right
+    // ahead of it: with a human pawn two squares ahead, -1, on row 5 as on
+    // row 3. No big piece of its own is next to (5, 5), and it keeps safe
+    // squares to go to.
+    const char* const board = R"(
+        . . . . . . . . .
+        . 12 . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . -15
+        . . . . . . . . .
+        . . . . -1 . . . .
+        . . . . . . . . .
+        . . . . . . . . .)";
+    const double level2 = scoreAt(2, board, 2, 2, 5, 5, 12);
+    EXPECT_EQ(scoreAt(3, board, 2, 2, 5, 5, 12), level2 - 1);
+}
+
 }  // namespace
