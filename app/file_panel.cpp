@@ -19,7 +19,7 @@ namespace {
 
 // Where each control stands, in twips of the surface.
 constexpr QRectF kDriveArea{5650, 300, 3050, 330};
-constexpr QRectF kFolderArea{5650, 700, 3050, 2150};
+constexpr QRectF kFolderArea{5650, 660, 3050, 2190};
 constexpr QRectF kFileArea{5650, 2920, 3050, 2250};
 constexpr QRectF kLabelArea{5650, 5260, 800, 400};
 constexpr QRectF kNameArea{6480, 5260, 1450, 400};
@@ -203,6 +203,8 @@ void FilePanel::place(const SurfacePlacement& placement) {
                        static_cast<QWidget*>(files_), static_cast<QWidget*>(label_),
                        static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
         w->setFont(font);
+    const int icon = font.pixelSize() + 2;
+    folders_->setIconSize(QSize(icon, icon));
 }
 
 }  // namespace app

@@ -71,6 +71,12 @@ TEST(Surface, AFullRedrawShowsBoardPiecesTextsAndTitleOnGreen) {
     const QRgb plaque = picture.pixel(w.pixelAt(5688 + 800, 300 + 880));
     EXPECT_LT(luma(plaque), 90) << rgb(plaque);
     EXPECT_NE(plaque, kGreen);
+
+    // The window shows exactly that picture, pixel for pixel, on green.
+    const QImage shown = w.window.view()->grab().toImage().convertToFormat(picture.format());
+    const QPointF origin = w.window.view()->placement().origin;
+    const QPoint at(int(std::round(origin.x())), int(std::round(origin.y())));
+    EXPECT_EQ(shown.copy(QRect(at, picture.size())), picture);
 }
 
 TEST(Surface, ThePictureStaysSharpWhenTheWindowGrows) {
@@ -86,6 +92,11 @@ TEST(Surface, ThePictureStaysSharpWhenTheWindowGrows) {
     const QRect cell = w.artwork().cellDeviceRect(6, 5);
     EXPECT_LT(luma(picture.pixel(cell.left(), cell.center().y())), 90);
     EXPECT_GT(luma(picture.pixel(cell.left() + 3, cell.center().y())), 150);
+    // Centred across, with green on both sides.
+    const QImage shown = w.window.view()->grab().toImage();
+    EXPECT_NEAR(w.window.view()->placement().origin.x(), (shown.width() - picture.width()) / 2.0, 1.0);
+    EXPECT_EQ(shown.pixel(5, shown.height() / 2), kGreen);
+    EXPECT_EQ(shown.pixel(shown.width() - 5, shown.height() / 2), kGreen);
 }
 
 TEST(Surface, TeachingModeOutlinesAPickedUpNueKing) {
@@ -114,16 +125,15 @@ TEST(Surface, TeachingModeOutlinesAPickedUpNueKing) {
         }
     }
     EXPECT_GT(reachable, 5);
-    // Teaching mode off: every outline goes, the grid lines are back as they
-    // were. (Points of the lower and side edges: the boxes behind the column
-    // numbers reach over the upper edge of the first row.)
+    // Teaching mode off: every outline goes, the grid lines are back as they were.
     w.choose("SIDOU");
     const QImage after = w.picture();
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const QRect cell = w.artwork().cellDeviceRect(x, y);
-            for (const QPoint p : {cell.bottomLeft(), cell.bottomRight(), QPoint(cell.left(), cell.center().y()),
-                                   QPoint(cell.right(), cell.center().y()), QPoint(cell.center().x(), cell.bottom() - 1)})
+            for (const QPoint p : {cell.topLeft(), cell.bottomRight(), QPoint(cell.left(), cell.center().y()),
+                                   QPoint(cell.right(), cell.center().y()), QPoint(cell.center().x(), cell.top() + 1),
+                                   QPoint(cell.center().x(), cell.bottom() - 1)})
                 EXPECT_EQ(after.pixel(p), before.pixel(p)) << x << "," << y;
         }
 }
