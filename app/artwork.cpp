@@ -260,13 +260,16 @@ const QImage& Artwork::boardWood() {
 
     // Grid lines on the left and top edge of every square, and on the right
     // and bottom edge of the board: each line is drawn once.
+    // The board's edge is drawn twice as heavy as the lines within.
     const int t = std::max(1, static_cast<int>(std::lround(14 * k_)));
+    const int edge = std::max(2, static_cast<int>(std::lround(28 * k_)));
     const auto at = [&](int x, int y) { return cellDeviceRect(x, y).topLeft() - boardRect_.topLeft(); };
     for (int i = 1; i <= 10; ++i) {
-        const int vx = i < 10 ? at(i, 1).x() : r.width() - t;
-        const int hy = i < 10 ? at(1, i).y() : r.height() - t;
-        p.fillRect(QRect(vx, 0, t, static_cast<int>(r.height())), kGridInk);
-        p.fillRect(QRect(0, hy, static_cast<int>(r.width()), t), kGridInk);
+        const int width = i == 1 || i == 10 ? edge : t;
+        const int vx = i < 10 ? at(i, 1).x() : r.width() - width;
+        const int hy = i < 10 ? at(1, i).y() : r.height() - width;
+        p.fillRect(QRect(vx, 0, width, static_cast<int>(r.height())), kGridInk);
+        p.fillRect(QRect(0, hy, static_cast<int>(r.width()), width), kGridInk);
     }
     // The four star points where the lines of the third and sixth squares cross.
     p.setRenderHint(QPainter::Antialiasing, true);
