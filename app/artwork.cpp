@@ -1,11 +1,9 @@
 #include "app/artwork.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <array>
@@ -119,6 +117,8 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    // The upper side's pieces are turned half about their square's centre.
+    const QTransform base = p.transform();
     QTransform turn;
     if (face.upper) {
         turn.translate(cell.center().x(), cell.center().y());
@@ -127,10 +127,10 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
     }
     // The shadow falls to the lower right whichever way the piece faces.
     p.setPen(Qt::NoPen);
-    p.setTransform(turn * QTransform::fromTranslate(20 * unit, 24 * unit));
+    p.setTransform(turn * QTransform::fromTranslate(20 * unit, 24 * unit) * base);
     p.setBrush(QColor(40, 22, 0, 80));
     p.drawPolygon(outline);
-    p.setTransform(turn);
+    p.setTransform(turn * base);
 
     QLinearGradient wood(body.topLeft(), body.bottomRight());
     wood.setColorAt(0, kPieceLight);

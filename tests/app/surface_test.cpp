@@ -300,3 +300,71 @@ TEST(DrawingSurfaceCalls, KeepingOnlyWhatShowsPaintsTheSamePicture) {
     EXPECT_LT(s.calls().size(), 200u);
     EXPECT_EQ(kept.picture(s.calls()), step);
 }
+
+TEST(Artwork, EachImageShowsItsOwnKanji) {
+    using control::Image;
+    struct Case {
+        control::ImageRef image;
+        const char* kanji;
+        bool red, upper;
+    };
+    const Case cases[] = {
+        {{Image::UE_HU, 0, 1}, "歩", false, true},      {{Image::SITA_TO, 0, -2}, "と", true, false},
+        {{Image::UE_KYOU, 0, 3}, "香", false, true},    {{Image::UE_KYOU, 1, 4}, "成香", true, true},
+        {{Image::SITA_KEI, 0, -5}, "桂", false, false}, {{Image::SITA_KEI, 1, -6}, "成桂", true, false},
+        {{Image::UE_GIN, 0, 7}, "銀", false, true},     {{Image::SITA_GIN, 1, -8}, "成銀", true, false},
+        {{Image::SITA_KIN, 0, -9}, "金", false, false}, {{Image::UE_SYA, 0, 10}, "飛", false, true},
+        {{Image::SITA_RYUU, 0, -11}, "龍", true, false}, {{Image::UE_KAKU, 0, 12}, "角", false, true},
+        {{Image::SITA_UMA, 0, -13}, "馬", true, false}, {{Image::UE_OU, 0, 14}, "鵺", false, true},
+        {{Image::UE_OU, 0, 15}, "王", false, true},     {{Image::SITA_OU, 0, -14}, "鵺", false, false},
+        {{Image::SITA_OU, 0, -15}, "王", false, false},
+    };
+    for (const Case& c : cases) {
+        const app::PieceFace f = app::faceOf(c.image);
+        EXPECT_EQ(f.kanji, QString(c.kanji)) << c.image.piece;
+        EXPECT_EQ(f.red, c.red) << c.image.piece;
+        EXPECT_EQ(f.upper, c.upper) << c.image.piece;
+    }
+    // The kings are the largest pieces, the pawns the smallest.
+    EXPECT_GT(app::faceOf({Image::UE_OU, 0, 15}).size, app::faceOf({Image::UE_SYA, 0, 10}).size);
+    EXPECT_GT(app::faceOf({Image::UE_KYOU, 0, 3}).size, app::faceOf({Image::UE_HU, 0, 1}).size);
+    EXPECT_TRUE(app::faceOf({Image::KARA_MASU, 0, 0}).kanji.isEmpty());
+}
+
+TEST(Artwork, UpperPiecesAreTurnedHalfAbout) {
+    // The same piece for both sides: the upper one is the lower one turned 180°
+    // about the square's centre (shadow apart, which falls the same way).
+    const QSize size(98, 120);
+    const auto draw = [&](bool upper) {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        app::paintPiece(p, QRectF(QPointF(0, 0), QSizeF(size)), app::PieceFace{"金", false, 0.93, upper});
+        return image;
+    };
+    const QImage lower = draw(false), upper = draw(true);
+    // The kanji's ink (its darkest pixels) meets, give or take a pixel, when
+    // one picture is turned back (turned lettering is not hinted alike), and
+    // mostly not when it is not.
+    const auto dark = [](const QImage& im, int x, int y) {
+        return x >= 0 && y >= 0 && x < im.width() && y < im.height() && luma(im.pixel(x, y)) < 60;
+    };
+    const auto overlap = [&](const QImage& other) {
+        int same = 0, ink = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                if (!dark(lower, x, y)) continue;
+                ++ink;
+                bool near = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) near = near || dark(other, x + dx, y + dy);
+                same += near;
+            }
+        EXPECT_GT(ink, 100);
+        return double(same) / ink;
+    };
+    EXPECT_GT(overlap(upper.transformed(QTransform().rotate(180))), 0.7);  // 0.82 here
+    EXPECT_LT(overlap(upper), 0.5);                                       // 0.34 here
+    // And the apex of the upper piece points down: its lowest part is narrow.
+    EXPECT_NE(lower.pixel(size.width() / 2, 14), upper.pixel(size.width() / 2, 14));
+}
