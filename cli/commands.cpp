@@ -156,8 +156,11 @@ std::string movesCommand(control::Game& g, const Words& w) {
     g.record.counter = 0;
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-            if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有)
-                out += " " + std::to_string(tx) + "," + std::to_string(ty);
+            if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有) {
+                appendNumber(out, tx);
+                out += ',';
+                out += std::to_string(ty);
+            }
     g.state.stepState = savedStep;
     g.record.counter = savedCounter;
     return out + "\n";
