@@ -81,6 +81,7 @@ void 描画_移動可能桝色(control::Game& g, int fx, int fy, int colour, int
 
 void 画面_再描画(control::Game& g) {
     描画_四角形(g, 11, 2, 3000, 4000, control::kGreen);
+    消去_棋譜見出し(g);
     描画_盤(g);
     描画_桝_数値(g);
     g.port.drawImage(ImageRef{Image::TITLE, 0, 0}, 11.2, 1);

@@ -126,6 +126,30 @@ void 描画_対局者(control::Game& g, double areaY, std::string_view upper, do
     描画_影付き文字(g, 11, lowerY, lower, size);
 }
 
+namespace {
+
+// Positions in twips, as cells of the grid.
+double cellX(int twipX) { return (twipX - 200) / 490.0; }
+double cellY(int twipY) { return (twipY + 300) / 600.0; }
+
+constexpr int kBelowBoardTop = 5760;  // the header lines below the board
+constexpr int kAboveNumbersTop = -360;  // the top of the surface
+constexpr int kSecondLineX = 3700;
+
+}  // namespace
+
+void 描画_棋譜見出し(control::Game& g, const std::array<std::string, 3>& lines) {
+    描画_数値(g, cellX(800), cellY(6350), lines[0], control::kWhite, 0, 12);
+    描画_数値(g, cellX(kSecondLineX), cellY(-340), lines[1], control::kWhite, 0, 12);
+    描画_数値(g, cellX(kSecondLineX), cellY(6350), lines[2], control::kWhite, 0, 12);
+}
+
+void 消去_棋譜見出し(control::Game& g) {
+    描画_四角形(g, cellX(690), cellY(kBelowBoardTop), 8800 - 690, 6700 - kBelowBoardTop, control::kGreen);
+    描画_四角形(g, cellX(kSecondLineX - 50), cellY(kAboveNumbersTop), 8800 - kSecondLineX + 50, 400,
+                control::kGreen);
+}
+
 void 描画_思考中(control::Game& g) {
     消去_移動結果(g, kUpperMoveX, kUpperMoveY);
     描画_影付き文字(g, kUpperMoveX, kUpperMoveY, " 思考中", 12);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 
 namespace control { struct Game; }
@@ -45,6 +47,15 @@ void 描画_影付き文字(control::Game& g, double x, double y, std::string_vi
 // The player labels right of the board, on their erased area.
 void 描画_対局者(control::Game& g, double areaY, std::string_view upper, double upperY,
                  std::string_view lower, double lowerY, int size);
+
+// The three header lines of a loaded record: the first and third below the
+// board, the second above the column numbers (nearer the board they would
+// run into the numbers).
+void 描画_棋譜見出し(control::Game& g, const std::array<std::string, 3>& lines);
+
+// Erases the places of the header lines, so that a new game or another record
+// does not show the lines of an earlier one.
+void 消去_棋譜見出し(control::Game& g);
 
 // " 思考中" in the upper move-text place while the computer thinks.
 void 描画_思考中(control::Game& g);

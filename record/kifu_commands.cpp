@@ -36,18 +36,6 @@ std::string fileNameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-// A loaded file's header lines, where the game shows them (twips).
-void printHeaderLine(Game& g, int twipX, int twipY, const std::string& text) {
-    display::描画_数値(g, (twipX - 200) / 490.0, (twipY + 300) / 600.0, text, kWhite, 0, 12);
-}
-
-// The three header lines say nothing the game needs; shown as they are.
-void showHeader(Game& g, const record::Kifu& kifu) {
-    printHeaderLine(g, 800, 6350, kifu.header[0]);
-    printHeaderLine(g, 3700, 100, kifu.header[1]);
-    printHeaderLine(g, 3700, 6350, kifu.header[2]);
-}
-
 bool refuseFile(Game& g, const std::string& path, const record::ReadError& e) {
     std::string text;
     switch (e.kind) {
@@ -72,7 +60,6 @@ void restartAsAtStartUp(Game& g) {
 void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
     GameState& s = g.state;
     s.kifuMode = 1;
-    showHeader(g, kifu);
     g.record = record::recordFromKifu(kifu);
     s.moveNumber = 0;
     const bool upperFirst = g.record.moved[1] >= 1;
@@ -88,9 +75,12 @@ void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
         rules::初期設定_先手自(g);
     }
     s.sideToMove = 1;
+    // The whole window is redrawn first: the labels and the header lines
+    // drawn before it would be erased by it.
+    display::画面_再描画(g);
     display::描画_対局者(g, 5.08, upperFirst ? "先手:" : "後手:", 5.08, upperFirst ? "後手:" : "先手:",
                          6.08, 11);
-    display::画面_再描画(g);
+    display::描画_棋譜見出し(g, kifu.header);
     g.port.refresh();
 }
 

@@ -327,3 +327,28 @@ TEST(SaveAndLoad, LoadingRestartsTheMusicOnceAndKeepsTheSounds) {
     EXPECT_EQ(t.game.state.level, 3);  // as at start-up
     EXPECT_EQ(t.game.state.sounds.piece, 3);
 }
+
+TEST(SaveAndLoad, LabelsAndHeaderLinesAreDrawnAfterTheRedrawAndGoWithTheNextGame) {
+    TempFolder folder;
+    writeFile(folder.path / "one.棋譜", "2024/05/01 09:05:03\r\n先手：MAN\r\n後手：COM LEVEL3\r\n5 9 5 7 -14-140  \r\n");
+    TestGame t;
+    Form_Load(t.game);
+    t.port.clear();
+    File1_Click(t.game, (folder.path / "one.棋譜").string());
+    const auto& log = t.port.log;
+    auto lastIndexOf = [&](std::string_view needle) {
+        for (std::size_t i = log.size(); i-- > 0;)
+            if (log[i].find(needle) != std::string::npos) return static_cast<long>(i);
+        return -1L;
+    };
+    const long title = lastIndexOf("image 1.0");  // the title closes the full redraw
+    ASSERT_GE(title, 0);
+    EXPECT_GT(lastIndexOf("後手:"), title);
+    EXPECT_GT(lastIndexOf("先手:"), title);
+    EXPECT_GT(lastIndexOf("2024/05/01 09:05:03"), title);
+    EXPECT_GT(lastIndexOf("COM LEVEL3"), title);
+    // Starting a game redraws the window, which erases the header lines' places.
+    t.port.clear();
+    SENTE_Click(t.game);
+    EXPECT_EQ(t.port.linesStartingWith("rect 1 10.1 8110 940 2").size(), 1u);
+}
