@@ -5,16 +5,11 @@
 
 using namespace control;
 using testing_support::boardText;
+using testing_support::click;
 using testing_support::setBoard;
-using testing_support::squareX;
-using testing_support::squareY;
 using testing_support::TestGame;
 
 namespace {
-
-void click(Game& g, int x, int y, int button = kLeftButton) {
-    Form_MouseDown(g, button, squareX(x), squareY(y));
-}
 
 // A two-player game on the given board, lower side to move.
 void twoPlayerGame(TestGame& t, std::string_view diagram) {

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "control/commands.h"
 #include "rules/move_check.h"
 
 namespace testing_support {
@@ -57,6 +58,10 @@ std::vector<Square> destinations(control::Game& g, int x, int y, int piece) {
         for (int ty = 1; ty <= 9; ++ty)
             if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有) out.emplace_back(tx, ty);
     return out;
+}
+
+void click(control::Game& g, int x, int y, int button) {
+    control::Form_MouseDown(g, button, squareX(x), squareY(y));
 }
 
 }  // namespace testing_support

@@ -40,4 +40,7 @@ namespace testing_support {
 inline double squareX(int x) { return 200 + 490 * x + 245; }
 inline double squareY(int y) { return -300 + 600 * y + 300; }
 
+// A mouse press on the middle of a square (button 1 left, 2 right).
+void click(control::Game& g, int x, int y, int button = 1);
+
 }  // namespace testing_support
