@@ -82,6 +82,10 @@ void SurfaceView::mousePressEvent(QMouseEvent* e) {
     press_(button, placement().toTwips(centre));
 }
 
+// The second press of a double click has come as a press of its own already;
+// the double click that follows it is no further press for the game.
+void SurfaceView::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
 void SurfaceView::resizeEvent(QResizeEvent*) {
     if (placed_) placed_(placement());
     update();
