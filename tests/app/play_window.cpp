@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -109,7 +110,17 @@ void PlayWindow::saveAs(const QString& name) {
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(box->isVisible());
     box->clear();
-    QTest::keyClicks(box, name);
+    box->setFocus();
+    for (const QChar c : name) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(box, c.toLatin1());
+        } else {
+            // Japanese comes as the input method commits it.
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QApplication::sendEvent(box, &commit);
+        }
+    }
     silence();
     QTest::mouseClick(panel<QPushButton>("Command1"), Qt::LeftButton);
 }
