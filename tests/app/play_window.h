@@ -47,6 +47,7 @@ public:
     std::function<void(const SeenBox&)> onBox;
     int quits = 0;
     int presses = 0;  // presses the window handed to the game
+    std::string chosenFile;  // the last file clicked in the file list, as the game was given it
     sound::SoundLayer sound;
     app::MainWindow window;
 
