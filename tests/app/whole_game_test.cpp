@@ -1052,7 +1052,9 @@ TEST(Clicks, EverySquareWithBothButtonsInEveryState) {
     };
     for (const ClickState& s : states) {
         // A window of its own for each state, entered again only after a
-        // press has changed it: every full redraw leaves more drawing behind.
+        // press has changed it: each full redraw leaves another copy of the
+        // coordinate numbers on the window's drawing surface, and thousands
+        // of redraws in one window grow slow.
         PlayWindow w;
         w.start();
         bool entered = false;
