@@ -54,7 +54,12 @@ void DrawingSurface::add(DrawOp op) {
         case DrawOp::Kind::Image: return covers(op.area, old.area);
         case DrawOp::Kind::Outline:
             return old.kind == DrawOp::Kind::Outline && old.at == op.at;
-        case DrawOp::Kind::Text: return false;
+        // The same text printed again in the same place stands for the old
+        // one: a label or a number redrawn at every new game must not pile
+        // up (nor darken its edges at each reprint).
+        case DrawOp::Kind::Text:
+            return old.kind == DrawOp::Kind::Text && old.at == op.at && old.text == op.text &&
+                   old.colour == op.colour && old.style == op.style;
         }
         return false;
     };

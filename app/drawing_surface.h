@@ -37,8 +37,9 @@ QRectF textArea(QPointF at, const QString& text, const control::TextStyle& style
 
 // The game's persistent drawing surface. Everything drawn stays until
 // something is drawn over it, as on paper. The surface keeps the calls that
-// still show (a call drawn over entirely by a later opaque one is dropped),
-// so it can be painted sharply at whatever size the window has.
+// still show (a call drawn over entirely by a later opaque one is dropped, and
+// a text printed again in the same place replaces its older copy), so it can
+// be painted sharply at whatever size the window has.
 class DrawingSurface {
 public:
     void add(DrawOp op);

@@ -9,6 +9,10 @@ namespace display {
 
 namespace {
 
+// The place of the level number and its shadow, in twips.
+constexpr int kLevelNumberWidth = 300;
+constexpr int kLevelNumberHeight = 360;
+
 // From row 0.6 down to the board's top edge, in twips.
 constexpr int kColumnNumberBand = 240;
 
@@ -110,6 +114,8 @@ void 描画_手数(control::Game& g, int n, int colour) {
 void 描画_レベル(control::Game& g, int level) {
     描画_数値(g, -1.4, 0.2, "LEVEL", control::kBlack, 0, 10);
     描画_数値(g, -1.5, 0.1, "LEVEL", control::kWhite, 0, 10);
+    // A new level's number would stand on top of the old one's: clear its place.
+    描画_四角形(g, 0, 0, kLevelNumberWidth, kLevelNumberHeight, control::kGreen);
     描画_数値(g, 0.1, 0.1, level, control::kBlack, 0, 12);
     描画_数値(g, 0, 0, level, control::kWhite, 0, 12);
 }

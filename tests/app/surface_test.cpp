@@ -238,13 +238,13 @@ app::DrawOp image(control::Image name, int piece, int x, int y) {
     return op;
 }
 
-app::DrawOp text(double x, double y, const char* s, int colour) {
+app::DrawOp text(double x, double y, const char* s, int colour, int size = 12) {
     app::DrawOp op;
     op.kind = app::DrawOp::Kind::Text;
     op.at = QPointF(x, y);
     op.text = s;
     op.colour = colour;
-    op.style = control::TextStyle{12, colour, false};
+    op.style = control::TextStyle{size, colour, false};
     op.area = app::textArea(app::cellToTwips(x, y), op.text, op.style);
     return op;
 }
@@ -291,7 +291,9 @@ TEST(DrawingSurfaceCalls, KeepingOnlyWhatShowsPaintsTheSamePicture) {
         case 1: op = outline(x, y, next(2) ? 2 : 12); break;
         case 2: op = image(control::Image::KARA_MASU, 0, x, y); break;
         case 3: op = image(pieces[next(3)], next(2) ? 14 : 15, x, y); break;
-        default: op = text(x + next(10) / 10.0, y, "三", next(2) ? 0 : 15); break;
+        // Each text differs from the others: a reprint of the same text is
+        // the next test's concern.
+        default: op = text(x + next(10) / 10.0, y, std::to_string(i).c_str(), next(2) ? 0 : 15); break;
         }
         one.paint(p, op);
         s.add(op);
@@ -299,6 +301,21 @@ TEST(DrawingSurfaceCalls, KeepingOnlyWhatShowsPaintsTheSamePicture) {
     p.end();
     EXPECT_LT(s.calls().size(), 200u);
     EXPECT_EQ(kept.picture(s.calls()), step);
+}
+
+TEST(DrawingSurfaceCalls, AReprintedTextReplacesItsOlderCopy) {
+    // The level and the coordinates are printed again at every new game;
+    // the surface must neither grow with them nor darken their edges.
+    app::DrawingSurface s;
+    app::SurfacePainter painter(2.0 / 15);
+    for (int game = 0; game < 50; ++game) {
+        s.add(text(-1.5, 0.1, "LEVEL", 15));
+        s.add(text(0, 0, "3", 15));
+    }
+    s.add(text(0, 0, "3", 0));  // another colour is another text
+    ASSERT_EQ(s.calls().size(), 3u);
+    const std::vector<app::DrawOp> once = {text(-1.5, 0.1, "LEVEL", 15), text(0, 0, "3", 15), text(0, 0, "3", 0)};
+    EXPECT_EQ(painter.picture(s.calls()), painter.picture(once));
 }
 
 TEST(Artwork, EachImageShowsItsOwnKanji) {

@@ -91,5 +91,6 @@ TEST(Level, LabelAndNumberWithShadows) {
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[1], "text -1.5 0.1 size 10 colour 15 LEVEL");
     EXPECT_EQ(texts[3], "text 0 0 size 12 colour 15 2");
-    EXPECT_TRUE(t.port.linesStartingWith("rect").empty());  // nothing erased first
+    // Only the number's place is cleared, so a new level never stands on the old.
+    EXPECT_EQ(t.port.linesStartingWith("rect"), (std::vector<std::string>{"rect 0 0 300 360 2"}));
 }
