@@ -6,6 +6,7 @@
 #include "control/computer_turn.h"
 #include "control/file_panel.h"
 #include "control/game.h"
+#include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "engine/influence.h"
@@ -19,11 +20,6 @@
 namespace control {
 
 namespace {
-
-void refuse(Game& g, std::string_view text, std::string_view title) {
-    g.port.playSound(g.state.sounds.forbidden);
-    g.port.messageBox(text, title, Buttons::Ok, Icon::None);
-}
 
 bool ownPiece(const Game& g, int code) {
     return (g.state.sideToMove == g.state.humanToken && code <= -1) ||
@@ -174,12 +170,12 @@ void secondPress(Game& g, int x, int y, int button) {
     s.destY = y;
     const bool secondStep = s.stepState == 2;
     if (secondStep && rules::移動チェック(g, s.selX, s.selY, x, y, s.stepPiece) == rules::無) {
-        refuse(g, "そこへ移動できません！", "2手目移動中");
+        禁止_通知(g, "そこへ移動できません！", "2手目移動中");
         return;
     }
     const int target = g.board(x, y);
     if (forbiddenRecapture(g, target)) {
-        refuse(g, "すぐに鵺子を取り返せません", "禁手：先鵺子(せんしし)");
+        禁止_通知(g, "すぐに鵺子を取り返せません", "禁手：先鵺子(せんしし)");
         return;
     }
     if (ownPiece(g, target)) {  // a change of selection
@@ -209,7 +205,7 @@ void Form_MouseDown(Game& g, int button, double x, double y) {
     ファイルパネル_非表示(g);
     if (!kifuModeQuestion(g)) return;
     if (g.state.sideToMove == 0) {
-        refuse(g, "「対局」で始めて下さい", "開始");
+        禁止_通知(g, "「対局」で始めて下さい", "開始");
         return;
     }
     if (!notices(g)) return;

@@ -8,6 +8,7 @@
 #include "control/commands.h"
 #include "control/file_panel.h"
 #include "control/game.h"
+#include "control/refusal.h"
 #include "control/startup.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
@@ -87,11 +88,7 @@ void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
 }  // namespace
 
 void KIFU_WRITE_Click(Game& g) {
-    if (g.state.reversed) {
-        g.port.playSound(g.state.sounds.forbidden);
-        g.port.messageBox("反転後は書き込みできません", "棋譜書込", Buttons::Ok, Icon::None);
-        return;
-    }
+    if (g.state.reversed) return 禁止_通知(g, "反転後は書き込みできません", "棋譜書込");
     描画_可視(g, true, true, false);
     描画_棋譜_IO(g, 0);
 }

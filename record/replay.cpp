@@ -5,17 +5,13 @@
 #include "control/commands.h"
 #include "control/file_panel.h"
 #include "control/game.h"
+#include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 
 namespace control {
 
 namespace {
-
-void refuse(Game& g, std::string_view text, std::string_view title) {
-    g.port.playSound(g.state.sounds.forbidden);
-    g.port.messageBox(text, title, Buttons::Ok, Icon::None);
-}
 
 bool isNueKing(int code) { return code == rules::鵺王 || code == -rules::鵺王; }
 
@@ -50,8 +46,8 @@ void AFTER_Click(Game& g) {
     rules::MoveRecord& r = g.record;
     s.resumeNotice = 1;
     ファイルパネル_非表示(g);
-    if (s.sideToMove == 0) return refuse(g, "「対局」で始めて下さい", "開始");
-    if (s.stepState == 2) return refuse(g, "2手目移動中はできません！", "進む");
+    if (s.sideToMove == 0) return 禁止_通知(g, "「対局」で始めて下さい", "開始");
+    if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "進む");
     s.selection = 0;
     display::描画_将棋盤桝(g);
     int k = 0;
@@ -60,7 +56,7 @@ void AFTER_Click(Game& g) {
             if (s.kifuMode)
                 g.port.messageBox("終わり", "進む", Buttons::Ok, Icon::None);
             else
-                refuse(g, "できません", "進む");
+                禁止_通知(g, "できません", "進む");
             return;
         }
         k = ++r.counter;
@@ -80,8 +76,8 @@ void REPLAY_Click(Game& g) {
     rules::MoveRecord& r = g.record;
     s.resumeNotice = 1;
     ファイルパネル_非表示(g);
-    if (r.counter < 1) return refuse(g, "できません", "戻る");
-    if (s.stepState == 2) return refuse(g, "2手目移動中はできません！", "戻る");
+    if (r.counter < 1) return 禁止_通知(g, "できません", "戻る");
+    if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "戻る");
     s.selection = 0;
     display::描画_将棋盤桝(g);
     int undone = 0;

@@ -2,6 +2,7 @@
 // and turn, with a fresh record. A reversed game cannot be saved.
 #include "control/commands.h"
 #include "control/game.h"
+#include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "record/board_reversal.h"
@@ -9,11 +10,6 @@
 namespace control {
 
 namespace {
-
-void refuse(Game& g, std::string_view text) {
-    g.port.playSound(g.state.sounds.forbidden);
-    g.port.messageBox(text, "反転", Buttons::Ok, Icon::None);
-}
 
 void emptyRecord(rules::MoveRecord& r) {
     r.moved.fill(0);
@@ -46,8 +42,8 @@ void drawLabels(Game& g) {
 
 void REVERSE_Click(Game& g) {
     GameState& s = g.state;
-    if (s.kifuMode) return refuse(g, "棋譜ﾓｰﾄﾞではできません");
-    if (s.stepState == 2) return refuse(g, "2手目移動中はできません！");
+    if (s.kifuMode) return 禁止_通知(g, "棋譜ﾓｰﾄﾞではできません", "反転");
+    if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "反転");
     s.reversed = 1;
     s.selection = 0;
     record::盤面半回転(g.board);
