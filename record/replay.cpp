@@ -1,6 +1,5 @@
 // 進 and 戻: stepping through the move record, on a game in progress or on a
 // loaded record. A Nue King's two-step move is stepped as one move.
-#include <string_view>
 
 #include "control/commands.h"
 #include "control/file_panel.h"
