@@ -224,15 +224,22 @@ std::optional<ReadError> readMoveLines(const std::vector<std::string_view>& line
 
 // ---- Files ----
 
+// A record of 500 moves is under 10 KB; a file far beyond that is no record,
+// and reading it whole could take all the memory there is (a device or a
+// named pipe chosen by mistake may never end at all).
+constexpr std::size_t kMaxFileBytes = 1 << 20;
+
 std::optional<std::string> fileBytes(const fs::path& path) {
     std::error_code ignored;
-    if (fs::is_directory(path, ignored)) return std::nullopt;
+    if (!fs::is_regular_file(path, ignored)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes;
     std::array<char, 4096> chunk;
-    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
         bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxFileBytes) return std::nullopt;
+    }
     if (in.bad()) return std::nullopt;
     return bytes;
 }

@@ -368,6 +368,12 @@ TEST(KifuReading, PathsThatCannotBeRead) {
         ASSERT_TRUE(std::holds_alternative<ReadError>(result)) << path;
         EXPECT_EQ(std::get<ReadError>(result), unreadable) << path;
     }
+    // Far too big to be a record: refused before it is read whole, even when
+    // all that follows its one move is blank lines.
+    writeBytes(folder.path() / "huge.棋譜", "\r\n\r\n\r\n7 7 7 6 -1 -1 0  \r\n" + std::string(2 << 20, '\n'));
+    EXPECT_EQ(describe(record::readKifuFile(folder.path() / "huge.棋譜")), describe(unreadable));
+    writeBytes(folder.path() / "fine.棋譜", "\r\n\r\n\r\n7 7 7 6 -1 -1 0  \r\n" + std::string(1000, '\n'));
+    EXPECT_EQ(describe(record::readKifuFile(folder.path() / "fine.棋譜")), "a record");
     // A file that exists but holds no move is refused as empty, not unreadable.
     writeBytes(folder.path() / "empty.棋譜", "");
     EXPECT_EQ(describe(record::readKifuFile(folder.path() / "empty.棋譜")),
