@@ -71,12 +71,7 @@ struct Prepared {
         g.record.placed[0] = 1;
         bringMapsUpToDate();
     }
-    void bringMapsUpToDate() {
-        g.maps.manKingX = 0;
-        g.maps.comKingX = 0;
-        engine::勢力調査_MAN(g);
-        engine::勢力調査_COM(g);
-    }
+    void bringMapsUpToDate() { engine::勢力調査_両軍(g); }
 };
 
 void BM_SurveyMan(benchmark::State& state) {

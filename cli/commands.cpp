@@ -58,14 +58,6 @@ void freshSurveys(control::Game& g) {
     engine::勢力調査_COM(g);
 }
 
-// As game control does before every computer turn.
-void surveysAsGameControl(control::Game& g) {
-    g.maps.manKingX = 0;
-    g.maps.comKingX = 0;
-    engine::勢力調査_MAN(g);
-    engine::勢力調査_COM(g);
-}
-
 class CandidatePrinter : public engine::SearchListener {
 public:
     std::string out;
@@ -213,7 +205,7 @@ std::string mateCommand(control::Game& g, const Words& w) {
 
 std::string candidatesCommand(control::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("candidates");
-    surveysAsGameControl(g);
+    engine::勢力調査_両軍(g);  // as game control does before the computer's turn
     CandidatePrinter printer;
     engine::指し手探索(g, &printer);
     return printer.out + "end " + std::to_string(printer.count) + "\n";
@@ -221,7 +213,7 @@ std::string candidatesCommand(control::Game& g, const Words& w) {
 
 std::string goCommand(control::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("go");
-    surveysAsGameControl(g);
+    engine::勢力調査_両軍(g);  // as game control does before the computer's turn
     const engine::ChosenMove best = engine::指し手探索(g);
     if (!best.found || g.record.full()) return "nomove\n";
     engine::指し手実行(g, best);

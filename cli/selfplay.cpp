@@ -68,10 +68,7 @@ MoveResult computerMove(control::Game& g, control::Game& view, int sign) {
     view.record = g.record;
     view.state.level = g.state.level;
     view.state.stepState = 1;
-    view.maps.manKingX = 0;
-    view.maps.comKingX = 0;
-    engine::勢力調査_MAN(view);
-    engine::勢力調査_COM(view);
+    engine::勢力調査_両軍(view);
     const engine::ChosenMove best = engine::指し手探索(view);
     if (!best.found) return MoveResult::NoMove;
     if (g.record.full()) return MoveResult::NoRoom;

@@ -7,10 +7,7 @@
 namespace control {
 
 void コンピュータの手番(Game& g) {
-    g.maps.manKingX = 0;
-    g.maps.comKingX = 0;
-    engine::勢力調査_MAN(g);
-    engine::勢力調査_COM(g);
+    engine::勢力調査_両軍(g);
     engine::com_ban(g);
 }
 

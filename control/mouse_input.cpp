@@ -155,10 +155,7 @@ void makeMove(Game& g, int button, bool secondStep) {
     s.moveNumber += 1;
     display::描画_手数(g, s.moveNumber, kWhite);
     g.port.playSound(s.sounds.piece);
-    g.maps.manKingX = 0;
-    g.maps.comKingX = 0;
-    engine::勢力調査_MAN(g);
-    engine::勢力調査_COM(g);
+    engine::勢力調査_両軍(g);
     // A two-step move counts what its first step took as well.
     const int firstStepCaptured = secondStep ? g.record.captured[g.record.counter - 1] : 0;
     endOfMove(g, captured, firstStepCaptured);

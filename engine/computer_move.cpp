@@ -41,9 +41,7 @@ void prepareSearch(control::Game& g) {
     g.search.snapshot = g.board;
     g.search.escapeMap.fillSquares(0);
     g.search.base.escapeCount = rules::調査_自王逃道(g);
-    g.maps.manKingX = 0;
-    g.maps.comKingX = 0;
-    surveyBoth(g);
+    勢力調査_両軍(g);
     調査_移動不可駒(g);
     takeBaselines(g);
 }

@@ -202,6 +202,13 @@ void 勢力調査_COM(control::Game& g) {
             if (g.board(x, y) >= 1) dispatchCom(g, x, y, g.board(x, y));
 }
 
+void 勢力調査_両軍(control::Game& g) {
+    g.maps.manKingX = 0;
+    g.maps.comKingX = 0;
+    勢力調査_MAN(g);
+    勢力調査_COM(g);
+}
+
 void 勢力調査_自駒(control::Game& g, int x1, int y1, int x2, int y2, int code) {
     InfluenceMaps& m = g.maps;
     const int v = rules::駒価値(code);

@@ -14,6 +14,12 @@ void 勢力調査_MAN(control::Game& g);
 // king square. Attacker and defender squares are not cleared.
 void 勢力調査_COM(control::Game& g);
 
+// The maps of the position on the board after a move, as game control
+// brings them up to date: both king-square columns to 0 (a side without such
+// a piece then reads as column 0), the human side's survey, then the
+// computer side's.
+void 勢力調査_両軍(control::Game& g);
+
 // Records that the human piece IN_駒 on (IN_X1, IN_Y1) reaches (IN_X2, IN_Y2).
 void 勢力調査_自駒(control::Game& g, int IN_X1, int IN_Y1, int IN_X2, int IN_Y2, int IN_駒);
 

@@ -76,27 +76,22 @@ void 勢力確定下直進(control::Game& g, int code, int x, int y) { walk(g, c
 void 勢力確定右直進(control::Game& g, int code, int x, int y) { walk(g, code, x, y, +1, 0); }
 void 勢力確定左直進(control::Game& g, int code, int x, int y) { walk(g, code, x, y, -1, 0); }
 
+namespace {
+
+// Both diagonals towards one row edge, the one towards column 1 first.
+void diagonals(control::Game& g, int code, int x, int y, int dy) {
+    walk(g, code, x, y, -1, dy);
+    walk(g, code, x, y, +1, dy);
+}
+
+}  // namespace
+
 // The diagonal procedures are one per side; the walk itself picks the side's
 // maps by the sign of the code, which for these callers is always their side.
-void 勢力確定自角上(control::Game& g, int code, int x, int y) {
-    walk(g, code, x, y, -1, -1);
-    walk(g, code, x, y, +1, -1);
-}
-
-void 勢力確定自角下(control::Game& g, int code, int x, int y) {
-    walk(g, code, x, y, -1, +1);
-    walk(g, code, x, y, +1, +1);
-}
-
-void 勢力確定敵角上(control::Game& g, int code, int x, int y) {
-    walk(g, code, x, y, -1, -1);
-    walk(g, code, x, y, +1, -1);
-}
-
-void 勢力確定敵角下(control::Game& g, int code, int x, int y) {
-    walk(g, code, x, y, -1, +1);
-    walk(g, code, x, y, +1, +1);
-}
+void 勢力確定自角上(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, -1); }
+void 勢力確定自角下(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, +1); }
+void 勢力確定敵角上(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, -1); }
+void 勢力確定敵角下(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, +1); }
 
 void 勢力確定自金(control::Game& g, int code, int x, int y) {
     for (int i = x - 1; i <= x + 1; ++i)

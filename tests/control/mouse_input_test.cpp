@@ -8,16 +8,9 @@ using testing_support::boardText;
 using testing_support::click;
 using testing_support::setBoard;
 using testing_support::TestGame;
+using testing_support::twoPlayerGame;
 
 namespace {
-
-// A two-player game on the given board, lower side to move.
-void twoPlayerGame(TestGame& t, std::string_view diagram) {
-    Form_Load(t.game);
-    START_Click(t.game);
-    setBoard(t.game, diagram);
-    t.port.clear();
-}
 
 constexpr std::string_view kPawnNearPromotion = R"(
     . . . . 15 . . . .

@@ -18,16 +18,12 @@ namespace {
 
 using engine_support::Evaluation;
 using engine_support::scoreOf;
+using engine_support::sum;
 using engine_support::searchAll;
 using engine_support::surveyAsGameControl;
 using testing_support::setBoard;
 using testing_support::TestGame;
 
-double sum(std::initializer_list<double> terms) {
-    double s = 0;
-    for (double term : terms) s += term;
-    return s;
-}
 
 // ---- The search ----
 

@@ -12,6 +12,8 @@
 
 namespace {
 
+using engine_support::sum;
+
 using engine_support::searchAll;
 using testing_support::setBoard;
 using testing_support::TestGame;
@@ -25,13 +27,6 @@ void playCandidate(control::Game& g, const char* before, const char* after) {
     setBoard(g, after);
     engine::勢力調査_MAN(g);
     engine::勢力調査_COM(g);
-}
-
-// The terms added one by one, in scan order, as the scan adds them.
-double sum(std::initializer_list<double> terms) {
-    double t = 0;
-    for (double term : terms) t += term;
-    return t;
 }
 
 struct DangerCase {

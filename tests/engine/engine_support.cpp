@@ -21,11 +21,12 @@ public:
 
 }  // namespace
 
-void surveyAsGameControl(control::Game& g) {
-    g.maps.manKingX = 0;
-    g.maps.comKingX = 0;
-    engine::勢力調査_MAN(g);
-    engine::勢力調査_COM(g);
+void surveyAsGameControl(control::Game& g) { engine::勢力調査_両軍(g); }
+
+double sum(std::initializer_list<double> terms) {
+    double s = 0;
+    for (double term : terms) s += term;
+    return s;
 }
 
 std::string grid(std::string_view rows) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -34,6 +35,10 @@ struct SearchResult {
     engine::ChosenMove chosen;
 };
 SearchResult searchAll(control::Game& g);
+
+// The terms added one after the other, as the evaluation adds them to its
+// running score (so an expected total rounds exactly as the score does).
+double sum(std::initializer_list<double> terms);
 
 // The score of one evaluation of the list; fails the test when it is absent.
 double scoreOf(const SearchResult& r, int x, int y, int tx, int ty, int placed);

@@ -11,15 +11,11 @@
 namespace {
 
 using engine_support::scoreOf;
+using engine_support::sum;
 using engine_support::searchAll;
 using testing_support::setBoard;
 using testing_support::TestGame;
 
-double sum(std::initializer_list<double> terms) {
-    double s = 0;
-    for (double term : terms) s += term;
-    return s;
-}
 
 // The score the search at `level` gives one candidate on `board`.
 double scoreAt(int level, const char* board, int x, int y, int tx, int ty, int placed) {

@@ -15,17 +15,10 @@ using testing_support::boardText;
 using testing_support::click;
 using testing_support::setBoard;
 using testing_support::TestGame;
+using testing_support::twoPlayerGame;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A two-player game from this position, lower side to move.
-void twoPlayers(TestGame& t, std::string_view diagram) {
-    Form_Load(t.game);
-    START_Click(t.game);
-    setBoard(t.game, diagram);
-    t.port.clear();
-}
 
 // Upper rook able to take a gold and promote, lower pawn one step from promotion,
 // lower Nue King in the corner.
@@ -88,7 +81,7 @@ void writeFile(const fs::path& p, std::string_view bytes) {
 
 TEST(Replay, BackOverPromotionCaptureAndTwoStepsThenForwardAgain) {
     TestGame t;
-    twoPlayers(t, kPosition);
+    twoPlayerGame(t, kPosition);
     playThreeMoves(t);
     ASSERT_EQ(t.game.record.counter, 4);
     const std::string final = boardText(t.game.board);
@@ -124,7 +117,7 @@ TEST(Replay, RefusedWithoutAGameAndBetweenTheTwoSteps) {
     Form_Load(t.game);
     AFTER_Click(t.game);
     EXPECT_EQ(t.port.messages().back(), "「対局」で始めて下さい|開始");
-    twoPlayers(t, kPosition);
+    twoPlayerGame(t, kPosition);
     click(t.game, 9, 9);
     click(t.game, 8, 8);
     ASSERT_EQ(t.game.state.stepState, 2);
@@ -172,7 +165,7 @@ TEST(Reversal, RefusedInKifuMode) {
 TEST(SaveAndLoad, AThreeMoveGameSavesAsSixLinesAndReplaysToItsFinalPosition) {
     TempFolder folder;
     TestGame t;
-    twoPlayers(t, kPosition);
+    twoPlayerGame(t, kPosition);
     playThreeMoves(t);
     const rules::MoveRecord played = t.game.record;
     KIFU_WRITE_Click(t.game);
@@ -245,7 +238,7 @@ TEST(SaveAndLoad, AComputerFirstRecordLoadsAgainstTheComputerAndStepsToTheEnd) {
 TEST(SaveAndLoad, SavingRefusalsKeepThePanelOpen) {
     TempFolder folder;
     TestGame t;
-    twoPlayers(t, kPosition);
+    twoPlayerGame(t, kPosition);
     t.port.folder = folder.path.string();
     Command1_Click(t.game);
     EXPECT_EQ(t.port.messages().back(), "ﾌｧｲﾙ名が入力されていません|  ");
@@ -289,7 +282,7 @@ TEST(SaveAndLoad, BadFilesAreRefusedAndTheGameInProgressIsUntouched) {
         {"binary.棋譜", header + std::string("\x00\x01\x02\xff\xfe", 5) + "\r\n", "binary.棋譜：4行目が正しくありません|棋譜"},
     };
     TestGame t;
-    twoPlayers(t, kPosition);
+    twoPlayerGame(t, kPosition);
     playThreeMoves(t);
     for (const Case& c : cases) {
         writeFile(folder.path / c.name, c.bytes);

@@ -14,12 +14,7 @@ using testing_support::mapText;
 using testing_support::setBoard;
 using testing_support::TestGame;
 
-void survey(control::Game& g) {
-    g.maps.manKingX = 0;
-    g.maps.comKingX = 0;
-    engine::勢力調査_MAN(g);
-    engine::勢力調査_COM(g);
-}
+void survey(control::Game& g) { engine::勢力調査_両軍(g); }
 
 // ---- Escape squares of the human's royal piece ----
 

@@ -60,6 +60,13 @@ std::vector<Square> destinations(control::Game& g, int x, int y, int piece) {
     return out;
 }
 
+void twoPlayerGame(TestGame& t, std::string_view diagram) {
+    control::Form_Load(t.game);
+    control::START_Click(t.game);
+    setBoard(t.game, diagram);
+    t.port.clear();
+}
+
 void click(control::Game& g, int x, int y, int button) {
     control::Form_MouseDown(g, button, squareX(x), squareY(y));
 }

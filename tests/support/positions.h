@@ -40,6 +40,10 @@ namespace testing_support {
 inline double squareX(int x) { return 200 + 490 * x + 245; }
 inline double squareY(int y) { return -300 + 600 * y + 300; }
 
+// A two-player game started from the window's start-up and set to the given
+// board, the lower side to move, with the port's log cleared.
+void twoPlayerGame(TestGame& t, std::string_view diagram);
+
 // A mouse press on the middle of a square (button 1 left, 2 right).
 void click(control::Game& g, int x, int y, int button = 1);
 
