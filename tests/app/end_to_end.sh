@@ -57,6 +57,17 @@ ends_with_zero() {
   [ "$status" -eq 0 ] || fail "$1: ended with status $status"
 }
 
+# The virtual server may still be starting when a busy machine runs this:
+# wait until it answers before the game is started.
+for _ in $(seq 100); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+  echo "the X display $DISPLAY does not answer"
+  exit 3  # the virtual server died at its start: the caller tries another
+fi
+
 # 1. A normal start.
 cd "$work" || exit 1
 SDL_AUDIODRIVER=dummy "$game" &
