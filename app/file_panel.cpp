@@ -24,6 +24,9 @@ constexpr QRectF kFileArea{5650, 2920, 3050, 2250};
 constexpr QRectF kLabelArea{5650, 5260, 800, 400};
 constexpr QRectF kNameArea{6480, 5260, 1450, 400};
 constexpr QRectF kButtonArea{7980, 5260, 720, 400};
+// The whole panel: one background behind every control, so the texts beside
+// the board do not show through the gaps between them.
+constexpr QRectF kPanelArea{5650, 300, 3050, 5360};
 
 constexpr int kPathRole = Qt::UserRole;
 
@@ -53,6 +56,10 @@ QStringList FilePanel::drives() {
 
 void FilePanel::build() {
     if (built()) return;
+    backing_ = new QWidget(host_);  // made first, so it stands behind the controls
+    backing_->setObjectName("PanelBacking");
+    backing_->setAutoFillBackground(true);
+    backing_->hide();
     drive_ = new QComboBox(host_);  // the host window owns the controls
     drive_->setObjectName("Drive1");
     folders_ = new QListWidget(host_);
@@ -161,6 +168,14 @@ void FilePanel::setListsVisible(bool drive, bool folder, bool files) {
     drive_->setVisible(drive);
     folders_->setVisible(folder);
     files_->setVisible(files);
+    showBacking();
+}
+
+void FilePanel::showBacking() {
+    const bool open = !drive_->isHidden() || !folders_->isHidden() || !files_->isHidden() ||
+                      !label_->isHidden();
+    backing_->setVisible(open);
+    if (open) backing_->stackUnder(drive_);
 }
 
 void FilePanel::setNameRowVisible(bool visible) {
@@ -171,6 +186,7 @@ void FilePanel::setNameRowVisible(bool visible) {
     label_->setVisible(visible);
     name_->setVisible(visible);
     button_->setVisible(visible);
+    showBacking();
     if (visible) name_->setFocus();
 }
 
@@ -190,6 +206,7 @@ void FilePanel::place(const SurfacePlacement& placement) {
     const auto put = [&](QWidget* w, const QRectF& twips) {
         w->setGeometry(placement.toWidget(twips).toAlignedRect());
     };
+    put(backing_, kPanelArea);
     put(drive_, kDriveArea);
     put(folders_, kFolderArea);
     put(files_, kFileArea);

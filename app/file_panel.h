@@ -56,12 +56,14 @@ private:
     void setFolder(const QString& path);   // Dir1's path changes: Dir1_Change
     void showFolder();
     void showFiles();
+    void showBacking();  // the background stands while any control is shown
 
     QWidget* host_;
     Hooks hooks_;
     SurfacePlacement placement_;
     QString folder_;       // Dir1's path
     QString filesFolder_;  // File1's path
+    QWidget* backing_ = nullptr;
     QComboBox* drive_ = nullptr;
     QListWidget* folders_ = nullptr;
     QListWidget* files_ = nullptr;

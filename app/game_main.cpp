@@ -17,7 +17,9 @@ namespace app {
 
 control::Answer askWithMessageBox(QWidget* parent, const BoxRequest& request) {
     QMessageBox box(parent);
-    box.setWindowTitle(QString::fromStdString(request.title));
+    // An empty title would make the window system show the program's file name.
+    box.setWindowTitle(request.title.empty() ? QString("QXぬえどり王")
+                                             : QString::fromStdString(request.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text));
     box.setIcon(request.icon == control::Icon::Exclamation ? QMessageBox::Warning

@@ -38,6 +38,13 @@ void chooseLevel(Game& g, int level) {
     display::描画_レベル(g, level);
 }
 
+bool upperHoldsNueKing(const rules::Board& board) {
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (board(x, y) == rules::鵺王) return true;
+    return false;
+}
+
 void sayWhoseTurn(Game& g) {
     g.port.messageBox(g.state.sideToMove == 1 ? "先手の番です" : "後手の番です", " ", Buttons::Ok,
                       Icon::None);
@@ -78,9 +85,12 @@ void START_Click(Game& g) {
     g.state.gameKind = kTwoPlayers;
     display::描画_対局者(g, 5.08, "後手:", 5.08, "先手:", 6.08, 11);
     if (g.state.sideToMove == 0 || g.record.counter == 0) {
-        g.state.humanToken = 1;
-        g.state.comToken = -1;
+        // The side that owns the Nue King moves first, as in every game.
+        const bool upperFirst = upperHoldsNueKing(g.board);
+        g.state.humanToken = upperFirst ? -1 : 1;
+        g.state.comToken = upperFirst ? 1 : -1;
         g.state.sideToMove = 1;
+        if (upperFirst) display::描画_対局者(g, 5.08, "先手:", 5.08, "後手:", 6.08, 11);
         g.port.messageBox("先手の番です", " ", Buttons::Ok, Icon::None);
     } else {
         // The position stays; when the upper side moved first its label says so.

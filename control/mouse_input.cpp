@@ -113,10 +113,12 @@ void endOfMove(Game& g, int captured, int firstStepCaptured) {
         コンピュータの手番(g);
         return;
     }
+    // The winner is named by who moved first, as the labels beside the board say.
+    const bool upperFirst = s.comToken == 1;
     if (royalCode(captured, 1) || royalCode(firstStepCaptured, 1)) {
-        rules::終了(g, "先手");
+        rules::終了(g, upperFirst ? "後手" : "先手");
     } else if (royalCode(captured, -1) || royalCode(firstStepCaptured, -1)) {
-        rules::終了(g, "後手");
+        rules::終了(g, upperFirst ? "先手" : "後手");
     } else {
         s.sideToMove = -s.sideToMove;
     }

@@ -163,7 +163,10 @@ void com_ban(control::Game& g) {
     } else if (g.maps.comCount(g.maps.manKingX, g.maps.manKingY) > 0) {
         g.port.messageBox("   ** 王手 **", "", control::Buttons::Ok, control::Icon::None);
     }
-    display::描画_移動結果(g, display::kUpperMoveX, display::kUpperMoveY, best.tx, best.ty, best.placed,
+    // After a second step the move ends where the Nue King now stands.
+    const int lastX = second.played ? second.tx : best.tx;
+    const int lastY = second.played ? second.ty : best.ty;
+    display::描画_移動結果(g, display::kUpperMoveX, display::kUpperMoveY, lastX, lastY, best.placed,
                            control::kWhite);
     g.state.sideToMove = g.state.humanToken;
 }

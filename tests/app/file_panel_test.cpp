@@ -181,3 +181,27 @@ TEST(FilePanel, TheNameRowSitsBelowTheListsRightOfTheBoard) {
     w.window.clearNameBox();
     EXPECT_EQ(w.window.nameBoxText(), "");
 }
+
+// The open panel stands on one background over its whole area, so the texts
+// beside the board do not show between the lists; closed, it hides too.
+TEST(FilePanel, OneBackgroundCoversTheWholeOpenPanel) {
+    GameWindow w;
+    w.startAndShow();
+    w.window.setListsVisible(true, true, true);
+    w.window.setNameRowVisible(true);
+    QWidget* backing = widget<QWidget>(w, "PanelBacking");
+    ASSERT_NE(backing, nullptr);
+    EXPECT_TRUE(backing->isVisible());
+    EXPECT_TRUE(backing->autoFillBackground());
+    for (const char* name : {"Drive1", "Dir1", "File1", "Label1", "Text1", "Command1"}) {
+        QWidget* control = widget<QWidget>(w, name);
+        EXPECT_TRUE(backing->geometry().contains(control->geometry())) << name;
+        // Behind every control, never over one.
+        EXPECT_LT(w.window.view()->children().indexOf(backing), w.window.view()->children().indexOf(control))
+            << name;
+    }
+    w.window.setListsVisible(false, false, false);
+    EXPECT_TRUE(backing->isVisible());  // the name row is still shown
+    w.window.setNameRowVisible(false);
+    EXPECT_FALSE(backing->isVisible());
+}

@@ -178,6 +178,43 @@ TEST(Records, SavedAndLoadedThroughThePanelThenSteppedBothWays) {
     EXPECT_EQ(g.record.last, 7);
 }
 
+// スタート on the computer-first position (後手, then 戻 to its start): the
+// upper Nue King owns the first move, so the saved record, whose first mover
+// names its starting position, replays to the boards that were played.
+TEST(Records, ATwoPlayerGameBegunOnTheComputerFirstPositionReplaysAsPlayed) {
+    WorkingFolder folder;
+    PlayWindow w;
+    w.start();
+    control::Game& g = w.game();
+    w.choose("GOTE");
+    w.choose("REPLAY");
+    ASSERT_EQ(g.record.counter, 0);
+    w.forget();
+    w.choose("START");
+    EXPECT_EQ(w.messages(), Strings{"先手の番です| "});
+    std::vector<rules::Board> positions{g.board};
+    ASSERT_EQ(boardText(g.board), boardText(computerFirstPosition()));
+    const std::array<std::array<int, 4>, 4> moves{{{5, 1, 5, 3}, {5, 7, 5, 6}, {5, 3, 3, 4}, {4, 7, 4, 6}}};
+    for (const auto& m : moves) {
+        w.click(m[0], m[1]);
+        w.click(m[2], m[3]);
+        positions.push_back(g.board);
+    }
+    ASSERT_EQ(g.record.counter, 4);
+    EXPECT_EQ(g.board(3, 4), 14);
+
+    w.choose("KIFU_WRITE");
+    w.saveAs("上手から");
+    w.choose("KIFU_READ");
+    ASSERT_TRUE(w.clickFile("上手から.棋譜"));
+    EXPECT_EQ(boardText(g.board), boardText(positions[0]));
+    for (std::size_t move = 1; move < positions.size(); ++move) {
+        SCOPED_TRACE("進 " + std::to_string(move));
+        w.choose("AFTER");
+        EXPECT_EQ(boardText(g.board), boardText(positions[move]));
+    }
+}
+
 // 反転 twice gives the position back but not the record; a reversed game is
 // not saved, and has nothing to step through.
 TEST(Records, ReversalTwiceRestoresThePositionAndSavingAfterReversalIsRefused) {

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -9,6 +12,7 @@
 
 #include <cstdlib>
 
+#include "app/game_main.h"
 #include "app/surface_view.h"
 #include "game_window.h"
 
@@ -210,4 +214,23 @@ TEST(LeavingTheGame, OtherKeysDoNothing) {
     QTest::keyClick(&w.window, Qt::Key_Return);
     EXPECT_EQ(w.quits, 0);
     EXPECT_TRUE(w.sound.running());
+}
+
+// A box without a title of its own would show the program's file name in its
+// title bar; it shows the game's name, and every other title stays its own.
+TEST(MessageBoxes, AnEmptyTitleShowsTheGamesName) {
+    for (const auto& [title, shown] : {std::pair<std::string, QString>{"", "QXぬえどり王"},
+                                       {" ", " "},
+                                       {"終了", "終了"}}) {
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            seen = box->windowHandle() ? box->windowHandle()->title() : box->windowTitle();
+            box->close();
+        });
+        app::askWithMessageBox(nullptr, app::BoxRequest{"   ** 王手 **", title, control::Buttons::Ok,
+                                                        control::Icon::None});
+        EXPECT_EQ(seen, shown);
+    }
 }

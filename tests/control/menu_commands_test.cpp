@@ -2,10 +2,12 @@
 
 #include "control/commands.h"
 #include "control/startup.h"
+#include "rules/initial_position.h"
 #include "positions.h"
 
 using namespace control;
 using testing_support::boardText;
+using testing_support::click;
 using testing_support::TestGame;
 
 namespace {
@@ -155,6 +157,26 @@ TEST(NewGames, StartInTheMiddleOfAComputerFirstGameKeepsThePositionAndSwapsLabel
     ASSERT_EQ(upper.size(), 2u);
     EXPECT_NE(upper[0].find("後手:"), std::string::npos);
     EXPECT_NE(upper[1].find("先手:"), std::string::npos);
+}
+
+TEST(NewGames, StartOnTheComputerFirstPositionGivesTheUpperNueKingTheFirstMove) {
+    TestGame t;
+    Form_Load(t.game);
+    rules::初期設定_先手敵(t.game);
+    t.port.clear();
+    START_Click(t.game);
+    EXPECT_EQ(t.game.state.sideToMove, 1);
+    EXPECT_EQ(t.game.state.comToken, 1);
+    EXPECT_EQ(t.game.state.humanToken, -1);
+    EXPECT_EQ(t.port.messages(), (std::vector<std::string>{"先手の番です| "}));
+    const auto upper = t.port.linesStartingWith("text 11 5.08");
+    ASSERT_EQ(upper.size(), 2u);
+    EXPECT_NE(upper[1].find("先手:"), std::string::npos);
+    // The upper Nue King is picked up; the lower army waits its turn.
+    click(t.game, 5, 7);
+    EXPECT_EQ(t.game.state.selection, 0);
+    click(t.game, 5, 1);
+    EXPECT_EQ(t.game.state.selection, 1);
 }
 
 TEST(VersionBox, HidesThePanelPlaysTheChimeAndShowsNameVersionLicence) {

@@ -222,6 +222,37 @@ TEST(EndOfGame, RoyalCapturesNameTheWinnersAndNoEndsTheProgram) {
     EXPECT_EQ(t.port.log.size(), size);
 }
 
+// When the upper side moved first (a game continued from 後手), it is 先手:
+// the lower side's capture of the upper Nue King is a win for 後手, and the
+// upper side's capture of the lower king one for 先手.
+TEST(EndOfGame, WhenTheUpperSideMovedFirstTheWinnerTextsFollowIt) {
+    for (const bool lowerTakes : {true, false}) {
+        TestGame t;
+        twoPlayerGame(t, R"(
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . . . . . .
+            . . . . 14 . . . .
+            . . . . -1 . . . .
+            . . . . -15 . . . .
+            . . . . . . . . .
+            . . . . . . . . .)");
+        t.game.state.comToken = 1;
+        t.game.state.humanToken = -1;
+        t.game.state.sideToMove = lowerTakes ? -1 : 1;
+        t.port.answers = {Answer::Ok, Answer::Yes};
+        if (lowerTakes) {
+            click(t.game, 5, 6);
+            click(t.game, 5, 5);
+        } else {
+            click(t.game, 5, 5);
+            click(t.game, 5, 7);
+        }
+        EXPECT_EQ(t.port.messages().front(), lowerTakes ? "後手の勝ちです|終了" : "先手の勝ちです|終了");
+    }
+}
+
 TEST(EndOfGame, HumanTakesTheComputerKing) {
     TestGame t;
     Form_Load(t.game);

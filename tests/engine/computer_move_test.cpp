@@ -393,6 +393,18 @@ TEST(ComputerTurn, TheSecondStepIsAnnouncedAndPlayedBeforeTheMoveNumber) {
     EXPECT_EQ(turn.t.game.state.moveNumber, 1);
 }
 
+TEST(ComputerTurn, AfterASecondStepTheMoveTextNamesTheFinalSquare) {
+    Turn turn(kSecondStep);
+    turn.play();
+    // The first step went to ５五, the second back to ５四.
+    const auto moveText = turn.t.port.linesStartingWith("text 12.6 5 ");
+    ASSERT_FALSE(moveText.empty());
+    EXPECT_NE(moveText.back().find("５"), std::string::npos) << moveText.back();
+    const auto row = turn.t.port.linesStartingWith("text 13 5 ");
+    ASSERT_FALSE(row.empty());
+    EXPECT_NE(row.back().find("四"), std::string::npos) << row.back();
+}
+
 TEST(ComputerTurn, NoLegalMoveLosesAndAFullRecordDraws) {
     Turn stuck(R"(
         . . . . -15 . . . .
