@@ -1,0 +1,179 @@
+#include "rules/reach.h"
+
+#include <cstdlib>
+
+#include "control/game.h"
+#include "rules/move_check.h"
+#include "rules/pieces.h"
+
+namespace rules {
+
+namespace {
+
+// Reach is a property of the position, so the move check is asked as of a
+// move entered normally with nothing recorded:
+// - the immediate-recapture rule (先鵺子) depends only on the last move, and
+//   that move took a Nue King, which ends the game; counting with it would
+//   change the picture of an ended position only, and by history not board;
+// - the guarded-Nue-King rule depends on the board alone and stays: a Nue
+//   King does not reach the other Nue King while that one is guarded. Its
+//   lifting during a second step is a matter of the two-step route, which
+//   the capture test below follows on its own.
+class AskedAfresh {
+public:
+    explicit AskedAfresh(control::Game& g)
+        : g_(g), step_(g.state.stepState), counter_(g.record.counter) {
+        g.state.stepState = 1;
+        g.record.counter = 0;
+    }
+    ~AskedAfresh() {
+        g_.state.stepState = step_;
+        g_.record.counter = counter_;
+    }
+    AskedAfresh(const AskedAfresh&) = delete;
+    AskedAfresh& operator=(const AskedAfresh&) = delete;
+
+private:
+    control::Game& g_;
+    int step_;
+    int counter_;
+};
+
+// Puts a code on a square for the life of the object.
+class SquareAs {
+public:
+    SquareAs(control::Game& g, int x, int y, int code) : g_(g), x_(x), y_(y), saved_(g.board(x, y)) {
+        g.board(x, y) = code;
+    }
+    ~SquareAs() { g_.board(x_, y_) = saved_; }
+    SquareAs(const SquareAs&) = delete;
+    SquareAs& operator=(const SquareAs&) = delete;
+
+private:
+    control::Game& g_;
+    int x_, y_, saved_;
+};
+
+bool opponents(int a, int b) { return (a >= 1 && b <= -1) || (a <= -1 && b >= 1); }
+
+// The code a square is read as for the pieces of one side (sign +1 upper,
+// -1 lower): an opponent piece as it stands, anything else as an opponent pawn.
+int targetFor(int sign, int code) { return opponents(sign, code) ? code : -sign * 歩; }
+
+bool adjacent(int x, int y, int tx, int ty) {
+    return std::abs(tx - x) <= 1 && std::abs(ty - y) <= 1 && (tx != x || ty != y);
+}
+
+// The count of one side's pieces that reach (tx, ty), with the square already
+// read as targetFor() gives.
+int countReaching(control::Game& g, int sign, int tx, int ty) {
+    int n = 0;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int p = g.board(x, y);
+            if (p != 空 && (p >= 1) == (sign > 0) && 移動チェック(g, x, y, tx, ty, p) == 有) ++n;
+        }
+    return n;
+}
+
+// A two-step capture by the Nue King `nue` on (nx, ny) of whatever stands on
+// (tx, ty): a first step beside the target, then the second step onto it,
+// where the guarded-Nue-King rule no longer holds.
+bool twoStepCapture(control::Game& g, int nx, int ny, int tx, int ty) {
+    const int nue = g.board(nx, ny);
+    const int step = nue > 0 ? 王 : -王;
+    for (int ix = nx - 1; ix <= nx + 1; ++ix)
+        for (int iy = ny - 1; iy <= ny + 1; ++iy) {
+            if (!adjacent(ix, iy, tx, ty) || 移動チェック(g, nx, ny, ix, iy, nue) != 有) continue;
+            const SquareAs landed(g, ix, iy, nue);
+            const SquareAs left(g, nx, ny, 空);
+            g.state.stepState = 2;
+            const bool takes = 移動チェック(g, ix, iy, tx, ty, step) == 有 && 移動チェック(g, ix, iy, tx, ty, nue) == 有;
+            g.state.stepState = 1;
+            if (takes) return true;
+        }
+    return false;
+}
+
+// Could a piece opposed to the one on (tx, ty) capture it, by any single
+// move or by a Nue King's two steps?
+bool capturable(control::Game& g, int tx, int ty) {
+    const int victim = g.board(tx, ty);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const int p = g.board(x, y);
+            if (!opponents(p, victim)) continue;
+            if (移動チェック(g, x, y, tx, ty, p) == 有) return true;
+            if ((p == 鵺王 || p == -鵺王) && twoStepCapture(g, x, y, tx, ty)) return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+int 調査_利き(control::Game& g, int x, int y, int tx, int ty) {
+    const int p = g.board(x, y);
+    if (p == 空 || !onBoard(tx, ty)) return 無;
+    const AskedAfresh fresh(g);
+    const int sign = p >= 1 ? 1 : -1;
+    const SquareAs target(g, tx, ty, targetFor(sign, g.board(tx, ty)));
+    return 移動チェック(g, x, y, tx, ty, p);
+}
+
+ReachCounts 調査_利き数(control::Game& g) {
+    const AskedAfresh fresh(g);
+    ReachCounts counts;
+    for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty) {
+            const int code = g.board(tx, ty);
+            {
+                const SquareAs target(g, tx, ty, targetFor(-1, code));
+                counts.lower(tx, ty) = countReaching(g, -1, tx, ty);
+            }
+            const SquareAs target(g, tx, ty, targetFor(1, code));
+            counts.upper(tx, ty) = countReaching(g, 1, tx, ty);
+        }
+    return counts;
+}
+
+bool 調査_着地被取(control::Game& g, int x, int y, int tx, int ty, int placed) {
+    const AskedAfresh fresh(g);
+    // The source first: a piece stepping back to where it began stands there.
+    const SquareAs left(g, x, y, 空);
+    const SquareAs landed(g, tx, ty, placed);
+    return capturable(g, tx, ty);
+}
+
+Landings 調査_鵺二手着地(control::Game& g, int x, int y) {
+    Landings landings;
+    const int nue = g.board(x, y);
+    if (nue != 鵺王 && nue != -鵺王) return landings;
+    const AskedAfresh fresh(g);
+    const int step = nue > 0 ? 王 : -王;
+    for (int ix = x - 1; ix <= x + 1; ++ix)
+        for (int iy = y - 1; iy <= y + 1; ++iy) {
+            if (!adjacent(x, y, ix, iy) || 移動チェック(g, x, y, ix, iy, nue) != 有) continue;
+            const SquareAs landed(g, ix, iy, nue);
+            const SquareAs left(g, x, y, 空);
+            for (int lx = ix - 1; lx <= ix + 1; ++lx)
+                for (int ly = iy - 1; ly <= iy + 1; ++ly) {
+                    // The second step: a king step, checked once more as the Nue King.
+                    g.state.stepState = 2;
+                    const bool legal = 移動チェック(g, ix, iy, lx, ly, step) == 有 &&
+                                       移動チェック(g, ix, iy, lx, ly, nue) == 有;
+                    if (!legal) continue;
+                    // Safe when some route leaves it safe: a first step may
+                    // take a piece that would otherwise capture there.
+                    const bool attacked = 調査_着地被取(g, ix, iy, lx, ly, nue);
+                    Landing& mark = landings(lx, ly);
+                    if (!attacked)
+                        mark = Landing::Safe;
+                    else if (mark == Landing::None)
+                        mark = Landing::Attacked;
+                }
+            g.state.stepState = 1;
+        }
+    return landings;
+}
+
+}  // namespace rules
