@@ -7,6 +7,7 @@
 #include "engine/influence.h"
 #include "engine/pins.h"
 #include "record/board_reversal.h"
+#include "record/notation.h"
 #include "rules/initial_position.h"
 #include "rules/mate.h"
 #include "rules/move_check.h"
@@ -234,6 +235,15 @@ std::string reverseCommand(control::Game& g, const Words& w) {
     g.record = rules::MoveRecord{};
     clearKingSquares(g);
     return "ok\n";
+}
+
+// The side that made the record's first entry is ▲: a session has no turns.
+std::string notationCommand(control::Game& g, const Words& w) {
+    if (w.size() != 1) return wrongCount("notation");
+    const auto lines = record::棋譜表記(g.record, record::初手の側(g.record));
+    std::string out = "notation " + std::to_string(lines.size()) + "\n";
+    for (const record::NotationLine& line : lines) out += line.text + "\n";
+    return out;
 }
 
 }  // namespace cli

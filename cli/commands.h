@@ -23,6 +23,8 @@ std::string mateCommand(control::Game& g, const Words& w);
 std::string candidatesCommand(control::Game& g, const Words& w);
 std::string goCommand(control::Game& g, const Words& w);
 std::string reverseCommand(control::Game& g, const Words& w);
+// "notation N", then one line per move of the record up to its end.
+std::string notationCommand(control::Game& g, const Words& w);
 
 // A whole number in [low, high], or false. Only an optional '-' and digits.
 bool parseNumber(std::string_view word, int low, int high, int& out);

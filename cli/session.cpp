@@ -29,7 +29,7 @@ constexpr Command kCommands[] = {
     {"moves", movesCommand},   {"maps", mapsCommand},
     {"pins", pinsCommand},     {"mate", mateCommand},
     {"candidates", candidatesCommand}, {"go", goCommand},
-    {"reverse", reverseCommand},
+    {"reverse", reverseCommand}, {"notation", notationCommand},
 };
 
 }  // namespace

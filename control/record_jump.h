@@ -1,0 +1,14 @@
+#pragma once
+
+namespace control {
+
+struct Game;
+
+// Goes to replay position `entry` of the record (0 = the start, r.last = the
+// end) by as many 戻 or 進 as it takes, with one piece sound in all. The
+// first step that 戻 or 進 refuses stops it, with their own message; a
+// position inside a Nue King's two-step move is passed by, as 進 and 戻 do.
+// 例: counter 0, entry 5 -> 進 until the counter is 5.
+void 棋譜_移動(Game& g, int entry);
+
+}  // namespace control
