@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+
+#include "search/position.h"
+
+namespace search {
+
+struct MoveList {
+    std::array<Move, 640> moves{};
+    int size = 0;
+    void add(Move m) { moves[static_cast<std::size_t>(size++)] = m; }
+};
+
+enum class GenerationMode {
+    // Every move the computer may make: for the Nue King each jump, each
+    // single step and every pair of first and second step.
+    All,
+    // Moves that lead to different positions: a two-step move whose first
+    // step takes nothing ends where a jump or a single step ends, so only
+    // the one that returns to its square (a pass) is kept, and those that
+    // take the other Nue King, which a jump may not do while it is guarded.
+    Distinct,
+    // The distinct moves that take a piece.
+    Captures,
+};
+
+// The moves of the side to move. A position without a royal piece on either
+// side has none: the game is over.
+// 例: from the human-first start, the upper side has 30 moves
+void generateMoves(const Position& p, MoveList& list, GenerationMode mode);
+
+}  // namespace search

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "search/move_generation.h"
+#include "search/position.h"
+#include "search/transposition_table.h"
+
+namespace search {
+
+// How long the strong computer may think about one move.
+struct Limits {
+    std::uint64_t nodes = 0;  // a node budget; 0 means the time limit below
+    double seconds = 1.0;     // the time for a move: new iterations start only in its first half,
+                              // and the search stops at one and a half times it
+    int depth = 60;           // the deepest iteration
+};
+
+// The move chosen, in the game's coordinates: the piece on (x, y) goes to
+// (tx, ty) and is placed there as `placed`; for a Nue King's two-step move it
+// then steps on to (x2, y2). Found is false when the side has no move.
+struct Choice {
+    bool found = false;
+    Move move = 0;
+    int x = 0, y = 0, tx = 0, ty = 0;
+    int moved = 0, placed = 0;
+    bool twoStep = false;
+    int x2 = 0, y2 = 0;
+    int score = 0;  // hundredths of a pawn for the side to move; near ±kWin a won or lost game
+    int depth = 0;  // the deepest iteration completed
+    std::uint64_t nodes = 0;
+    double seconds = 0;
+};
+
+inline constexpr int kWin = 30000;
+inline constexpr int kWinBound = kWin - 1000;  // scores beyond it count moves to a royal capture
+
+// The level-four player: iterative deepening principal variation search with
+// a transposition table, quiescence on captures and move ordering by the
+// table's move, captures by value, killers and history. One object per
+// player; it owns its table, so each thread that thinks needs its own.
+class Searcher {
+public:
+    explicit Searcher(std::size_t tableMegabytes = 32);
+
+    // The move for the side to move of `root`. With a node budget the answer
+    // depends on the position and the budget alone.
+    Choice choose(const Position& root, const Limits& limits);
+
+private:
+    static constexpr int kMaxPly = 96;
+    struct RootMove {
+        Move move = 0;
+        int score = 0;
+    };
+
+    int search(Position& p, int depth, int alpha, int beta, int ply, bool nullAllowed);
+    int quiesce(Position& p, int alpha, int beta, int ply, int evasions);
+    int rootIteration(Position& p, int depth, std::vector<RootMove>& moves);
+    bool shouldStop();
+    bool repeated(const Position& p, int ply) const;
+    void scoreMoves(const Position& p, const MoveList& list, Move ttMove, int ply,
+                    std::array<int, 640>& scores) const;
+    void rewardQuiet(const Position& p, Move m, int depth, int ply);
+
+    TranspositionTable table_;
+    std::array<std::array<Move, 2>, kMaxPly> killers_{};
+    std::array<std::array<int, kCells>, 31> history_{};
+    std::array<std::uint64_t, kMaxPly + 1> path_{};
+    std::uint64_t nodes_ = 0;
+    std::uint64_t nodeLimit_ = 0;
+    std::chrono::steady_clock::time_point deadline_{};
+    bool stopped_ = false;
+};
+
+}  // namespace search
