@@ -8,7 +8,7 @@
 #include <map>
 #include <tuple>
 
-#include "control/window_port.h"
+#include "state/window_port.h"
 
 class QPainter;
 

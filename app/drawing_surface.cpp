@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "app/surface_geometry.h"
-#include "control/game_state.h"
+#include "state/game_state.h"
 
 namespace app {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/artwork.h"
-#include "control/window_port.h"
+#include "state/window_port.h"
 
 class QPainter;
 

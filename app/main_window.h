@@ -9,8 +9,8 @@
 
 #include "app/drawing_surface.h"
 #include "app/file_panel.h"
-#include "control/game.h"
-#include "control/window_port.h"
+#include "state/game.h"
+#include "state/window_port.h"
 
 class QAction;
 class QMenu;

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "control/game_state.h"
+#include "state/game_state.h"
 
 namespace app {
 

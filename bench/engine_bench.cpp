@@ -10,12 +10,13 @@
 #include <sstream>
 #include <string>
 
-#include "control/game.h"
+#include "state/game.h"
+#include "control/computer_turn.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
 #include "engine/pins.h"
 #include "rules/initial_position.h"
-#include "rules/mate.h"
+#include "engine/mate.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ void BM_Pins(benchmark::State& state) {
 void BM_MateMan(benchmark::State& state) {
     Prepared p(position(static_cast<int>(state.range(0))));
     int mated = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(mated = rules::詰めかMAN(p.g));
+    for (auto _ : state) benchmark::DoNotOptimize(mated = engine::詰めかMAN(p.g));
     state.SetLabel(std::string(kPositionNames[state.range(0)]) + (mated ? ", mated" : ", not mated"));
 }
 
@@ -116,7 +117,7 @@ void BM_MateCom(benchmark::State& state) {
     int mated = 0;
     for (auto _ : state) {
         p.g.maps = maps;
-        benchmark::DoNotOptimize(mated = rules::詰めかCOM(p.g));
+        benchmark::DoNotOptimize(mated = engine::詰めかCOM(p.g));
     }
     state.SetLabel(std::string(kPositionNames[state.range(0)]) + (mated ? ", mated" : ", not mated"));
 }
@@ -135,8 +136,8 @@ TurnResult computerTurn(Prepared& p, const rules::Board& board) {
     TurnResult r;
     r.best = engine::指し手探索(p.g);
     if (!r.best.found) return r;
-    engine::指し手実行(p.g, r.best);
-    if (engine::二手目要求(r.best)) r.second = engine::com_ban2手目(p.g, r.best.tx, r.best.ty, rules::鵺王);
+    control::指し手実行(p.g, r.best);
+    if (engine::二手目要求(r.best)) r.second = control::com_ban2手目(p.g, r.best.tx, r.best.ty, rules::鵺王);
     return r;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "control/computer_turn.h"
 
 #include <charconv>
 #include <cstdio>
@@ -9,7 +10,7 @@
 #include "record/board_reversal.h"
 #include "record/notation.h"
 #include "rules/initial_position.h"
-#include "rules/mate.h"
+#include "engine/mate.h"
 #include "rules/move_check.h"
 
 namespace cli {
@@ -194,12 +195,12 @@ std::string pinsCommand(control::Game& g, const Words& w) {
 std::string mateCommand(control::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("mate");
     freshSurveys(g);
-    const int man = rules::詰めかMAN(g);
+    const int man = engine::詰めかMAN(g);
     freshSurveys(g);
-    const int com = rules::詰めかCOM(g);
+    const int com = engine::詰めかCOM(g);
     freshSurveys(g);
     g.search.escapeMap.fillSquares(0);
-    const int escapes = rules::調査_自王逃道(g);
+    const int escapes = engine::調査_自王逃道(g);
     return "mate " + std::to_string(man) + " " + std::to_string(com) + " " + std::to_string(escapes) +
            "\n";
 }
@@ -217,13 +218,13 @@ std::string goCommand(control::Game& g, const Words& w) {
     engine::勢力調査_両軍(g);  // as game control does before the computer's turn
     const engine::ChosenMove best = engine::指し手探索(g);
     if (!best.found || g.record.full()) return "nomove\n";
-    engine::指し手実行(g, best);
+    control::指し手実行(g, best);
     char line[160];
     std::snprintf(line, sizeof line, "bestmove %d %d %d %d %d %d %s", best.x, best.y, best.tx, best.ty,
                   best.fromPiece, best.placed, formatScore(best.score).c_str());
     std::string out = line;
     if (engine::二手目要求(best) && !g.record.full()) {
-        const engine::SecondStep second = engine::com_ban2手目(g, best.tx, best.ty, rules::鵺王);
+        const engine::SecondStep second = control::com_ban2手目(g, best.tx, best.ty, rules::鵺王);
         if (second.played) out += " second " + std::to_string(second.tx) + " " + std::to_string(second.ty);
     }
     return out + "\n";

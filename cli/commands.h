@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control/game.h"
+#include "state/game.h"
 
 namespace cli {
 

@@ -1,4 +1,7 @@
 #include "cli/selfplay.h"
+#include "control/piece_move.h"
+#include "control/computer_turn.h"
+#include "control/game_reset.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,7 +10,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
 #include "record/board_reversal.h"
@@ -27,7 +30,7 @@ bool isRoyal(int code) { return code == 14 || code == 15 || code == -14 || code 
 
 void playMove(control::Game& g, const Move& m) {
     rules::手順保存(g, m.x, m.y, m.tx, m.ty, m.from, m.placed);
-    rules::駒移動(g, m.x, m.y, m.tx, m.ty, m.placed);
+    control::駒移動(g, m.x, m.y, m.tx, m.ty, m.placed);
 }
 
 // Every legal move of one side, in scan order.
@@ -77,8 +80,8 @@ MoveResult computerMove(control::Game& g, control::Game& view, int sign) {
                  best.placed * sign});
     if (!engine::二手目要求(best)) return MoveResult::Played;
     if (g.record.full()) return MoveResult::NoRoom;
-    engine::指し手実行(view, best);
-    const engine::SecondStep second = engine::com_ban2手目(view, best.tx, best.ty, rules::鵺王);
+    control::指し手実行(view, best);
+    const engine::SecondStep second = control::com_ban2手目(view, best.tx, best.ty, rules::鵺王);
     if (second.played)
         playMove(g, {real(best.tx), real(best.ty), real(second.tx), real(second.ty), rules::鵺王 * sign,
                      rules::鵺王 * sign});
@@ -145,7 +148,7 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
         rules::初期設定_先手自(g);
     else
         rules::初期設定_先手敵(g);
-    rules::初期設定(g);
+    control::初期設定(g);
     g.state.level = options.level;
     g.state.stepState = 1;
     SelfPlayGame result;

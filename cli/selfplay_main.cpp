@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/selfplay.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "record/kifu_format.h"
 
 namespace cli {

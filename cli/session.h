@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/game.h"
+#include "state/game.h"
 
 namespace cli {
 

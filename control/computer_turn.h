@@ -1,8 +1,24 @@
 #pragma once
 
+#include "engine/computer_move.h"
+
 namespace control {
 
 struct Game;
+
+// Records and plays the chosen move on the board and the screen.
+void 指し手実行(Game& g, const engine::ChosenMove& m);
+
+// The computer's Nue King's second step from (移動元X, 移動元Y): chosen by the
+// computer player, then recorded, moved, sounded and outlined. Nothing
+// happens when no neighbour can be reached.
+engine::SecondStep com_ban2手目(Game& g, int 移動元X, int 移動元Y, int 移動駒);
+
+// The computer's whole turn: the status text and pauses, the search, the
+// move, a second Nue King step when asked for, the move number, and the end
+// tests (mate of the human, a captured royal piece, check). The maps must
+// describe the position on the board.
+void com_ban(Game& g);
 
 // Hands the move to the computer: brings both sides' maps up to date for the
 // position on the board (the computer's search reads its baselines from

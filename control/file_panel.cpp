@@ -1,6 +1,6 @@
 #include "control/file_panel.h"
 
-#include "control/game.h"
+#include "state/game.h"
 
 namespace control {
 

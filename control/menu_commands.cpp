@@ -2,9 +2,10 @@
 #include <string>
 
 #include "control/commands.h"
+#include "control/game_reset.h"
 #include "control/computer_turn.h"
 #include "control/file_panel.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "control/waiting_and_closing.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
@@ -59,7 +60,7 @@ void OPTION_Click(Game& g) { ファイルパネル_非表示(g); }
 void SENTE_Click(Game& g) {
     prepareComputerGame(g);
     rules::初期設定_先手自(g);
-    rules::初期設定(g);
+    control::初期設定(g);
     drawComputerGameLabels(g);
     g.state.humanToken = 1;
     g.state.comToken = -1;
@@ -70,7 +71,7 @@ void SENTE_Click(Game& g) {
 void GOTE_Click(Game& g) {
     prepareComputerGame(g);
     rules::初期設定_先手敵(g);
-    rules::初期設定(g);
+    control::初期設定(g);
     drawComputerGameLabels(g);
     待ち時間(g, 0.5);
     g.state.humanToken = -1;
@@ -106,7 +107,7 @@ void LEVEL3_Click(Game& g) { chooseLevel(g, 3); }
 
 void CANCEL_Click(Game& g) {
     rules::初期設定_先手自(g);
-    rules::初期設定(g);
+    control::初期設定(g);
     g.port.playSound(g.state.sounds.piece);
 }
 

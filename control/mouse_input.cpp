@@ -3,19 +3,21 @@
 #include <cstdlib>
 
 #include "control/commands.h"
+#include "control/piece_move.h"
+#include "control/game_reset.h"
 #include "control/computer_turn.h"
 #include "control/file_panel.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "engine/influence.h"
-#include "rules/end_of_game.h"
+#include "control/end_of_game.h"
 #include "rules/initial_position.h"
-#include "rules/mate.h"
+#include "engine/mate.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
-#include "rules/nue_king.h"
+#include "control/nue_king_step.h"
 
 namespace control {
 
@@ -38,7 +40,7 @@ bool kifuModeQuestion(Game& g) {
     if (a == Answer::No) {
         g.port.playSound(g.state.sounds.forbidden);
         rules::初期設定_先手自(g);
-        rules::初期設定(g);
+        control::初期設定(g);
     }
     return false;
 }
@@ -106,8 +108,8 @@ bool royalCode(int code, int sign) { return code == sign * rules::王 || code ==
 void endOfMove(Game& g, int captured, int firstStepCaptured) {
     GameState& s = g.state;
     if (s.gameKind == kAgainstComputer) {
-        if (rules::詰めかCOM(g) == rules::有 || royalCode(captured, 1) || royalCode(firstStepCaptured, 1)) {
-            rules::終了(g, "あなた");
+        if (engine::詰めかCOM(g) == rules::有 || royalCode(captured, 1) || royalCode(firstStepCaptured, 1)) {
+            control::終了(g, "あなた");
             return;
         }
         コンピュータの手番(g);
@@ -116,9 +118,9 @@ void endOfMove(Game& g, int captured, int firstStepCaptured) {
     // The winner is named by who moved first, as the labels beside the board say.
     const bool upperFirst = s.comToken == 1;
     if (royalCode(captured, 1) || royalCode(firstStepCaptured, 1)) {
-        rules::終了(g, upperFirst ? "後手" : "先手");
+        control::終了(g, upperFirst ? "後手" : "先手");
     } else if (royalCode(captured, -1) || royalCode(firstStepCaptured, -1)) {
-        rules::終了(g, upperFirst ? "先手" : "後手");
+        control::終了(g, upperFirst ? "先手" : "後手");
     } else {
         s.sideToMove = -s.sideToMove;
     }
@@ -132,7 +134,7 @@ void makeMove(Game& g, int button, bool secondStep) {
         rules::調査_駒成(g, s.selX, s.selY, s.destX, s.destY, s.selPiece) == rules::有)
         s.selPiece = s.promotedPiece;
     if (g.record.full()) {  // no room for a 501st entry: the game is drawn
-        rules::終了(g, "引き分け");
+        control::終了(g, "引き分け");
         return;
     }
     rules::手順保存(g, s.selX, s.selY, s.destX, s.destY, fromPiece, s.selPiece);
@@ -146,11 +148,11 @@ void makeMove(Game& g, int button, bool secondStep) {
         const bool adjacent = std::abs(s.destX - s.selX) < 2 && std::abs(s.destY - s.selY) < 2;
         if (std::abs(s.selPiece) == rules::鵺王 && adjacent) {
             s.stepPiece = s.selPiece > 0 ? rules::王 : -rules::王;
-            rules::移動処理_鵺(g, s.selX, s.selY, s.destX, s.destY, s.stepPiece);
+            control::移動処理_鵺(g, s.selX, s.selY, s.destX, s.destY, s.stepPiece);
             return;  // the same player makes the second step
         }
     }
-    rules::駒移動(g, s.selX, s.selY, s.destX, s.destY, s.selPiece);
+    control::駒移動(g, s.selX, s.selY, s.destX, s.destY, s.selPiece);
     display::描画_移動可能桝色(g, 0, 0, kGreen, 0);
     s.stepState = 1;
     s.selection = 0;

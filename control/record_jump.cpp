@@ -1,7 +1,7 @@
 #include "control/record_jump.h"
 
 #include "control/commands.h"
-#include "control/game.h"
+#include "state/game.h"
 
 namespace control {
 

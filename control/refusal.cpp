@@ -1,6 +1,6 @@
 #include "control/refusal.h"
 
-#include "control/game.h"
+#include "state/game.h"
 
 namespace control {
 

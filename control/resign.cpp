@@ -1,9 +1,9 @@
 #include "control/resign.h"
 
 #include "control/file_panel.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "control/refusal.h"
-#include "rules/end_of_game.h"
+#include "control/end_of_game.h"
 
 namespace control {
 
@@ -23,7 +23,7 @@ void 投了(Game& g) {
     if (s.sideToMove == 0 || s.kifuMode) return 禁止_通知(g, "「対局」で始めて下さい", "開始");
     if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "投了");
     if (g.port.messageBox("投了しますか？", "投了", Buttons::YesNo, Icon::None) != Answer::Yes) return;
-    rules::終了(g, winnerOf(s));
+    control::終了(g, winnerOf(s));
 }
 
 }  // namespace control

@@ -1,7 +1,8 @@
 #include "control/startup.h"
+#include "control/game_reset.h"
 
 #include "control/commands.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "display/texts.h"
 #include "rules/initial_position.h"
 
@@ -29,7 +30,7 @@ void 起動_初期化(Game& g) {
     g.state.stepState = 0;
     g.state.resumeNotice = 0;
     rules::初期設定_先手自(g);
-    rules::初期設定(g);
+    control::初期設定(g);
 }
 
 void Form_Load(Game& g) {

@@ -1,6 +1,6 @@
 #include "control/waiting_and_closing.h"
 
-#include "control/game.h"
+#include "state/game.h"
 
 namespace control {
 

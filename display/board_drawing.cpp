@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "control/game.h"
+#include "state/game.h"
 #include "display/texts.h"
 #include "rules/move_check.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/window_port.h"
+#include "state/window_port.h"
 
 namespace control { struct Game; }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "control/game.h"
+#include "state/game.h"
 #include "display/board_drawing.h"
 
 namespace display {

@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "control/game.h"
-#include "control/waiting_and_closing.h"
-#include "display/board_drawing.h"
-#include "display/texts.h"
+#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
 #include "engine/pins.h"
-#include "rules/end_of_game.h"
-#include "rules/mate.h"
+#include "engine/mate.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
 
@@ -19,13 +15,13 @@ namespace engine {
 
 namespace {
 
-void surveyBoth(control::Game& g) {
+void surveyBoth(state::GameData& g) {
     勢力調査_MAN(g);
     勢力調査_COM(g);
 }
 
 // What the evaluation compares every candidate with.
-void takeBaselines(control::Game& g) {
+void takeBaselines(state::GameData& g) {
     Baselines& b = g.search.base;
     const InfluenceMaps& m = g.maps;
     b.manCount = m.manCount;
@@ -37,10 +33,10 @@ void takeBaselines(control::Game& g) {
 }
 
 // Steps before the candidates: snapshot, escape squares, surveys, pins.
-void prepareSearch(control::Game& g) {
+void prepareSearch(state::GameData& g) {
     g.search.snapshot = g.board;
     g.search.escapeMap.fillSquares(0);
-    g.search.base.escapeCount = rules::調査_自王逃道(g);
+    g.search.base.escapeCount = engine::調査_自王逃道(g);
     勢力調査_両軍(g);
     調査_移動不可駒(g);
     takeBaselines(g);
@@ -48,7 +44,7 @@ void prepareSearch(control::Game& g) {
 
 // Scores the candidate now on the board, choosing promotion where it may.
 // Unpromoted is tried first and keeps a tie.
-double scoreCandidate(control::Game& g, int x, int y, int tx, int ty, int p, int c, int& placed,
+double scoreCandidate(state::GameData& g, int x, int y, int tx, int ty, int p, int c, int& placed,
                       SearchListener* listener) {
     auto evaluate = [&](int piece) {
         surveyBoth(g);
@@ -80,7 +76,7 @@ int kingDistance(int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
-ChosenMove 指し手探索(control::Game& g, SearchListener* listener) {
+ChosenMove 指し手探索(state::GameData& g, SearchListener* listener) {
     ChosenMove best;
     prepareSearch(g);
     for (int x = 1; x <= 9; ++x) {
@@ -114,61 +110,6 @@ ChosenMove 指し手探索(control::Game& g, SearchListener* listener) {
 
 bool 二手目要求(const ChosenMove& m) {
     return m.score >= 1000 && m.score <= 1030 && m.placed == m.fromPiece && m.fromPiece == rules::鵺王;
-}
-
-void 指し手実行(control::Game& g, const ChosenMove& m) {
-    rules::手順保存(g, m.x, m.y, m.tx, m.ty, m.fromPiece, m.placed);
-    rules::駒移動(g, m.x, m.y, m.tx, m.ty, m.placed);
-}
-
-void com_ban(control::Game& g) {
-    display::描画_思考中(g);
-    g.port.refresh();
-    control::待ち時間(g, 0.5);
-    const ChosenMove best = 指し手探索(g);
-    if (!best.found) {  // a side that cannot move has lost
-        rules::終了(g, "あなた");
-        return;
-    }
-    if (g.record.full()) {  // no room for the move in the record: a draw
-        rules::終了(g, "引き分け");
-        return;
-    }
-    指し手実行(g, best);
-    control::待ち時間(g, 0.5);
-    g.port.playSound(g.state.sounds.piece);
-    display::描画_桝輪郭(g, control::kLightRed, best.tx, best.ty);
-    SecondStep second;
-    if (二手目要求(best)) {
-        if (g.record.full()) {
-            rules::終了(g, "引き分け");
-            return;
-        }
-        g.port.messageBox("二手目、移動します", "二手移動", control::Buttons::Ok, control::Icon::None);
-        second = com_ban2手目(g, best.tx, best.ty, rules::鵺王);
-    }
-    g.state.moveNumber += 1;
-    display::描画_手数(g, g.state.moveNumber, control::kWhite);
-    g.maps.manKingX = 0;
-    勢力調査_COM(g);
-    勢力調査_MAN(g);
-    const int taken = g.search.snapshot(best.tx, best.ty);
-    const bool royalTaken = taken == -rules::王 || taken == -rules::鵺王 ||
-                            second.captured == -rules::王 || second.captured == -rules::鵺王;
-    if (rules::詰めかMAN(g) == rules::有) {
-        g.port.messageBox("よし！!", "詰め ?", control::Buttons::Ok, control::Icon::None);
-    } else if (royalTaken) {
-        rules::終了(g, "ｺﾝﾋﾟｭｰﾀ");
-        return;
-    } else if (g.maps.comCount(g.maps.manKingX, g.maps.manKingY) > 0) {
-        g.port.messageBox("   ** 王手 **", "", control::Buttons::Ok, control::Icon::None);
-    }
-    // After a second step the move ends where the Nue King now stands.
-    const int lastX = second.played ? second.tx : best.tx;
-    const int lastY = second.played ? second.ty : best.ty;
-    display::描画_移動結果(g, display::kUpperMoveX, display::kUpperMoveY, lastX, lastY, best.placed,
-                           control::kWhite);
-    g.state.sideToMove = g.state.humanToken;
 }
 
 }  // namespace engine

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace control { struct Game; }
+namespace state { struct GameData; }
 
 namespace engine {
 
@@ -27,28 +27,22 @@ public:
 // scored moves wins; unpromoted wins a tie with promoted. Capturing the human
 // king stops the search when that move has just become the best. The board
 // is the same afterwards.
-ChosenMove 指し手探索(control::Game& g, SearchListener* listener = nullptr);
+ChosenMove 指し手探索(state::GameData& g, SearchListener* listener = nullptr);
 
-// The Nue King's second step chosen for the computer: one king step from
-// (移動元X, 移動元Y). Played (recorded, moved, sounded, outlined) when some
-// neighbour passes the move check; otherwise nothing happens.
+// The Nue King's second step for the computer: one king step from
+// (移動元X, 移動元Y). `played` is false when no neighbour passes the move
+// check: the first step is then the whole move.
 struct SecondStep {
     bool played = false;
     int tx = 0, ty = 0;
     int captured = 0;
 };
-SecondStep com_ban2手目(control::Game& g, int 移動元X, int 移動元Y, int 移動駒);
+
+// Chooses the second step; the board is the same afterwards, the maps
+// describe the last neighbour tried. Game control plays it (com_ban2手目).
+SecondStep 二手目選択(state::GameData& g, int 移動元X, int 移動元Y, int 移動駒);
 
 // The evaluation asked for a second step: the band of scores that means it.
 bool 二手目要求(const ChosenMove& m);
-
-// Records and plays the chosen move on the board and the screen.
-void 指し手実行(control::Game& g, const ChosenMove& m);
-
-// The computer's whole turn: the status text and pauses, the search, the
-// move, a second Nue King step when asked for, the move number, and the end
-// tests (mate of the human, a captured royal piece, check). Game control
-// brings the maps up to date before calling it.
-void com_ban(control::Game& g);
 
 }  // namespace engine

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "rules/move_check.h"
 
@@ -22,14 +22,14 @@ struct DangerSums {
     int G = 9999;
 };
 
-bool hasComKing(const control::Game& g) { return g.maps.comKingX != 0; }
+bool hasComKing(const state::GameData& g) { return g.maps.comKingX != 0; }
 
-bool nearComKing(const control::Game& g, int x, int y, int reach) {
+bool nearComKing(const state::GameData& g, int x, int y, int reach) {
     return std::abs(x - g.maps.comKingX) < reach && std::abs(y - g.maps.comKingY) < reach;
 }
 
 // A square nobody stands on but the human reaches.
-void emptySquare(control::Game& g, int x, int y, DangerSums& d) {
+void emptySquare(state::GameData& g, int x, int y, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
     if (m.manCount(x, y) <= 0) return;
     if (hasComKing(g) && nearComKing(g, x, y, 2)) {  // a hole next to the king
@@ -47,7 +47,7 @@ void emptySquare(control::Game& g, int x, int y, DangerSums& d) {
 }
 
 // An attacked computer piece that is protected.
-void protectedPiece(control::Game& g, int x, int y, int p, int ax, int ay, int b, DangerSums& d) {
+void protectedPiece(state::GameData& g, int x, int y, int p, int ax, int ay, int b, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
     if (駒価値(p) > b) d.T += b - 駒価値(p);
     if (g.pins.manPinned(ax, ay) != 0) return;
@@ -57,7 +57,7 @@ void protectedPiece(control::Game& g, int x, int y, int p, int ax, int ay, int b
         d.T -= p + m.manAtk(x, y + 1);
 }
 
-void computerPiece(control::Game& g, int x, int y, int p, DangerSums& d) {
+void computerPiece(state::GameData& g, int x, int y, int p, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
     // A king on its back row with the human reaching the square in front.
     if (p == rules::王 && y == 1 && m.manCount(x, 2) > 0) {
@@ -79,7 +79,7 @@ void computerPiece(control::Game& g, int x, int y, int p, DangerSums& d) {
     if (before <= -1) d.T += rules::magnitude(before);  // what it had just taken there
 }
 
-void humanPiece(control::Game& g, int x, int y, int p, int M, int tx, int ty, DangerSums& d) {
+void humanPiece(state::GameData& g, int x, int y, int p, int M, int tx, int ty, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
     if (hasComKing(g) && g.search.base.comCount(x, y) == 0 && m.comCount(x, y) > 0 &&
         nearComKing(g, x, y, 3))
@@ -96,7 +96,7 @@ void humanPiece(control::Game& g, int x, int y, int p, int M, int tx, int ty, Da
 
 }  // namespace
 
-int 調査_自守駒MAN_直進駒(control::Game& g, int x, int y) {
+int 調査_自守駒MAN_直進駒(state::GameData& g, int x, int y) {
     const int lifted = g.board(x, y);
     g.board(x, y) = rules::空;
     int result = 0;
@@ -112,7 +112,7 @@ int 調査_自守駒MAN_直進駒(control::Game& g, int x, int y) {
     return result;
 }
 
-double 盤評価_COM危険座標(control::Game& g, int M, int tx, int ty) {
+double 盤評価_COM危険座標(state::GameData& g, int M, int tx, int ty) {
     DangerSums d;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {

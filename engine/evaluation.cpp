@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "control/game.h"
-#include "rules/mate.h"
+#include "state/game_data.h"
+#include "engine/mate.h"
 #include "rules/move_check.h"
 
 namespace engine {
@@ -16,17 +16,17 @@ namespace {
 // Every term is added to the running score on its own, in this order, so that
 // equal positions give bit-identical scores.
 
-std::optional<double> decisive(control::Game& g, const Candidate& c) {
+std::optional<double> decisive(state::GameData& g, const Candidate& c) {
     const InfluenceMaps& m = g.maps;
     if (c.C == -rules::王 || c.C == -rules::鵺王) return 9999;
     if (m.manCount(m.comKingX, m.comKingY) > 0) return -9998;  // the own king left attacked
-    if (m.comCount(m.manKingX, m.manKingY) > 0 && rules::詰めかMAN(g) == rules::有)
+    if (m.comCount(m.manKingX, m.manKingY) > 0 && engine::詰めかMAN(g) == rules::有)
         return c.M == rules::歩 ? -9998 : 9998;  // mate by a pawn move is refused
     return std::nullopt;
 }
 
 // A check that is not mate.
-void checkBonuses(control::Game& g, const Candidate& c, double& s) {
+void checkBonuses(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int kx = m.manKingX, ky = m.manKingY;
     if (m.comCount(kx, ky) == 0) return;
@@ -40,14 +40,14 @@ void checkBonuses(control::Game& g, const Candidate& c, double& s) {
     if (m.manCount(c.TX, c.TY) == 0) s += 10;  // the checker cannot be taken
 }
 
-void promotionTerms(control::Game& g, const Candidate& c, double& s) {
+void promotionTerms(state::GameData& g, const Candidate& c, double& s) {
     if (c.M <= g.search.fromPiece) return;
     s += 0.1;
     if (g.maps.manCount(c.TX, c.TY) == 0) s += 10;
 }
 
 // An attacked piece escapes to a square the human does not reach.
-void safeSquareTerms(control::Game& g, const Candidate& c, double& s) {
+void safeSquareTerms(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const Baselines& b = g.search.base;
     if (m.manCount(c.TX, c.TY) != 0) return;
@@ -56,7 +56,7 @@ void safeSquareTerms(control::Game& g, const Candidate& c, double& s) {
 }
 
 // The to-square is nearer the human's royal piece than the from-square was.
-void approachTerm(control::Game& g, const Candidate& c, double& s) {
+void approachTerm(state::GameData& g, const Candidate& c, double& s) {
     const int dx = std::abs(c.TX - g.maps.manKingX);
     const int dy = std::abs(c.TY - g.maps.manKingY);
     const int a = g.search.approach;
@@ -68,7 +68,7 @@ void approachTerm(control::Game& g, const Candidate& c, double& s) {
 }
 
 // The piece's cheapest attacker is pinned to the human king and could be taken.
-void pinnedAttackerTerm(control::Game& g, const Candidate& c, double& s) {
+void pinnedAttackerTerm(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int ax = m.manAtkX(c.TX, c.TY), ay = m.manAtkY(c.TX, c.TY);
     const int kx = m.manKingX, ky = m.manKingY;
@@ -89,13 +89,13 @@ void pinnedAttackerTerm(control::Game& g, const Candidate& c, double& s) {
     s += rules::magnitude(g.board(ax, ay));
 }
 
-void quietTerms(control::Game& g, const Candidate& c, double& s) {
+void quietTerms(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int attacker = m.manAtk(c.TX, c.TY);
     if (駒価値(c.M) > attacker) s += attacker - 駒価値(c.M);  // the expected loss
     if (c.M == rules::香 || (std::abs(c.TX - m.manKingX) < 3 && std::abs(c.TY - m.manKingY) < 3)) {
         if (m.manCount(c.TX, c.TY) == 0) {
-            const int escapes = rules::調査_自王逃道(g);
+            const int escapes = engine::調査_自王逃道(g);
             if (escapes < g.search.base.escapeCount) s += g.search.base.escapeCount - escapes;
         }
     }
@@ -108,10 +108,10 @@ void quietTerms(control::Game& g, const Candidate& c, double& s) {
 }
 
 // Returns 9999 for a capture that leaves the computer ahead in a bare ending.
-std::optional<double> captureTerms(control::Game& g, const Candidate& c, double& s) {
+std::optional<double> captureTerms(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     int human = 0, computer = 0;
-    rules::調査_駒数(g, human, computer);
+    engine::調査_駒数(g, human, computer);
     if (human + computer <= 3 && computer > human) return 9999;
     const int vc = 駒価値(c.C), vm = 駒価値(c.M);
     if (vc != vm)
@@ -123,7 +123,7 @@ std::optional<double> captureTerms(control::Game& g, const Candidate& c, double&
             if (vm < m.manAtk(c.TX, c.TY)) s += vc;
         } else {
             s += vc - vm;
-            if (g.search.base.manCount(c.X, c.Y) > 0 && rules::調査_移動可場所数(g, c.X, c.Y, c.M) == 0)
+            if (g.search.base.manCount(c.X, c.Y) > 0 && engine::調査_移動可場所数(g, c.X, c.Y, c.M) == 0)
                 s += vc;
         }
     } else {
@@ -135,7 +135,7 @@ std::optional<double> captureTerms(control::Game& g, const Candidate& c, double&
 
 }  // namespace
 
-double 盤評価(control::Game& g, int C, int M, int X, int Y, int TX, int TY) {
+double 盤評価(state::GameData& g, int C, int M, int X, int Y, int TX, int TY) {
     const Candidate c{C, M, X, Y, TX, TY};
     if (const auto d = decisive(g, c)) return *d;
     double s = 0;

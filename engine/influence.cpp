@@ -1,6 +1,6 @@
 #include "engine/influence.h"
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "engine/settlement.h"
 
 namespace engine {
@@ -20,17 +20,17 @@ constexpr Map kAllZero = clearedTo(0);
 constexpr Map kAllNone = clearedTo(kNone);
 
 // One step of a piece: recorded only when the square is on the board.
-void manStep(control::Game& g, int x, int y, int tx, int ty, int code) {
+void manStep(state::GameData& g, int x, int y, int tx, int ty, int code) {
     if (onBoard(tx, ty)) 勢力調査_自駒(g, x, y, tx, ty, code);
 }
 
-void comStep(control::Game& g, int x, int y, int tx, int ty, int code) {
+void comStep(state::GameData& g, int x, int y, int tx, int ty, int code) {
     if (onBoard(tx, ty)) 勢力調査_敵駒(g, x, y, tx, ty, code);
 }
 
 // Every square within two steps, with no blocking: the Nue King's reach.
 template <typename Step>
-void nueKingReach(control::Game& g, int x, int y, int code, Step step) {
+void nueKingReach(state::GameData& g, int x, int y, int code, Step step) {
     for (int i = x - 2; i <= x + 2; ++i)
         for (int j = y - 2; j <= y + 2; ++j)
             if (!(i == x && j == y)) step(g, x, y, i, j, code);
@@ -38,7 +38,7 @@ void nueKingReach(control::Game& g, int x, int y, int code, Step step) {
 
 // The human king's neighbours: counted inline, and a defended piece shows the
 // king's code -15 rather than a value. The king never counts as attacker.
-void manKingNeighbourhood(control::Game& g, int x, int y) {
+void manKingNeighbourhood(state::GameData& g, int x, int y) {
     InfluenceMaps& m = g.maps;
     for (int i = x - 1; i <= x + 1; ++i) {
         for (int j = y - 1; j <= y + 1; ++j) {
@@ -53,7 +53,7 @@ void manKingNeighbourhood(control::Game& g, int x, int y) {
 
 // The computer king's neighbours: a defended piece shows the code 15 when
 // nothing cheaper defends it; the defender's square is not written.
-void comKingNeighbourhood(control::Game& g, int x, int y) {
+void comKingNeighbourhood(state::GameData& g, int x, int y) {
     InfluenceMaps& m = g.maps;
     for (int i = x - 1; i <= x + 1; ++i) {
         for (int j = y - 1; j <= y + 1; ++j) {
@@ -64,7 +64,7 @@ void comKingNeighbourhood(control::Game& g, int x, int y) {
     }
 }
 
-void dispatchMan(control::Game& g, int x, int y, int code) {
+void dispatchMan(state::GameData& g, int x, int y, int code) {
     switch (code) {
         case -rules::歩:
             if (y > 1) manStep(g, x, y, x, y - 1, code);
@@ -124,7 +124,7 @@ void dispatchMan(control::Game& g, int x, int y, int code) {
     }
 }
 
-void dispatchCom(control::Game& g, int x, int y, int code) {
+void dispatchCom(state::GameData& g, int x, int y, int code) {
     switch (code) {
         case rules::歩:
             if (y < 9) comStep(g, x, y, x, y + 1, code);
@@ -177,7 +177,7 @@ void dispatchCom(control::Game& g, int x, int y, int code) {
 
 }  // namespace
 
-void 勢力調査_MAN(control::Game& g) {
+void 勢力調査_MAN(state::GameData& g) {
     InfluenceMaps& m = g.maps;
     m.manCount = kAllZero;
     m.manAtkCount = kAllZero;
@@ -191,7 +191,7 @@ void 勢力調査_MAN(control::Game& g) {
             if (g.board(x, y) <= -1) dispatchMan(g, x, y, g.board(x, y));
 }
 
-void 勢力調査_COM(control::Game& g) {
+void 勢力調査_COM(state::GameData& g) {
     InfluenceMaps& m = g.maps;
     m.comCount = kAllZero;
     m.comCheck = kAllZero;
@@ -202,14 +202,14 @@ void 勢力調査_COM(control::Game& g) {
             if (g.board(x, y) >= 1) dispatchCom(g, x, y, g.board(x, y));
 }
 
-void 勢力調査_両軍(control::Game& g) {
+void 勢力調査_両軍(state::GameData& g) {
     g.maps.manKingX = 0;
     g.maps.comKingX = 0;
     勢力調査_MAN(g);
     勢力調査_COM(g);
 }
 
-void 勢力調査_自駒(control::Game& g, int x1, int y1, int x2, int y2, int code) {
+void 勢力調査_自駒(state::GameData& g, int x1, int y1, int x2, int y2, int code) {
     InfluenceMaps& m = g.maps;
     const int v = rules::駒価値(code);
     m.manCount(x2, y2) += 1;
@@ -229,7 +229,7 @@ void 勢力調査_自駒(control::Game& g, int x1, int y1, int x2, int y2, int c
     }
 }
 
-void 勢力調査_敵駒(control::Game& g, int x1, int y1, int x2, int y2, int code) {
+void 勢力調査_敵駒(state::GameData& g, int x1, int y1, int x2, int y2, int code) {
     InfluenceMaps& m = g.maps;
     const int v = rules::駒価値(code);
     m.comCount(x2, y2) += 1;

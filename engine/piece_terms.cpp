@@ -4,10 +4,10 @@
 // code with a value: that is how the computer plays, kept as it is.
 #include <cstdlib>
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
-#include "rules/mate.h"
+#include "engine/mate.h"
 
 namespace engine {
 
@@ -16,7 +16,7 @@ using rules::駒価値;
 namespace {
 
 // Pawn terms 1 to 3: what stands ahead, support, and the pawn's protectors.
-void pawnSupport(control::Game& g, const Candidate& c, double& s) {
+void pawnSupport(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
     const int tx = c.TX, ty = c.TY;
@@ -24,7 +24,7 @@ void pawnSupport(control::Game& g, const Candidate& c, double& s) {
         const int a = b(tx, ty + 1);
         if (a == rules::金 || a == rules::空) s += 0.5;
         if (a == rules::飛) s -= 1;
-        if (a < -1 && rules::調査_移動可場所数(g, tx, ty + 1, a) == 0) s += 駒価値(a);
+        if (a < -1 && engine::調査_移動可場所数(g, tx, ty + 1, a) == 0) s += 駒価値(a);
         if (m.comCount(tx, ty + 1) > m.manCount(tx, ty + 1)) s += 2;
     }
     if (m.comCount(tx, ty) > 0) {
@@ -40,7 +40,7 @@ void pawnSupport(control::Game& g, const Candidate& c, double& s) {
 }
 
 // Pawn term 4.1: a lance or a rook behind the pawn.
-void pawnBacking(control::Game& g, const Candidate& c, double& s) {
+void pawnBacking(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int tx = c.TX, ty = c.TY;
     if (m.comDef(tx, ty) == 駒価値(rules::香)) {
@@ -52,7 +52,7 @@ void pawnBacking(control::Game& g, const Candidate& c, double& s) {
 }
 
 // Pawn term 4.2: opening patterns with the own bishop beside the pawn.
-void pawnOpening(control::Game& g, const Candidate& c, double& s) {
+void pawnOpening(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
     const int tx = c.TX, ty = c.TY;
@@ -72,7 +72,7 @@ void pawnOpening(control::Game& g, const Candidate& c, double& s) {
 }
 
 // Pawn term 4.3: a pawn capture from a square only one piece protected.
-void pawnCapture(control::Game& g, const Candidate& c, double& s) {
+void pawnCapture(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     if (!(c.C <= -1 && m.comCount(c.X, c.Y) == 1)) return;
     if (c.TY > 2 && m.manAtk(c.TX, c.TY) == 駒価値(rules::香) && g.board(c.TX, c.TY - 2) == rules::角)
@@ -84,7 +84,7 @@ void pawnCapture(control::Game& g, const Candidate& c, double& s) {
         s += 50;
 }
 
-double pawnTerms(control::Game& g, const Candidate& c, double s) {
+double pawnTerms(state::GameData& g, const Candidate& c, double s) {
     const InfluenceMaps& m = g.maps;
     const Baselines& base = g.search.base;
     pawnSupport(g, c, s);
@@ -107,12 +107,12 @@ double pawnTerms(control::Game& g, const Candidate& c, double s) {
     return s;
 }
 
-double promotedPawnTerms(control::Game& g, const Candidate& c, double s) {
+double promotedPawnTerms(state::GameData& g, const Candidate& c, double s) {
     if (g.maps.comCount(c.TX, c.TY) >= g.maps.manCount(c.TX, c.TY)) return s + 1;
     return s;
 }
 
-double silverTerms(control::Game& g, const Candidate& c, double s) {
+double silverTerms(state::GameData& g, const Candidate& c, double s) {
     if (c.TY <= 1) return s;
     if (c.TY > c.Y && c.X == c.TX) s -= 0.1;  // a straight advance
     if (c.TX == 7 && c.TY == 3 && g.board(8, 3) == rules::歩 && g.board(8, 5) == -rules::歩)
@@ -120,7 +120,7 @@ double silverTerms(control::Game& g, const Candidate& c, double s) {
     return s;
 }
 
-double goldTerms(control::Game& g, const Candidate& c, double s) {
+double goldTerms(state::GameData& g, const Candidate& c, double s) {
     const rules::Board& b = g.board;
     if (c.TY > c.Y) {
         if (c.TX != c.X) s -= 0.5;  // a diagonal advance
@@ -136,7 +136,7 @@ double goldTerms(control::Game& g, const Candidate& c, double s) {
     return s;
 }
 
-double bishopTerms(control::Game& g, const Candidate& c, double s) {
+double bishopTerms(state::GameData& g, const Candidate& c, double s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
     s += 調査_周辺状況(g, c.TX, c.TY);
@@ -148,7 +148,7 @@ double bishopTerms(control::Game& g, const Candidate& c, double s) {
                 s += 9;
         }
         if (m.manCount(c.TX, c.TY + 1) > 0) {
-            if (rules::調査_移動可場所数(g, c.TX, c.TY, rules::角) == 0) s -= 100;
+            if (engine::調査_移動可場所数(g, c.TX, c.TY, rules::角) == 0) s -= 100;
             if (c.TY < 8 && b(c.TX, c.TY + 2) == -rules::歩) s -= 1;
         }
     }
@@ -160,23 +160,23 @@ double bishopTerms(control::Game& g, const Candidate& c, double s) {
     return s;
 }
 
-double horseTerms(control::Game& g, const Candidate& c, double s) {
+double horseTerms(state::GameData& g, const Candidate& c, double s) {
     return s + 調査_周辺状況(g, c.TX, c.TY);
 }
 
 // The rook or dragon stands safe on the human king's line within two squares.
-bool onKingLineNearby(const control::Game& g, const Candidate& c) {
+bool onKingLineNearby(const state::GameData& g, const Candidate& c) {
     const int kx = g.maps.manKingX, ky = g.maps.manKingY;
     return (c.TX == kx || c.TY == ky) && std::abs(c.TX - kx) < 3 && std::abs(c.TY - ky) < 3;
 }
 
-bool safeOrOnlyKingAttacks(const control::Game& g, const Candidate& c) {
+bool safeOrOnlyKingAttacks(const state::GameData& g, const Candidate& c) {
     const InfluenceMaps& m = g.maps;
     return m.manCount(c.TX, c.TY) == 0 ||
            (m.manAtk(c.TX, c.TY) == 駒価値(rules::王) && m.comCount(c.TX, c.TY) > 0);
 }
 
-double rookTerms(control::Game& g, const Candidate& c, double s) {
+double rookTerms(state::GameData& g, const Candidate& c, double s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
     s += 調査_周辺状況(g, c.TX, c.TY);
@@ -192,13 +192,13 @@ double rookTerms(control::Game& g, const Candidate& c, double s) {
         if (m.manCount(c.X, c.Y) == 0 && c.X == 2 && c.Y == 2 && c.TX == 2 && c.TY == 3) s -= 1;
     }
     if (safeOrOnlyKingAttacks(g, c)) {
-        if (rules::調査_移動可場所数(g, c.TX, c.TY, rules::飛) <= 1) return s - 35;
+        if (engine::調査_移動可場所数(g, c.TX, c.TY, rules::飛) <= 1) return s - 35;
         if (onKingLineNearby(g, c)) return s + 100;
     }
     return s;
 }
 
-double dragonTerms(control::Game& g, const Candidate& c, double s) {
+double dragonTerms(state::GameData& g, const Candidate& c, double s) {
     const rules::Board& b = g.board;
     s += 調査_周辺状況(g, c.TX, c.TY);
     if (b(c.TX, c.TY - 1) == -rules::銀) {
@@ -222,7 +222,7 @@ double dragonTerms(control::Game& g, const Candidate& c, double s) {
 
 // The Nue King, and its test for a second step: after a capture by a single
 // step, would the square it came from be a safe place to step back to?
-double nueKingTerms(control::Game& g, const Candidate& c, double s) {
+double nueKingTerms(state::GameData& g, const Candidate& c, double s) {
     const InfluenceMaps& m = g.maps;
     rules::Board& b = g.board;
     if (m.manCount(c.TX, c.TY) == 0 && c.TY < 9) {
@@ -247,16 +247,16 @@ double nueKingTerms(control::Game& g, const Candidate& c, double s) {
     return s;
 }
 
-double kingTerms(control::Game& g, const Candidate& c, double s) {
+double kingTerms(state::GameData& g, const Candidate& c, double s) {
     if (g.pins.comHasPinned) s += 10;
     if (g.maps.comCount(c.TX, c.TY) > g.search.base.comCount(c.TX, c.TY)) s += 1;
-    if (rules::調査_移動可場所数(g, c.TX, c.TY, rules::王) < 2) return s - 20;
+    if (engine::調査_移動可場所数(g, c.TX, c.TY, rules::王) < 2) return s - 20;
     return s;
 }
 
 }  // namespace
 
-int 調査_周辺状況(const control::Game& g, int tx, int ty) {
+int 調査_周辺状況(const state::GameData& g, int tx, int ty) {
     int n = 0;
     for (int x = tx - 1; x <= tx + 1; ++x)
         for (int y = ty - 1; y <= ty + 1; ++y)
@@ -264,7 +264,7 @@ int 調査_周辺状況(const control::Game& g, int tx, int ty) {
     return n;
 }
 
-double 駒別評価(control::Game& g, const Candidate& c, double s) {
+double 駒別評価(state::GameData& g, const Candidate& c, double s) {
     switch (c.M) {
         case rules::歩: return pawnTerms(g, c, s);
         case rules::と: return promotedPawnTerms(g, c, s);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "rules/move_check.h"
 
 namespace engine {
@@ -32,7 +32,7 @@ Sliders slidersOf(const rules::Board& b, int sign) {
     return s;
 }
 
-bool someSliderReaches(control::Game& g, const Sliders& s, int kx, int ky) {
+bool someSliderReaches(state::GameData& g, const Sliders& s, int kx, int ky) {
     bool reached = false;
     for (int i = 0; i < s.count; ++i)
         if (rules::移動チェック(g, s.x[i], s.y[i], kx, ky, s.code[i]) == rules::有) reached = true;
@@ -41,7 +41,7 @@ bool someSliderReaches(control::Game& g, const Sliders& s, int kx, int ky) {
 
 }  // namespace
 
-void 調査_移動不可駒(control::Game& g) {
+void 調査_移動不可駒(state::GameData& g) {
     const Sliders comSliders = slidersOf(g.board, +1);
     const Sliders manSliders = slidersOf(g.board, -1);
     g.pins.comHasPinned = 0;

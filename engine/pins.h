@@ -1,6 +1,6 @@
 #pragma once
 
-namespace control { struct Game; }
+namespace state { struct GameData; }
 
 namespace engine {
 
@@ -9,6 +9,6 @@ namespace engine {
 // then reach its own king's square. Human pieces get a mark each; for the
 // computer only a flag says that one of its pieces is pinned. The king
 // squares of the last surveys must be current. The board is restored.
-void 調査_移動不可駒(control::Game& g);
+void 調査_移動不可駒(state::GameData& g);
 
 }  // namespace engine

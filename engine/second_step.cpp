@@ -1,10 +1,8 @@
-#include "control/game.h"
-#include "display/board_drawing.h"
 #include "engine/computer_move.h"
+#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
 #include "rules/move_check.h"
-#include "rules/move_execution.h"
 
 namespace engine {
 
@@ -12,7 +10,7 @@ namespace {
 
 // A step onto a square the human attacks is consulted only when the human's
 // cheapest attacker there is his Nue King and the computer protects it.
-double scoreStep(control::Game& g, int c, int piece, int x, int y, int tx, int ty) {
+double scoreStep(state::GameData& g, int c, int piece, int x, int y, int tx, int ty) {
     const InfluenceMaps& m = g.maps;
     if (m.manCount(tx, ty) > 0) {
         if (m.manAtk(tx, ty) == rules::駒価値(rules::鵺王) && m.comCount(tx, ty) > 0)
@@ -24,7 +22,7 @@ double scoreStep(control::Game& g, int c, int piece, int x, int y, int tx, int t
 
 }  // namespace
 
-SecondStep com_ban2手目(control::Game& g, int x, int y, int piece) {
+SecondStep 二手目選択(state::GameData& g, int x, int y, int piece) {
     const int nue = rules::鵺王;
     double best = -9999;
     SecondStep step;
@@ -46,11 +44,6 @@ SecondStep com_ban2手目(control::Game& g, int x, int y, int piece) {
             }
         }
     }
-    if (!step.played) return step;  // no neighbour to go to: the first step is the whole move
-    rules::手順保存(g, x, y, step.tx, step.ty, nue, nue);
-    rules::駒移動(g, x, y, step.tx, step.ty, nue);
-    g.port.playSound(g.state.sounds.piece);
-    display::描画_桝輪郭(g, control::kLightRed, step.tx, step.ty);
     return step;
 }
 

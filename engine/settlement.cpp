@@ -1,6 +1,6 @@
 #include "engine/settlement.h"
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "engine/influence.h"
 
 namespace engine {
@@ -11,7 +11,7 @@ namespace {
 
 // The recording of one walked square. It differs from a single step's: a
 // walk sets no checker mark here (the walk marks the line itself).
-void recordManWalk(control::Game& g, int v, int px, int py, int x, int y) {
+void recordManWalk(state::GameData& g, int v, int px, int py, int x, int y) {
     InfluenceMaps& m = g.maps;
     m.manCount(x, y) += 1;
     const int s = g.board(x, y);
@@ -27,7 +27,7 @@ void recordManWalk(control::Game& g, int v, int px, int py, int x, int y) {
     }
 }
 
-void recordComWalk(control::Game& g, int v, int px, int py, int x, int y) {
+void recordComWalk(state::GameData& g, int v, int px, int py, int x, int y) {
     InfluenceMaps& m = g.maps;
     m.comCount(x, y) += 1;
     const int s = g.board(x, y);
@@ -54,7 +54,7 @@ void markCheck(Map& check, int px, int py, int kx, int ky, int dx, int dy) {
 }
 
 // Walks from the piece's square in one direction while on the board.
-void walk(control::Game& g, int code, int px, int py, int dx, int dy) {
+void walk(state::GameData& g, int code, int px, int py, int dx, int dy) {
     const bool man = code <= -1;
     const int v = rules::駒価値(code);
     const int opposingKing = man ? rules::王 : -rules::王;
@@ -71,15 +71,15 @@ void walk(control::Game& g, int code, int px, int py, int dx, int dy) {
 
 }  // namespace
 
-void 勢力確定上直進(control::Game& g, int code, int x, int y) { walk(g, code, x, y, 0, -1); }
-void 勢力確定下直進(control::Game& g, int code, int x, int y) { walk(g, code, x, y, 0, +1); }
-void 勢力確定右直進(control::Game& g, int code, int x, int y) { walk(g, code, x, y, +1, 0); }
-void 勢力確定左直進(control::Game& g, int code, int x, int y) { walk(g, code, x, y, -1, 0); }
+void 勢力確定上直進(state::GameData& g, int code, int x, int y) { walk(g, code, x, y, 0, -1); }
+void 勢力確定下直進(state::GameData& g, int code, int x, int y) { walk(g, code, x, y, 0, +1); }
+void 勢力確定右直進(state::GameData& g, int code, int x, int y) { walk(g, code, x, y, +1, 0); }
+void 勢力確定左直進(state::GameData& g, int code, int x, int y) { walk(g, code, x, y, -1, 0); }
 
 namespace {
 
 // Both diagonals towards one row edge, the one towards column 1 first.
-void diagonals(control::Game& g, int code, int x, int y, int dy) {
+void diagonals(state::GameData& g, int code, int x, int y, int dy) {
     walk(g, code, x, y, -1, dy);
     walk(g, code, x, y, +1, dy);
 }
@@ -88,19 +88,19 @@ void diagonals(control::Game& g, int code, int x, int y, int dy) {
 
 // The diagonal procedures are one per side; the walk itself picks the side's
 // maps by the sign of the code, which for these callers is always their side.
-void 勢力確定自角上(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, -1); }
-void 勢力確定自角下(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, +1); }
-void 勢力確定敵角上(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, -1); }
-void 勢力確定敵角下(control::Game& g, int code, int x, int y) { diagonals(g, code, x, y, +1); }
+void 勢力確定自角上(state::GameData& g, int code, int x, int y) { diagonals(g, code, x, y, -1); }
+void 勢力確定自角下(state::GameData& g, int code, int x, int y) { diagonals(g, code, x, y, +1); }
+void 勢力確定敵角上(state::GameData& g, int code, int x, int y) { diagonals(g, code, x, y, -1); }
+void 勢力確定敵角下(state::GameData& g, int code, int x, int y) { diagonals(g, code, x, y, +1); }
 
-void 勢力確定自金(control::Game& g, int code, int x, int y) {
+void 勢力確定自金(state::GameData& g, int code, int x, int y) {
     for (int i = x - 1; i <= x + 1; ++i)
         for (int j = y - 1; j <= y + 1; ++j)
             if (onBoard(i, j) && !(i == x && j == y) && (i == x || j <= y))
                 勢力調査_自駒(g, x, y, i, j, code);
 }
 
-void 勢力確定敵金(control::Game& g, int code, int x, int y) {
+void 勢力確定敵金(state::GameData& g, int code, int x, int y) {
     InfluenceMaps& m = g.maps;
     const int v = rules::駒価値(code);
     for (int i = x - 1; i <= x + 1; ++i) {

@@ -12,7 +12,7 @@
 #include <iconv.h>
 #include <unistd.h>
 
-#include "rules/pieces.h"
+#include "state/pieces.h"
 
 namespace record {
 

@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "rules/move_record.h"
+#include "state/move_record.h"
 
 namespace record {
 

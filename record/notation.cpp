@@ -1,7 +1,7 @@
 #include "record/notation.h"
 
 #include "rules/piece_names.h"
-#include "rules/pieces.h"
+#include "state/pieces.h"
 #include "rules/promotion_zone.h"
 
 namespace record {

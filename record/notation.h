@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/move_record.h"
+#include "state/move_record.h"
 
 namespace record {
 

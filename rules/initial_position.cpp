@@ -1,7 +1,6 @@
 #include "rules/initial_position.h"
 
-#include "control/game.h"
-#include "display/board_drawing.h"
+#include "state/game_data.h"
 
 namespace rules {
 namespace {
@@ -31,29 +30,16 @@ void placeArmy(Board& b, int sign) {
 
 }  // namespace
 
-void 初期設定_先手自(control::Game& g) {
+void 初期設定_先手自(state::GameData& g) {
     g.board.fillSquares(空);
     g.board(5, 9) = -鵺王;
     placeArmy(g.board, +1);
 }
 
-void 初期設定_先手敵(control::Game& g) {
+void 初期設定_先手敵(state::GameData& g) {
     g.board.fillSquares(空);
     g.board(5, 1) = 鵺王;
     placeArmy(g.board, -1);
-}
-
-void 初期設定(control::Game& g) {
-    g.state.sideToMove = 0;
-    g.state.moveNumber = 0;
-    g.record.counter = 0;
-    g.record.last = 0;
-    g.record.placed[0] = 歩;
-    g.state.reversed = 0;
-    g.state.selection = 0;
-    g.state.kifuMode = 0;
-    display::画面_再描画(g);
-    g.port.refresh();
 }
 
 }  // namespace rules

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "control/game.h"
+#include "state/game_data.h"
 
 namespace rules {
 namespace {
@@ -11,7 +11,7 @@ int sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 // 先鵺子: nobody may take a Nue King right after the other Nue King was
 // taken, unless the move before that was the attacked Nue King's own.
-bool forbiddenRecapture(const control::Game& g, int target) {
+bool forbiddenRecapture(const state::GameData& g, int target) {
     if (target != 鵺王 && target != -鵺王) return false;
     const int n = g.record.counter;
     if (n < 1) return false;
@@ -23,7 +23,7 @@ bool kingStep(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 
 // A Nue King may not take the other Nue King while that one is guarded,
 // except on its second step.
-bool guardedNueKing(control::Game& g, int fx, int fy, int tx, int ty) {
+bool guardedNueKing(state::GameData& g, int fx, int fy, int tx, int ty) {
     if (g.state.stepState == 2) return false;
     const int target = g.board(tx, ty);
     if (target == 鵺王) return 調査_鵺守(g, Side::Upper, fx, fy, tx, ty) == 有;
@@ -31,7 +31,7 @@ bool guardedNueKing(control::Game& g, int fx, int fy, int tx, int ty) {
     return false;
 }
 
-bool pieceMoves(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
+bool pieceMoves(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
     const int f = piece >= 1 ? 1 : -1;
     const int dx = tx - fx;
     const int dy = ty - fy;
@@ -58,7 +58,7 @@ bool pieceMoves(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
 
 }  // namespace
 
-int 移動チェック(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
+int 移動チェック(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
     if (!onBoard(tx, ty)) return 無;
     const int target = g.board(tx, ty);
     if (piece >= 1 ? target >= 1 : target <= -1) return 無;
@@ -67,14 +67,14 @@ int 移動チェック(control::Game& g, int fx, int fy, int tx, int ty, int pie
     return pieceMoves(g, fx, fy, tx, ty, piece) ? 有 : 無;
 }
 
-int 移動チェック飛車(const control::Game& g, int fx, int fy, int tx, int ty) {
+int 移動チェック飛車(const state::GameData& g, int fx, int fy, int tx, int ty) {
     if (fx != tx && fy != ty) return 無;
     if (移動チェック上下(g, fx, fy, tx, ty) == 有) return 有;
     if (移動チェック左右(g, fx, fy, tx, ty) == 有) return 有;
     return 無;
 }
 
-int 移動チェック上下(const control::Game& g, int fx, int fy, int tx, int ty) {
+int 移動チェック上下(const state::GameData& g, int fx, int fy, int tx, int ty) {
     if (fx != tx || fy == ty) return 無;
     const int step = ty > fy ? 1 : -1;
     for (int y = fy + step; y != ty; y += step)
@@ -82,7 +82,7 @@ int 移動チェック上下(const control::Game& g, int fx, int fy, int tx, int
     return 有;
 }
 
-int 移動チェック左右(const control::Game& g, int fx, int fy, int tx, int ty) {
+int 移動チェック左右(const state::GameData& g, int fx, int fy, int tx, int ty) {
     if (fy != ty || fx == tx) return 無;
     const int step = tx > fx ? 1 : -1;
     for (int x = fx + step; x != tx; x += step)
@@ -90,7 +90,7 @@ int 移動チェック左右(const control::Game& g, int fx, int fy, int tx, int
     return 有;
 }
 
-int 移動チェック角(const control::Game& g, int fx, int fy, int tx, int ty) {
+int 移動チェック角(const state::GameData& g, int fx, int fy, int tx, int ty) {
     const int dx = tx - fx;
     const int dy = ty - fy;
     if (dy != dx && dy != -dx) return 無;
@@ -102,7 +102,7 @@ int 移動チェック角(const control::Game& g, int fx, int fy, int tx, int ty
     return 有;
 }
 
-int 調査_鵺守(control::Game& g, Side side, int fx, int fy, int nx, int ny) {
+int 調査_鵺守(state::GameData& g, Side side, int fx, int fy, int nx, int ny) {
     const int savedTarget = g.board(nx, ny);
     const int savedSource = g.board(fx, fy);
     g.board(nx, ny) = 空;

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace control { struct Game; }
+namespace state { struct GameData; }
 
 namespace rules {
 
@@ -12,18 +12,18 @@ enum class Side { Upper, Lower };
 // The piece is passed, not read from the source square, and check is no rule
 // here: a move may leave its own royal piece attacked.
 // 例: 移動チェック(g, 5, 9, 5, 8, -15) == 1 on an empty board
-int 移動チェック(control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+int 移動チェック(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 
 // Line helpers: 1 when the two squares share the line and every square
 // strictly between them is empty.
-int 移動チェック飛車(const control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-int 移動チェック上下(const control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-int 移動チェック左右(const control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
-int 移動チェック角(const control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+int 移動チェック飛車(const state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+int 移動チェック上下(const state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+int 移動チェック左右(const state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+int 移動チェック角(const state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 
 // 1 when the Nue King on the target square is guarded: with both Nue Kings
 // lifted off, some other piece of the target's side could move there. The
 // board is restored before it returns.
-int 調査_鵺守(control::Game& g, Side 守る側, int 移動元X, int 移動元Y, int 鵺座標X, int 鵺座標Y);
+int 調査_鵺守(state::GameData& g, Side 守る側, int 移動元X, int 移動元Y, int 鵺座標X, int 鵺座標Y);
 
 }  // namespace rules

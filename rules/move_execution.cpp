@@ -1,11 +1,10 @@
 #include "rules/move_execution.h"
 
-#include "control/game.h"
-#include "display/board_drawing.h"
+#include "state/game_data.h"
 
 namespace rules {
 
-int 調査_駒成(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
+int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
     (void)fx;
     (void)tx;  // promotion depends on the rows only
     bool promotes = false;
@@ -31,7 +30,7 @@ int 移動後チェック(int ty, int piece) {
     }
 }
 
-void 手順保存(control::Game& g, int fx, int fy, int tx, int ty, int moved, int placed) {
+void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved, int placed) {
     MoveRecord& r = g.record;
     if (r.full()) return;
     const int k = ++r.counter;
@@ -45,13 +44,9 @@ void 手順保存(control::Game& g, int fx, int fy, int tx, int ty, int moved, i
     r.last = k;
 }
 
-void 駒移動(control::Game& g, int fx, int fy, int tx, int ty, int piece) {
-    display::描画_移動可能桝色(g, fx, fy, control::kGreen, piece);
-    display::描画_桝(g, fx, fy);
+void 盤面移動(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
     g.board(tx, ty) = piece;
-    display::描画_駒(g, piece, tx, ty);
     g.board(fx, fy) = 空;
-    display::描画_桝輪郭(g, control::kGreen, tx, ty);
 }
 
 void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2) {

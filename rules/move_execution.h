@@ -1,6 +1,6 @@
 #pragma once
 
-namespace control { struct Game; }
+namespace state { struct GameData; }
 
 namespace rules {
 
@@ -9,7 +9,7 @@ namespace rules {
 // rows 1..3 for the lower. Pawn, lance and knight promote only by arriving;
 // silver, bishop and rook also by leaving the zone.
 // 例: 調査_駒成(g, 5, 5, 5, 4, -7) == 0, 調査_駒成(g, 5, 3, 5, 4, -7) == 1
-int 調査_駒成(control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+int 調査_駒成(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 
 // 0 when the unpromoted piece could never move again from that row.
 // 例: 移動後チェック(8, 5) == 0 (an upper knight on row 8)
@@ -17,12 +17,13 @@ int 移動後チェック(int 移動先Y, int 移動駒種類);
 
 // Appends one entry to the move record. Call it before the board changes: it
 // reads the captured piece from the destination. Never writes past entry 500.
-void 手順保存(control::Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
+void 手順保存(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
               int 移動成駒);
 
-// Puts the placed piece on the destination, empties the source, and draws both.
-void 駒移動(control::Game& g, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,
-            int IN_移動駒);
+// Puts the placed piece on the destination and empties the source; game
+// control draws them.
+void 盤面移動(state::GameData& g, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,
+              int IN_移動駒);
 
 // The rectangle worth scanning for the upper piece IN_駒 on (IN_X, IN_Y);
 // it holds every square the piece could legally reach.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/pieces.h"
+#include "state/pieces.h"
 
 namespace rules {
 

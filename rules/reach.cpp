@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "rules/move_check.h"
-#include "rules/pieces.h"
+#include "state/pieces.h"
 
 namespace rules {
 
@@ -21,7 +21,7 @@ namespace {
 //   the capture test below follows on its own.
 class AskedAfresh {
 public:
-    explicit AskedAfresh(control::Game& g)
+    explicit AskedAfresh(state::GameData& g)
         : g_(g), step_(g.state.stepState), counter_(g.record.counter) {
         g.state.stepState = 1;
         g.record.counter = 0;
@@ -34,7 +34,7 @@ public:
     AskedAfresh& operator=(const AskedAfresh&) = delete;
 
 private:
-    control::Game& g_;
+    state::GameData& g_;
     int step_;
     int counter_;
 };
@@ -42,7 +42,7 @@ private:
 // Puts a code on a square for the life of the object.
 class SquareAs {
 public:
-    SquareAs(control::Game& g, int x, int y, int code) : g_(g), x_(x), y_(y), saved_(g.board(x, y)) {
+    SquareAs(state::GameData& g, int x, int y, int code) : g_(g), x_(x), y_(y), saved_(g.board(x, y)) {
         g.board(x, y) = code;
     }
     ~SquareAs() { g_.board(x_, y_) = saved_; }
@@ -50,7 +50,7 @@ public:
     SquareAs& operator=(const SquareAs&) = delete;
 
 private:
-    control::Game& g_;
+    state::GameData& g_;
     int x_, y_, saved_;
 };
 
@@ -66,7 +66,7 @@ bool adjacent(int x, int y, int tx, int ty) {
 
 // The count of one side's pieces that reach (tx, ty), with the square already
 // read as targetFor() gives.
-int countReaching(control::Game& g, int sign, int tx, int ty) {
+int countReaching(state::GameData& g, int sign, int tx, int ty) {
     int n = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -79,7 +79,7 @@ int countReaching(control::Game& g, int sign, int tx, int ty) {
 // A two-step capture by the Nue King `nue` on (nx, ny) of whatever stands on
 // (tx, ty): a first step beside the target, then the second step onto it,
 // where the guarded-Nue-King rule no longer holds.
-bool twoStepCapture(control::Game& g, int nx, int ny, int tx, int ty) {
+bool twoStepCapture(state::GameData& g, int nx, int ny, int tx, int ty) {
     const int nue = g.board(nx, ny);
     const int step = nue > 0 ? 王 : -王;
     for (int ix = nx - 1; ix <= nx + 1; ++ix)
@@ -97,7 +97,7 @@ bool twoStepCapture(control::Game& g, int nx, int ny, int tx, int ty) {
 
 // Could a piece opposed to the one on (tx, ty) capture it, by any single
 // move or by a Nue King's two steps?
-bool capturable(control::Game& g, int tx, int ty) {
+bool capturable(state::GameData& g, int tx, int ty) {
     const int victim = g.board(tx, ty);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -111,7 +111,7 @@ bool capturable(control::Game& g, int tx, int ty) {
 
 }  // namespace
 
-int 調査_利き(control::Game& g, int x, int y, int tx, int ty) {
+int 調査_利き(state::GameData& g, int x, int y, int tx, int ty) {
     const int p = g.board(x, y);
     if (p == 空 || !onBoard(tx, ty)) return 無;
     const AskedAfresh fresh(g);
@@ -120,7 +120,7 @@ int 調査_利き(control::Game& g, int x, int y, int tx, int ty) {
     return 移動チェック(g, x, y, tx, ty, p);
 }
 
-ReachCounts 調査_利き数(control::Game& g) {
+ReachCounts 調査_利き数(state::GameData& g) {
     const AskedAfresh fresh(g);
     ReachCounts counts;
     for (int tx = 1; tx <= 9; ++tx)
@@ -136,7 +136,7 @@ ReachCounts 調査_利き数(control::Game& g) {
     return counts;
 }
 
-bool 調査_着地被取(control::Game& g, int x, int y, int tx, int ty, int placed) {
+bool 調査_着地被取(state::GameData& g, int x, int y, int tx, int ty, int placed) {
     const AskedAfresh fresh(g);
     // The source first: a piece stepping back to where it began stands there.
     const SquareAs left(g, x, y, 空);
@@ -144,7 +144,7 @@ bool 調査_着地被取(control::Game& g, int x, int y, int tx, int ty, int pla
     return capturable(g, tx, ty);
 }
 
-Landings 調査_鵺二手着地(control::Game& g, int x, int y) {
+Landings 調査_鵺二手着地(state::GameData& g, int x, int y) {
     Landings landings;
     const int nue = g.board(x, y);
     if (nue != 鵺王 && nue != -鵺王) return landings;

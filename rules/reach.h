@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rules/grid.h"
+#include "state/grid.h"
 
-namespace control { struct Game; }
+namespace state { struct GameData; }
 
 namespace rules {
 
@@ -22,20 +22,20 @@ struct ReachCounts {
 // blocks a line). The board, the record and the step state are as they were
 // when it returns.
 // 例: a lone lower knight on (5, 5) gives lower (4, 3) == 1 and (6, 3) == 1.
-ReachCounts 調査_利き数(control::Game& g);
+ReachCounts 調査_利き数(state::GameData& g);
 
 // 1 when the piece on (X, Y) reaches (TX, TY) in the sense above.
-int 調査_利き(control::Game& g, int X, int Y, int TX, int TY);
+int 調査_利き(state::GameData& g, int X, int Y, int TX, int TY);
 
 // Could an opponent piece capture the piece `置駒` once it has moved from
 // (X, Y) to (TX, TY)? The move is tried on the board and taken back.
 // 例: a lower pawn moving to (5, 5) under an upper pawn on (5, 4) is attacked.
-bool 調査_着地被取(control::Game& g, int X, int Y, int TX, int TY, int 置駒);
+bool 調査_着地被取(state::GameData& g, int X, int Y, int TX, int TY, int 置駒);
 
 // Where the Nue King on (X, Y) may end a two-step move, and whether it would
 // stand attacked there.
 enum class Landing { None, Safe, Attacked };
 using Landings = Grid<Landing>;
-Landings 調査_鵺二手着地(control::Game& g, int X, int Y);
+Landings 調査_鵺二手着地(state::GameData& g, int X, int Y);
 
 }  // namespace rules

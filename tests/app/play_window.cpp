@@ -21,7 +21,7 @@
 
 #include "app/surface_view.h"
 #include "rules/move_check.h"
-#include "rules/pieces.h"
+#include "state/pieces.h"
 
 namespace testing_support {
 

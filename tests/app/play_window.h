@@ -11,7 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/surface_view.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "sound/sound_layer.h"
 
 class QListWidget;

@@ -20,7 +20,7 @@
 #include "record/kifu_format.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
-#include "rules/grid.h"
+#include "state/grid.h"
 
 using control::Answer;
 using testing_support::boardText;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/selfplay.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "positions.h"
 #include "record/kifu_format.h"
 #include "rules/initial_position.h"

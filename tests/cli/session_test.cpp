@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/session.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "positions.h"
 #include "rules/initial_position.h"
 

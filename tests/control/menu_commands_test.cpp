@@ -3,7 +3,7 @@
 #include "control/commands.h"
 #include "control/startup.h"
 #include "rules/initial_position.h"
-#include "positions.h"
+#include "play.h"
 
 using namespace control;
 using testing_support::boardText;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "control/commands.h"
-#include "positions.h"
+#include "play.h"
 
 using namespace control;
 using testing_support::boardText;

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control/game.h"
+#include "state/game.h"
 #include "engine/computer_move.h"
 
 namespace engine_support {

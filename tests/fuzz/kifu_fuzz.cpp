@@ -8,7 +8,7 @@
 #include <string>
 
 #include "control/commands.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "record/kifu_format.h"
 
 namespace {

@@ -118,12 +118,11 @@ TEST(KifuText, GameOfThreeMovesIsSixCrLfLines) {
     testing_support::TestGame t;
     control::Game& g = t.game;
     rules::初期設定_先手自(g);
-    rules::初期設定(g);
     const int moves[3][4] = {{5, 9, 5, 7}, {5, 3, 5, 4}, {5, 7, 5, 5}};
     for (const auto& m : moves) {
         const int piece = g.board(m[0], m[1]);
         rules::手順保存(g, m[0], m[1], m[2], m[3], piece, piece);
-        rules::駒移動(g, m[0], m[1], m[2], m[3], piece);
+        rules::盤面移動(g, m[0], m[1], m[2], m[3], piece);
     }
     const std::string text = record::kifuText(record::kifuFromRecord(g.record, gameHeader()));
     EXPECT_EQ(text,

@@ -64,7 +64,7 @@ TEST(MoveRecord, EntriesKeepTheThreePieceFieldsOfACaptureAndAPromotion) {
     g.board(2, 2) = 飛;
     g.board(2, 8) = -金;
     手順保存(g, 2, 2, 2, 8, 飛, 龍);
-    駒移動(g, 2, 2, 2, 8, 龍);
+    盤面移動(g, 2, 2, 2, 8, 龍);
     EXPECT_EQ(g.record.counter, 1);
     EXPECT_EQ(g.record.last, 1);
     EXPECT_EQ(g.record.moved[1], 飛);
@@ -98,24 +98,6 @@ TEST(MoveRecord, NothingIsWrittenPastEntry500) {
     EXPECT_EQ(g.record.last, 500);
     EXPECT_EQ(g.record.moved[500], 金);
     EXPECT_EQ(g.record.toY[500], 6);
-}
-
-TEST(MovePieces, DrawsTheMoveAsRemoveOutlinesEmptySourcePieceAndOutline) {
-    TestGame t;
-    control::Game& g = t.game;
-    g.board(3, 3) = -歩;
-    t.port.clear();
-    駒移動(g, 3, 3, 3, 2, -歩);
-    const auto& log = t.port.log;
-    ASSERT_GE(log.size(), 81u + 4u);
-    // 81 outlines removed, then the pawn's one reachable square in colour 2.
-    EXPECT_EQ(log[0], "outline 2 1 1");
-    EXPECT_EQ(log[81], "outline 2 3 2");
-    EXPECT_EQ(log[82], "image 0.0 piece 0 at 3 3");
-    EXPECT_EQ(log[83], "outline 2 3 3");
-    EXPECT_EQ(log[84].rfind("image", 0), 0u);
-    EXPECT_NE(log[84].find("piece -1 at 3 2"), std::string::npos);
-    EXPECT_EQ(log.back(), "outline 2 3 2");
 }
 
 // The rectangle the computer scans must hold every legal destination of

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "control/window_port.h"
+#include "state/window_port.h"
 
 namespace testing_support {
 

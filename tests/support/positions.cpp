@@ -4,7 +4,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "control/commands.h"
 #include "rules/move_check.h"
 
 namespace testing_support {
@@ -58,17 +57,6 @@ std::vector<Square> destinations(control::Game& g, int x, int y, int piece) {
         for (int ty = 1; ty <= 9; ++ty)
             if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有) out.emplace_back(tx, ty);
     return out;
-}
-
-void twoPlayerGame(TestGame& t, std::string_view diagram) {
-    control::Form_Load(t.game);
-    control::START_Click(t.game);
-    setBoard(t.game, diagram);
-    t.port.clear();
-}
-
-void click(control::Game& g, int x, int y, int button) {
-    control::Form_MouseDown(g, button, squareX(x), squareY(y));
 }
 
 }  // namespace testing_support

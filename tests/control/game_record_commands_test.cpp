@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "control/commands.h"
-#include "positions.h"
+#include "play.h"
 #include "record/kifu_format.h"
 
 using namespace control;

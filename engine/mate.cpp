@@ -1,12 +1,14 @@
-#include "rules/mate.h"
+#include "engine/mate.h"
 
-#include "control/game.h"
+#include "state/game_data.h"
 #include "engine/influence.h"
 #include "rules/move_check.h"
 
-namespace rules {
+namespace engine {
 
-int 調査_自王逃道(control::Game& g) {
+using namespace rules;  // piece codes and the answers 有/無 read as in the rules
+
+int 調査_自王逃道(state::GameData& g) {
     const int kx = g.maps.manKingX;
     const int ky = g.maps.manKingY;
     int count = 0;
@@ -25,7 +27,7 @@ int 調査_自王逃道(control::Game& g) {
 namespace {
 
 // Step 2 of the human mate test: a royal move to an uncontrolled square.
-bool manRoyalEscapes(control::Game& g, int kx, int ky) {
+bool manRoyalEscapes(state::GameData& g, int kx, int ky) {
     const int royal = g.board(kx, ky);
     if (royal != -王 && royal != -鵺王) return false;
     for (int x = kx - 2; x <= kx + 2; ++x)
@@ -38,7 +40,7 @@ bool manRoyalEscapes(control::Game& g, int kx, int ky) {
 
 // Tries a move onto a checker-marked square and asks whether some computer
 // piece still reaches the royal square afterwards.
-bool parryLeavesRoyalAttacked(control::Game& g, int x, int y, int tx, int ty) {
+bool parryLeavesRoyalAttacked(state::GameData& g, int x, int y, int tx, int ty) {
     const int piece = g.board(x, y);
     const int saved = g.board(tx, ty);
     g.board(tx, ty) = piece;
@@ -51,7 +53,7 @@ bool parryLeavesRoyalAttacked(control::Game& g, int x, int y, int tx, int ty) {
 
 }  // namespace
 
-int 詰めかMAN(control::Game& g) {
+int 詰めかMAN(state::GameData& g) {
     const int kx = g.maps.manKingX;
     const int ky = g.maps.manKingY;
     if (g.maps.comCount(kx, ky) == 0) return 無;
@@ -72,7 +74,7 @@ int 詰めかMAN(control::Game& g) {
     return 有;
 }
 
-int 詰めかMAN_COM王移動(control::Game& g) {
+int 詰めかMAN_COM王移動(state::GameData& g) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int p = g.board(x, y);
@@ -81,7 +83,7 @@ int 詰めかMAN_COM王移動(control::Game& g) {
     return 無;
 }
 
-int 詰めかCOM(control::Game& g) {
+int 詰めかCOM(state::GameData& g) {
     const int kx = g.maps.comKingX;
     const int ky = g.maps.comKingY;
     if (g.maps.manCount(kx, ky) == 0) return 無;
@@ -113,7 +115,7 @@ int 詰めかCOM(control::Game& g) {
     return 有;
 }
 
-void 調査_駒数(const control::Game& g, int& man, int& com) {
+void 調査_駒数(const state::GameData& g, int& man, int& com) {
     man = 0;
     com = 0;
     for (int x = 1; x <= 9; ++x)
@@ -123,7 +125,7 @@ void 調査_駒数(const control::Game& g, int& man, int& com) {
         }
 }
 
-int 調査_移動可場所数(control::Game& g, int x, int y, int piece) {
+int 調査_移動可場所数(state::GameData& g, int x, int y, int piece) {
     if (piece == 鵺王 || piece == -鵺王) return 1;
     int count = 0;
     for (int tx = 1; tx <= 9; ++tx)
@@ -135,4 +137,4 @@ int 調査_移動可場所数(control::Game& g, int x, int y, int piece) {
     return count;
 }
 
-}  // namespace rules
+}  // namespace engine

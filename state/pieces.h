@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "rules/grid.h"
+#include "state/grid.h"
 
 namespace rules {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/influence_maps.h"
-#include "rules/pieces.h"
+#include "state/influence_maps.h"
+#include "state/pieces.h"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 #include "positions.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
-#include "rules/nue_king.h"
+#include "control/nue_king_step.h"
 
 using namespace rules;
 using testing_support::TestGame;

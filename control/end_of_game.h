@@ -2,13 +2,13 @@
 
 #include <string_view>
 
-namespace control { struct Game; }
+namespace control {
 
-namespace rules {
+struct Game;
 
 // Announces the result ("<winner>の勝ちです", or "引き分けです" for
 // "引き分け") and asks whether to play again: Yes sets up the human-first
 // position with no game running; No closes the program.
-void 終了(control::Game& g, std::string_view 勝手);
+void 終了(Game& g, std::string_view 勝手);
 
-}  // namespace rules
+}  // namespace control

@@ -1,7 +1,7 @@
 // 反転: the position turned about, each player taking over the other's army
 // and turn, with a fresh record. A reversed game cannot be saved.
 #include "control/commands.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"

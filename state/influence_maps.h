@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/grid.h"
+#include "state/grid.h"
 
 namespace engine {
 

@@ -3,7 +3,7 @@
 
 #include "control/commands.h"
 #include "control/file_panel.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"

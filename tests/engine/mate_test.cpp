@@ -2,11 +2,11 @@
 // destinations. The maps they read are surveyed first, as every caller does.
 #include <gtest/gtest.h>
 
-#include "control/game.h"
+#include "state/game.h"
 #include "engine/influence.h"
 #include "positions.h"
 #include "rules/initial_position.h"
-#include "rules/mate.h"
+#include "engine/mate.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST(EscapeSquares, EmptyUncontrolledNeighboursOnlyAndTheMapIsNotCleared) {
         . . . . . . . . .)");
     survey(t.game);
     t.game.search.escapeMap(1, 1) = 1;  // left from before: kept
-    EXPECT_EQ(rules::調査_自王逃道(t.game), 2);
+    EXPECT_EQ(engine::調査_自王逃道(t.game), 2);
     EXPECT_EQ(mapText(t.game.search.escapeMap), mapText([] {
                   rules::Grid<int> m;
                   m(1, 1) = 1;
@@ -51,7 +51,7 @@ TEST(EscapeSquares, TheSquareBehindTheKingOnASlidersLineIsNoEscape) {
     t.game.board(5, 1) = 10;  // its walk goes on through the king to (5, 9)
     survey(t.game);
     EXPECT_EQ(t.game.maps.comCount(5, 6), 1);
-    EXPECT_EQ(rules::調査_自王逃道(t.game), 6);
+    EXPECT_EQ(engine::調査_自王逃道(t.game), 6);
     EXPECT_EQ(t.game.search.escapeMap(5, 6), 0);
     EXPECT_EQ(t.game.search.escapeMap(5, 4), 0);
 }
@@ -70,7 +70,7 @@ void expectManMate(const MateCase& c) {
     survey(t.game);
     const rules::Board before = t.game.board;
     const engine::InfluenceMaps maps = t.game.maps;
-    EXPECT_EQ(rules::詰めかMAN(t.game), c.mated) << c.what;
+    EXPECT_EQ(engine::詰めかMAN(t.game), c.mated) << c.what;
     EXPECT_EQ(t.game.board, before) << c.what << ": the board is restored";
     EXPECT_EQ(t.game.maps.comCount, maps.comCount) << c.what << ": no survey is run";
 }
@@ -178,7 +178,7 @@ TEST(ManMate, ANueKingIsMatedOnlyWhenNoUncontrolledSquareWithinTwoIsLeft) {
         if (c.code != 0) t.game.board(c.x, c.y) = c.code;
         survey(t.game);
         EXPECT_GT(t.game.maps.comCount(1, 1), 0) << c.what;
-        EXPECT_EQ(rules::詰めかMAN(t.game), c.mated) << c.what;
+        EXPECT_EQ(engine::詰めかMAN(t.game), c.mated) << c.what;
     }
 
     TestGame t;  // the lance protected by a rook behind it
@@ -186,7 +186,7 @@ TEST(ManMate, ANueKingIsMatedOnlyWhenNoUncontrolledSquareWithinTwoIsLeft) {
     t.game.board(3, 3) = 3;
     t.game.board(3, 9) = 10;
     survey(t.game);
-    EXPECT_EQ(rules::詰めかMAN(t.game), 1);
+    EXPECT_EQ(engine::詰めかMAN(t.game), 1);
 }
 
 TEST(ManMate, TheComputerMovingOntoTheRoyalSquareIsAskedByTheMoveCheck) {
@@ -204,10 +204,10 @@ TEST(ManMate, TheComputerMovingOntoTheRoyalSquareIsAskedByTheMoveCheck) {
         -15 . . . . . . . .)");
     survey(t.game);
     EXPECT_EQ(t.game.maps.comCount(1, 9), 0);
-    EXPECT_EQ(rules::詰めかMAN_COM王移動(t.game), 1);
+    EXPECT_EQ(engine::詰めかMAN_COM王移動(t.game), 1);
     t.game.board(2, 7) = 0;
     t.game.board(3, 7) = 5;
-    EXPECT_EQ(rules::詰めかMAN_COM王移動(t.game), 0);
+    EXPECT_EQ(engine::詰めかMAN_COM王移動(t.game), 0);
 }
 
 // ---- Mate of the computer's king ----
@@ -246,7 +246,7 @@ TEST(ComMate, InterpositionOnAMarkedSquareParriesTheCheck) {
         survey(t.game);
         const rules::Board before = t.game.board;
         ASSERT_GT(t.game.maps.manCount(5, 1), 0) << c.what;
-        EXPECT_EQ(rules::詰めかCOM(t.game), c.mated) << c.what;
+        EXPECT_EQ(engine::詰めかCOM(t.game), c.mated) << c.what;
         EXPECT_EQ(t.game.board, before) << c.what;
     }
 }
@@ -325,7 +325,7 @@ TEST(ComMate, EscapesCapturesAndAMissingKing) {
         setBoard(t.game, c.board);
         survey(t.game);
         const rules::Board before = t.game.board;
-        EXPECT_EQ(rules::詰めかCOM(t.game), c.mated) << c.what;
+        EXPECT_EQ(engine::詰めかCOM(t.game), c.mated) << c.what;
         EXPECT_EQ(t.game.board, before) << c.what;
     }
 }
@@ -336,11 +336,11 @@ TEST(PieceCount, CountsEachSide) {
     TestGame t;
     rules::初期設定_先手自(t.game);
     int man = -1, com = -1;
-    rules::調査_駒数(t.game, man, com);
+    engine::調査_駒数(t.game, man, com);
     EXPECT_EQ(man, 1);
     EXPECT_EQ(com, 20);
     rules::初期設定_先手敵(t.game);
-    rules::調査_駒数(t.game, man, com);
+    engine::調査_駒数(t.game, man, com);
     EXPECT_EQ(man, 20);
     EXPECT_EQ(com, 1);
 }
@@ -361,12 +361,12 @@ TEST(SafeDestinations, CountsLegalSquaresTheOpponentDoesNotControl) {
     const rules::Board before = t.game.board;
     // Rook: 8 squares along row 1 and 8 down column 1, less (3, 1) which the
     // lance reaches.
-    EXPECT_EQ(rules::調査_移動可場所数(t.game, 1, 1, 10), 15);
+    EXPECT_EQ(engine::調査_移動可場所数(t.game, 1, 1, 10), 15);
     // Silver: (4, 4), (5, 4), (6, 4), (4, 6), (6, 6), less (5, 4) the pawn reaches.
-    EXPECT_EQ(rules::調査_移動可場所数(t.game, 5, 5, -7), 4);
+    EXPECT_EQ(engine::調査_移動可場所数(t.game, 5, 5, -7), 4);
     // A Nue King counts 1, wherever it stands and whatever surrounds it.
-    EXPECT_EQ(rules::調査_移動可場所数(t.game, 9, 9, 14), 1);
-    EXPECT_EQ(rules::調査_移動可場所数(t.game, 5, 5, -14), 1);
+    EXPECT_EQ(engine::調査_移動可場所数(t.game, 9, 9, 14), 1);
+    EXPECT_EQ(engine::調査_移動可場所数(t.game, 5, 5, -14), 1);
     EXPECT_EQ(t.game.board, before);
 }
 

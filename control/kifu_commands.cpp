@@ -7,7 +7,7 @@
 
 #include "control/commands.h"
 #include "control/file_panel.h"
-#include "control/game.h"
+#include "state/game.h"
 #include "control/refusal.h"
 #include "control/startup.h"
 #include "display/board_drawing.h"

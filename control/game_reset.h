@@ -1,0 +1,12 @@
+#pragma once
+
+namespace control {
+
+struct Game;
+
+// Resets the game's progress (no game in progress, empty record, record 0's
+// placed piece +1, not reversed, nothing selected, kifu mode off) and
+// redraws the whole window.
+void 初期設定(Game& g);
+
+}  // namespace control
