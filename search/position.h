@@ -4,8 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "state/move_record.h"
-#include "state/pieces.h"
 
 namespace search {
 
