@@ -4,6 +4,7 @@
 
 #include "state/game.h"
 #include "display/board_drawing.h"
+#include "rules/piece_names.h"
 
 namespace display {
 
@@ -15,11 +16,6 @@ constexpr int kLevelNumberHeight = 360;
 
 // From row 0.6 down to the board's top edge, in twips.
 constexpr int kColumnNumberBand = 240;
-
-constexpr std::string_view kFullWidth[] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-constexpr std::string_view kKanji[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
-constexpr std::string_view kPieceNames[] = {"",   "歩", "と", "香", "",   "桂", "",  "銀",
-                                            "",   "金", "飛", "龍", "角", "馬", "鵺王", "王"};
 
 void print(control::Game& g, double x, double y, std::string_view text) {
     if (text.empty()) return;
@@ -33,12 +29,10 @@ void setFont(control::Game& g, int size, int colour) {
 
 }  // namespace
 
-std::string_view 全角数字(int v) { return v >= 1 && v <= 9 ? kFullWidth[v] : std::string_view{}; }
-std::string_view 漢数字(int v) { return v >= 1 && v <= 9 ? kKanji[v] : std::string_view{}; }
-std::string_view 駒名(int code) {
-    const int m = code < 0 ? -code : code;
-    return m <= 15 ? kPieceNames[m] : std::string_view{};
-}
+// The move list writes its moves with the same names.
+std::string_view 全角数字(int v) { return rules::全角数字(v); }
+std::string_view 漢数字(int v) { return rules::漢数字(v); }
+std::string_view 駒名(int code) { return rules::駒名(code); }
 
 void 描画_数値(control::Game& g, double x, double y, int value, int colour, int mode, int size) {
     setFont(g, size, colour);

@@ -1,5 +1,6 @@
 #include "rules/move_execution.h"
 
+#include "rules/promotion_zone.h"
 #include "state/game_data.h"
 
 namespace rules {
@@ -7,15 +8,7 @@ namespace rules {
 int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
     (void)fx;
     (void)tx;  // promotion depends on the rows only
-    bool promotes = false;
-    switch (piece) {
-        case -歩: case -香: case -桂: promotes = ty < 4; break;
-        case -銀: case -角: case -飛: promotes = ty < 4 || fy < 4; break;
-        case 歩: case 香: case 桂: promotes = ty > 6; break;
-        case 銀: case 角: case 飛: promotes = ty > 6 || fy > 6; break;
-        default: return 無;
-    }
-    if (!promotes) return 無;
+    if (!成れる(fy, ty, piece)) return 無;
     g.state.promotedPiece = piece >= 1 ? piece + 1 : piece - 1;
     return 有;
 }
