@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/commands.h"
+#include "cli/teaching_commands.h"
 
 namespace cli {
 
@@ -30,6 +31,7 @@ constexpr Command kCommands[] = {
     {"pins", pinsCommand},     {"mate", mateCommand},
     {"candidates", candidatesCommand}, {"go", goCommand},
     {"reverse", reverseCommand}, {"notation", notationCommand},
+    {"attacks", attacksCommand}, {"hint", hintCommand},
 };
 
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "cli/commands.h"
+
+namespace cli {
+
+// `attacks`: how many pieces of each side reach every square, by the move
+// check, as two lines `lower v1 … v81` and `upper v1 … v81` in board order.
+std::string attacksCommand(control::Game& g, const Words& w);
+
+// `hint`: the move the computer would choose for the lower side of the
+// current board, `hint X Y TX TY PLACED` (and ` second TX2 TY2` for a Nue
+// King's second step), or `nomove`. The game is not changed.
+std::string hintCommand(control::Game& g, const Words& w);
+
+}  // namespace cli

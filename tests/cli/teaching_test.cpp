@@ -1,0 +1,107 @@
+// The teaching answers of the command line: every side's reach counts and
+// the computer's choice for the lower side, which changes nothing.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/session.h"
+
+namespace {
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+int valueAt(const std::string& line, int x, int y) { return std::stoi(words(line).at((y - 1) * 9 + x)); }
+
+// The Nue King on (5, 4) takes the silver on (5, 5) and steps back: the
+// computer's own two-step move, as the session tests know it.
+std::string twoStepBoard() {
+    std::string board = "board";
+    for (int i = 1; i <= 81; ++i) {
+        const int y = (i - 1) / 9 + 1, x = (i - 1) % 9 + 1;
+        int v = 0;
+        if (x == 5 && y == 4) v = 14;
+        if (x == 5 && y == 5) v = -7;
+        if (x == 5 && y == 7) v = -1;
+        if ((x == 4 || x == 6) && y == 9) v = -3;
+        if (x == 1 && y == 9) v = -15;
+        board += " " + std::to_string(v);
+    }
+    return board;
+}
+
+}  // namespace
+
+TEST(Teaching, AttacksCountEverySideInBoardOrder) {
+    cli::Session s;
+    s.handle("start human");
+    const std::string answer = s.handle("attacks");
+    std::istringstream in(answer);
+    std::string lower, upper, extra;
+    ASSERT_TRUE(std::getline(in, lower) && std::getline(in, upper));
+    EXPECT_FALSE(std::getline(in, extra));
+    ASSERT_EQ(words(lower).size(), 82u);
+    ASSERT_EQ(words(upper).size(), 82u);
+    EXPECT_EQ(words(lower)[0], "lower");
+    EXPECT_EQ(words(upper)[0], "upper");
+    // The Nue King on (5, 9) reaches its whole block, but not its own square.
+    EXPECT_EQ(valueAt(lower, 3, 7), 1);
+    EXPECT_EQ(valueAt(lower, 7, 9), 1);
+    EXPECT_EQ(valueAt(lower, 5, 9), 0);
+    EXPECT_EQ(valueAt(lower, 2, 9), 0);
+    // The lance and the rook reach (1, 2); the lance and the knight protect
+    // the pawn on (1, 3), which the computer's own maps leave the knight out of.
+    EXPECT_EQ(valueAt(upper, 1, 2), 2);
+    EXPECT_EQ(valueAt(upper, 1, 3), 2);
+    EXPECT_EQ(valueAt(upper, 5, 4), 1);
+    EXPECT_EQ(valueAt(upper, 5, 5), 0);
+    EXPECT_EQ(s.handle("attacks now"), "error attacks: wrong number of words\n");
+}
+
+TEST(Teaching, HintIsTheComputersChoiceOnTheBoardTurnedAbout) {
+    cli::Session s;
+    ASSERT_EQ(s.handle(twoStepBoard()), "ok\n");
+    ASSERT_EQ(s.handle("reverse"), "ok\n");
+    const std::string before = s.handle("show");
+    EXPECT_EQ(s.handle("hint"), "hint 5 6 5 5 -14 second 5 6\n");
+    EXPECT_EQ(s.handle("show"), before);
+
+    // On the opening board the hint mirrors what the computer plays for the
+    // upper side of the same board turned about.
+    for (const char* level : {"level 1", "level 2", "level 3"}) {
+        cli::Session lower, upper;
+        lower.handle(level);
+        upper.handle(level);
+        lower.handle("start human");
+        upper.handle("start human");
+        upper.handle("reverse");
+        const std::vector<std::string> h = words(lower.handle("hint"));
+        const std::vector<std::string> b = words(upper.handle("go"));
+        ASSERT_EQ(h.size(), 6u) << level;
+        ASSERT_GE(b.size(), 8u) << level;
+        for (int i = 1; i <= 4; ++i) EXPECT_EQ(std::stoi(h[i]), 10 - std::stoi(b[i])) << level;
+        EXPECT_EQ(std::stoi(h[5]), -std::stoi(b[6])) << level;
+    }
+}
+
+TEST(Teaching, HintLeavesTheComputersNextMoveAsItWas) {
+    cli::Session asked, plain;
+    for (cli::Session* s : {&asked, &plain}) {
+        s->handle("start computer");
+        s->handle("go");
+    }
+    asked.handle("hint");
+    EXPECT_EQ(asked.handle("go"), plain.handle("go"));
+    EXPECT_EQ(asked.handle("show"), plain.handle("show"));
+    std::string stuck = "board";
+    for (int i = 1; i <= 81; ++i) stuck += i == 5 ? " -1" : " 0";  // a lower pawn on row 1
+    asked.handle(stuck);
+    EXPECT_EQ(asked.handle("hint"), "nomove\n");
+    EXPECT_EQ(asked.handle("hint me"), "error hint: wrong number of words\n");
+}
