@@ -59,6 +59,8 @@ std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMove
     return lines;
 }
 
+int 先手の側(const control::GameState& s) { return s.humanToken == 1 ? -1 : 1; }
+
 int 初手の側(const rules::MoveRecord& r) { return r.last >= 1 && r.moved[1] >= 1 ? 1 : -1; }
 
 int 表記行(const std::vector<NotationLine>& lines, int counter) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "state/game_state.h"
 #include "state/move_record.h"
 
 namespace record {
@@ -24,6 +25,12 @@ struct NotationLine {
 // promotion or 不成 where promotion was possible and declined.
 // 例: the lower side first, its pawn (3, 7) -> (3, 6): "▲７六歩"
 std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMover);
+
+// The side that moved first in the game the state describes (+1 upper, -1
+// lower): token 1 always moves first, and the human's token is the lower
+// side's. It stays so after the board is turned about, whoever moves next.
+// 例: after 後手 (the computer first) 先手の側(s) == 1
+int 先手の側(const control::GameState& s);
 
 // The side that made entry 1 (+1 upper, -1 lower; -1 for an empty record),
 // for callers that know no more of the game than its record.
