@@ -131,7 +131,7 @@ std::string showCommand(control::Game& g, const Words& w) {
 std::string levelCommand(control::Game& g, const Words& w) {
     if (w.size() != 2) return wrongCount("level");
     int level = 0;
-    if (!parseNumber(w[1], 1, 3, level)) return error("level: 1, 2 or 3");
+    if (!parseNumber(w[1], 1, 4, level)) return error("level: 1 to 4");
     g.state.level = level;
     return "ok\n";
 }

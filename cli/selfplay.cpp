@@ -2,9 +2,11 @@
 #include "control/piece_move.h"
 #include "control/computer_turn.h"
 #include "control/game_reset.h"
+#include "control/strong_move.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <string_view>
 #include <vector>
@@ -65,11 +67,11 @@ enum class MoveResult { Played, NoMove, NoRoom };
 // The computer's move for one side. The upper side is the computer's own;
 // for the lower side the board is turned about in `view`, the computer
 // chooses there, and the move comes back mirrored onto the real board.
-MoveResult computerMove(control::Game& g, control::Game& view, int sign) {
+MoveResult computerMove(control::Game& g, control::Game& view, int sign, int level) {
     view.board = g.board;
     if (sign < 0) record::盤面半回転(view.board);
     view.record = g.record;
-    view.state.level = g.state.level;
+    view.state.level = level;
     view.state.stepState = 1;
     engine::勢力調査_両軍(view);
     const engine::ChosenMove best = engine::指し手探索(view);
@@ -87,6 +89,21 @@ MoveResult computerMove(control::Game& g, control::Game& view, int sign) {
                      rules::鵺王 * sign});
     return MoveResult::Played;
 }
+
+// Level four searches either side on the real board, no turning about.
+MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, const search::Limits& limits) {
+    const search::Choice c = control::強い指し手(g, sign, searcher, limits);
+    if (!c.found) return MoveResult::NoMove;
+    if (g.record.full()) return MoveResult::NoRoom;
+    playMove(g, {c.x, c.y, c.tx, c.ty, c.moved, c.placed});
+    if (!c.twoStep) return MoveResult::Played;
+    if (g.record.full()) return MoveResult::NoRoom;
+    playMove(g, {c.tx, c.ty, c.x2, c.y2, c.moved, c.moved});
+    return MoveResult::Played;
+}
+
+// Level four's table for each side, for the length of one game.
+constexpr std::size_t kTableMegabytes = 32;
 
 Winner winnerOf(int sign) { return sign > 0 ? Winner::Upper : Winner::Lower; }
 
@@ -139,8 +156,18 @@ std::string replayProblem(const control::Game& g) {
     return {};
 }
 
+int levelOf(const SelfPlayOptions& options, int sign) {
+    return sign < 0 && options.lowerLevel != 0 ? options.lowerLevel : options.level;
+}
+
 SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options) {
     control::Game view{g.port};
+    std::unique_ptr<search::Searcher> searchers[2];
+    for (int sign : {1, -1})
+        if (levelOf(options, sign) == 4)
+            searchers[sign > 0 ? 0 : 1] = std::make_unique<search::Searcher>(kTableMegabytes);
+    search::Limits limits;
+    limits.nodes = static_cast<std::uint64_t>(options.limit);
     std::mt19937 rng(options.seed + static_cast<unsigned>(index));
     // The Nue King's side moves first: the lower side in odd games.
     int side = index % 2 == 1 ? -1 : 1;
@@ -163,7 +190,9 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
             }
             playMove(g, move);
         } else {
-            const MoveResult played = computerMove(g, view, side);
+            const int level = levelOf(options, side);
+            const MoveResult played = level == 4 ? strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits)
+                                                 : computerMove(g, view, side, level);
             if (played == MoveResult::NoRoom) break;
             if (played == MoveResult::NoMove) {
                 result.winner = winnerOf(-side);

@@ -8,7 +8,9 @@ namespace cli {
 
 struct SelfPlayOptions {
     int games = 0;
-    int level = 3;
+    int level = 3;       // the upper side's level, and the lower side's unless lowerLevel is set
+    int lowerLevel = 0;  // the lower side's level; 0: the same as the upper side's
+    int limit = 0;       // level four's node budget per move; 0: its time limit
     int randomPlies = 0;
     unsigned seed = 1;
     std::string outDir;  // empty: no files
@@ -30,6 +32,9 @@ struct SelfPlayGame {
 // the real board. The first plies are random when asked.
 SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options);
 
+// The level of one side (+1 upper, -1 lower).
+int levelOf(const SelfPlayOptions& options, int sign);
+
 // Checks a position reached in play: codes, royal pieces, the record.
 std::string positionProblem(const control::Game& g);
 
@@ -37,7 +42,8 @@ std::string positionProblem(const control::Game& g);
 // the result with the board: empty when they agree.
 std::string replayProblem(const control::Game& g);
 
-// `nuedori-cli selfplay --games N --level L [--random-plies K] [--seed S] [--out DIR] [--check]`
+// `nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] [--random-plies K] [--seed S]
+// [--out DIR] [--check]`
 int selfplayMain(int argc, char** argv);
 
 }  // namespace cli

@@ -15,8 +15,8 @@ namespace {
 
 int usage(const char* why) {
     std::fprintf(stderr,
-                 "error %s\nusage: nuedori-cli selfplay --games N --level L [--random-plies K] "
-                 "[--seed S] [--out DIR] [--check]\n",
+                 "error %s\nusage: nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] "
+                 "[--random-plies K] [--seed S] [--out DIR] [--check]\n",
                  why);
     return 2;
 }
@@ -38,9 +38,13 @@ bool parseOptions(int argc, char** argv, SelfPlayOptions& o, const char*& why) {
         if (name == "--games" && parseNumber(value, 0, 1000000, n)) {
             o.games = n;
             haveGames = true;
-        } else if (name == "--level" && parseNumber(value, 1, 3, n)) {
+        } else if (name == "--level" && parseNumber(value, 1, 4, n)) {
             o.level = n;
             haveLevel = true;
+        } else if (name == "--lower-level" && parseNumber(value, 1, 4, n)) {
+            o.lowerLevel = n;
+        } else if (name == "--limit" && parseNumber(value, 0, 2000000000, n)) {
+            o.limit = n;
         } else if (name == "--random-plies" && parseNumber(value, 0, 1000000, n)) {
             o.randomPlies = n;
         } else if (name == "--seed" && parseNumber(value, 0, 2147483647, n)) {
@@ -63,10 +67,12 @@ std::string fileName(int index) {
 }
 
 std::string save(const control::Game& g, const SelfPlayOptions& o, int index) {
-    const std::string players = "COM LEVEL" + std::to_string(o.level);
+    // The Nue King's side moves first: the lower side in odd games.
+    const int first = index % 2 == 1 ? -1 : 1;
+    const auto players = [&](int sign) { return "COM LEVEL" + std::to_string(levelOf(o, sign)); };
     const record::Kifu kifu = record::kifuFromRecord(
-        g.record, {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + players,
-                   "後手：" + players});
+        g.record, {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + players(first),
+                   "後手：" + players(-first)});
     const std::filesystem::path path = std::filesystem::path(o.outDir) / fileName(index);
     if (const auto failed = record::saveKifu(kifu, path)) return failed->reason;
     if (!o.check) return {};

@@ -51,6 +51,10 @@ std::string Session::handle(std::string_view line) {
         finished_ = true;
         return {};
     }
+    // Level four's commands: its node budget, the move count, its move.
+    if (words[0] == "limit") return limitCommand(strong_, words);
+    if (words[0] == "perft") return perftCommand(game_, words);
+    if (words[0] == "go" && game_.state.level == 4) return strongGoCommand(game_, strong_, words);
     for (const Command& c : kCommands)
         if (words[0] == c.name) return c.run(game_, words);
     return "error unknown command\n";

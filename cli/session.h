@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/strong_commands.h"
 #include "state/game.h"
 
 namespace cli {
@@ -23,6 +24,7 @@ public:
 private:
     control::NullPort port_;
     control::Game game_{port_};
+    StrongPlayer strong_;
     bool finished_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "control/end_of_game.h"
 #include "control/piece_move.h"
+#include "control/strong_move.h"
 #include "control/waiting_and_closing.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
@@ -17,21 +18,29 @@ void 指し手実行(Game& g, const engine::ChosenMove& m) {
     駒移動(g, m.x, m.y, m.tx, m.ty, m.placed);
 }
 
+engine::SecondStep 二手目実行(Game& g, int x, int y, int tx, int ty) {
+    const engine::SecondStep step{true, tx, ty, g.board(tx, ty)};
+    rules::手順保存(g, x, y, tx, ty, rules::鵺王, rules::鵺王);
+    駒移動(g, x, y, tx, ty, rules::鵺王);
+    g.port.playSound(g.state.sounds.piece);
+    display::描画_桝輪郭(g, kLightRed, tx, ty);
+    return step;
+}
+
 engine::SecondStep com_ban2手目(Game& g, int x, int y, int piece) {
     const engine::SecondStep step = engine::二手目選択(g, x, y, piece);
     if (!step.played) return step;  // no neighbour to go to: the first step is the whole move
-    rules::手順保存(g, x, y, step.tx, step.ty, rules::鵺王, rules::鵺王);
-    駒移動(g, x, y, step.tx, step.ty, rules::鵺王);
-    g.port.playSound(g.state.sounds.piece);
-    display::描画_桝輪郭(g, kLightRed, step.tx, step.ty);
-    return step;
+    return 二手目実行(g, x, y, step.tx, step.ty);
 }
 
 void com_ban(Game& g) {
     display::描画_思考中(g);
     g.port.refresh();
     待ち時間(g, 0.5);
-    const engine::ChosenMove best = engine::指し手探索(g);
+    // Level four chooses by its own search; the rest of the turn is the same.
+    const bool strong = g.state.level == 4;
+    const StrongMove strongMove = strong ? 強い指し手探索(g) : StrongMove{};
+    const engine::ChosenMove best = strong ? strongMove.first : engine::指し手探索(g);
     if (!best.found) {  // a side that cannot move has lost
         終了(g, "あなた");
         return;
@@ -45,13 +54,14 @@ void com_ban(Game& g) {
     g.port.playSound(g.state.sounds.piece);
     display::描画_桝輪郭(g, kLightRed, best.tx, best.ty);
     engine::SecondStep second;
-    if (engine::二手目要求(best)) {
+    if (strong ? strongMove.twoStep : engine::二手目要求(best)) {
         if (g.record.full()) {
             終了(g, "引き分け");
             return;
         }
         g.port.messageBox("二手目、移動します", "二手移動", Buttons::Ok, Icon::None);
-        second = com_ban2手目(g, best.tx, best.ty, rules::鵺王);
+        second = strong ? 二手目実行(g, best.tx, best.ty, strongMove.x2, strongMove.y2)
+                        : com_ban2手目(g, best.tx, best.ty, rules::鵺王);
     }
     g.state.moveNumber += 1;
     display::描画_手数(g, g.state.moveNumber, kWhite);

@@ -14,6 +14,10 @@ void 指し手実行(Game& g, const engine::ChosenMove& m);
 // happens when no neighbour can be reached.
 engine::SecondStep com_ban2手目(Game& g, int 移動元X, int 移動元Y, int 移動駒);
 
+// Plays a second Nue King step already chosen: recorded, moved, sounded and
+// outlined, as every second step of the computer.
+engine::SecondStep 二手目実行(Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+
 // The computer's whole turn: the status text and pauses, the search, the
 // move, a second Nue King step when asked for, the move number, and the end
 // tests (mate of the human, a captured royal piece, check). The maps must

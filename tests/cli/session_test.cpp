@@ -262,7 +262,7 @@ TEST(Session, MalformedLinesAnswerOneErrorAndChangeNothing) {
     }
     const std::string bad[] = {
         "frobnicate",   "QUIT",        "quit now",     "show board",   "level",       "level 0",
-        "level 4",      "level x",     "level 2 2",    "level -1",     "level +2",    "moves 5",
+        "level 5",      "level x",     "level 2 2",    "level -1",     "level +2",    "moves 5",
         "moves 0 5",    "moves 5 10",  "moves a b",    "moves 5 5 5",  "start",       "start nobody",
         "start human 1", "board",      "board 1 2 3",  tooBig,         notNumber,     "maps now",
         "pins 1",       "mate x",      "candidates 3", "go now",       "reverse 1",   "board- 1",

@@ -1,0 +1,68 @@
+#include "cli/strong_commands.h"
+
+#include <cstdio>
+
+#include "control/computer_turn.h"
+#include "control/strong_move.h"
+#include "search/perft.h"
+#include "state/game.h"
+
+namespace cli {
+
+namespace {
+
+std::string error(std::string_view reason) { return "error " + std::string(reason) + "\n"; }
+
+// A session's table: large enough for a second's search, small beside the
+// 64 MB allowed.
+constexpr std::size_t kTableMegabytes = 32;
+constexpr int kMaxLimit = 2000000000;
+constexpr int kMaxPerftDepth = 6;
+
+}  // namespace
+
+search::Searcher& StrongPlayer::searcher() {
+    if (!searcher_) searcher_ = std::make_unique<search::Searcher>(kTableMegabytes);
+    return *searcher_;
+}
+
+search::Limits StrongPlayer::limits() const {
+    search::Limits l;
+    l.nodes = nodeLimit;
+    return l;
+}
+
+std::string limitCommand(StrongPlayer& player, const Words& w) {
+    if (w.size() != 2) return error("limit: wrong number of words");
+    int n = 0;
+    if (!parseNumber(w[1], 0, kMaxLimit, n)) return error("limit: 0 to 2000000000 nodes");
+    player.nodeLimit = static_cast<std::uint64_t>(n);
+    return "ok\n";
+}
+
+std::string perftCommand(control::Game& g, const Words& w) {
+    if (w.size() != 2) return error("perft: wrong number of words");
+    int depth = 0;
+    if (!parseNumber(w[1], 0, kMaxPerftDepth, depth)) return error("perft: depth 0 to 6");
+    search::Position p = search::fromGame(g.board, rules::MoveRecord{}, 1);
+    return "perft " + std::to_string(depth) + " " + std::to_string(search::perft(p, depth)) + "\n";
+}
+
+std::string strongGoCommand(control::Game& g, StrongPlayer& player, const Words& w) {
+    if (w.size() != 1) return error("go: wrong number of words");
+    const search::Choice c = control::強い指し手(g, 1, player.searcher(), player.limits());
+    const control::StrongMove m = control::toStrongMove(c);
+    if (!m.first.found || g.record.full()) return "nomove\n";
+    control::指し手実行(g, m.first);
+    char line[160];
+    std::snprintf(line, sizeof line, "bestmove %d %d %d %d %d %d %s", m.first.x, m.first.y, m.first.tx,
+                  m.first.ty, m.first.fromPiece, m.first.placed, formatScore(m.first.score).c_str());
+    std::string out = line;
+    if (m.twoStep && !g.record.full()) {
+        control::二手目実行(g, m.first.tx, m.first.ty, m.x2, m.y2);
+        out += " second " + std::to_string(m.x2) + " " + std::to_string(m.y2);
+    }
+    return out + "\n";
+}
+
+}  // namespace cli

@@ -1,0 +1,46 @@
+#include "control/strong_move.h"
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "state/game.h"
+
+namespace control {
+
+namespace {
+
+// The level-four table for one move: allocated for the move and freed after
+// it, so the game keeps no large state between moves.
+constexpr std::size_t kTableMegabytes = 32;
+
+}  // namespace
+
+search::Choice 強い指し手(const state::GameData& g, int side, search::Searcher& searcher,
+                         const search::Limits& limits) {
+    return searcher.choose(search::fromGame(g.board, g.record, side), limits);
+}
+
+StrongMove toStrongMove(const search::Choice& c) {
+    StrongMove m;
+    if (!c.found) return m;
+    m.first = engine::ChosenMove{true, c.x, c.y, c.tx, c.ty, c.moved, c.placed, static_cast<double>(c.score)};
+    m.twoStep = c.twoStep;
+    m.x2 = c.x2;
+    m.y2 = c.y2;
+    return m;
+}
+
+StrongMove 強い指し手探索(Game& g) {
+    g.search.snapshot = g.board;
+    const search::Position position = search::fromGame(g.board, g.record, 1);
+    // The worker thinks over its own copy; only this thread touches the game.
+    std::future<search::Choice> thinking = std::async(std::launch::async, [position] {
+        search::Searcher searcher(kTableMegabytes);
+        return searcher.choose(position, search::Limits{});
+    });
+    while (thinking.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) g.port.wait(0.05);
+    return toStrongMove(thinking.get());
+}
+
+}  // namespace control

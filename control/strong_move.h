@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/computer_move.h"
+#include "search/search.h"
+
+namespace state { struct GameData; }
+
+namespace control {
+
+struct Game;
+
+// The level-four computer's move for one side (+1 upper, -1 lower) of the
+// game's position: a search over a copy of the board and the record, with
+// the caller's search object (its table) and limits. Changes nothing.
+search::Choice 強い指し手(const state::GameData& g, int side, search::Searcher& searcher,
+                         const search::Limits& limits);
+
+// The level-four choice as the computer's turn plays it: the first (or
+// only) step as the other levels choose theirs, then the second step's
+// square when the Nue King makes two steps.
+struct StrongMove {
+    engine::ChosenMove first;
+    bool twoStep = false;
+    int x2 = 0, y2 = 0;
+};
+StrongMove toStrongMove(const search::Choice& c);
+
+// The computer's (upper side's) level-four move, searched on a worker thread
+// for about a second while the window keeps repainting and input waits, as
+// in the computer's other pauses. Keeps the board before the move as the
+// search snapshot, as the one-ply search does.
+StrongMove 強い指し手探索(Game& g);
+
+}  // namespace control
