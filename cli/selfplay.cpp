@@ -4,6 +4,7 @@
 #include "control/game_reset.h"
 #include "control/strong_move.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -91,8 +92,10 @@ MoveResult computerMove(control::Game& g, control::Game& view, int sign, int lev
 }
 
 // Level four searches either side on the real board, no turning about.
-MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, const search::Limits& limits) {
+MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, const search::Limits& limits,
+                      double& longest) {
     const search::Choice c = control::強い指し手(g, sign, searcher, limits);
+    longest = std::max(longest, c.seconds);
     if (!c.found) return MoveResult::NoMove;
     if (g.record.full()) return MoveResult::NoRoom;
     playMove(g, {c.x, c.y, c.tx, c.ty, c.moved, c.placed});
@@ -191,7 +194,8 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
             playMove(g, move);
         } else {
             const int level = levelOf(options, side);
-            const MoveResult played = level == 4 ? strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits)
+            const MoveResult played = level == 4 ? strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits,
+                                                                         result.longestStrongMove)
                                                  : computerMove(g, view, side, level);
             if (played == MoveResult::NoRoom) break;
             if (played == MoveResult::NoMove) {

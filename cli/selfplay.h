@@ -23,6 +23,7 @@ struct SelfPlayGame {
     Winner winner = Winner::Draw;
     int moves = 0;         // record entries
     std::string problem;   // what a check found wrong, empty when all was well
+    double longestStrongMove = 0;  // seconds of level four's longest search in the game
 };
 
 // Plays game number `index` (from 1) of the computer against itself on g:

@@ -115,6 +115,8 @@ int selfplayMain(int argc, char** argv) {
             std::printf("game %d: draw in %d moves\n", i, game.moves);
         else
             std::printf("game %d: %s in %d moves\n", i, winnerText(game.winner), game.moves);
+        if (game.longestStrongMove > 0)
+            std::fprintf(stderr, "game %d: level four's longest move %.3f s\n", i, game.longestStrongMove);
         if (!game.problem.empty()) {
             std::fprintf(stderr, "game %d: %s\n", i, game.problem.c_str());
             ++failures;
