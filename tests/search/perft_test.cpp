@@ -56,8 +56,13 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
         for (int y = 1; y <= 9; ++y) {
             const int p = g.board(x, y);
             if (p == 0 || (p > 0) != (side > 0)) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty) {
+            // Only the sliding pieces reach beyond two squares.
+            const int kind = rules::magnitude(p);
+            const bool slides = kind == rules::香 || kind == rules::飛 || kind == rules::龍 || kind == rules::角 ||
+                                kind == rules::馬;
+            const int reach = slides ? 8 : 2;
+            for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx)
+                for (int ty = std::max(1, y - reach); ty <= std::min(9, y + reach); ++ty) {
                     g.state.stepState = 1;
                     if (rules::移動チェック(g, x, y, tx, ty, p) != rules::有) continue;
                     if (rules::magnitude(p) == rules::鵺王) {
@@ -66,8 +71,8 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
                         const Saved saved{g.board, g.record.counter};
                         enter(g, x, y, tx, ty, p, p);
                         g.state.stepState = 2;
-                        for (int x2 = 1; x2 <= 9; ++x2)
-                            for (int y2 = 1; y2 <= 9; ++y2)
+                        for (int x2 = std::max(1, tx - 2); x2 <= std::min(9, tx + 2); ++x2)
+                            for (int y2 = std::max(1, ty - 2); y2 <= std::min(9, ty + 2); ++y2)
                                 if (rules::移動チェック(g, tx, ty, x2, y2, side * rules::王) == rules::有)
                                     out.emplace_back(x, y, tx, ty, p, x2, y2);
                         restore(g, saved);
