@@ -31,7 +31,7 @@ constexpr Command kCommands[] = {
     {"pins", pinsCommand},     {"mate", mateCommand},
     {"candidates", candidatesCommand}, {"go", goCommand},
     {"reverse", reverseCommand}, {"notation", notationCommand},
-    {"attacks", attacksCommand}, {"hint", hintCommand},
+    {"attacks", attacksCommand},
 };
 
 }  // namespace
@@ -55,6 +55,7 @@ std::string Session::handle(std::string_view line) {
     if (words[0] == "limit") return limitCommand(strong_, words);
     if (words[0] == "perft") return perftCommand(game_, words);
     if (words[0] == "go" && game_.state.level == 4) return strongGoCommand(game_, strong_, words);
+    if (words[0] == "hint") return hintCommand(game_, strong_, words);
     for (const Command& c : kCommands)
         if (words[0] == c.name) return c.run(game_, words);
     return "error unknown command\n";

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/strong_commands.h"
 
 namespace cli {
 
@@ -10,9 +11,10 @@ namespace cli {
 // check, as two lines `lower v1 … v81` and `upper v1 … v81` in board order.
 std::string attacksCommand(control::Game& g, const Words& w);
 
-// `hint`: the move the computer would choose for the lower side of the
-// current board, `hint X Y TX TY PLACED` (and ` second TX2 TY2` for a Nue
-// King's second step), or `nomove`. The game is not changed.
-std::string hintCommand(control::Game& g, const Words& w);
+// `hint`: the move the computer would choose at the session's level for the
+// lower side of the current board (at level 4 with the session's limit),
+// `hint X Y TX TY PLACED` (and ` second TX2 TY2` for a Nue King's second
+// step), or `nomove`. The game is not changed.
+std::string hintCommand(control::Game& g, StrongPlayer& player, const Words& w);
 
 }  // namespace cli

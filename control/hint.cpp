@@ -1,8 +1,11 @@
 #include "control/hint.h"
 
+#include <chrono>
+#include <future>
 #include <memory>
 
 #include "control/refusal.h"
+#include "control/strong_move.h"
 #include "display/texts.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
@@ -56,6 +59,14 @@ std::optional<Hint> chooseOnCopy(state::GameData& view, int sign) {
     return h;
 }
 
+std::optional<Hint> fromChoice(const search::Choice& c) {
+    if (!c.found) return std::nullopt;
+    return Hint{c.x, c.y, c.tx, c.ty, c.placed, c.twoStep, c.twoStep ? c.x2 : 0, c.twoStep ? c.y2 : 0};
+}
+
+// The level-four table for one hint, freed after it as the computer's own is.
+constexpr std::size_t kTableMegabytes = 32;
+
 std::string squareName(int x, int y) {
     return std::string(display::全角数字(10 - x)) + std::string(display::漢数字(y));
 }
@@ -75,7 +86,12 @@ std::optional<Hint> 指し手ヒント(const state::GameData& g, int sign) {
     return chooseOnCopy(*view, sign);
 }
 
-std::optional<Hint> ヒント_Click(Game& g) {
+std::optional<Hint> 強いヒント(const state::GameData& g, int sign, search::Searcher& searcher,
+                             const search::Limits& limits) {
+    return fromChoice(強い指し手(g, sign, searcher, limits));
+}
+
+std::optional<Hint> ヒント_Click(Game& g, const search::Limits& limits) {
     const GameState& s = g.state;
     if (s.sideToMove == 0 || s.kifuMode) {
         禁止_通知(g, "「対局」で始めて下さい", "開始");
@@ -93,7 +109,14 @@ std::optional<Hint> ヒント_Click(Game& g) {
         return std::nullopt;
     }
     const int sign = s.sideToMove == s.humanToken ? -1 : 1;
-    std::optional<Hint> h = 指し手ヒント(g, sign);
+    // The worker thinks over its own copy; only this thread touches the game.
+    const search::Position position = search::fromGame(g.board, g.record, sign);
+    std::future<search::Choice> thinking = std::async(std::launch::async, [position, limits] {
+        search::Searcher searcher(kTableMegabytes);
+        return searcher.choose(position, limits);
+    });
+    while (thinking.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) g.port.wait(0.05);
+    std::optional<Hint> h = fromChoice(thinking.get());
     if (!h) 禁止_通知(g, "指せる手がありません", "ヒント");
     return h;
 }

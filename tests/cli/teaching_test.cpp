@@ -2,6 +2,7 @@
 // the computer's choice for the lower side, which changes nothing.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,4 +105,25 @@ TEST(Teaching, HintLeavesTheComputersNextMoveAsItWas) {
     asked.handle(stuck);
     EXPECT_EQ(asked.handle("hint"), "nomove\n");
     EXPECT_EQ(asked.handle("hint me"), "error hint: wrong number of words\n");
+}
+
+TEST(Teaching, AtLevelFourTheHintIsTheStrongSearchsUnderItsNodeBudget) {
+    std::string first;
+    for (int run = 0; run < 2; ++run) {
+        cli::Session s;
+        s.handle("level 4");
+        s.handle("limit 3000");
+        s.handle("start human");
+        const std::string before = s.handle("show");
+        const std::string answer = s.handle("hint");
+        const std::vector<std::string> w = words(answer);
+        ASSERT_GE(w.size(), 6u) << answer;
+        EXPECT_EQ(w[0], "hint");
+        EXPECT_EQ(w[1] + w[2] + w[5], "59-14") << answer;  // the lone Nue King
+        EXPECT_LE(std::abs(std::stoi(w[3]) - 5), 2);
+        EXPECT_LE(std::abs(std::stoi(w[4]) - 9), 2);
+        EXPECT_EQ(s.handle("show"), before);
+        if (run == 0) first = answer;
+        EXPECT_EQ(answer, first);  // the same budget, the same move
+    }
 }
