@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include <cmath>
 #include <map>
 
+#include "app/beside_board.h"
+#include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "control/commands.h"
@@ -78,7 +81,14 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     setWindowTitle(kCaption);
     view_ = new SurfaceView(surface_, this);  // the window owns its central widget
     view_->prepareInBackground(kFirstViewSize);
-    setCentralWidget(view_);
+    beside_ = std::make_unique<BesideBoard>(game_, *view_, [this](const Command& c) { handle(c); });
+    auto* central = new QWidget(this);  // the view, and the side panel right of it
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(view_, 1);
+    row->addWidget(&beside_->panel());
+    setCentralWidget(central);
     panel_ = std::make_unique<FilePanel>(
         view_, FilePanel::Hooks{
                    [this](const std::string& path) {
@@ -97,6 +107,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
         handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
     });
     buildMenus();
+    beside_->addToMenus(*menuBar());
 }
 
 MainWindow::~MainWindow() = default;
@@ -141,6 +152,7 @@ void MainWindow::handle(const Command& command) {
     busy_ = true;
     command(game_);
     busy_ = false;
+    beside_->eventEnded();
 }
 
 void MainWindow::start() {
@@ -151,7 +163,7 @@ void MainWindow::start() {
 void MainWindow::placeAtFirstStart() {
     // The whole surface at its natural size below the menu bar, the frame's
     // corner 60 twips (4 pixels) up and left of the screen's usable area.
-    resize(kFirstViewSize.width(), kFirstViewSize.height() + menuBar()->sizeHint().height());
+    resize(kFirstViewSize.width() + SidePanel::kWidth, kFirstViewSize.height() + menuBar()->sizeHint().height());
     if (const QScreen* s = screen()) move(s->availableGeometry().topLeft() - QPoint(4, 4));
 }
 
@@ -219,11 +231,15 @@ void MainWindow::printText(double x, double y, std::string_view text, control::T
     op.style = style;
     op.colour = style.colour;
     op.area = textArea(cellToTwips(x, y), op.text, style);
+    beside_->noticeText(text);
     surface_.add(std::move(op));
     view_->update();
 }
 
-void MainWindow::refresh() { view_->update(); }
+void MainWindow::refresh() {
+    beside_->follow();
+    view_->update();
+}
 
 // ---- message boxes, sound, waiting ----
 
@@ -243,6 +259,7 @@ void MainWindow::freeSound(int handle) { sound_.free(handle); }
 void MainWindow::soundShutdown() { sound_.shutdown(); }
 
 void MainWindow::wait(double seconds) {
+    beside_->follow();  // the panel shows the game as it stands while it waits
     const double length = seconds * services_.waitFactor;
     if (length <= 0) return;
     // Measured on the monotonic clock, so the wait is never shorter than asked

@@ -19,6 +19,7 @@ namespace sound { class SoundLayer; }
 
 namespace app {
 
+class BesideBoard;
 class SurfaceView;
 
 // A message box the game asks for.
@@ -56,6 +57,7 @@ public:
 
     control::Game& game() { return game_; }
     SurfaceView* view() const { return view_; }
+    BesideBoard& besideBoard() { return *beside_; }
     FilePanel& filePanel() { return *panel_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
@@ -108,6 +110,7 @@ private:
     WindowServices services_;
     SurfaceView* view_ = nullptr;
     std::unique_ptr<FilePanel> panel_;
+    std::unique_ptr<BesideBoard> beside_;
     std::array<QAction*, 5> checkItems_{};
     std::array<bool, 5> checks_{};
     bool busy_ = false;

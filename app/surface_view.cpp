@@ -67,6 +67,7 @@ void SurfaceView::paintEvent(QPaintEvent*) {
     const QPointF origin = placement().origin;
     const QPointF snapped(std::round(origin.x() * dpr) / dpr, std::round(origin.y() * dpr) / dpr);
     p.drawImage(QRectF(snapped, QSizeF(picture_.size()) / dpr), picture_, QRectF(picture_.rect()));
+    for (const Layer& layer : layers_) layer(p, placement());
     if (firstPaint_) std::exchange(firstPaint_, nullptr)();
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <vector>
 
 #include "app/drawing_surface.h"
 #include "app/surface_geometry.h"
@@ -18,12 +19,15 @@ namespace app {
 class SurfaceView : public QWidget {
 public:
     using Press = std::function<void(int button, QPointF twips)>;
+    // Paints over the shown surface, never into it, in the order added.
+    using Layer = std::function<void(QPainter& p, const SurfacePlacement& place)>;
 
     SurfaceView(DrawingSurface& surface, QWidget* parent);
 
     void onPress(Press press) { press_ = std::move(press); }
     void onPlacementChanged(std::function<void(const SurfacePlacement&)> f) { placed_ = std::move(f); }
     void onFirstPaint(std::function<void()> f) { firstPaint_ = std::move(f); }
+    void addLayer(Layer layer) { layers_.push_back(std::move(layer)); }
 
     SurfacePlacement placement() const { return SurfacePlacement::fit(QSizeF(size())); }
 
@@ -50,6 +54,7 @@ private:
     Press press_;
     std::function<void(const SurfacePlacement&)> placed_;
     std::function<void()> firstPaint_;
+    std::vector<Layer> layers_;
 };
 
 }  // namespace app

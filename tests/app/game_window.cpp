@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "app/side_panel.h"
 #include "app/surface_view.h"
 
 void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
@@ -65,7 +66,8 @@ void GameWindow::pressAt(Qt::MouseButton button, double twipX, double twipY) {
 }
 
 void GameWindow::resizeView(int width, int height) {
-    window.resize(width, height + window.menuBar()->height());
+    // The view gets the size asked; the side panel keeps its width beside it.
+    window.resize(width + app::SidePanel::kWidth, height + window.menuBar()->height());
     QApplication::processEvents();
 }
 

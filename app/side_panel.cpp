@@ -1,0 +1,106 @@
+#include "app/side_panel.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+
+constexpr const char* kStartLine = "開始局面";
+constexpr const char* kMarker = "▶ ";
+constexpr const char* kNoMarker = "　 ";
+QColor dimmed() { return QColor(150, 150, 150); }
+
+QString turnText(const control::GameState& s) {
+    if (s.sideToMove == 0) return "手番：―";
+    // Token 1 always stands for the side that moved first.
+    const QString mark = s.sideToMove == 1 ? "▲" : "△";
+    if (s.gameKind == control::kAgainstComputer && !s.kifuMode)
+        return "手番：" + mark + (s.sideToMove == s.humanToken ? "あなた" : "コンピュータ");
+    return "手番：" + mark + (s.sideToMove == 1 ? "先手" : "後手");
+}
+
+QString kindText(const control::GameState& s) {
+    QString kind;
+    if (s.kifuMode)
+        kind = "棋譜再生";
+    else if (s.sideToMove == 0)
+        kind = "対局前";
+    else
+        kind = s.gameKind == control::kTwoPlayers ? "対局(人間)" : "対局(COM)";
+    return kind + "　LEVEL" + QString::number(s.level);
+}
+
+}  // namespace
+
+SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("SidePanel");
+    setFixedWidth(kWidth);
+    turn_ = new QLabel(this);
+    turn_->setObjectName("TurnLabel");
+    kind_ = new QLabel(this);
+    kind_->setObjectName("GameLabel");
+    thinking_ = new QLabel("コンピュータ思考中…", this);
+    thinking_->setObjectName("ThinkingSign");
+    thinking_->setStyleSheet("color: #c00000; font-weight: bold;");
+    list_ = new QListWidget(this);
+    list_->setObjectName("MoveList");
+    // The arrow keys step the record, never the list's own cursor.
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    for (QWidget* w : {static_cast<QWidget*>(turn_), static_cast<QWidget*>(kind_),
+                       static_cast<QWidget*>(thinking_), static_cast<QWidget*>(list_)})
+        layout->addWidget(w);
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = list_->row(item);
+        if (clicked_ && row >= 0 && row < static_cast<int>(entries_.size()))
+            clicked_(entries_[static_cast<std::size_t>(row)]);
+    });
+    showLines({});
+}
+
+void SidePanel::follow(const control::Game& g, const std::vector<record::NotationLine>& lines,
+                       bool thinking) {
+    turn_->setText(turnText(g.state));
+    kind_->setText(kindText(g.state));
+    // Kept in the layout while hidden, so the list does not jump.
+    thinking_->setText(thinking ? "コンピュータ思考中…" : "");
+    showLines(lines);
+    markLine(record::表記行(lines, g.record.counter));
+}
+
+void SidePanel::showLines(const std::vector<record::NotationLine>& lines) {
+    std::vector<QString> texts;
+    texts.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        texts.push_back(QString::number(i + 1) + "  " + QString::fromStdString(lines[i].text));
+    if (texts == texts_ && list_->count() > 0) return;
+    texts_ = std::move(texts);
+    entries_.assign(1, 0);
+    for (const record::NotationLine& line : lines) entries_.push_back(line.last);
+    list_->clear();
+    list_->addItem(kNoMarker + QString(kStartLine));
+    for (const QString& t : texts_) list_->addItem(kNoMarker + t);
+    current_ = -1;
+}
+
+void SidePanel::markLine(int line) {
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        const QString body = row == 0 ? QString(kStartLine) : texts_[static_cast<std::size_t>(row - 1)];
+        item->setText((row == line ? kMarker : kNoMarker) + body);
+        QFont font = item->font();
+        font.setBold(row == line);
+        item->setFont(font);
+        // The moves after the position on the board can still be replayed.
+        item->setForeground(row > line ? dimmed() : palette().color(QPalette::Text));
+    }
+    if (line != current_ && line < list_->count()) list_->scrollToItem(list_->item(line));
+    current_ = line;
+}
+
+}  // namespace app

@@ -1,0 +1,280 @@
+// Beside the board: the move list with its marker and its clicks, the last
+// move over the board, resigning, and the keys of the record commands.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "app/beside_board.h"
+#include "app/side_panel.h"
+#include "game_window.h"
+#include "play_window.h"
+
+namespace {
+
+using app::MarkedSquare;
+using control::Answer;
+using testing_support::PlayWindow;
+using Role = MarkedSquare::Role;
+using Strings = std::vector<std::string>;
+
+app::SidePanel& panelOf(PlayWindow& w) { return w.window.besideBoard().panel(); }
+
+// The list as shown: each line's text, "*" after the marked one, "~" after a dimmed one.
+Strings shownList(PlayWindow& w) {
+    const QListWidget* list = panelOf(w).moveList();
+    const QColor text = list->palette().color(QPalette::Text);
+    Strings out;
+    for (int row = 0; row < list->count(); ++row) {
+        const QListWidgetItem* item = list->item(row);
+        std::string line = item->text().mid(2).toStdString();
+        if (item->font().bold()) line += "*";
+        if (item->foreground().color() != text) line += "~";
+        out.push_back(line);
+    }
+    return out;
+}
+
+void clickLine(PlayWindow& w, int row) {
+    QListWidget* list = panelOf(w).moveList();
+    ASSERT_LT(row, list->count());
+    list->scrollToItem(list->item(row));
+    w.forget();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+const std::vector<MarkedSquare>& marked(PlayWindow& w) { return w.window.besideBoard().lastMove().squares(); }
+
+// Two players from the start: the Nue King's two steps, an upper pawn, a Nue King jump.
+void playThreeMoves(PlayWindow& w) {
+    w.choose("START");
+    w.click(5, 9);
+    w.click(5, 8);
+    w.click(5, 7);
+    w.click(3, 3);
+    w.click(3, 4);
+    w.click(5, 7);
+    w.click(5, 5);
+    ASSERT_EQ(w.game().record.last, 4);
+}
+
+void pressKey(PlayWindow& w, int key, Qt::KeyboardModifiers modifiers = {}) {
+    w.forget();
+    QTest::keyClick(&w.window, static_cast<Qt::Key>(key), modifiers);
+}
+
+}  // namespace
+
+TEST(MoveList, FollowsTheGameItsStepsAndClicks) {
+    PlayWindow w;
+    w.start();
+    control::Game& g = w.game();
+    playThreeMoves(w);
+    EXPECT_EQ(shownList(w), (Strings{"開始局面", "1  ▲５八・５七鵺王", "2  △７四歩", "3  ▲５五鵺王*"}));
+    EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{5, 7, Role::From}, {5, 5, Role::To}}));
+    EXPECT_EQ(panelOf(w).turnLabel()->text(), "手番：△後手");
+    EXPECT_EQ(panelOf(w).gameLabel()->text(), "対局(人間)　LEVEL3");
+
+    w.choose("REPLAY");
+    EXPECT_EQ(shownList(w), (Strings{"開始局面", "1  ▲５八・５七鵺王", "2  △７四歩*", "3  ▲５五鵺王~"}));
+    EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{3, 3, Role::From}, {3, 4, Role::To}}));
+
+    // To the start and back to the end, each with one 進 or 戻 refusal rule.
+    clickLine(w, 0);
+    EXPECT_EQ(g.record.counter, 0);
+    EXPECT_EQ(g.board, testing_support::humanFirstPosition());
+    EXPECT_TRUE(marked(w).empty());
+    EXPECT_TRUE(w.boxes.empty());
+    EXPECT_TRUE(w.sound.playing(g.state.sounds.piece));
+    EXPECT_NE(g.state.sounds.piece, 0);
+    clickLine(w, 1);
+    EXPECT_EQ(g.record.counter, 2);
+    EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{5, 9, Role::From}, {5, 8, Role::Passed}, {5, 7, Role::To}}));
+    EXPECT_EQ(shownList(w)[1], "1  ▲５八・５七鵺王*");
+    clickLine(w, 3);
+    EXPECT_EQ(g.record.counter, 4);
+    EXPECT_EQ(g.state.moveNumber, 3);
+    EXPECT_EQ(g.board, testing_support::replayed(testing_support::humanFirstPosition(), g.record, 4));
+
+    // A new move after steps back replaces the moves after it.
+    clickLine(w, 1);
+    w.click(7, 3);
+    w.click(7, 4);
+    EXPECT_EQ(shownList(w), (Strings{"開始局面", "1  ▲５八・５七鵺王", "2  △３四歩*"}));
+
+    // Half a two-step move: clicks are refused as 戻 and 進 are.
+    w.click(5, 7);
+    w.click(5, 6);
+    ASSERT_EQ(g.state.stepState, 2);
+    clickLine(w, 0);
+    EXPECT_EQ(w.messages(), Strings{"2手目移動中はできません！|戻る|禁止"});
+    EXPECT_EQ(g.record.counter, 4);
+
+    // A reset clears the list and the last move.
+    w.choose("CANCEL");
+    EXPECT_EQ(shownList(w), Strings{"開始局面*"});
+    EXPECT_TRUE(marked(w).empty());
+}
+
+TEST(MoveList, ALoadedRecordShowsEveryMoveFromItsStart) {
+    testing_support::WorkingFolder folder;
+    PlayWindow w;
+    w.start();
+    playThreeMoves(w);
+    w.choose("KIFU_WRITE");
+    w.saveAs("三手");
+    w.choose("KIFU_READ");
+    ASSERT_TRUE(w.clickFile("三手.棋譜"));
+    ASSERT_EQ(w.game().state.kifuMode, 1);
+    EXPECT_EQ(shownList(w), (Strings{"開始局面*", "1  ▲５八・５七鵺王~", "2  △７四歩~", "3  ▲５五鵺王~"}));
+    EXPECT_EQ(panelOf(w).gameLabel()->text(), "棋譜再生　LEVEL3");
+    EXPECT_TRUE(marked(w).empty());
+    clickLine(w, 2);
+    EXPECT_EQ(w.game().record.counter, 3);
+    EXPECT_EQ(shownList(w)[3], "3  ▲５五鵺王~");
+    // Resigning a record being replayed: there is no game to give up.
+    w.forget();
+    w.choose("RESIGN");
+    EXPECT_EQ(w.messages(), Strings{"「対局」で始めて下さい|開始|禁止"});
+}
+
+TEST(LastMove, IsATintInsideTheSquaresThatLeavesTheOutlinesAlone) {
+    PlayWindow w;
+    w.start();
+    playThreeMoves(w);
+    w.click(5, 5);  // picks the Nue King up: its square gets the selection outline
+    const QImage surface = w.window.view()->shownPicture();
+    const QImage shown = w.window.view()->grab().toImage().convertToFormat(surface.format());
+    const auto at = [&](double twipX, double twipY) {
+        return w.window.view()->placement().toWidget(QPointF(twipX, twipY)).toPoint();
+    };
+    const QPointF origin = w.window.view()->placement().origin;
+    const auto surfaceAt = [&](QPoint p) { return surface.pixel(p - origin.toPoint()); };
+    // Inside the to-square the tint shows; on its edge the outline stays as drawn.
+    const QPoint middle = at(690 + 4 * 490 + 245, 300 + 4 * 600 + 300);
+    EXPECT_NE(shown.pixel(middle), surfaceAt(middle));
+    const QPoint edge = at(690 + 4 * 490 + 245, 300 + 4 * 600 + 1);
+    EXPECT_EQ(shown.pixel(edge), surfaceAt(edge));
+    // A square of no move is left as the surface has it.
+    const QPoint elsewhere = at(690 + 0 * 490 + 245, 300 + 6 * 600 + 300);
+    EXPECT_EQ(shown.pixel(elsewhere), surfaceAt(elsewhere));
+}
+
+TEST(Resign, EndsEveryKindOfGameWithTheOpponentAsWinner) {
+    struct Case {
+        const char* kind;
+        int movesFirst;  // moves played before resigning
+        const char* winner;
+    };
+    const Case cases[] = {
+        {"SENTE", 0, "ｺﾝﾋﾟｭｰﾀの勝ちです"},
+        {"GOTE", 0, "ｺﾝﾋﾟｭｰﾀの勝ちです"},
+        {"START", 0, "後手の勝ちです"},
+        {"START", 1, "先手の勝ちです"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.kind) + " " + std::to_string(c.movesFirst));
+        PlayWindow w;
+        w.start();
+        w.choose(c.kind);
+        if (c.movesFirst) {
+            w.click(5, 9);
+            w.click(5, 7);
+        }
+        // No keeps the game; Yes ends it as every game ends.
+        w.forget();
+        w.script = {Answer::No};
+        w.choose("RESIGN");
+        EXPECT_EQ(w.messages(), Strings{"投了しますか？|投了"});
+        EXPECT_NE(w.game().state.sideToMove, 0);
+        w.forget();
+        w.script = {Answer::Yes, Answer::Ok, Answer::Yes};
+        w.choose("RESIGN");
+        EXPECT_EQ(w.messages(), (Strings{"投了しますか？|投了", std::string(c.winner) + "|終了", "続けますか？|再ゲーム"}));
+        EXPECT_EQ(w.game().state.sideToMove, 0);
+        EXPECT_EQ(w.game().board, testing_support::humanFirstPosition());
+        EXPECT_EQ(w.quits, 0);
+    }
+}
+
+TEST(Resign, IsRefusedWithoutAGameAndBetweenTwoSteps) {
+    PlayWindow w;
+    w.start();
+    w.forget();
+    w.choose("RESIGN");
+    EXPECT_EQ(w.messages(), Strings{"「対局」で始めて下さい|開始|禁止"});
+    w.choose("SENTE");
+    w.click(5, 9);
+    w.click(5, 8);
+    ASSERT_EQ(w.game().state.stepState, 2);
+    w.forget();
+    w.choose("RESIGN");
+    EXPECT_EQ(w.messages(), Strings{"2手目移動中はできません！|投了|禁止"});
+    EXPECT_EQ(w.game().state.stepState, 2);
+}
+
+TEST(Keys, StepTheRecordOpenTheFilePanelAndStartTheLastKindOfGame) {
+    PlayWindow w;
+    w.start();
+    w.window.activateWindow();
+    control::Game& g = w.game();
+    playThreeMoves(w);
+    const std::pair<const char*, QKeySequence> shown[] = {
+        {"STEP_BACK", Qt::Key_Left}, {"STEP_FORWARD", Qt::Key_Right}, {"RECORD_START", Qt::Key_Home},
+        {"RECORD_END", Qt::Key_End}, {"KIFU_WRITE", QKeySequence::Save}, {"KIFU_READ", QKeySequence::Open},
+        {"NEW_GAME", QKeySequence::New}};
+    for (const auto& [name, key] : shown) {
+        ASSERT_NE(w.window.menuItem(name), nullptr) << name;
+        EXPECT_EQ(w.window.menuItem(name)->shortcut(), key) << name;
+    }
+    pressKey(w, Qt::Key_Left);
+    EXPECT_EQ(g.record.counter, 3);
+    pressKey(w, Qt::Key_Home);
+    EXPECT_EQ(g.record.counter, 0);
+    pressKey(w, Qt::Key_Home);  // already there: nothing, not even a refusal
+    EXPECT_TRUE(w.boxes.empty());
+    pressKey(w, Qt::Key_Left);
+    EXPECT_EQ(w.messages(), Strings{"できません|戻る|禁止"});
+    pressKey(w, Qt::Key_Right);
+    EXPECT_EQ(g.record.counter, 2);
+    pressKey(w, Qt::Key_End);
+    EXPECT_EQ(g.record.counter, 4);
+    pressKey(w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(w.panelShows("Text1"));
+    pressKey(w, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(w.panelShows("File1"));
+    pressKey(w, Qt::Key_N, Qt::ControlModifier);  // the last kind was two players
+    EXPECT_EQ(w.messages(), Strings{"先手の番です| "});
+    EXPECT_EQ(g.state.gameKind, control::kTwoPlayers);
+    w.choose("GOTE");
+    pressKey(w, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(g.state.comToken, 1);
+    EXPECT_EQ(g.record.last, 1);  // the computer's first move of a new game
+    EXPECT_EQ(w.quits, 0);
+    pressKey(w, Qt::Key_Escape);
+    EXPECT_EQ(w.quits, 1);
+}
+
+TEST(Status, ShowsTheTurnAndASignWhileTheComputerThinks) {
+    testing_support::GameWindow w(0.01);  // short waits, during which the window repaints
+    w.startAndShow();
+    const app::SidePanel& panel = w.window.besideBoard().panel();
+    EXPECT_EQ(panel.turnLabel()->text(), "手番：―");
+    EXPECT_EQ(panel.gameLabel()->text(), "対局前　LEVEL3");
+    bool signSeen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { signSeen |= !panel.thinkingSign()->text().isEmpty(); });
+    watch.start(1);
+    w.choose("GOTE");
+    watch.stop();
+    EXPECT_TRUE(signSeen);
+    EXPECT_TRUE(panel.thinkingSign()->text().isEmpty());
+    EXPECT_EQ(panel.turnLabel()->text(), "手番：△あなた");
+    EXPECT_EQ(panel.gameLabel()->text(), "対局(COM)　LEVEL3");
+}
