@@ -1,5 +1,7 @@
 #include "rules/move_execution.h"
 
+#include <cassert>
+
 #include "rules/promotion_zone.h"
 #include "state/game_data.h"
 
@@ -24,7 +26,10 @@ int 移動後チェック(int ty, int piece) {
 }
 
 void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved, int placed) {
+    // A bad square or code here would be saved and replayed as a move.
+    assert(onBoard(fx, fy) && onBoard(tx, ty) && isPieceCode(moved) && isPieceCode(placed));
     MoveRecord& r = g.record;
+    assert(0 <= r.counter && r.counter <= MoveRecord::kCapacity);
     if (r.full()) return;
     const int k = ++r.counter;
     r.fromX[k] = fx;
@@ -38,6 +43,7 @@ void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved,
 }
 
 void 盤面移動(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
+    assert(onBoard(fx, fy) && onBoard(tx, ty) && isPieceCode(piece));
     g.board(tx, ty) = piece;
     g.board(fx, fy) = 空;
 }

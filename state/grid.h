@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 
 namespace rules {
 
@@ -11,8 +12,15 @@ template <typename T>
 struct Grid {
     std::array<std::array<T, 10>, 10> at{};
 
-    constexpr T& operator()(int x, int y) { return at[x][y]; }
-    constexpr const T& operator()(int x, int y) const { return at[x][y]; }
+    // Indices 0..9 only: a square off the grid would write over a neighbour.
+    constexpr T& operator()(int x, int y) {
+        assert(0 <= x && x <= 9 && 0 <= y && y <= 9);
+        return at[x][y];
+    }
+    constexpr const T& operator()(int x, int y) const {
+        assert(0 <= x && x <= 9 && 0 <= y && y <= 9);
+        return at[x][y];
+    }
 
     // Sets squares 1..9 x 1..9 only; row and column 0 keep their 0.
     constexpr void fillSquares(T value) {

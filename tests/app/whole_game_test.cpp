@@ -182,16 +182,16 @@ Move nueKingChoice(control::Game& g, std::mt19937& rng) {
         if (found.empty()) return std::nullopt;
         return found[rng() % found.size()];
     };
-    if (auto m = any([&](const Move& m) { return isRoyal(g.board(m.toX, m.toY)); })) return *m;
-    if (auto m = any([&](const Move& m) { return adjacent(m) && g.board(m.toX, m.toY) != 0 && safeNeighbour(m); }))
-        return *m;
-    if (auto m = any([&](const Move& m) { return !adjacent(m) && g.board(m.toX, m.toY) != 0 && safe(m); }))
-        return *m;
+    if (auto chosen = any([&](const Move& m) { return isRoyal(g.board(m.toX, m.toY)); })) return *chosen;
+    if (auto chosen = any([&](const Move& m) { return adjacent(m) && g.board(m.toX, m.toY) != 0 && safeNeighbour(m); }))
+        return *chosen;
+    if (auto chosen = any([&](const Move& m) { return !adjacent(m) && g.board(m.toX, m.toY) != 0 && safe(m); }))
+        return *chosen;
     int closest = 99;
     for (const Move& m : moves)
         if (safe(m)) closest = std::min(closest, nearest(g, kUpper, m.toX, m.toY));
-    if (auto m = any([&](const Move& m) { return safe(m) && nearest(g, kUpper, m.toX, m.toY) == closest; }))
-        return *m;
+    if (auto chosen = any([&](const Move& m) { return safe(m) && nearest(g, kUpper, m.toX, m.toY) == closest; }))
+        return *chosen;
     return moves[rng() % moves.size()];
 }
 
