@@ -91,6 +91,8 @@ void BesideBoard::newGame(QMenuBar& bar) {
 }
 
 void BesideBoard::follow() {
+    // Once its move is on the board the computer has done thinking.
+    if (thinking_ && game_.record.counter != thinkingFrom_) thinking_ = false;
     lines_ = record::棋譜表記(game_.record, record::先手の側(game_.state));
     panel_->follow(game_, lines_, thinking_);
     lastMove_.show(lastMoveSquares(game_.record, lines_));
@@ -98,7 +100,9 @@ void BesideBoard::follow() {
 }
 
 void BesideBoard::noticeText(std::string_view text) {
-    if (text == " 思考中") thinking_ = true;
+    if (text != " 思考中") return;
+    thinking_ = true;
+    thinkingFrom_ = game_.record.counter;
 }
 
 void BesideBoard::eventEnded() {

@@ -54,6 +54,7 @@ private:
     LastMoveLayer lastMove_;
     std::vector<record::NotationLine> lines_;
     bool thinking_ = false;
+    int thinkingFrom_ = 0;  // the replay position when the computer began to think
     QString lastKind_ = "SENTE";
 };
 

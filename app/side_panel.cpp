@@ -13,12 +13,14 @@ constexpr const char* kMarker = "▶ ";
 constexpr const char* kNoMarker = "　 ";
 QColor dimmed() { return QColor(150, 150, 150); }
 
-QString turnText(const control::GameState& s) {
+QString turnText(const control::GameState& s, bool thinking) {
     if (s.sideToMove == 0) return "手番：―";
-    // Token 1 always stands for the side that moved first.
-    const QString mark = s.sideToMove == 1 ? "▲" : "△";
+    // Token 1 always stands for the side that moved first. While the
+    // computer thinks the turn is its own, whatever the state still says.
+    const int toMove = thinking ? s.comToken : s.sideToMove;
+    const QString mark = toMove == 1 ? "▲" : "△";
     if (s.gameKind == control::kAgainstComputer && !s.kifuMode)
-        return "手番：" + mark + (s.sideToMove == s.humanToken ? "あなた" : "コンピュータ");
+        return "手番：" + mark + (toMove == s.humanToken ? "あなた" : "コンピュータ");
     return "手番：" + mark + (s.sideToMove == 1 ? "先手" : "後手");
 }
 
@@ -42,7 +44,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     turn_->setObjectName("TurnLabel");
     kind_ = new QLabel(this);
     kind_->setObjectName("GameLabel");
-    thinking_ = new QLabel("コンピュータ思考中…", this);
+    thinking_ = new QLabel(this);
     thinking_->setObjectName("ThinkingSign");
     thinking_->setStyleSheet("color: #c00000; font-weight: bold;");
     list_ = new QListWidget(this);
@@ -65,7 +67,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
 
 void SidePanel::follow(const control::Game& g, const std::vector<record::NotationLine>& lines,
                        bool thinking) {
-    turn_->setText(turnText(g.state));
+    turn_->setText(turnText(g.state, thinking));
     kind_->setText(kindText(g.state));
     // Kept in the layout while hidden, so the list does not jump.
     thinking_->setText(thinking ? "コンピュータ思考中…" : "");
