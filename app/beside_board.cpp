@@ -1,8 +1,12 @@
 #include "app/beside_board.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <map>
 
 #include "app/side_panel.h"
 #include "app/surface_view.h"
@@ -31,6 +35,35 @@ QAction* findAction(QMenuBar& bar, const char* name) {
 void triggerItem(QMenuBar& bar, const char* name) {
     if (QAction* a = findAction(bar, name)) a->trigger();
 }
+
+// The record's keys without a modifier. The menu items show them; they are
+// taken here, where the window gets them, and not while a control of the
+// file panel has the focus: its lists and its name box keep their own
+// arrows, Home and End.
+class RecordKeys : public QObject {
+public:
+    explicit RecordKeys(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+    void add(QAction* action) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        actions_[action->shortcut()[0].key()] = action;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const auto found = actions_.find(key->key());
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || found == actions_.end()) return false;
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != window_ && focus->isVisible()) return false;
+        found->second->trigger();
+        return true;
+    }
+
+private:
+    QWidget* window_;
+    std::map<int, QAction*> actions_;
+};
 
 }  // namespace
 
@@ -61,6 +94,7 @@ void BesideBoard::addToMenus(QMenuBar& bar) {
         [this] { run_([](control::Game& g) { control::棋譜_移動(g, 0); }); },
         [this] { run_([](control::Game& g) { control::棋譜_移動(g, g.record.last); }); },
     };
+    auto* keys = new RecordKeys(bar.window());  // the window owns it
     const char* separated = nullptr;
     for (std::size_t i = 0; i < std::size(items); ++i) {
         QMenu* menu = bar.findChild<QMenu*>(items[i].menu);
@@ -71,6 +105,7 @@ void BesideBoard::addToMenus(QMenuBar& bar) {
         a->setObjectName(items[i].name);
         a->setShortcut(items[i].key);
         QObject::connect(a, &QAction::triggered, a, commands[i]);
+        if (items[i].menu == std::string_view("STOP")) keys->add(a);
     }
     if (QAction* read = findAction(bar, "KIFU_READ")) read->setShortcut(QKeySequence::Open);
     if (QAction* write = findAction(bar, "KIFU_WRITE")) write->setShortcut(QKeySequence::Save);

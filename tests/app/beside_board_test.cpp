@@ -166,53 +166,41 @@ TEST(LastMove, IsATintInsideTheSquaresThatLeavesTheOutlinesAlone) {
     EXPECT_EQ(shown.pixel(elsewhere), surfaceAt(elsewhere));
 }
 
-TEST(Resign, EndsEveryKindOfGameWithTheOpponentAsWinner) {
+TEST(Resign, EndsEveryKindOfGameWithTheOpponentAsWinnerOrIsRefused) {
     struct Case {
         const char* kind;
-        int movesFirst;  // moves played before resigning
+        bool oneMove;  // a move first, so that the other side resigns
         const char* winner;
     };
-    const Case cases[] = {
-        {"SENTE", 0, "ｺﾝﾋﾟｭｰﾀの勝ちです"},
-        {"GOTE", 0, "ｺﾝﾋﾟｭｰﾀの勝ちです"},
-        {"START", 0, "後手の勝ちです"},
-        {"START", 1, "先手の勝ちです"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.kind) + " " + std::to_string(c.movesFirst));
+    for (const Case& c : {Case{"SENTE", false, "ｺﾝﾋﾟｭｰﾀ"}, Case{"GOTE", false, "ｺﾝﾋﾟｭｰﾀ"},
+                          Case{"START", false, "後手"}, Case{"START", true, "先手"}}) {
+        SCOPED_TRACE(std::string(c.kind) + (c.oneMove ? " after a move" : ""));
         PlayWindow w;
         w.start();
+        w.choose("RESIGN");
+        EXPECT_EQ(w.messages(), Strings{"「対局」で始めて下さい|開始|禁止"});
         w.choose(c.kind);
-        if (c.movesFirst) {
+        if (c.oneMove) {
             w.click(5, 9);
             w.click(5, 7);
         }
-        // No keeps the game; Yes ends it as every game ends.
         w.forget();
-        w.script = {Answer::No};
+        w.script = {Answer::No};  // No keeps the game
         w.choose("RESIGN");
         EXPECT_EQ(w.messages(), Strings{"投了しますか？|投了"});
         EXPECT_NE(w.game().state.sideToMove, 0);
         w.forget();
         w.script = {Answer::Yes, Answer::Ok, Answer::Yes};
         w.choose("RESIGN");
-        EXPECT_EQ(w.messages(), (Strings{"投了しますか？|投了", std::string(c.winner) + "|終了", "続けますか？|再ゲーム"}));
+        EXPECT_EQ(w.messages(), (Strings{"投了しますか？|投了", std::string(c.winner) + "の勝ちです|終了",
+                                         "続けますか？|再ゲーム"}));
         EXPECT_EQ(w.game().state.sideToMove, 0);
-        EXPECT_EQ(w.game().board, testing_support::humanFirstPosition());
-        EXPECT_EQ(w.quits, 0);
     }
-}
-
-TEST(Resign, IsRefusedWithoutAGameAndBetweenTwoSteps) {
     PlayWindow w;
     w.start();
-    w.forget();
-    w.choose("RESIGN");
-    EXPECT_EQ(w.messages(), Strings{"「対局」で始めて下さい|開始|禁止"});
     w.choose("SENTE");
     w.click(5, 9);
     w.click(5, 8);
-    ASSERT_EQ(w.game().state.stepState, 2);
     w.forget();
     w.choose("RESIGN");
     EXPECT_EQ(w.messages(), Strings{"2手目移動中はできません！|投了|禁止"});
@@ -222,41 +210,34 @@ TEST(Resign, IsRefusedWithoutAGameAndBetweenTwoSteps) {
 TEST(Keys, StepTheRecordOpenTheFilePanelAndStartTheLastKindOfGame) {
     PlayWindow w;
     w.start();
-    w.window.activateWindow();
     control::Game& g = w.game();
     playThreeMoves(w);
-    const std::pair<const char*, QKeySequence> shown[] = {
-        {"STEP_BACK", Qt::Key_Left}, {"STEP_FORWARD", Qt::Key_Right}, {"RECORD_START", Qt::Key_Home},
-        {"RECORD_END", Qt::Key_End}, {"KIFU_WRITE", QKeySequence::Save}, {"KIFU_READ", QKeySequence::Open},
-        {"NEW_GAME", QKeySequence::New}};
-    for (const auto& [name, key] : shown) {
-        ASSERT_NE(w.window.menuItem(name), nullptr) << name;
-        EXPECT_EQ(w.window.menuItem(name)->shortcut(), key) << name;
+    EXPECT_EQ(w.window.menuItem("STEP_BACK")->shortcut(), QKeySequence(Qt::Key_Left));
+    const std::pair<int, int> steps[] = {{Qt::Key_Left, 3}, {Qt::Key_Home, 0}, {Qt::Key_Right, 2}, {Qt::Key_End, 4}};
+    for (const auto& [key, counter] : steps) {
+        pressKey(w, key);
+        EXPECT_EQ(g.record.counter, counter) << key;
     }
-    pressKey(w, Qt::Key_Left);
-    EXPECT_EQ(g.record.counter, 3);
-    pressKey(w, Qt::Key_Home);
-    EXPECT_EQ(g.record.counter, 0);
-    pressKey(w, Qt::Key_Home);  // already there: nothing, not even a refusal
+    pressKey(w, Qt::Key_End);  // already there: nothing, not even a refusal
     EXPECT_TRUE(w.boxes.empty());
-    pressKey(w, Qt::Key_Left);
-    EXPECT_EQ(w.messages(), Strings{"できません|戻る|禁止"});
-    pressKey(w, Qt::Key_Right);
-    EXPECT_EQ(g.record.counter, 2);
-    pressKey(w, Qt::Key_End);
-    EXPECT_EQ(g.record.counter, 4);
     pressKey(w, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(w.panelShows("Text1"));
     pressKey(w, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(w.panelShows("File1"));
+    // In the file panel's lists the arrows choose a file, not a move.
+    QWidget* files = w.panel<QWidget>("File1");
+    files->setFocus();
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Up})
+        QTest::keyClick(files, key);
+    EXPECT_EQ(g.record.counter, 4);
     EXPECT_TRUE(w.panelShows("File1"));
-    pressKey(w, Qt::Key_N, Qt::ControlModifier);  // the last kind was two players
+    pressKey(w, Qt::Key_N, Qt::ControlModifier);  // the last kind was two players: from the start again
     EXPECT_EQ(w.messages(), Strings{"先手の番です| "});
-    EXPECT_EQ(g.state.gameKind, control::kTwoPlayers);
+    EXPECT_EQ(g.record.last, 0);
     w.choose("GOTE");
     pressKey(w, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(g.state.comToken, 1);
     EXPECT_EQ(g.record.last, 1);  // the computer's first move of a new game
-    EXPECT_EQ(w.quits, 0);
     pressKey(w, Qt::Key_Escape);
     EXPECT_EQ(w.quits, 1);
 }
