@@ -79,27 +79,22 @@ TEST(MoveList, FollowsTheGameItsStepsAndClicks) {
     EXPECT_EQ(shownList(w), (Strings{"開始局面", "1  ▲５八・５七鵺王", "2  △７四歩", "3  ▲５五鵺王*"}));
     EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{5, 7, Role::From}, {5, 5, Role::To}}));
     EXPECT_EQ(panelOf(w).turnLabel()->text(), "手番：△後手");
-    EXPECT_EQ(panelOf(w).gameLabel()->text(), "対局(人間)　LEVEL3");
 
     w.choose("REPLAY");
     EXPECT_EQ(shownList(w), (Strings{"開始局面", "1  ▲５八・５七鵺王", "2  △７四歩*", "3  ▲５五鵺王~"}));
     EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{3, 3, Role::From}, {3, 4, Role::To}}));
 
-    // To the start and back to the end, each with one 進 or 戻 refusal rule.
+    // To the start and to any move, as many 戻 or 進 as it takes.
     clickLine(w, 0);
     EXPECT_EQ(g.record.counter, 0);
     EXPECT_EQ(g.board, testing_support::humanFirstPosition());
     EXPECT_TRUE(marked(w).empty());
-    EXPECT_TRUE(w.boxes.empty());
-    EXPECT_TRUE(w.sound.playing(g.state.sounds.piece));
-    EXPECT_NE(g.state.sounds.piece, 0);
+    EXPECT_TRUE(w.sound.playing(g.state.sounds.piece));  // one piece sound, the steps' own silenced
     clickLine(w, 1);
     EXPECT_EQ(g.record.counter, 2);
     EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{5, 9, Role::From}, {5, 8, Role::Passed}, {5, 7, Role::To}}));
-    EXPECT_EQ(shownList(w)[1], "1  ▲５八・５七鵺王*");
     clickLine(w, 3);
     EXPECT_EQ(g.record.counter, 4);
-    EXPECT_EQ(g.state.moveNumber, 3);
     EXPECT_EQ(g.board, testing_support::replayed(testing_support::humanFirstPosition(), g.record, 4));
 
     // A new move after steps back replaces the moves after it.

@@ -56,13 +56,10 @@ TEST(Notation, PromotionDeclinedPromotionAndWhereNoneWasPossible) {
     const Case cases[] = {
         {3, 7, 3, 8, 1, 2, "▲７八歩成"},      // upper pawn arrives in its zone
         {3, 6, 3, 7, 7, 7, "▲７七銀不成"},    // upper silver arrives and stays
-        {3, 7, 3, 6, 7, 7, "▲７六銀不成"},    // ... or leaves the zone unpromoted
         {3, 5, 3, 6, 7, 7, "▲７六銀"},        // outside the zone: nothing to decline
         {3, 6, 3, 7, 9, 9, "▲７七金"},        // gold never promotes
         {4, 2, 4, 3, -1, -2, "▲６三歩成"},    // lower pawn, rows 1..3
-        {4, 4, 4, 3, -5, -5, "▲６三桂不成"},
         {5, 2, 5, 5, -12, -12, "▲５五角不成"}, // leaves the zone
-        {4, 3, 4, 4, -3, -3, "▲６四香"},      // a lance leaving promotes nothing
         {5, 5, 5, 4, -8, -8, "▲５四"},        // a promoted silver has no name
     };
     for (const Case& c : cases) {
