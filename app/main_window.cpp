@@ -53,6 +53,7 @@ constexpr MenuEntry kMenuBar[] = {
     {"LEVEL1", "LEVEL1", "LEVEL", control::LEVEL1_Click, false, checkIndex(MenuCheck::LEVEL1)},
     {"LEVEL2", "LEVEL2", "LEVEL", control::LEVEL2_Click, false, checkIndex(MenuCheck::LEVEL2)},
     {"LEVEL3", "LEVEL3", "LEVEL", control::LEVEL3_Click, false, checkIndex(MenuCheck::LEVEL3)},
+    {"LEVEL4", "LEVEL4", "LEVEL", control::LEVEL4_Click, false, checkIndex(MenuCheck::LEVEL4)},
     {"OWARI", "終わり", "TAIKYOKU", control::OWARI_Click, false, kNoCheck},
     {"STOP", "局面", "", control::STOP_Click, true, kNoCheck},
     {"CANCEL", "最初", "STOP", control::CANCEL_Click, false, kNoCheck},

@@ -111,8 +111,8 @@ private:
     SurfaceView* view_ = nullptr;
     std::unique_ptr<FilePanel> panel_;
     std::unique_ptr<BesideBoard> beside_;
-    std::array<QAction*, 5> checkItems_{};
-    std::array<bool, 5> checks_{};
+    std::array<QAction*, control::kMenuCheckCount> checkItems_{};
+    std::array<bool, control::kMenuCheckCount> checks_{};
     bool busy_ = false;
 };
 

@@ -26,6 +26,7 @@ void GOTE_Click(Game& g);      // 後手: against the computer, computer first
 void LEVEL1_Click(Game& g);
 void LEVEL2_Click(Game& g);
 void LEVEL3_Click(Game& g);
+void LEVEL4_Click(Game& g);    // the strong computer, with a search of its own
 void OWARI_Click(Game& g);     // 終わり
 void CANCEL_Click(Game& g);    // 最初
 void REVERSE_Click(Game& g);   // 反転

@@ -35,6 +35,7 @@ void chooseLevel(Game& g, int level) {
     g.port.setMenuChecked(MenuCheck::LEVEL1, level == 1);
     g.port.setMenuChecked(MenuCheck::LEVEL2, level == 2);
     g.port.setMenuChecked(MenuCheck::LEVEL3, level == 3);
+    if (level == 4 || g.state.level == 4) g.port.setMenuChecked(MenuCheck::LEVEL4, level == 4);
     g.state.level = level;
     display::描画_レベル(g, level);
 }
@@ -104,6 +105,7 @@ void START_Click(Game& g) {
 void LEVEL1_Click(Game& g) { chooseLevel(g, 1); }
 void LEVEL2_Click(Game& g) { chooseLevel(g, 2); }
 void LEVEL3_Click(Game& g) { chooseLevel(g, 3); }
+void LEVEL4_Click(Game& g) { chooseLevel(g, 4); }
 
 void CANCEL_Click(Game& g) {
     rules::初期設定_先手自(g);

@@ -25,6 +25,7 @@ void 起動_初期化(Game& g) {
     g.port.setMenuChecked(MenuCheck::LEVEL1, false);
     g.port.setMenuChecked(MenuCheck::LEVEL2, false);
     g.port.setMenuChecked(MenuCheck::LEVEL3, true);
+    if (g.state.level == 4) g.port.setMenuChecked(MenuCheck::LEVEL4, false);  // a record loaded at level 4
     g.state.level = 3;
     g.state.movableColour = kGreen;
     g.state.stepState = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -37,7 +38,9 @@ enum class Icon { None, Exclamation };
 enum class Answer { Ok, Yes, No };
 
 // Menu items that carry a check mark.
-enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM };
+// LEVEL4 comes last so the others keep their numbers.
+enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4 };
+inline constexpr std::size_t kMenuCheckCount = 6;
 
 // The one way the game reaches the world: the window's surface, its message
 // boxes, the sound layer, waits, the file panel and quitting.

@@ -61,6 +61,7 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "    LEVEL1 LEVEL1 [ ]\n"
               "    LEVEL2 LEVEL2 [ ]\n"
               "    LEVEL3 LEVEL3 [x]\n"
+              "    LEVEL4 LEVEL4 [ ]\n"
               "  終わり OWARI\n"
               "   \n"  // after a separator, the items added beside the game's own
               "  新しい対局 NEW_GAME\n"
@@ -81,6 +82,9 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "ｵﾌﾟｼｮﾝ OPTION\n"
               "  移動指導 SIDOU [ ]\n"
               "  BGM BGM [x]\n"
+              "   \n"
+              "  勢力表示 SEIRYOKU [ ]\n"
+              "  ヒント HINT\n"
               "その他 VER\n");
 }
 

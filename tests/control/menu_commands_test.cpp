@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "control/commands.h"
 #include "control/startup.h"
 #include "rules/initial_position.h"
@@ -68,6 +70,26 @@ TEST(Level, ChoosingTheCheckedLevelChangesNothing) {
     EXPECT_EQ(t.port.log[1], "check 1 1");
     EXPECT_EQ(t.port.log[2], "check 2 0");
     EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 2");
+}
+
+TEST(Level, FourCarriesItsOwnMarkAndAFreshStartClearsIt) {
+    TestGame t;
+    Form_Load(t.game);
+    t.port.clear();
+    LEVEL4_Click(t.game);
+    EXPECT_EQ(t.game.state.level, 4);
+    EXPECT_EQ(t.port.linesStartingWith("check"),
+              (std::vector<std::string>{"check 0 0", "check 1 0", "check 2 0", "check 5 1"}));
+    EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 4");
+    t.port.clear();
+    LEVEL1_Click(t.game);
+    EXPECT_EQ(t.port.linesStartingWith("check").back(), "check 5 0");
+    LEVEL4_Click(t.game);
+    t.port.clear();
+    Form_Load(t.game);  // as loading a record does
+    EXPECT_EQ(t.game.state.level, 3);
+    const auto marks = t.port.linesStartingWith("check");
+    EXPECT_NE(std::find(marks.begin(), marks.end(), "check 5 0"), marks.end());
 }
 
 TEST(TeachingMode, OnShowsReachInWhiteOffErasesEveryOutlineAroundTheBoard) {
