@@ -46,6 +46,10 @@ TEST(MoveNumber, ShiftsLeftAtEachExtraDigit) {
         EXPECT_NE(texts[1].find("colour 15 " + std::to_string(c.n)), std::string::npos);
         EXPECT_NE(texts[3].find("手目"), std::string::npos);
     }
+    // The place of 手目 is cleared as wide as the text.
+    TestGame t;
+    描画_手数(t.game, 1, 0);
+    EXPECT_EQ(t.port.linesStartingWith("rect 12.8 3.1"), std::vector<std::string>{"rect 12.8 3.1 2200 560 2"});
 }
 
 TEST(Numbers, ModeOnePrintsKanjiOnlyForOneToNine) {

@@ -180,4 +180,16 @@ TEST(Search, TheSamePositionGivesTheSameCandidatesWhateverWasSearchedBefore) {
 }
 
 
+TEST(Search, TheSecondStepBandHoldsBothItsEnds) {
+    // Only an unpromoted Nue King scoring 1000 to 1030 asks for a second step.
+    const auto asks = [](double score, int placed) {
+        return engine::二手目要求(engine::ChosenMove{true, 5, 5, 5, 4, 14, placed, score});
+    };
+    EXPECT_TRUE(asks(1000, 14));
+    EXPECT_TRUE(asks(1030, 14));
+    EXPECT_FALSE(asks(999.9, 14));
+    EXPECT_FALSE(asks(1030.1, 14));
+    EXPECT_FALSE(asks(1010, 15));
+}
+
 }  // namespace

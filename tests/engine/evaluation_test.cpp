@@ -405,4 +405,34 @@ TEST(Evaluation, BishopTermsOnTheSquareAheadApplyOnEveryRow) {
     EXPECT_EQ(scoreAt(3, board, 2, 2, 5, 5, 12), level2 - 1);
 }
 
+TEST(Evaluation, AKingMoveGainsTenWhileAComputerPieceIsPinned) {
+    // The gold (5, 2) shields the king from the rook (5, 9); a human pawn on
+    // (5, 8) blocks the rook and frees the gold. The king's step to (4, 1)
+    // reads the same squares on both boards, so its level-three terms differ
+    // only by the pin.
+    const char* const pinned = R"(
+        . . . . 15 . . . .
+        . . . . 9 . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        -14 . . . -10 . . . .)";
+    const char* const free = R"(
+        . . . . 15 . . . .
+        . . . . 9 . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . -1 . . . .
+        -14 . . . -10 . . . .)";
+    const double pinnedTerms = scoreAt(3, pinned, 5, 1, 4, 1, 15) - scoreAt(2, pinned, 5, 1, 4, 1, 15);
+    const double freeTerms = scoreAt(3, free, 5, 1, 4, 1, 15) - scoreAt(2, free, 5, 1, 4, 1, 15);
+    EXPECT_EQ(pinnedTerms - freeTerms, 10);
+}
+
 }  // namespace
