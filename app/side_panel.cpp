@@ -42,6 +42,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     setFixedWidth(kWidth);
     turn_ = new QLabel(this);
     turn_->setObjectName("TurnLabel");
+    turn_->setAccessibleName("手番");
     kind_ = new QLabel(this);
     kind_->setObjectName("GameLabel");
     thinking_ = new QLabel(this);
@@ -49,6 +50,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     thinking_->setStyleSheet("color: #c00000; font-weight: bold;");
     list_ = new QListWidget(this);
     list_->setObjectName("MoveList");
+    list_->setAccessibleName("棋譜");
     // The arrow keys step the record, never the list's own cursor.
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
