@@ -151,7 +151,7 @@ void VER_Click(Game& g) {
 void OWARI_Click(Game& g) { プログラム終了(g); }
 
 void Form_KeyPress(Game& g, int keyAscii) {
-    if (keyAscii == 27) プログラム終了(g);
+    if (keyAscii == kEscKey) プログラム終了(g);
 }
 
 void Form_Unload(Game& g) { プログラム終了(g); }

@@ -90,16 +90,9 @@ void firstPress(Game& g, int x, int y) {
     }
 }
 
-// 先鵺子: a Nue King that has just lost its counterpart may not be taken back at once.
+// 先鵺子, for the side that moves the selected piece.
 bool forbiddenRecapture(const Game& g, int target) {
-    const int n = g.record.counter;
-    if (n < 1) return false;
-    const int sel = g.state.selPiece;
-    if (target == rules::鵺王 && g.record.captured[n] == -rules::鵺王 && sel <= -1)
-        return g.record.placed[n - 1] != rules::鵺王;
-    if (target == -rules::鵺王 && g.record.captured[n] == rules::鵺王 && sel >= 1)
-        return g.record.placed[n - 1] != -rules::鵺王;
-    return false;
+    return g.state.selPiece * target < 0 && rules::先鵺子(g, target);
 }
 
 bool royalCode(int code, int sign) { return code == sign * rules::王 || code == sign * rules::鵺王; }

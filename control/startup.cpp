@@ -10,10 +10,10 @@ namespace control {
 
 void 起動_サウンド(Game& g) {
     g.port.soundStartup();
-    g.state.sounds.other = g.port.loadSound("その他.wav", 3);
-    g.state.sounds.forbidden = g.port.loadSound("禁止.wav", 3);
-    g.state.sounds.piece = g.port.loadSound("駒打音.wav", 3);
-    g.state.sounds.bgm = g.port.loadSound("BGM.wav", 1);
+    g.state.sounds.other = g.port.loadSound("その他.wav", kEffectSoundFlags);
+    g.state.sounds.forbidden = g.port.loadSound("禁止.wav", kEffectSoundFlags);
+    g.state.sounds.piece = g.port.loadSound("駒打音.wav", kEffectSoundFlags);
+    g.state.sounds.bgm = g.port.loadSound("BGM.wav", kMusicSoundFlags);
     g.port.loopSound(g.state.sounds.bgm);
 }
 

@@ -9,16 +9,6 @@ namespace {
 
 int sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
-// 先鵺子: nobody may take a Nue King right after the other Nue King was
-// taken, unless the move before that was the attacked Nue King's own.
-bool forbiddenRecapture(const state::GameData& g, int target) {
-    if (target != 鵺王 && target != -鵺王) return false;
-    const int n = g.record.counter;
-    if (n < 1) return false;
-    if (g.record.captured[n] != -target) return false;
-    return g.record.placed[n - 1] != target;
-}
-
 bool kingStep(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 
 // A Nue King may not take the other Nue King while that one is guarded,
@@ -58,12 +48,22 @@ bool pieceMoves(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
 
 }  // namespace
 
+// 先鵺子: nobody may take a Nue King right after the other Nue King was
+// taken, unless the move before that was the attacked Nue King's own.
+bool 先鵺子(const state::GameData& g, int target) {
+    if (target != 鵺王 && target != -鵺王) return false;
+    const int n = g.record.counter;
+    if (n < 1) return false;
+    if (g.record.captured[n] != -target) return false;
+    return g.record.placed[n - 1] != target;
+}
+
 int 移動チェック(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
     if (!onBoard(tx, ty)) return 無;
     const int target = g.board(tx, ty);
     if (piece >= 1 ? target >= 1 : target <= -1) return 無;
     if (fx == tx && fy == ty) return 無;
-    if (forbiddenRecapture(g, target)) return 無;
+    if (先鵺子(g, target)) return 無;
     return pieceMoves(g, fx, fy, tx, ty, piece) ? 有 : 無;
 }
 

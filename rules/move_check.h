@@ -14,6 +14,11 @@ enum class Side { Upper, Lower };
 // 例: 移動チェック(g, 5, 9, 5, 8, -15) == 1 on an empty board
 int 移動チェック(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 
+// 先鵺子: nobody may take a Nue King (取る駒, the code on the destination)
+// right after the other Nue King was taken, unless the move before that was
+// the attacked Nue King's own.
+bool 先鵺子(const state::GameData& g, int 取る駒);
+
 // Line helpers: 1 when the two squares share the line and every square
 // strictly between them is empty.
 int 移動チェック飛車(const state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);

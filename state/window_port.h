@@ -37,6 +37,14 @@ enum class Buttons { Ok, YesNo };
 enum class Icon { None, Exclamation };
 enum class Answer { Ok, Yes, No };
 
+// The creation flags of a sound buffer: the game asks 3 for an effect and 1
+// for the music.
+inline constexpr int kEffectSoundFlags = 3;
+inline constexpr int kMusicSoundFlags = 1;
+
+// The key code of Esc, the one key the game answers.
+inline constexpr int kEscKey = 27;
+
 // Menu items that carry a check mark.
 // LEVEL4 comes last so the others keep their numbers.
 enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4 };
