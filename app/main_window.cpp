@@ -18,6 +18,7 @@
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
+#include "app/teaching_layers.h"
 #include "control/commands.h"
 #include "sound/sound_layer.h"
 
@@ -108,6 +109,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
         handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
     });
     buildMenus();
+    teaching_ = std::make_unique<TeachingLayers>(*this);
     beside_->addToMenus(*menuBar());
 }
 

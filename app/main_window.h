@@ -21,6 +21,7 @@ namespace app {
 
 class BesideBoard;
 class SurfaceView;
+class TeachingLayers;
 
 // A message box the game asks for.
 struct BoxRequest {
@@ -59,6 +60,7 @@ public:
     SurfaceView* view() const { return view_; }
     BesideBoard& besideBoard() { return *beside_; }
     FilePanel& filePanel() { return *panel_; }
+    TeachingLayers& teaching() { return *teaching_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
     // then the window takes its place and size. Call once, before show().
@@ -110,6 +112,7 @@ private:
     WindowServices services_;
     SurfaceView* view_ = nullptr;
     std::unique_ptr<FilePanel> panel_;
+    std::unique_ptr<TeachingLayers> teaching_;  // the learner's layers over the view
     std::unique_ptr<BesideBoard> beside_;
     std::array<QAction*, control::kMenuCheckCount> checkItems_{};
     std::array<bool, control::kMenuCheckCount> checks_{};

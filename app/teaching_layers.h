@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/surface_geometry.h"
+#include "control/hint.h"
+#include "rules/reach.h"
+#include "state/game_data.h"
+
+class QAction;
+class QWidget;
+class QPainter;
+
+namespace app {
+
+class MainWindow;
+
+// A mark of the learner's layer on one square where a picked-up piece may go.
+struct DestinationMark {
+    int x = 0, y = 0;
+    bool attacked = false;
+    bool twoStep = false;  // a landing of the Nue King's two-step move
+    friend bool operator==(const DestinationMark&, const DestinationMark&) = default;
+};
+
+// The learner's layers over the surface, painted over it and never into it:
+// the influence view (ｵﾌﾟｼｮﾝ → 勢力表示), the safe and attacked marks of a
+// picked-up piece in teaching mode, and the hint (ｵﾌﾟｼｮﾝ → ヒント, key H).
+// They read the game and never change it; the hint goes through game control.
+class TeachingLayers : public QObject {
+public:
+    explicit TeachingLayers(MainWindow& window);
+
+    bool influenceShown() const;
+    // The counts the influence view shows for the board as it is now.
+    const rules::ReachCounts& shownCounts();
+    // The marks shown for the piece picked up now (none without teaching mode).
+    std::vector<DestinationMark> destinationMarks();
+    const std::optional<control::Hint>& hint() const { return hint_; }
+    QString hintText() const;
+
+    // ヒント: asks game control; a refusal comes as the other refusals do.
+    void askHint();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addMenuItems();
+    void paint(QPainter& p, const SurfacePlacement& place);
+    void paintInfluence(QPainter& p, const SurfacePlacement& place);
+    void paintDestinations(QPainter& p, const SurfacePlacement& place);
+    void paintHint(QPainter& p, const SurfacePlacement& place);
+    void dropStaleHint();
+    void redraw();
+
+    MainWindow& window_;
+    QAction* influenceItem_ = nullptr;
+    QWidget* sheet_ = nullptr;  // a child of the view, which owns it
+    // A copy of the game's data to ask on: the layers never touch the game.
+    std::unique_ptr<state::GameData> scratch_;
+    rules::Board countedBoard_;
+    rules::ReachCounts counts_;
+    bool counted_ = false;
+    std::optional<control::Hint> hint_;
+    rules::Board hintBoard_;
+    int hintCounter_ = 0;
+};
+
+}  // namespace app
