@@ -18,6 +18,8 @@ std::string error(std::string_view reason) { return "error " + std::string(reaso
 constexpr std::size_t kTableMegabytes = 32;
 constexpr int kMaxLimit = 2000000000;
 constexpr int kMaxPerftDepth = 6;
+// A count that would take more than a few seconds is refused.
+constexpr std::uint64_t kPerftPositions = 5000000;
 
 }  // namespace
 
@@ -45,7 +47,10 @@ std::string perftCommand(control::Game& g, const Words& w) {
     int depth = 0;
     if (!parseNumber(w[1], 0, kMaxPerftDepth, depth)) return error("perft: depth 0 to 6");
     search::Position p = search::fromGame(g.board, rules::MoveRecord{}, 1);
-    return "perft " + std::to_string(depth) + " " + std::to_string(search::perft(p, depth)) + "\n";
+    std::uint64_t leaves = 0;
+    if (!search::perftWithin(p, depth, kPerftPositions, leaves))
+        return error("perft: more than 5000000 positions to visit");
+    return "perft " + std::to_string(depth) + " " + std::to_string(leaves) + "\n";
 }
 
 std::string strongGoCommand(control::Game& g, StrongPlayer& player, const Words& w) {

@@ -26,7 +26,8 @@ private:
 std::string limitCommand(StrongPlayer& player, const Words& w);
 
 // `perft D`: "perft D N", the move sequences of D moves from the board, the
-// upper side first, from an empty record.
+// upper side first, from an empty record; an error when that would visit
+// more than five million positions.
 std::string perftCommand(control::Game& g, const Words& w);
 
 // `go` at level 4: the upper side's move by the level-four search, played

@@ -6,10 +6,16 @@
 
 namespace search {
 
+// Room for every move of any position the two armies can reach; a board
+// set up by hand with more (a dozen Nue Kings) keeps the first kMaxMoves.
+inline constexpr int kMaxMoves = 1024;
+
 struct MoveList {
-    std::array<Move, 640> moves{};
+    std::array<Move, kMaxMoves> moves{};
     int size = 0;
-    void add(Move m) { moves[static_cast<std::size_t>(size++)] = m; }
+    void add(Move m) {
+        if (size < kMaxMoves) moves[static_cast<std::size_t>(size++)] = m;
+    }
 };
 
 enum class GenerationMode {

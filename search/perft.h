@@ -12,4 +12,8 @@ namespace search {
 // 例: perft(p, 0) == 1
 std::uint64_t perft(Position& p, int depth);
 
+// The same, giving up (answering false) once more than `budget` positions
+// have had their moves generated.
+bool perftWithin(Position& p, int depth, std::uint64_t budget, std::uint64_t& count);
+
 }  // namespace search

@@ -34,14 +34,14 @@ bool takesRoyal(const Position& p, Move m) {
 
 bool quiet(const Position& p, Move m) { return !promotes(m) && takenValue(p, m) == 0; }
 
-int pickNext(const MoveList& list, std::array<int, 640>& scores, int from) {
+int pickNext(const MoveList& list, std::array<int, kMaxMoves>& scores, int from) {
     int best = from;
     for (int i = from + 1; i < list.size; ++i)
         if (scores[static_cast<std::size_t>(i)] > scores[static_cast<std::size_t>(best)]) best = i;
     return best;
 }
 
-void swapMoves(MoveList& list, std::array<int, 640>& scores, int a, int b) {
+void swapMoves(MoveList& list, std::array<int, kMaxMoves>& scores, int a, int b) {
     std::swap(list.moves[static_cast<std::size_t>(a)], list.moves[static_cast<std::size_t>(b)]);
     std::swap(scores[static_cast<std::size_t>(a)], scores[static_cast<std::size_t>(b)]);
 }
@@ -87,7 +87,7 @@ bool Searcher::repeated(const Position& p, int ply) const {
 // Order: the table's move, captures by the value taken (cheaper takers
 // first), promotions, the killers of this ply, then history.
 void Searcher::scoreMoves(const Position& p, const MoveList& list, Move ttMove, int ply,
-                          std::array<int, 640>& scores) const {
+                          std::array<int, kMaxMoves>& scores) const {
     const auto& killers = killers_[static_cast<std::size_t>(ply)];
     for (int i = 0; i < list.size; ++i) {
         const Move m = list.moves[static_cast<std::size_t>(i)];
@@ -143,7 +143,7 @@ int Searcher::quiesce(Position& p, int alpha, int beta, int ply, int evasions) {
         best = standPat;
         generateMoves(p, list, GenerationMode::Captures);
     }
-    std::array<int, 640> scores{};
+    std::array<int, kMaxMoves> scores{};
     scoreMoves(p, list, 0, std::min(ply, kMaxPly - 1), scores);
     for (int i = 0; i < list.size; ++i) {
         swapMoves(list, scores, i, pickNext(list, scores, i));
@@ -206,7 +206,7 @@ int Searcher::search(Position& p, int depth, int alpha, int beta, int ply, bool 
     MoveList list;
     generateMoves(p, list, GenerationMode::Distinct);
     if (list.size == 0) return -(kWin - ply);  // a side that cannot move has lost
-    std::array<int, 640> scores{};
+    std::array<int, kMaxMoves> scores{};
     scoreMoves(p, list, ttMove, ply, scores);
     const int originalAlpha = alpha;
     int best = -kInfinite;
@@ -295,7 +295,7 @@ Choice Searcher::choose(const Position& root, const Limits& limits) {
             c.seconds = elapsed();
             return c;
         }
-    std::array<int, 640> scores{};
+    std::array<int, kMaxMoves> scores{};
     scoreMoves(p, list, 0, 0, scores);
     std::vector<RootMove> moves;
     for (int i = 0; i < list.size; ++i) {

@@ -64,7 +64,7 @@ private:
     bool shouldStop();
     bool repeated(const Position& p, int ply) const;
     void scoreMoves(const Position& p, const MoveList& list, Move ttMove, int ply,
-                    std::array<int, 640>& scores) const;
+                    std::array<int, kMaxMoves>& scores) const;
     void rewardQuiet(const Position& p, Move m, int depth, int ply);
 
     TranspositionTable table_;

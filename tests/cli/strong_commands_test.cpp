@@ -36,6 +36,12 @@ TEST(StrongCommands, LevelLimitAndPerft) {
                       "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1",
                       "perft 1"}),
               (std::vector<std::string>{"ok", "perft 1 0"}));
+    // Ten Nue Kings against a king: too many positions to count.
+    std::string crowded = "board";
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) crowded += (y == 1 || y == 4) && x % 2 == 1 ? " 14" : (x == 5 && y == 9 ? " -15" : " 0");
+    EXPECT_EQ(s.handle(crowded), "ok\n");
+    EXPECT_EQ(s.handle("perft 6").rfind("error ", 0), 0u);
 }
 
 // The same position and budget give the same move, played and recorded.
