@@ -72,6 +72,11 @@ TEST(Teaching, HintIsTheComputersChoiceOnTheBoardTurnedAbout) {
     const std::string before = s.handle("show");
     EXPECT_EQ(s.handle("hint"), "hint 5 6 5 5 -14 second 5 6\n");
     EXPECT_EQ(s.handle("show"), before);
+    EXPECT_EQ(s.handle("hint me"), "error hint: wrong number of words\n");
+    std::string stuck = "board";
+    for (int i = 1; i <= 81; ++i) stuck += i == 5 ? " -1" : " 0";  // a lower pawn on row 1
+    s.handle(stuck);
+    EXPECT_EQ(s.handle("hint"), "nomove\n");
 
     // On the opening board the hint mirrors what the computer plays for the
     // upper side of the same board turned about.
@@ -89,22 +94,6 @@ TEST(Teaching, HintIsTheComputersChoiceOnTheBoardTurnedAbout) {
         for (int i = 1; i <= 4; ++i) EXPECT_EQ(std::stoi(h[i]), 10 - std::stoi(b[i])) << level;
         EXPECT_EQ(std::stoi(h[5]), -std::stoi(b[6])) << level;
     }
-}
-
-TEST(Teaching, HintLeavesTheComputersNextMoveAsItWas) {
-    cli::Session asked, plain;
-    for (cli::Session* s : {&asked, &plain}) {
-        s->handle("start computer");
-        s->handle("go");
-    }
-    asked.handle("hint");
-    EXPECT_EQ(asked.handle("go"), plain.handle("go"));
-    EXPECT_EQ(asked.handle("show"), plain.handle("show"));
-    std::string stuck = "board";
-    for (int i = 1; i <= 81; ++i) stuck += i == 5 ? " -1" : " 0";  // a lower pawn on row 1
-    asked.handle(stuck);
-    EXPECT_EQ(asked.handle("hint"), "nomove\n");
-    EXPECT_EQ(asked.handle("hint me"), "error hint: wrong number of words\n");
 }
 
 TEST(Teaching, AtLevelFourTheHintIsTheStrongSearchsUnderItsNodeBudget) {
