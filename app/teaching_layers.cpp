@@ -22,7 +22,7 @@ namespace app {
 namespace {
 
 // The lower side's colour is the sky's, the upper side's the lacquer's.
-const QColor kLowerColour(40, 110, 230);
+const QColor kLowerColour(20, 80, 255);
 const QColor kUpperColour(220, 50, 40);
 const QColor kSafeColour(30, 170, 60);
 const QColor kHintColour(255, 170, 0);
@@ -38,7 +38,7 @@ QRectF cellOnWidget(const SurfacePlacement& place, int x, int y) { return place.
 void tintCell(QPainter& p, const QRectF& cell, int lower, int upper) {
     if (lower == 0 && upper == 0) return;
     QColor c = lower > upper ? kLowerColour : (upper > lower ? kUpperColour : QColor(150, 80, 200));
-    c.setAlpha(std::min(30 + 18 * std::abs(lower - upper), 96));
+    c.setAlpha(std::min(40 + 18 * std::abs(lower - upper), 110));
     const double in = cell.height() * 0.08;
     p.fillRect(cell.adjusted(in, in, -in, -in), c);
 }
