@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "state/board_trial.h"
 #include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
@@ -91,12 +92,16 @@ ChosenMove 指し手探索(state::GameData& g, SearchListener* listener) {
                     g.search.approach = kingDistance(g.maps.manKingX, g.maps.manKingY, x, y);
                     g.search.fromPiece = p;
                     const int c = g.board(tx, ty);
-                    g.board(x, y) = rules::空;
-                    g.board(tx, ty) = p;
                     int placed = p;
-                    const double s = scoreCandidate(g, x, y, tx, ty, p, c, placed, listener);
-                    g.board(tx, ty) = c;
-                    g.board(x, y) = p;
+                    double s = 0;
+                    {
+                        // The scoring may promote the piece or try the Nue King's
+                        // return; the trial puts both squares back.
+                        state::BoardTrial trial(g.board);
+                        trial.set(x, y, rules::空);
+                        trial.set(tx, ty, p);
+                        s = scoreCandidate(g, x, y, tx, ty, p, c, placed, listener);
+                    }
                     if (s > best.score) {
                         best = ChosenMove{true, x, y, tx, ty, p, placed, s};
                         if (c == -rules::王) return best;

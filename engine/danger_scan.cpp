@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "state/board_trial.h"
 #include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "rules/move_check.h"
@@ -97,8 +98,8 @@ void humanPiece(state::GameData& g, int x, int y, int p, int M, int tx, int ty, 
 }  // namespace
 
 int 調査_自守駒MAN_直進駒(state::GameData& g, int x, int y) {
-    const int lifted = g.board(x, y);
-    g.board(x, y) = rules::空;
+    state::BoardTrial lifted(g.board);
+    lifted.set(x, y, rules::空);
     int result = 0;
     for (int yy = y + 1; yy <= 9; ++yy) {
         const int p = g.board(x, yy);
@@ -108,7 +109,6 @@ int 調査_自守駒MAN_直進駒(state::GameData& g, int x, int y) {
             break;
         }
     }
-    g.board(x, y) = lifted;
     return result;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/mate.h"
 
+#include "state/board_trial.h"
 #include "state/game_data.h"
 #include "engine/influence.h"
 #include "rules/move_check.h"
@@ -41,14 +42,9 @@ bool manRoyalEscapes(state::GameData& g, int kx, int ky) {
 // Tries a move onto a checker-marked square and asks whether some computer
 // piece still reaches the royal square afterwards.
 bool parryLeavesRoyalAttacked(state::GameData& g, int x, int y, int tx, int ty) {
-    const int piece = g.board(x, y);
-    const int saved = g.board(tx, ty);
-    g.board(tx, ty) = piece;
-    g.board(x, y) = 空;
-    const int attacked = 詰めかMAN_COM王移動(g);
-    g.board(x, y) = piece;
-    g.board(tx, ty) = saved;
-    return attacked == 有;
+    state::BoardTrial trial(g.board);
+    trial.move(x, y, tx, ty, g.board(x, y));
+    return 詰めかMAN_COM王移動(g) == 有;
 }
 
 }  // namespace
@@ -101,12 +97,11 @@ int 詰めかCOM(state::GameData& g) {
             for (int tx = 1; tx <= 9; ++tx) {
                 for (int ty = 1; ty <= 9; ++ty) {
                     if (marks(tx, ty) == 0 || 移動チェック(g, x, y, tx, ty, piece) != 有) continue;
-                    const int saved = g.board(tx, ty);
-                    g.board(tx, ty) = piece;
-                    g.board(x, y) = 空;
-                    engine::勢力調査_MAN(g);
-                    g.board(x, y) = piece;
-                    g.board(tx, ty) = saved;
+                    {
+                        state::BoardTrial trial(g.board);
+                        trial.move(x, y, tx, ty, piece);
+                        engine::勢力調査_MAN(g);
+                    }
                     if (g.maps.manCount(kx, ky) == 0) return 無;
                 }
             }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "state/board_trial.h"
 #include "state/game_data.h"
 #include "rules/move_check.h"
 
@@ -50,12 +51,12 @@ void 調査_移動不可駒(state::GameData& g) {
             g.pins.manPinned(x, y) = 0;
             const int c = g.board(x, y);
             if (c == rules::空) continue;
-            g.board(x, y) = rules::空;
+            state::BoardTrial lifted(g.board);
+            lifted.set(x, y, rules::空);
             if (c <= -1 && someSliderReaches(g, comSliders, g.maps.manKingX, g.maps.manKingY))
                 g.pins.manPinned(x, y) = 1;
             if (c >= 1 && someSliderReaches(g, manSliders, g.maps.comKingX, g.maps.comKingY))
                 g.pins.comHasPinned = 1;
-            g.board(x, y) = c;
         }
     }
 }

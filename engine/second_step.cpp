@@ -1,4 +1,5 @@
 #include "engine/computer_move.h"
+#include "state/board_trial.h"
 #include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
@@ -30,14 +31,15 @@ SecondStep 二手目選択(state::GameData& g, int x, int y, int piece) {
         for (int ty = y - 1; ty <= y + 1; ++ty) {
             if (rules::移動チェック(g, x, y, tx, ty, piece) != rules::有) continue;
             const int c = g.board(tx, ty);
-            g.board(tx, ty) = nue;
-            g.board(x, y) = rules::空;
-            // Both maps describe the candidate position: the computer's, then the human's.
-            勢力調査_COM(g);
-            勢力調査_MAN(g);
-            const double s = scoreStep(g, c, piece, x, y, tx, ty);
-            g.board(tx, ty) = c;
-            g.board(x, y) = nue;
+            double s = 0;
+            {
+                state::BoardTrial trial(g.board);
+                trial.move(x, y, tx, ty, nue);
+                // Both maps describe the candidate position: the computer's, then the human's.
+                勢力調査_COM(g);
+                勢力調査_MAN(g);
+                s = scoreStep(g, c, piece, x, y, tx, ty);
+            }
             if (s > best) {
                 best = s;
                 step = SecondStep{true, tx, ty, c};

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "state/board_trial.h"
 #include "state/game_data.h"
 
 namespace rules {
@@ -103,10 +104,9 @@ int 移動チェック角(const state::GameData& g, int fx, int fy, int tx, int 
 }
 
 int 調査_鵺守(state::GameData& g, Side side, int fx, int fy, int nx, int ny) {
-    const int savedTarget = g.board(nx, ny);
-    const int savedSource = g.board(fx, fy);
-    g.board(nx, ny) = 空;
-    g.board(fx, fy) = 空;
+    state::BoardTrial bothLifted(g.board);
+    bothLifted.set(nx, ny, 空);
+    bothLifted.set(fx, fy, 空);
     int answer = 無;
     for (int x = 1; x <= 9 && answer == 無; ++x) {
         for (int y = 1; y <= 9; ++y) {
@@ -118,8 +118,6 @@ int 調査_鵺守(state::GameData& g, Side side, int fx, int fy, int nx, int ny)
             }
         }
     }
-    g.board(fx, fy) = savedSource;
-    g.board(nx, ny) = savedTarget;
     return answer;
 }
 
