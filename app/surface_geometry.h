@@ -4,12 +4,12 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include "state/geometry.h"
+
 namespace app {
 
-// The board's grid in twips: cell (X, Y) has its top-left corner at
-// (200 + 490 X, -300 + 600 Y) and is 490 wide, 600 high.
-inline constexpr double kGridLeft = 200, kGridTop = -300;
-inline constexpr double kCellWidth = 490, kCellHeight = 600;
+using state::kCellHeight;
+using state::kCellWidth;
 
 // The part of the window the game draws on, in twips: from the level display
 // left of the board to the end of the move texts right of it. It is shown at
@@ -23,7 +23,7 @@ inline constexpr QSizeF kSurfacePixels{kSurfaceTwips.width() / kTwipsPerPixel,
 
 // Twips of a cell position (fractions allowed). 例: cellToTwips(1, 1) == (690, 300)
 inline constexpr QPointF cellToTwips(double x, double y) {
-    return {kGridLeft + kCellWidth * x, kGridTop + kCellHeight * y};
+    return {state::twipX(x), state::twipY(y)};
 }
 
 inline constexpr QRectF cellRect(double x, double y) {

@@ -8,6 +8,7 @@
 #include "control/computer_turn.h"
 #include "control/file_panel.h"
 #include "state/game.h"
+#include "state/geometry.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
@@ -204,8 +205,8 @@ void Form_MouseDown(Game& g, int button, double x, double y) {
     }
     if (!notices(g)) return;
     if (!std::isfinite(x) || !std::isfinite(y) || std::abs(x) > 1e6 || std::abs(y) > 1e6) return;
-    const int column = static_cast<int>(std::floor((x - 200) / 490));
-    const int row = static_cast<int>(std::floor((y + 300) / 600));
+    const int column = state::columnAt(x);
+    const int row = state::rowAt(y);
     if (!rules::onBoard(column, row)) return;
     if (g.state.selection == 0)
         firstPress(g, column, row);

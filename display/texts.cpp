@@ -3,6 +3,7 @@
 #include <string>
 
 #include "state/game.h"
+#include "state/geometry.h"
 #include "display/board_drawing.h"
 #include "rules/piece_names.h"
 
@@ -50,7 +51,7 @@ void 描画_数値(control::Game& g, double x, double y, std::string_view text, 
 
 void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size) {
     setFont(g, size, colour);
-    if (code == 99) print(g, x + 120.0 / 490.0, y + 160.0 / 600.0, "手目");
+    if (code == 99) print(g, x + 120.0 / state::kCellWidth, y + 160.0 / state::kCellHeight, "手目");
 }
 
 void 描画_移動数値(control::Game& g, double x, double y, int value, int colour) {
@@ -128,9 +129,8 @@ void 描画_対局者(control::Game& g, double areaY, std::string_view upper, do
 
 namespace {
 
-// Positions in twips, as cells of the grid.
-double cellX(int twipX) { return (twipX - 200) / 490.0; }
-double cellY(int twipY) { return (twipY + 300) / 600.0; }
+using state::cellX;
+using state::cellY;
 
 constexpr int kBelowBoardTop = 5760;  // the header lines below the board
 constexpr int kAboveNumbersTop = -360;  // the top of the surface

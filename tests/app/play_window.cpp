@@ -1,5 +1,7 @@
 #include "play_window.h"
 
+#include "state/geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -60,7 +62,7 @@ void PlayWindow::silence() { sound.stop(window.game().state.sounds.forbidden); }
 
 void PlayWindow::click(int x, int y, Qt::MouseButton button) {
     // The middle of the square, as the board's grid places it.
-    clickTwips(200 + 490 * x + 245, -300 + 600 * y + 300, button);
+    clickTwips(state::middleX(x), state::middleY(y), button);
 }
 
 void PlayWindow::clickTwips(double x, double y, Qt::MouseButton button) {
@@ -77,7 +79,7 @@ void PlayWindow::clickView(QPoint pixel, Qt::MouseButton button) {
 
 void PlayWindow::doubleClick(int x, int y, Qt::MouseButton button) {
     silence();
-    const QPointF w = window.view()->placement().toWidget(QPointF(200 + 490 * x + 245, -300 + 600 * y + 300));
+    const QPointF w = window.view()->placement().toWidget(QPointF(state::middleX(x), state::middleY(y)));
     const QPoint at(int(std::floor(w.x())), int(std::floor(w.y())));
     QTest::mouseClick(window.view(), button, {}, at);
     QTest::mousePress(window.view(), button, {}, at);

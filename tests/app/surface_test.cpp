@@ -10,6 +10,7 @@
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "game_window.h"
+#include "state/geometry.h"
 #include "rules/move_check.h"
 
 using testing_support::GameWindow;
@@ -35,8 +36,8 @@ QRgb ringPixel(GameWindow& w, const QImage& picture, int x, int y) {
     return picture.pixel(cell.left(), cell.center().y());
 }
 
-int column(double twipX) { return static_cast<int>(std::floor((twipX - 200) / 490)); }
-int row(double twipY) { return static_cast<int>(std::floor((twipY + 300) / 600)); }
+int column(double twipX) { return state::columnAt(twipX); }
+int row(double twipY) { return state::rowAt(twipY); }
 
 constexpr QRgb kGreen = qRgb(0, 128, 0), kWhite = qRgb(255, 255, 255), kRed = qRgb(255, 0, 0);
 

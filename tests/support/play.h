@@ -3,12 +3,13 @@
 #include <string_view>
 
 #include "positions.h"
+#include "state/geometry.h"
 
 namespace testing_support {
 
 // The pointer position (twips) of the middle of a board square.
-inline double squareX(int x) { return 200 + 490 * x + 245; }
-inline double squareY(int y) { return -300 + 600 * y + 300; }
+inline double squareX(int x) { return state::middleX(x); }
+inline double squareY(int y) { return state::middleY(y); }
 
 // A two-player game started from the window's start-up and set to the given
 // board, the lower side to move, with the port's log cleared.
