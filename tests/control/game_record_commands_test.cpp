@@ -329,7 +329,7 @@ TEST(SaveAndLoad, LabelsAndHeaderLinesAreDrawnAfterTheRedrawAndGoWithTheNextGame
             if (log[i].find(needle) != std::string::npos) return static_cast<long>(i);
         return -1L;
     };
-    const long title = lastIndexOf("image 1.0");  // the title closes the full redraw
+    const long title = lastIndexOf("image TITLE.0");  // the title closes the full redraw
     ASSERT_GE(title, 0);
     EXPECT_GT(lastIndexOf("後手:"), title);
     EXPECT_GT(lastIndexOf("先手:"), title);

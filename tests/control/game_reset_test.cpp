@@ -32,6 +32,6 @@ TEST(InitialPosition, ResetClearsTheProgressAndRedrawsTheWindow) {
     EXPECT_EQ(t.port.log.front(), "rect 11 2 3000 4000 2");
     EXPECT_EQ(t.port.log.back(), "refresh");
     // 81 squares, 21 pieces.
-    EXPECT_EQ(t.port.linesStartingWith("image 0.0 piece 0 at").size(), 81u);
+    EXPECT_EQ(t.port.linesStartingWith("image KARA_MASU.0 piece 0 at").size(), 81u);
     EXPECT_EQ(t.port.linesStartingWith("image").size(), 81u + 21u + 1u);  // and the title
 }

@@ -30,8 +30,8 @@ TEST(StartUp, SoundsThenCheckMarksThenTheHumanFirstPositionAndTheLevel) {
     Form_Load(t.game);
     const std::vector<std::string> expected = {
         "sound startup",  "load その他.wav 3", "load 禁止.wav 3", "load 駒打音.wav 3", "load BGM.wav 1",
-        "loop 4",         "check 4 1",         "check 3 0",       "check 0 0",         "check 1 0",
-        "check 2 1",
+        "loop 4",         "check BGM 1",       "check SIDOU 0",   "check LEVEL1 0",    "check LEVEL2 0",
+        "check LEVEL3 1",
     };
     EXPECT_EQ(withoutDrawing(t.port.log), expected);
     EXPECT_EQ(t.game.state.sounds.piece, 3);
@@ -66,9 +66,9 @@ TEST(Level, ChoosingTheCheckedLevelChangesNothing) {
     EXPECT_TRUE(t.port.log.empty());
     LEVEL2_Click(t.game);
     EXPECT_EQ(t.game.state.level, 2);
-    EXPECT_EQ(t.port.log[0], "check 0 0");
-    EXPECT_EQ(t.port.log[1], "check 1 1");
-    EXPECT_EQ(t.port.log[2], "check 2 0");
+    EXPECT_EQ(t.port.log[0], "check LEVEL1 0");
+    EXPECT_EQ(t.port.log[1], "check LEVEL2 1");
+    EXPECT_EQ(t.port.log[2], "check LEVEL3 0");
     EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 2");
 }
 
@@ -79,17 +79,17 @@ TEST(Level, FourCarriesItsOwnMarkAndAFreshStartClearsIt) {
     LEVEL4_Click(t.game);
     EXPECT_EQ(t.game.state.level, 4);
     EXPECT_EQ(t.port.linesStartingWith("check"),
-              (std::vector<std::string>{"check 0 0", "check 1 0", "check 2 0", "check 5 1"}));
+              (std::vector<std::string>{"check LEVEL1 0", "check LEVEL2 0", "check LEVEL3 0", "check LEVEL4 1"}));
     EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 4");
     t.port.clear();
     LEVEL1_Click(t.game);
-    EXPECT_EQ(t.port.linesStartingWith("check").back(), "check 5 0");
+    EXPECT_EQ(t.port.linesStartingWith("check").back(), "check LEVEL4 0");
     LEVEL4_Click(t.game);
     t.port.clear();
     Form_Load(t.game);  // as loading a record does
     EXPECT_EQ(t.game.state.level, 3);
     const auto marks = t.port.linesStartingWith("check");
-    EXPECT_NE(std::find(marks.begin(), marks.end(), "check 5 0"), marks.end());
+    EXPECT_NE(std::find(marks.begin(), marks.end(), "check LEVEL4 0"), marks.end());
 }
 
 TEST(TeachingMode, OnShowsReachInWhiteOffErasesEveryOutlineAroundTheBoard) {
@@ -106,7 +106,7 @@ TEST(TeachingMode, OnShowsReachInWhiteOffErasesEveryOutlineAroundTheBoard) {
     EXPECT_EQ(outlines[81], "outline 2 -1 1");
     EXPECT_EQ(outlines[82], "outline 2 11 3");
     EXPECT_EQ(outlines.back(), "outline 2 11 9");
-    EXPECT_EQ(t.port.log.back(), "check 3 0");
+    EXPECT_EQ(t.port.log.back(), "check SIDOU 0");
 }
 
 TEST(Music, BgmStopsAndLoopsAgain) {
@@ -115,7 +115,7 @@ TEST(Music, BgmStopsAndLoopsAgain) {
     t.port.clear();
     BGM_Click(t.game);
     BGM_Click(t.game);
-    EXPECT_EQ(t.port.log, (std::vector<std::string>{"check 4 0", "stop 4", "check 4 1", "loop 4"}));
+    EXPECT_EQ(t.port.log, (std::vector<std::string>{"check BGM 0", "stop 4", "check BGM 1", "loop 4"}));
 }
 
 TEST(NewGames, SenteSetsTokensAndAsksTheHumanToMove) {

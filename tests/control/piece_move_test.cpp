@@ -19,7 +19,7 @@ TEST(MovePieces, DrawsTheMoveAsRemoveOutlinesEmptySourcePieceAndOutline) {
     // 81 outlines removed, then the pawn's one reachable square in colour 2.
     EXPECT_EQ(log[0], "outline 2 1 1");
     EXPECT_EQ(log[81], "outline 2 3 2");
-    EXPECT_EQ(log[82], "image 0.0 piece 0 at 3 3");
+    EXPECT_EQ(log[82], "image KARA_MASU.0 piece 0 at 3 3");
     EXPECT_EQ(log[83], "outline 2 3 3");
     EXPECT_EQ(log[84].rfind("image", 0), 0u);
     EXPECT_NE(log[84].find("piece -1 at 3 2"), std::string::npos);

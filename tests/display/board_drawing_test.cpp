@@ -37,12 +37,12 @@ TEST(BoardDrawing, EachSquareIsEmptySquareThenPieceThenItsGridLine) {
     描画_盤(t.game);
     const auto& log = t.port.log;
     ASSERT_GE(log.size(), 5u);
-    EXPECT_EQ(log[0], "image 0.0 piece 0 at 1 1");
+    EXPECT_EQ(log[0], "image KARA_MASU.0 piece 0 at 1 1");
     EXPECT_EQ(log[1], "outline 2 1 1");
-    EXPECT_EQ(log[2], "image 4.0 piece 3 at 1 1");
+    EXPECT_EQ(log[2], "image UE_KYOU.0 piece 3 at 1 1");
     EXPECT_EQ(log[3], "outline 2 1 1");
     EXPECT_EQ(log[4], "outline 2 1 1");
-    EXPECT_EQ(log[5], "image 0.0 piece 0 at 1 2");
+    EXPECT_EQ(log[5], "image KARA_MASU.0 piece 0 at 1 2");
     // An empty square: image and two outlines.
     EXPECT_EQ(log[6], "outline 2 1 2");
     EXPECT_EQ(log[7], "outline 2 1 2");
@@ -79,7 +79,7 @@ TEST(WholeWindow, RedrawEndsWithTheTitlePicture) {
     TestGame t;
     画面_再描画(t.game);
     EXPECT_EQ(t.port.log.front(), "rect 11 2 3000 4000 2");
-    EXPECT_EQ(t.port.log.back(), "image 1.0 piece 0 at 11.2 1");
+    EXPECT_EQ(t.port.log.back(), "image TITLE.0 piece 0 at 11.2 1");
     // No visible outline after a full redraw.
     for (const auto& line : t.port.linesStartingWith("outline "))
         EXPECT_EQ(line.rfind("outline 2 ", 0), 0u) << line;

@@ -1,6 +1,8 @@
 #include "port_recorder.h"
 
+#include <array>
 #include <cstdio>
+#include <string_view>
 
 namespace testing_support {
 
@@ -10,6 +12,23 @@ std::string number(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g", v);
     return buf;
+}
+
+}  // namespace
+
+namespace {
+
+// The names the log prints, so a test reads which image or mark it asserts.
+constexpr std::array<std::string_view, 24> kImageNames{
+    "KARA_MASU", "TITLE",   "UE_HU",     "UE_TO",     "UE_KYOU",  "UE_KEI",    "UE_GIN",   "UE_KIN",
+    "UE_SYA",    "UE_RYUU", "UE_KAKU",   "UE_UMA",    "UE_OU",    "SITA_HU",   "SITA_TO",  "SITA_KYOU",
+    "SITA_KEI",  "SITA_GIN", "SITA_KIN", "SITA_SYA",  "SITA_RYUU", "SITA_KAKU", "SITA_UMA", "SITA_OU"};
+constexpr std::array<std::string_view, control::kMenuCheckCount> kMenuCheckNames{
+    "LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM", "LEVEL4"};
+
+std::string_view imageName(control::Image image) { return kImageNames.at(static_cast<std::size_t>(image)); }
+std::string_view menuCheckName(control::MenuCheck item) {
+    return kMenuCheckNames.at(static_cast<std::size_t>(item));
 }
 
 }  // namespace
@@ -28,7 +47,7 @@ void PortRecorder::fillRect(double x, double y, int width, int height, int colou
 
 void PortRecorder::drawImage(control::ImageRef image, double x, double y) {
     if (logDrawing)
-        log.push_back("image " + std::to_string(static_cast<int>(image.name)) + "." +
+        log.push_back("image " + std::string(imageName(image.name)) + "." +
                       std::to_string(image.element) + " piece " + std::to_string(image.piece) +
                       " at " + number(x) + " " + number(y));
 }
@@ -90,7 +109,7 @@ std::string PortRecorder::fileListFolder() { return folder; }
 void PortRecorder::refreshFileList() { log.push_back("filelist refreshed"); }
 
 void PortRecorder::setMenuChecked(control::MenuCheck item, bool checked) {
-    log.push_back("check " + std::to_string(static_cast<int>(item)) + " " + (checked ? "1" : "0"));
+    log.push_back("check " + std::string(menuCheckName(item)) + " " + (checked ? "1" : "0"));
 }
 
 void PortRecorder::quit() {
