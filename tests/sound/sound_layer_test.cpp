@@ -118,14 +118,15 @@ TEST(SoundOutput, ALoopKeepsSoundingUntilStopped) {
     const std::size_t atStop = fs::file_size(output) / 2;
     l.sound.stop(h);
     EXPECT_FALSE(l.sound.playing(h));
-    std::this_thread::sleep_for(400ms);
+    std::this_thread::sleep_for(600ms);
     l.sound.shutdown();
     const auto out = readSamples(output);
     // Long after the click's own 0.18 s the output still sounds: it loops.
+    // The margins allow a loaded machine whose driver writes late.
     ASSERT_GT(atStop, perSecond / 2);
     EXPECT_GT(loudest(out, atStop - perSecond / 4, atStop), 3000);
-    // A little after the stop (the driver's buffers in flight) all is silent.
-    const std::size_t quietFrom = atStop + perSecond / 8;
+    // After the stop and the driver's buffers in flight all is silent.
+    const std::size_t quietFrom = atStop + perSecond / 4;
     ASSERT_GT(out.size(), quietFrom + perSecond / 10);
     EXPECT_EQ(loudest(out, quietFrom, out.size()), 0);
 }
