@@ -27,7 +27,7 @@ int 調査_自王逃道(state::GameData& g) {
 
 namespace {
 
-// Step 2 of the human mate test: a royal move to an uncontrolled square.
+// The human mate test's escape: a royal move to an uncontrolled square.
 bool manRoyalEscapes(state::GameData& g, int kx, int ky) {
     const int royal = g.board(kx, ky);
     if (royal != -王 && royal != -鵺王) return false;

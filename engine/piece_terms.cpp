@@ -15,7 +15,7 @@ using rules::駒価値;
 
 namespace {
 
-// Pawn terms 1 to 3: what stands ahead, support, and the pawn's protectors.
+// Pawn terms: what stands ahead, support, and the pawn's protectors.
 void pawnSupport(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
@@ -39,7 +39,7 @@ void pawnSupport(state::GameData& g, const Candidate& c, double& s) {
     if (m.comDef(tx, ty) == 駒価値(rules::金) || m.comDef(tx, ty) == 駒価値(rules::銀)) s += 0.3;
 }
 
-// Pawn term 4.1: a lance or a rook behind the pawn.
+// Pawn term: a lance or a rook behind the pawn.
 void pawnBacking(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int tx = c.TX, ty = c.TY;
@@ -51,7 +51,7 @@ void pawnBacking(state::GameData& g, const Candidate& c, double& s) {
     }
 }
 
-// Pawn term 4.2: opening patterns with the own bishop beside the pawn.
+// Pawn term: opening patterns with the own bishop beside the pawn.
 void pawnOpening(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
@@ -71,7 +71,7 @@ void pawnOpening(state::GameData& g, const Candidate& c, double& s) {
     }
 }
 
-// Pawn term 4.3: a pawn capture from a square only one piece protected.
+// Pawn term: a pawn capture from a square only one piece protected.
 void pawnCapture(state::GameData& g, const Candidate& c, double& s) {
     const InfluenceMaps& m = g.maps;
     if (!(c.C <= -1 && m.comCount(c.X, c.Y) == 1)) return;
