@@ -39,10 +39,13 @@ void triggerItem(QMenuBar& bar, const char* name) {
 // The record's keys without a modifier. The menu items show them; they are
 // taken here, where the window gets them, and not while a control of the
 // file panel has the focus: its lists and its name box keep their own
-// arrows, Home and End.
+// arrows, Home and End. The side panel, which Tab gives the focus to from
+// the board, leaves them to the record.
 class RecordKeys : public QObject {
 public:
-    explicit RecordKeys(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+    RecordKeys(QWidget* window, const QWidget* panel) : QObject(window), window_(window), panel_(panel) {
+        window->installEventFilter(this);
+    }
     void add(QAction* action) {
         action->setShortcutContext(Qt::WidgetShortcut);
         actions_[action->shortcut()[0].key()] = action;
@@ -55,13 +58,14 @@ protected:
         const auto found = actions_.find(key->key());
         if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || found == actions_.end()) return false;
         const QWidget* focus = QApplication::focusWidget();
-        if (focus && focus != window_ && focus->isVisible()) return false;
+        if (focus && focus != window_ && focus != panel_ && focus->isVisible()) return false;
         found->second->trigger();
         return true;
     }
 
 private:
     QWidget* window_;
+    const QWidget* panel_;
     std::map<int, QAction*> actions_;
 };
 
@@ -94,7 +98,8 @@ void BesideBoard::addToMenus(QMenuBar& bar) {
         [this] { run_([](control::Game& g) { control::棋譜_移動(g, 0); }); },
         [this] { run_([](control::Game& g) { control::棋譜_移動(g, g.record.last); }); },
     };
-    auto* keys = new RecordKeys(bar.window());  // the window owns it
+    panel_->setFocusPolicy(Qt::TabFocus);
+    auto* keys = new RecordKeys(bar.window(), panel_);  // the window owns it
     const char* separated = nullptr;
     for (std::size_t i = 0; i < std::size(items); ++i) {
         QMenu* menu = bar.findChild<QMenu*>(items[i].menu);

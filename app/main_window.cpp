@@ -15,6 +15,7 @@
 #include <map>
 
 #include "app/beside_board.h"
+#include "app/board_cursor.h"
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
@@ -103,14 +104,22 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
                                   control::Icon::None);
                    }});
     view_->onPlacementChanged([this](const SurfacePlacement& p) { panel_->place(p); });
-    view_->onPress([this](int button, QPointF twips) {
+    // The keyboard's Enter on the cursor's square is a press like the mouse's.
+    const auto press = [this](int button, QPointF twips) {
         if (game_.state.quitRequested) return;
         if (services_.pressWatcher) services_.pressWatcher(button, twips.x(), twips.y());
         handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
-    });
+    };
+    view_->onPress(press);
     buildMenus();
     teaching_ = std::make_unique<TeachingLayers>(*this);
     beside_->addToMenus(*menuBar());
+    cursor_ = std::make_unique<BoardCursor>(*view_, press);
+    view_->addLayer([this](QPainter& p, const SurfacePlacement& place) { cursor_->paint(p, place); });
+    setTabOrder(view_, &beside_->panel());
+    // The window keeps the keys (and the board shows no cursor) until Tab
+    // gives the board or the panel the focus.
+    setFocus();
 }
 
 MainWindow::~MainWindow() = default;

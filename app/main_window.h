@@ -20,6 +20,7 @@ namespace sound { class SoundLayer; }
 namespace app {
 
 class BesideBoard;
+class BoardCursor;
 class SurfaceView;
 class TeachingLayers;
 
@@ -61,6 +62,7 @@ public:
     BesideBoard& besideBoard() { return *beside_; }
     FilePanel& filePanel() { return *panel_; }
     TeachingLayers& teaching() { return *teaching_; }
+    BoardCursor& cursor() { return *cursor_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
     // then the window takes its place and size. Call once, before show().
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<FilePanel> panel_;
     std::unique_ptr<TeachingLayers> teaching_;  // the learner's layers over the view
     std::unique_ptr<BesideBoard> beside_;
+    std::unique_ptr<BoardCursor> cursor_;  // the keyboard's square on the board
     std::array<QAction*, control::kMenuCheckCount> checkItems_{};
     std::array<bool, control::kMenuCheckCount> checks_{};
     bool busy_ = false;
