@@ -15,6 +15,7 @@
 #include <map>
 
 #include "app/beside_board.h"
+#include "app/board_access.h"
 #include "app/board_cursor.h"
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
@@ -116,6 +117,8 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     beside_->addToMenus(*menuBar());
     cursor_ = std::make_unique<BoardCursor>(*view_, press);
     view_->addLayer([this](QPainter& p, const SurfacePlacement& place) { cursor_->paint(p, place); });
+    access_ = new BoardAccess(*view_, game_, *cursor_);
+    cursor_->onMoved([this] { access_->cursorMoved(); });
     setTabOrder(view_, &beside_->panel());
     // The window keeps the keys (and the board shows no cursor) until Tab
     // gives the board or the panel the focus.
@@ -165,6 +168,7 @@ void MainWindow::handle(const Command& command) {
     command(game_);
     busy_ = false;
     beside_->eventEnded();
+    access_->follow();
 }
 
 void MainWindow::start() {

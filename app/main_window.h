@@ -20,6 +20,7 @@ namespace sound { class SoundLayer; }
 namespace app {
 
 class BesideBoard;
+class BoardAccess;
 class BoardCursor;
 class SurfaceView;
 class TeachingLayers;
@@ -117,6 +118,7 @@ private:
     std::unique_ptr<TeachingLayers> teaching_;  // the learner's layers over the view
     std::unique_ptr<BesideBoard> beside_;
     std::unique_ptr<BoardCursor> cursor_;  // the keyboard's square on the board
+    BoardAccess* access_ = nullptr;        // the board to a screen reader, owned by the view
     std::array<QAction*, control::kMenuCheckCount> checkItems_{};
     std::array<bool, control::kMenuCheckCount> checks_{};
     bool busy_ = false;
