@@ -10,6 +10,7 @@
 
 #include "app/side_panel.h"
 #include "app/surface_view.h"
+#include "app/western_notation.h"
 #include "control/new_game.h"
 #include "control/record_jump.h"
 #include "control/resign.h"
@@ -133,7 +134,7 @@ void BesideBoard::newGame(QMenuBar& bar) {
 void BesideBoard::follow() {
     // Once its move is on the board the computer has done thinking.
     if (thinking_ && game_.record.counter != thinkingFrom_) thinking_ = false;
-    lines_ = record::棋譜表記(game_.record, record::先手の側(game_.state));
+    lines_ = writtenMoves(game_.record, record::先手の側(game_.state));
     panel_->follow(game_, lines_, thinking_);
     lastMove_.show(lastMoveSquares(game_.record, lines_));
     view_.update();

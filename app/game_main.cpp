@@ -3,13 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 #include <filesystem>
 
 #include "app/artwork.h"
+#include "app/language.h"
 #include "app/surface_view.h"
 #include "sound/sound_layer.h"
 
@@ -53,15 +52,15 @@ void setUpApplication(QApplication& application) {
     // Window captions are the game's own, with nothing added after them.
     QApplication::setApplicationDisplayName(QString());
     QApplication::setFont(QFont(kTextFontFamily, 10));
-    // The game speaks Japanese whatever the desktop's language: はい/いいえ.
-    auto* buttons = new QTranslator(&application);  // the application owns it
-    if (buttons->load("qtbase_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(buttons);
+    // The game speaks Japanese, はい/いいえ included, until English is chosen.
+    new Translators(application);  // the application owns it
 }
 
 int runGame(int argc, char** argv, const StartOptions& options) {
     QApplication application(argc, argv);
     setUpApplication(application);
+    Translators::of()->use(startLanguage(QCoreApplication::arguments(),
+                                         [](const char* name) { return qEnvironmentVariable(name); }));
 
     sound::SoundLayer sound(waveFolders(), [](std::string_view text, std::string_view caption) {
         askWithMessageBox(nullptr, BoxRequest{std::string(text), std::string(caption),

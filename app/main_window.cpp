@@ -17,10 +17,12 @@
 #include "app/beside_board.h"
 #include "app/board_access.h"
 #include "app/board_cursor.h"
+#include "app/language.h"
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "app/teaching_layers.h"
+#include "app/window_language.h"
 #include "control/commands.h"
 #include "sound/sound_layer.h"
 
@@ -119,6 +121,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     view_->addLayer([this](QPainter& p, const SurfacePlacement& place) { cursor_->paint(p, place); });
     access_ = new BoardAccess(*view_, game_, *cursor_);
     cursor_->onMoved([this] { access_->cursorMoved(); });
+    new WindowLanguage(*this);  // the window owns it; after every menu item is made
     setTabOrder(view_, &beside_->panel());
     // The window keeps the keys (and the board shows no cursor) until Tab
     // gives the board or the panel the focus.
@@ -261,7 +264,8 @@ void MainWindow::refresh() {
 
 control::Answer MainWindow::messageBox(std::string_view text, std::string_view title,
                                        control::Buttons buttons, control::Icon icon) {
-    const BoxRequest request{std::string(text), std::string(title), buttons, icon};
+    // The core speaks Japanese; the player reads the language chosen.
+    const BoxRequest request{messageText(text).toStdString(), messageText(title).toStdString(), buttons, icon};
     if (!services_.answer) return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
     return services_.answer(this, request);
 }

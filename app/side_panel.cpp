@@ -1,5 +1,6 @@
 #include "app/side_panel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -8,31 +9,36 @@ namespace app {
 
 namespace {
 
-constexpr const char* kStartLine = "開始局面";
+constexpr const char* kStartLine = QT_TRANSLATE_NOOP("Panel", "開始局面");
 constexpr const char* kMarker = "▶ ";
 constexpr const char* kNoMarker = "　 ";
 QColor dimmed() { return QColor(150, 150, 150); }
 
 QString turnText(const control::GameState& s, bool thinking) {
-    if (s.sideToMove == 0) return "手番：―";
+    if (s.sideToMove == 0) return QCoreApplication::translate("Panel", "手番：―");
     // Token 1 always stands for the side that moved first. While the
     // computer thinks the turn is its own, whatever the state still says.
     const int toMove = thinking ? s.comToken : s.sideToMove;
     const QString mark = toMove == 1 ? "▲" : "△";
     if (s.gameKind == control::kAgainstComputer && !s.kifuMode)
-        return "手番：" + mark + (toMove == s.humanToken ? "あなた" : "コンピュータ");
-    return "手番：" + mark + (s.sideToMove == 1 ? "先手" : "後手");
+        return QCoreApplication::translate("Panel", "手番：") + mark +
+               (toMove == s.humanToken ? QCoreApplication::translate("Panel", "あなた")
+                                       : QCoreApplication::translate("Panel", "コンピュータ"));
+    return QCoreApplication::translate("Panel", "手番：") + mark +
+           (s.sideToMove == 1 ? QCoreApplication::translate("Panel", "先手")
+                              : QCoreApplication::translate("Panel", "後手"));
 }
 
 QString kindText(const control::GameState& s) {
     QString kind;
     if (s.kifuMode)
-        kind = "棋譜再生";
+        kind = QCoreApplication::translate("Panel", "棋譜再生");
     else if (s.sideToMove == 0)
-        kind = "対局前";
+        kind = QCoreApplication::translate("Panel", "対局前");
     else
-        kind = s.gameKind == control::kTwoPlayers ? "対局(人間)" : "対局(COM)";
-    return kind + "　LEVEL" + QString::number(s.level);
+        kind = s.gameKind == control::kTwoPlayers ? QCoreApplication::translate("Panel", "対局(人間)")
+                                                  : QCoreApplication::translate("Panel", "対局(COM)");
+    return kind + QCoreApplication::translate("Panel", "　LEVEL") + QString::number(s.level);
 }
 
 }  // namespace
@@ -72,7 +78,7 @@ void SidePanel::follow(const control::Game& g, const std::vector<record::Notatio
     turn_->setText(turnText(g.state, thinking));
     kind_->setText(kindText(g.state));
     // Kept in the layout while hidden, so the list does not jump.
-    thinking_->setText(thinking ? "コンピュータ思考中…" : "");
+    thinking_->setText(thinking ? QCoreApplication::translate("Panel", "コンピュータ思考中…") : QString());
     showLines(lines);
     markLine(record::表記行(lines, g.record.counter));
 }
@@ -87,7 +93,7 @@ void SidePanel::showLines(const std::vector<record::NotationLine>& lines) {
     entries_.assign(1, 0);
     for (const record::NotationLine& line : lines) entries_.push_back(line.last);
     list_->clear();
-    list_->addItem(kNoMarker + QString(kStartLine));
+    list_->addItem(kNoMarker + QCoreApplication::translate("Panel", kStartLine));
     for (const QString& t : texts_) list_->addItem(kNoMarker + t);
     current_ = -1;
 }
@@ -95,7 +101,8 @@ void SidePanel::showLines(const std::vector<record::NotationLine>& lines) {
 void SidePanel::markLine(int line) {
     for (int row = 0; row < list_->count(); ++row) {
         QListWidgetItem* item = list_->item(row);
-        const QString body = row == 0 ? QString(kStartLine) : texts_[static_cast<std::size_t>(row - 1)];
+        const QString body = row == 0 ? QCoreApplication::translate("Panel", kStartLine)
+                                      : texts_[static_cast<std::size_t>(row - 1)];
         item->setText((row == line ? kMarker : kNoMarker) + body);
         QFont font = item->font();
         font.setBold(row == line);

@@ -21,6 +21,7 @@ dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's#^\./#/#' >"$work/files"
 for f in /usr/bin/nuedori /usr/bin/nuedori-cli \
          /usr/share/nuedori/その他.wav /usr/share/nuedori/禁止.wav \
          /usr/share/nuedori/駒打音.wav /usr/share/nuedori/BGM.wav \
+         /usr/share/nuedori/translations/nuedori_en.qm \
          /usr/share/applications/nuedori.desktop \
          /usr/share/icons/hicolor/48x48/apps/nuedori.png \
          /usr/share/icons/hicolor/128x128/apps/nuedori.png \

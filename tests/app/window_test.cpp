@@ -85,6 +85,8 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "   \n"
               "  勢力表示 SEIRYOKU [ ]\n"
               "  ヒント HINT\n"
+              "   \n"
+              "  English LANGUAGE\n"
               "その他 VER\n");
 }
 

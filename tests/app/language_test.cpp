@@ -1,0 +1,144 @@
+// English: the language chosen at start, the translation file, the window
+// and its message boxes in English, Western notation in the move list, and
+// the switch in the menu back to the very Japanese of before.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/beside_board.h"
+#include "app/language.h"
+#include "app/side_panel.h"
+#include "play_window.h"
+
+namespace {
+
+using app::Language;
+using control::Answer;
+using testing_support::PlayWindow;
+using Strings = std::vector<std::string>;
+
+Language startWith(const QStringList& arguments, const std::map<std::string, QString>& env) {
+    return app::startLanguage(arguments, [&env](const char* name) {
+        const auto found = env.find(name);
+        return found == env.end() ? QString() : found->second;
+    });
+}
+
+TEST(Language, JapaneseUnlessTheCommandLineOrTheFirstLocaleVariableSetAsksForEnglish) {
+    EXPECT_EQ(startWith({"nuedori"}, {}), Language::Japanese);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "ja_JP.UTF-8"}}), Language::Japanese);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "de_DE.UTF-8"}}), Language::Japanese);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "C.UTF-8"}}), Language::Japanese);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "en_US.UTF-8"}}), Language::English);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}), Language::English);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LC_ALL", "ja_JP.UTF-8"}, {"LC_MESSAGES", "en_GB"}}), Language::Japanese);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}), Language::English);
+    EXPECT_EQ(startWith({"nuedori", "--lang", "en"}, {{"LANG", "ja_JP.UTF-8"}}), Language::English);
+    EXPECT_EQ(startWith({"nuedori", "--lang", "ja"}, {{"LANG", "en_US.UTF-8"}}), Language::Japanese);
+}
+
+TEST(Language, EveryEntryOfTheEnglishFileIsTranslated) {
+    QFile ts(NUEDORI_TS_FILE);
+    ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    int entries = 0;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"source") source = xml.readElementText();
+        if (xml.name() != u"translation") continue;
+        ++entries;
+        EXPECT_NE(xml.attributes().value("type"), u"unfinished") << source.toStdString();
+        const QString text = xml.readElementText();
+        EXPECT_FALSE(text.trimmed().isEmpty()) << source.toStdString();
+        for (const QChar c : text) EXPECT_LT(c.unicode(), 0x3000) << source.toStdString();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(entries, 90);
+}
+
+// English for one test: the application's shared translators go back to Japanese after it.
+struct InEnglish {
+    InEnglish() { app::Translators::of()->use(Language::English); }
+    ~InEnglish() { app::Translators::of()->use(Language::Japanese); }
+};
+
+bool hasJapanese(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() > 0x3000) return true;  // the full-width blank lays out, it says nothing
+    return false;
+}
+
+// Every text of the window a player reads, but the game's name and the item that switches back.
+Strings japaneseLeft(PlayWindow& w) {
+    Strings left;
+    for (const QAction* a : w.window.menuBar()->findChildren<QAction*>())
+        if (a->objectName() != "LANGUAGE" && hasJapanese(a->text())) left.push_back(a->text().toStdString());
+    for (const QLabel* l : w.window.findChildren<QLabel*>())
+        if (hasJapanese(l->text())) left.push_back(l->text().toStdString());
+    const QListWidget* list = w.window.besideBoard().panel().moveList();
+    for (int i = 0; i < list->count(); ++i)
+        if (hasJapanese(list->item(i)->text())) left.push_back(list->item(i)->text().toStdString());
+    return left;
+}
+
+TEST(Language, TheWindowAndItsMessagesInEnglish) {
+    InEnglish english;
+    PlayWindow w;
+    w.start();
+    EXPECT_EQ(w.window.menuItem("TAIKYOKU")->text().toStdString(), "Game");
+    EXPECT_EQ(w.window.menuItem("LANGUAGE")->text().toStdString(), "日本語");
+    w.click(5, 9);
+    EXPECT_EQ(w.messages(), Strings{"Start a game from \"Game\"|Start|禁止"});
+    w.forget();
+    w.choose("SENTE");
+    w.click(5, 9);
+    w.click(5, 8);
+    w.forget();
+    w.choose("RESIGN");
+    EXPECT_EQ(w.messages(), Strings{"Not during the second step!|Resign|禁止"});
+    w.click(5, 7);
+    EXPECT_EQ(japaneseLeft(w), Strings{});
+    const QListWidget* list = w.window.besideBoard().panel().moveList();
+    ASSERT_GE(list->count(), 2);
+    EXPECT_TRUE(list->item(1)->text().contains("▲U-5h-5g")) << list->item(1)->text().toStdString();
+    w.forget();
+    w.script = {Answer::Yes, Answer::Ok, Answer::No};
+    w.choose("RESIGN");
+    EXPECT_EQ(w.messages(),
+              (Strings{"Resign this game?|Resign", "The computer wins|Game over", "Play again?|New game"}));
+}
+
+TEST(Language, TheMenuItemSwitchesAtOnceAndBackToTheSameJapanese) {
+    PlayWindow w;
+    w.start();
+    std::map<std::string, std::string> japanese;
+    for (const QAction* a : w.window.menuBar()->findChildren<QAction*>())
+        japanese[a->objectName().toStdString()] = a->text().toStdString();
+    w.choose("START");
+    w.click(5, 9);
+    w.click(5, 7);
+    w.choose("LANGUAGE");
+    ASSERT_TRUE(app::inEnglish());
+    EXPECT_EQ(w.window.menuItem("KIFU")->text().toStdString(), "Record");
+    EXPECT_EQ(japaneseLeft(w), Strings{});
+    const QListWidget* list = w.window.besideBoard().panel().moveList();
+    ASSERT_GE(list->count(), 2);
+    EXPECT_TRUE(list->item(1)->text().contains("▲U-5g")) << list->item(1)->text().toStdString();
+    w.choose("LANGUAGE");
+    ASSERT_FALSE(app::inEnglish());
+    for (const QAction* a : w.window.menuBar()->findChildren<QAction*>())
+        EXPECT_EQ(a->text().toStdString(), japanese[a->objectName().toStdString()]);
+    EXPECT_TRUE(list->item(1)->text().contains("▲５七鵺王")) << list->item(1)->text().toStdString();
+}
+
+}  // namespace
