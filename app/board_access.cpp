@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/board_cursor.h"
+#include "app/language.h"
 #include "app/surface_view.h"
 #include "record/notation.h"
 #include "rules/piece_names.h"
@@ -21,6 +22,19 @@ constexpr int kSquares = 81;
 // silver included (the board's move texts leave them unnamed).
 constexpr const char* kSpokenPieces[] = {"",   "歩", "と", "香",   "成香", "桂", "成桂", "銀",
                                          "成銀", "金", "飛", "龍", "角",   "馬", "鵺王", "王"};
+
+// The same in English, after the square in Western notation: "5h Nue King, lower".
+constexpr const char* kEnglishPieces[] = {"",       "Pawn",   "Tokin",  "Lance",           "Promoted lance",
+                                          "Knight", "Promoted knight",  "Silver", "Promoted silver",
+                                          "Gold",   "Rook",   "Dragon", "Bishop",          "Horse",
+                                          "Nue King", "King"};
+
+QString englishName(int column, int row, int code) {
+    const QString square = QString::number(10 - column) + QChar('a' + row - 1);
+    const int kind = code < 0 ? -code : code;
+    if (code == 0 || kind > 15) return square + " empty";
+    return square + " " + kEnglishPieces[kind] + (code < 0 ? ", lower" : ", upper");
+}
 
 const BoardAccess* accessOf(QObject* view) {
     return dynamic_cast<const BoardAccess*>(view->findChild<QObject*>(kAccessName, Qt::FindDirectChildrenOnly));
@@ -89,7 +103,7 @@ public:
         return square(cellIndex(access_.cursor().column(), access_.cursor().row()));
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return "盤";
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return inEnglish() ? "Board" : "盤";
         if (t == QAccessible::Value) return access_.lastMove();
         return QAccessibleWidget::text(t);
     }
@@ -132,6 +146,7 @@ QString BoardAccess::squareName(int column, int row) const {
     const QString square = QString::fromUtf8(digit.data(), static_cast<qsizetype>(digit.size())) +
                            QString::fromUtf8(numeral.data(), static_cast<qsizetype>(numeral.size()));
     const int code = game_.board(column, row);
+    if (inEnglish()) return englishName(column, row, code);
     if (code == 0) return square + " 空き";
     const int kind = code < 0 ? -code : code;
     if (kind > 15) return square;

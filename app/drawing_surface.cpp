@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/language.h"
 #include "app/surface_geometry.h"
 #include "state/game_state.h"
 
@@ -107,7 +108,7 @@ void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
         const QPoint topLeft = art_.toDevice(QRectF(cellToTwips(op.at.x(), op.at.y()), QSizeF(1, 1))).topLeft();
         p.setFont(font);
         p.setPen(paletteColour(op.colour));
-        p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()), op.text);
+        p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()), surfaceText(op.text));
         break;
     }
     }

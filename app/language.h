@@ -47,6 +47,10 @@ bool inEnglish();
 // A message box's text or title as the player reads it: the game's
 // Japanese unchanged, or its English, the blanks around it kept.
 QString messageText(std::string_view japanese);
+// A text the game prints on its surface, likewise: in English the move
+// texts beside the board and the board's row and column numbers in Western
+// notation (７ 六 歩 becomes 7 f P), and the labels around them.
+QString surfaceText(const QString& japanese);
 // A menu caption, a label of the window, or a spoken name, likewise.
 QString windowText(const char* context, const QString& japanese);
 

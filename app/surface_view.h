@@ -35,6 +35,12 @@ public:
     // have when it is first shown, while the window and the game start up.
     void prepareInBackground(QSize firstSize);
 
+    // Paints the whole surface afresh, as when the language of its texts changes.
+    void repaintAll() {
+        picture_ = QImage();
+        update();
+    }
+
     // The surface as shown now, one device pixel per pixel of the image.
     QImage shownPicture();
 

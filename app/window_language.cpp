@@ -84,7 +84,7 @@ void WindowLanguage::retranslate() {
     }
     if (switch_) switch_->setText(inEnglish() ? "日本語" : "English");
     window_.besideBoard().follow();
-    window_.view()->update();
+    window_.view()->repaintAll();
 }
 
 }  // namespace app

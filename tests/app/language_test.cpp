@@ -3,6 +3,7 @@
 // the switch in the menu back to the very Japanese of before.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -108,6 +109,9 @@ TEST(Language, TheWindowAndItsMessagesInEnglish) {
     EXPECT_EQ(w.messages(), Strings{"Not during the second step!|Resign|禁止"});
     w.click(5, 7);
     EXPECT_EQ(japaneseLeft(w), Strings{});
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.window.view());
+    EXPECT_EQ(board->child(board->childCount() - 81 + 6 * 9 + 4)->text(QAccessible::Name).toStdString(),
+              "5g Nue King, lower");
     const QListWidget* list = w.window.besideBoard().panel().moveList();
     ASSERT_GE(list->count(), 2);
     EXPECT_TRUE(list->item(1)->text().contains("▲U-5h-5g")) << list->item(1)->text().toStdString();
