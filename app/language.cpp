@@ -62,6 +62,7 @@ constexpr const char* kTranslatorsName = "nuedori-translators";
     QT_TRANSLATE_NOOP("Message", "保存するデータがありません"),
     QT_TRANSLATE_NOOP("Message", "ファイル名に「/」は使えません"),
     QT_TRANSLATE_NOOP("Message", "読み込みました"),
+    QT_TRANSLATE_NOOP("Message", "Direct Soundインターフェースが作成できません。"),
     QT_TRANSLATE_NOOP("Message", "%1：読み込めません"),
     QT_TRANSLATE_NOOP("Message", "%1：%2行目が正しくありません"),
     QT_TRANSLATE_NOOP("Message", "保存できませんでした：%1"),

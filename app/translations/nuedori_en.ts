@@ -354,6 +354,10 @@
         <source>後手</source>
         <translation>The second player</translation>
     </message>
+    <message>
+        <source>Direct Soundインターフェースが作成できません。</source>
+        <translation>The sound device cannot be opened.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
