@@ -18,6 +18,7 @@
 #include "app/beside_board.h"
 #include "app/language.h"
 #include "app/side_panel.h"
+#include "app/western_notation.h"
 #include "play_window.h"
 
 namespace {
@@ -67,12 +68,6 @@ TEST(Language, EveryEntryOfTheEnglishFileIsTranslated) {
     EXPECT_GT(entries, 90);
 }
 
-// English for one test: the application's shared translators go back to Japanese after it.
-struct InEnglish {
-    InEnglish() { app::Translators::of()->use(Language::English); }
-    ~InEnglish() { app::Translators::of()->use(Language::Japanese); }
-};
-
 bool hasJapanese(const QString& text) {
     for (const QChar c : text)
         if (c.unicode() > 0x3000) return true;  // the full-width blank lays out, it says nothing
@@ -90,6 +85,35 @@ Strings japaneseLeft(PlayWindow& w) {
     for (int i = 0; i < list->count(); ++i)
         if (hasJapanese(list->item(i)->text())) left.push_back(list->item(i)->text().toStdString());
     return left;
+}
+
+// English for one test: the application's shared translators go back to Japanese after it.
+struct InEnglish {
+    InEnglish() { app::Translators::of()->use(Language::English); }
+    ~InEnglish() { app::Translators::of()->use(Language::Japanese); }
+};
+
+void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int moved, int placed, int captured) {
+    const int k = ++r.last;
+    r.counter = k;
+    r.fromX[k] = fromX, r.fromY[k] = fromY, r.toX[k] = toX, r.toY[k] = toY;
+    r.moved[k] = moved, r.placed[k] = placed, r.captured[k] = captured;
+}
+
+TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
+    rules::MoveRecord r;
+    record(r, 3, 7, 3, 6, -1, -1, 0);     // a pawn
+    record(r, 8, 2, 8, 8, 12, 13, -7);    // a bishop takes and promotes
+    record(r, 6, 3, 5, 2, -7, -7, 0);     // a silver declines
+    record(r, 5, 9, 5, 8, -14, -14, 0);   // the Nue King's two steps,
+    record(r, 5, 8, 5, 7, -14, -14, 1);   // the second a capture
+    Strings lines;
+    {
+        InEnglish english;
+        for (const record::NotationLine& line : app::writtenMoves(r, -1)) lines.push_back(line.text);
+    }
+    EXPECT_EQ(lines, (Strings{"▲P-7f", "△Bx2h+", "▲S-5b=", "▲U-5hx5g"}));
+    EXPECT_EQ(app::writtenMoves(r, -1).front().text, "▲７六歩");
 }
 
 TEST(Language, TheWindowAndItsMessagesInEnglish) {
