@@ -15,6 +15,7 @@
 #include "app/beside_board.h"
 #include "app/board_cursor.h"
 #include "app/side_panel.h"
+#include "app/surface_view.h"
 #include "play_window.h"
 #include "rules/move_check.h"
 #include "state/geometry.h"
@@ -59,10 +60,14 @@ void key(PlayWindow& w, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModif
     QTest::keyClick(focus ? focus : &w.window, k, modifiers);
 }
 
-void pressOn(PlayWindow& w, int x, int y) {
+void cursorTo(PlayWindow& w, int x, int y) {
     app::BoardCursor& c = w.window.cursor();
     while (c.column() != x) key(w, c.column() < x ? Qt::Key_Right : Qt::Key_Left);
     while (c.row() != y) key(w, c.row() < y ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void pressOn(PlayWindow& w, int x, int y) {
+    cursorTo(w, x, y);
     key(w, Qt::Key_Return);
 }
 
@@ -106,6 +111,33 @@ TEST(Keyboard, TabGivesTheBoardThenThePanelWhoseArrowsStepTheRecord) {
     EXPECT_LT(w.game().record.counter, after);
     key(w, Qt::Key_Tab);
     EXPECT_TRUE(w.window.view()->hasFocus());
+}
+
+// Pixels of the view along a frame `inset` pixels inside a square's edge.
+std::vector<QRgb> frameOf(const QImage& shown, const QRectF& square, double inset) {
+    const QRect r = square.adjusted(inset, inset, -inset, -inset).toRect();
+    std::vector<QRgb> out;
+    for (int x = r.left() + 3; x < r.right() - 3; ++x) out.push_back(shown.pixel(x, r.top()));
+    for (int y = r.top() + 3; y < r.bottom() - 3; ++y) out.push_back(shown.pixel(r.left(), y));
+    return out;
+}
+
+TEST(Keyboard, TheCursorLeavesTheSelectedSquaresOutlineAsItWas) {
+    PlayWindow w;
+    w.start();
+    QApplication::setActiveWindow(&w.window);
+    w.choose("START");
+    w.click(5, 9);  // the Nue King picked up: its square outlined
+    ASSERT_EQ(w.game().state.selection, 1);
+    app::SurfaceView& view = *w.window.view();
+    const QRectF square = view.placement().toWidget(app::cellRect(5, 9));
+    const double ring = 30 / app::kTwipsPerPixel * view.placement().scale;
+    const QImage before = view.grab().toImage();
+    tabToTheBoard(w);
+    cursorTo(w, 5, 9);
+    const QImage after = view.grab().toImage();
+    EXPECT_EQ(frameOf(after, square, ring / 2), frameOf(before, square, ring / 2));
+    EXPECT_NE(frameOf(after, square, ring + 1.5), frameOf(before, square, ring + 1.5));
 }
 
 TEST(Keyboard, AWholeGameAgainstTheComputerByKeysAlone) {
