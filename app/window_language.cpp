@@ -4,12 +4,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/beside_board.h"
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/side_panel.h"
 #include "app/surface_view.h"
 
 namespace app {
@@ -83,6 +85,9 @@ void WindowLanguage::retranslate() {
         label->setText(windowText("Window", japaneseOf(*label, label->text())));
     }
     if (switch_) switch_->setText(inEnglish() ? "日本語" : "English");
+    SidePanel& panel = window_.besideBoard().panel();
+    panel.moveList()->setAccessibleName(QCoreApplication::translate("Panel", "棋譜"));
+    panel.turnLabel()->setAccessibleName(QCoreApplication::translate("Panel", "手番"));
     window_.besideBoard().follow();
     window_.view()->repaintAll();
 }

@@ -413,6 +413,14 @@
         <source>コンピュータ思考中…</source>
         <translation>The computer is thinking…</translation>
     </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <translation>Turn</translation>
+    </message>
 </context>
 <context>
     <name>Surface</name>

@@ -133,6 +133,7 @@ TEST(Language, TheWindowAndItsMessagesInEnglish) {
     EXPECT_EQ(w.messages(), Strings{"Not during the second step!|Resign|禁止"});
     w.click(5, 7);
     EXPECT_EQ(japaneseLeft(w), Strings{});
+    EXPECT_EQ(w.window.besideBoard().panel().moveList()->accessibleName().toStdString(), "Moves");
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.window.view());
     EXPECT_EQ(board->child(board->childCount() - 81 + 6 * 9 + 4)->text(QAccessible::Name).toStdString(),
               "5g Nue King, lower");
