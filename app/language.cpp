@@ -46,6 +46,7 @@ constexpr const char* kTranslatorsName = "nuedori-translators";
     QT_TRANSLATE_NOOP("Message", "終わり"),
     QT_TRANSLATE_NOOP("Message", "反転"),
     QT_TRANSLATE_NOOP("Message", "ヒント"),
+    QT_TRANSLATE_NOOP("Message", "その他"),
     QT_TRANSLATE_NOOP("Message", "指せる手がありません"),
     QT_TRANSLATE_NOOP("Message", "ﾌｧｲﾙ名が入力されていません"),
     QT_TRANSLATE_NOOP("Message", "ﾃﾞﾊﾞｲｽが準備できていません"),

@@ -358,6 +358,10 @@
         <source>Direct Soundインターフェースが作成できません。</source>
         <translation>The sound device cannot be opened.</translation>
     </message>
+    <message>
+        <source>その他</source>
+        <translation>About</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
