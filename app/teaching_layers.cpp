@@ -1,6 +1,7 @@
 #include "app/teaching_layers.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,8 +13,10 @@
 #include <cstdlib>
 #include <functional>
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/surface_view.h"
+#include "app/western_notation.h"
 #include "rules/move_check.h"
 #include "state/game.h"
 
@@ -183,6 +186,8 @@ std::vector<DestinationMark> TeachingLayers::destinationMarks() {
 }
 
 QString TeachingLayers::hintText() const {
+    if (hint_ && inEnglish())
+        return QCoreApplication::translate("Window", "ヒント：") + QString::fromStdString(westernHint(*hint_));
     return hint_ ? QString::fromStdString(control::ヒント_文(*hint_)) : QString();
 }
 

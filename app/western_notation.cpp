@@ -36,6 +36,12 @@ std::string westernLine(const rules::MoveRecord& r, int first, int last, int fir
     return text;
 }
 
+std::string westernHint(const control::Hint& h) {
+    std::string text = letterOf(h.placed) + squareOf(h.x, h.y) + "-" + squareOf(h.tx, h.ty);
+    if (h.second) text += "-" + squareOf(h.tx2, h.ty2);
+    return text;
+}
+
 std::vector<record::NotationLine> writtenMoves(const rules::MoveRecord& r, int firstMover) {
     std::vector<record::NotationLine> lines = record::棋譜表記(r, firstMover);
     if (inEnglish())

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "control/hint.h"
 #include "record/notation.h"
 
 namespace app {
@@ -15,6 +16,10 @@ namespace app {
 // possible and declined. A Nue King's two-step move names both squares.
 // 例: "▲P-7f", "△Bx2b+", "▲S-4h=", "▲U-5h-5g", "▲U-5hx5g"
 std::string westernLine(const rules::MoveRecord& r, int first, int last, int firstMover);
+
+// A hint's move the same way, from its first square, as the piece is placed.
+// 例: "P7g-7f", "U5i-5h-5g"
+std::string westernHint(const control::Hint& h);
 
 // The move list's lines as the window writes them now: the game's own
 // Japanese, or in English the same lines in Western notation.

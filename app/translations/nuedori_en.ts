@@ -571,5 +571,9 @@
         <source>ﾌｧｲﾙ名 ：</source>
         <translation>File name: </translation>
     </message>
+    <message>
+        <source>ヒント：</source>
+        <translation>Hint: </translation>
+    </message>
 </context>
 </TS>

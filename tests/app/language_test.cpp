@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
 #include <QXmlStreamReader>
 
 #include <map>
@@ -18,6 +20,7 @@
 #include "app/beside_board.h"
 #include "app/language.h"
 #include "app/side_panel.h"
+#include "app/teaching_layers.h"
 #include "app/western_notation.h"
 #include "play_window.h"
 
@@ -163,6 +166,11 @@ TEST(Language, TheMenuItemSwitchesAtOnceAndBackToTheSameJapanese) {
     const QListWidget* list = w.window.besideBoard().panel().moveList();
     ASSERT_GE(list->count(), 2);
     EXPECT_TRUE(list->item(1)->text().contains("▲U-5g")) << list->item(1)->text().toStdString();
+    QTest::keyClick(&w.window, Qt::Key_H);  // the upper army's hint, from its first square
+    EXPECT_TRUE(QRegularExpression("^Hint: \\+?[PLNSGRBK][1-9][a-i]-[1-9][a-i]$")
+                    .match(w.window.teaching().hintText())
+                    .hasMatch())
+        << w.window.teaching().hintText().toStdString();
     w.choose("LANGUAGE");
     ASSERT_FALSE(app::inEnglish());
     for (const QAction* a : w.window.menuBar()->findChildren<QAction*>())
