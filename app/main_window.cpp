@@ -187,6 +187,11 @@ void MainWindow::placeAtFirstStart() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
+    // The menus without a mouse: F10 opens the first, the arrows go on from there.
+    if (e->key() == Qt::Key_F10 && !menuBar()->actions().isEmpty()) {
+        menuBar()->setActiveAction(menuBar()->actions().front());
+        return;
+    }
     if (e->key() == Qt::Key_Escape) {
         handle([](control::Game& g) { control::Form_KeyPress(g, kEscape); });
         return;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QWidget>
 
@@ -111,6 +112,8 @@ TEST(Keyboard, TabGivesTheBoardThenThePanelWhoseArrowsStepTheRecord) {
     EXPECT_LT(w.game().record.counter, after);
     key(w, Qt::Key_Tab);
     EXPECT_TRUE(w.window.view()->hasFocus());
+    key(w, Qt::Key_F10);
+    EXPECT_EQ(w.window.menuBar()->activeAction(), w.window.menuItem("TAIKYOKU"));
 }
 
 // Pixels of the view along a frame `inset` pixels inside a square's edge.
