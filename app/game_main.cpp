@@ -63,7 +63,7 @@ int runGame(int argc, char** argv, const StartOptions& options) {
                                          [](const char* name) { return qEnvironmentVariable(name); }));
 
     sound::SoundLayer sound(waveFolders(), [](std::string_view text, std::string_view caption) {
-        askWithMessageBox(nullptr, BoxRequest{messageText(text).toStdString(), std::string(caption),
+        askWithMessageBox(nullptr, BoxRequest{messageText(text), std::string(caption),
                                               control::Buttons::Ok, control::Icon::Exclamation});
     });
     WindowServices services;

@@ -183,13 +183,13 @@ bool inEnglish() {
     return t && t->language() == Language::English;
 }
 
-QString messageText(std::string_view japanese) {
+std::string messageText(std::string_view japanese) {
+    if (!inEnglish()) return std::string(japanese);
     const QString text = QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size()));
-    if (!inEnglish()) return text;
     const QString core = text.trimmed();
-    if (core.isEmpty()) return text;
+    if (core.isEmpty()) return std::string(japanese);
     const qsizetype lead = text.indexOf(core);
-    return text.left(lead) + patterned(core) + text.mid(lead + core.size());
+    return (text.left(lead) + patterned(core) + text.mid(lead + core.size())).toStdString();
 }
 
 QString surfaceText(const QString& japanese) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,8 +46,9 @@ private:
 bool inEnglish();
 
 // A message box's text or title as the player reads it: the game's
-// Japanese unchanged, or its English, the blanks around it kept.
-QString messageText(std::string_view japanese);
+// Japanese byte for byte (a file's name included, whatever its bytes), or
+// its English, the blanks around it kept.
+std::string messageText(std::string_view japanese);
 // A text the game prints on its surface, likewise: in English the move
 // texts beside the board and the board's row and column numbers in Western
 // notation (７ 六 歩 becomes 7 f P), and the labels around them.

@@ -270,7 +270,7 @@ void MainWindow::refresh() {
 control::Answer MainWindow::messageBox(std::string_view text, std::string_view title,
                                        control::Buttons buttons, control::Icon icon) {
     // The core speaks Japanese; the player reads the language chosen.
-    const BoxRequest request{messageText(text).toStdString(), messageText(title).toStdString(), buttons, icon};
+    const BoxRequest request{messageText(text), messageText(title), buttons, icon};
     if (!services_.answer) return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
     return services_.answer(this, request);
 }
