@@ -74,6 +74,7 @@ PieceFace faceOf(control::ImageRef image) {
     using control::Image;
     const bool promoted = image.element == 1;
     PieceFace f;
+    // clang-format off
     switch (image.name) {
     case Image::UE_HU: case Image::SITA_HU: f = {"歩", false, 0.84}; break;
     case Image::UE_TO: case Image::SITA_TO: f = {"と", true, 0.84}; break;
@@ -97,6 +98,7 @@ PieceFace faceOf(control::ImageRef image) {
         break;
     case Image::KARA_MASU: case Image::TITLE: return {};
     }
+    // clang-format on
     f.upper = image.name >= Image::UE_HU && image.name <= Image::UE_OU;
     return f;
 }
@@ -109,8 +111,7 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
     const QRectF body(cell.center().x() - w / 2, bottom - h, w, h);
     const QPolygonF outline({QPointF(body.center().x(), body.top()),
                              QPointF(body.left() + w * 0.86, body.top() + h * 0.2),
-                             QPointF(body.right(), body.bottom()),
-                             QPointF(body.left(), body.bottom()),
+                             QPointF(body.right(), body.bottom()), QPointF(body.left(), body.bottom()),
                              QPointF(body.left() + w * 0.14, body.top() + h * 0.2)});
     const double unit = cell.width() / 490.0;  // device pixels per twip
 
@@ -156,7 +157,8 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
         // real set (and only two fonts to prepare).
         const double lettering = face.size >= 0.93 ? 0.96 : 0.86;
         const double letterW = cell.width() * 0.86 * lettering, letterH = cell.height() * 0.80 * lettering;
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(std::min(letterW * 0.7, letterH * 0.58)))));
+        font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(std::min(letterW * 0.7, letterH * 0.58)))));
         p.setFont(font);
         p.drawText(textArea, Qt::AlignCenter, face.kanji);
     } else {
@@ -192,8 +194,7 @@ void paintTitle(QPainter& p, const QRectF& area) {
     p.drawRoundedRect(plaque, 30 * unit, 30 * unit);
     p.setPen(QPen(QColor(214, 176, 96, 140), std::max(0.6, 6 * unit)));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(plaque.adjusted(40 * unit, 40 * unit, -40 * unit, -40 * unit), 16 * unit,
-                      16 * unit);
+    p.drawRoundedRect(plaque.adjusted(40 * unit, 40 * unit, -40 * unit, -40 * unit), 16 * unit, 16 * unit);
 
     // A red seal with "QX" heads the name; then ぬえ / どり in two rows and 王
     // as tall as both.
@@ -214,8 +215,7 @@ void paintTitle(QPainter& p, const QRectF& area) {
         p.drawText(box, Qt::AlignCenter, text);
     };
     const QString kana[] = {"ぬ", "え", "ど", "り"};
-    for (int i = 0; i < 4; ++i)
-        glyph(kana[i], QRectF(left + (i % 2) * g, top + (i / 2) * g, g, g), g * 0.98);
+    for (int i = 0; i < 4; ++i) glyph(kana[i], QRectF(left + (i % 2) * g, top + (i / 2) * g, g, g), g * 0.98);
     glyph("王", QRectF(left + 2 * g, top, 2 * g, 2 * g), g * 2.0);
 
     const QRectF seal(left - gap - sealWidth, top + g * 0.08, sealWidth, g * 1.1);
@@ -235,7 +235,9 @@ void paintTitle(QPainter& p, const QRectF& area) {
 }
 
 QRect Artwork::toDevice(const QRectF& twips) const {
-    const auto x = [this](double t) { return static_cast<int>(std::lround((t - kSurfaceTwips.left()) * k_)); };
+    const auto x = [this](double t) {
+        return static_cast<int>(std::lround((t - kSurfaceTwips.left()) * k_));
+    };
     const auto y = [this](double t) { return static_cast<int>(std::lround((t - kSurfaceTwips.top()) * k_)); };
     return QRect(QPoint(x(twips.left()), y(twips.top())),
                  QPoint(x(twips.right()) - 1, y(twips.bottom()) - 1));
@@ -326,8 +328,7 @@ void Artwork::prepare(double titleX, double titleY) {
     using control::Image;
     for (int n = static_cast<int>(Image::UE_HU); n <= static_cast<int>(Image::SITA_OU); ++n) {
         const auto name = static_cast<Image>(n);
-        for (const control::ImageRef& ref :
-             {control::ImageRef{name, 0, 15}, control::ImageRef{name, 1, 14}})
+        for (const control::ImageRef& ref : {control::ImageRef{name, 0, 15}, control::ImageRef{name, 1, 14}})
             pieceImage(faceOf(ref), pieceSize());
     }
 }

@@ -57,7 +57,8 @@ protected:
         if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
         const auto* key = static_cast<const QKeyEvent*>(event);
         const auto found = actions_.find(key->key());
-        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || found == actions_.end()) return false;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || found == actions_.end())
+            return false;
         const QWidget* focus = QApplication::focusWidget();
         if (focus && focus != window_ && focus != panel_ && focus->isVisible()) return false;
         found->second->trigger();
@@ -75,9 +76,8 @@ private:
 BesideBoard::BesideBoard(control::Game& game, SurfaceView& view, Runner run)
     : game_(game), view_(view), run_(std::move(run)) {
     panel_ = new SidePanel(nullptr);  // the window lays it out and owns it
-    panel_->onLineClicked([this](int entry) {
-        run_([entry](control::Game& g) { control::棋譜_移動(g, entry); });
-    });
+    panel_->onLineClicked(
+        [this](int entry) { run_([entry](control::Game& g) { control::棋譜_移動(g, entry); }); });
     view_.addLayer([this](QPainter& p, const SurfacePlacement& place) { lastMove_.paint(p, place); });
 }
 

@@ -20,14 +20,26 @@ constexpr int kSquares = 81;
 
 // Every kind by a name a listener knows, the promoted lance, knight and
 // silver included (the board's move texts leave them unnamed).
-constexpr const char* kSpokenPieces[] = {"",   "歩", "と", "香",   "成香", "桂", "成桂", "銀",
+constexpr const char* kSpokenPieces[] = {"",     "歩", "と", "香", "成香", "桂", "成桂", "銀",
                                          "成銀", "金", "飛", "龍", "角",   "馬", "鵺王", "王"};
 
 // The same in English, after the square in Western notation: "5h Nue King, lower".
-constexpr const char* kEnglishPieces[] = {"",       "Pawn",   "Tokin",  "Lance",           "Promoted lance",
-                                          "Knight", "Promoted knight",  "Silver", "Promoted silver",
-                                          "Gold",   "Rook",   "Dragon", "Bishop",          "Horse",
-                                          "Nue King", "King"};
+constexpr const char* kEnglishPieces[] = {"",
+                                          "Pawn",
+                                          "Tokin",
+                                          "Lance",
+                                          "Promoted lance",
+                                          "Knight",
+                                          "Promoted knight",
+                                          "Silver",
+                                          "Promoted silver",
+                                          "Gold",
+                                          "Rook",
+                                          "Dragon",
+                                          "Bishop",
+                                          "Horse",
+                                          "Nue King",
+                                          "King"};
 
 QString englishName(int column, int row, int code) {
     const QString square = QString::number(10 - column) + QChar('a' + row - 1);
@@ -37,7 +49,8 @@ QString englishName(int column, int row, int code) {
 }
 
 const BoardAccess* accessOf(QObject* view) {
-    return dynamic_cast<const BoardAccess*>(view->findChild<QObject*>(kAccessName, Qt::FindDirectChildrenOnly));
+    return dynamic_cast<const BoardAccess*>(
+        view->findChild<QObject*>(kAccessName, Qt::FindDirectChildrenOnly));
 }
 
 class SquareInterface : public QAccessibleInterface {
@@ -81,7 +94,8 @@ private:
 // The view as a table: the widgets on it first, as Qt has them, then the squares.
 class BoardInterface : public QAccessibleWidget {
 public:
-    BoardInterface(QWidget* view, const BoardAccess& access) : QAccessibleWidget(view, QAccessible::Table), access_(access) {}
+    BoardInterface(QWidget* view, const BoardAccess& access)
+        : QAccessibleWidget(view, QAccessible::Table), access_(access) {}
     ~BoardInterface() override {
         for (const QAccessible::Id id : ids_) QAccessible::deleteAccessibleInterface(id);
     }
@@ -103,7 +117,8 @@ public:
         return square(cellIndex(access_.cursor().column(), access_.cursor().row()));
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return inEnglish() ? "Board" : "盤";
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return inEnglish() ? "Board" : "盤";
         if (t == QAccessible::Value) return access_.lastMove();
         return QAccessibleWidget::text(t);
     }
@@ -154,7 +169,8 @@ QString BoardAccess::squareName(int column, int row) const {
 }
 
 QString BoardAccess::lastMove() const {
-    const std::vector<record::NotationLine> lines = record::棋譜表記(game_.record, record::先手の側(game_.state));
+    const std::vector<record::NotationLine> lines =
+        record::棋譜表記(game_.record, record::先手の側(game_.state));
     const int line = record::表記行(lines, game_.record.counter);
     return line == 0 ? QString() : QString::fromStdString(lines[static_cast<std::size_t>(line - 1)].text);
 }

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
+#include "state/game_state.h"
 #include "state/geometry.h"
 #include "state/grid.h"
-#include "state/game_state.h"
 
 namespace app {
 

@@ -24,9 +24,7 @@ bool covers(const QRectF& outer, const QRectF& inner) {
            inner.right() <= outer.right() + e && inner.bottom() <= outer.bottom() + e;
 }
 
-bool boardSquare(QPointF cell) {
-    return cell.x() >= 1 && cell.x() <= 9 && cell.y() >= 1 && cell.y() <= 9;
-}
+bool boardSquare(QPointF cell) { return cell.x() >= 1 && cell.x() <= 9 && cell.y() >= 1 && cell.y() <= 9; }
 
 }  // namespace
 
@@ -51,16 +49,15 @@ QRectF textArea(QPointF at, const QString& text, const control::TextStyle& style
 void DrawingSurface::add(DrawOp op) {
     const auto hidden = [&op](const DrawOp& old) {
         switch (op.kind) {
-        case DrawOp::Kind::Fill:
-        case DrawOp::Kind::Image: return covers(op.area, old.area);
-        case DrawOp::Kind::Outline:
-            return old.kind == DrawOp::Kind::Outline && old.at == op.at;
-        // The same text printed again in the same place stands for the old
-        // one: a label or a number redrawn at every new game must not pile
-        // up (nor darken its edges at each reprint).
-        case DrawOp::Kind::Text:
-            return old.kind == DrawOp::Kind::Text && old.at == op.at && old.text == op.text &&
-                   old.colour == op.colour && old.style == op.style;
+            case DrawOp::Kind::Fill:
+            case DrawOp::Kind::Image: return covers(op.area, old.area);
+            case DrawOp::Kind::Outline: return old.kind == DrawOp::Kind::Outline && old.at == op.at;
+            // The same text printed again in the same place stands for the old
+            // one: a label or a number redrawn at every new game must not pile
+            // up (nor darken its edges at each reprint).
+            case DrawOp::Kind::Text:
+                return old.kind == DrawOp::Kind::Text && old.at == op.at && old.text == op.text &&
+                       old.colour == op.colour && old.style == op.style;
         }
         return false;
     };
@@ -93,24 +90,25 @@ void SurfacePainter::prepare() {
 
 void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
     switch (op.kind) {
-    case DrawOp::Kind::Fill: p.fillRect(art_.toDevice(op.area), paletteColour(op.colour)); break;
-    case DrawOp::Kind::Outline: outline(p, op); break;
-    case DrawOp::Kind::Image:
-        if (op.image.name == control::Image::TITLE)
-            art_.drawTitle(p, op.at.x(), op.at.y());
-        else if (op.image.name == control::Image::KARA_MASU)
-            art_.drawSquare(p, op.at.x(), op.at.y());
-        else
-            art_.drawPiece(p, op.at.x(), op.at.y(), faceOf(op.image));
-        break;
-    case DrawOp::Kind::Text: {
-        const QFont font = textFont(op.style, k_);
-        const QPoint topLeft = art_.toDevice(QRectF(cellToTwips(op.at.x(), op.at.y()), QSizeF(1, 1))).topLeft();
-        p.setFont(font);
-        p.setPen(paletteColour(op.colour));
-        p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()), surfaceText(op.text));
-        break;
-    }
+        case DrawOp::Kind::Fill: p.fillRect(art_.toDevice(op.area), paletteColour(op.colour)); break;
+        case DrawOp::Kind::Outline: outline(p, op); break;
+        case DrawOp::Kind::Image:
+            if (op.image.name == control::Image::TITLE)
+                art_.drawTitle(p, op.at.x(), op.at.y());
+            else if (op.image.name == control::Image::KARA_MASU)
+                art_.drawSquare(p, op.at.x(), op.at.y());
+            else
+                art_.drawPiece(p, op.at.x(), op.at.y(), faceOf(op.image));
+            break;
+        case DrawOp::Kind::Text: {
+            const QFont font = textFont(op.style, k_);
+            const QPoint topLeft =
+                art_.toDevice(QRectF(cellToTwips(op.at.x(), op.at.y()), QSizeF(1, 1))).topLeft();
+            p.setFont(font);
+            p.setPen(paletteColour(op.colour));
+            p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()), surfaceText(op.text));
+            break;
+        }
     }
 }
 

@@ -20,9 +20,9 @@ namespace app {
 struct DrawOp {
     enum class Kind { Fill, Outline, Image, Text };
     Kind kind = Kind::Fill;
-    QRectF area;      // every twip the call may touch
-    QPointF at;       // cell position (Outline: whole cell numbers)
-    int colour = 0;   // Fill, Outline, Text
+    QRectF area;     // every twip the call may touch
+    QPointF at;      // cell position (Outline: whole cell numbers)
+    int colour = 0;  // Fill, Outline, Text
     control::ImageRef image;
     QString text;
     control::TextStyle style;

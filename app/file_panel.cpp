@@ -73,16 +73,15 @@ void FilePanel::build() {
     name_->setObjectName("Text1");
     button_ = new QPushButton("RETURN", host_);
     button_->setObjectName("Command1");
-    for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_),
-                       static_cast<QWidget*>(files_), static_cast<QWidget*>(label_),
-                       static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
+          static_cast<QWidget*>(label_), static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
         w->hide();
 
     showDrives();
     QObject::connect(drive_, &QComboBox::currentIndexChanged, host_, [this] { driveChanged(); });
-    QObject::connect(folders_, &QListWidget::itemActivated, host_, [this](QListWidgetItem* item) {
-        setFolder(item->data(kPathRole).toString());
-    });
+    QObject::connect(folders_, &QListWidget::itemActivated, host_,
+                     [this](QListWidgetItem* item) { setFolder(item->data(kPathRole).toString()); });
     QObject::connect(files_, &QListWidget::itemClicked, host_, [this](QListWidgetItem* item) {
         if (hooks_.fileChosen) hooks_.fileChosen(QDir(filesFolder_).filePath(item->text()).toStdString());
     });
@@ -135,7 +134,7 @@ void FilePanel::showFolder() {
     // The folders from the root down to the current one, then its subfolders,
     // each indented one step further.
     QStringList chain;
-    for (QDir d(folder_);; ) {
+    for (QDir d(folder_);;) {
         chain.prepend(d.absolutePath());
         if (d.isRoot() || !d.cdUp()) break;
     }
@@ -172,8 +171,8 @@ void FilePanel::setListsVisible(bool drive, bool folder, bool files) {
 }
 
 void FilePanel::showBacking() {
-    const bool open = !drive_->isHidden() || !folders_->isHidden() || !files_->isHidden() ||
-                      !label_->isHidden();
+    const bool open =
+        !drive_->isHidden() || !folders_->isHidden() || !files_->isHidden() || !label_->isHidden();
     backing_->setVisible(open);
     if (open) backing_->stackUnder(drive_);
 }
@@ -216,9 +215,9 @@ void FilePanel::place(const SurfacePlacement& placement) {
     // The controls' lettering grows and shrinks with the board.
     QFont font = QApplication::font();
     font.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * placement.scale))));
-    for (QWidget* w : {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_),
-                       static_cast<QWidget*>(files_), static_cast<QWidget*>(label_),
-                       static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
+          static_cast<QWidget*>(label_), static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
         w->setFont(font);
     const int icon = font.pixelSize() + 2;
     folders_->setIconSize(QSize(icon, icon));

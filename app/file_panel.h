@@ -27,8 +27,8 @@ class FilePanel {
 public:
     struct Hooks {
         std::function<void(const std::string& path)> fileChosen;  // a click in File1
-        std::function<void()> returnPressed;                       // Command1
-        std::function<void()> driveNotReady;                       // Drive1 chose a dead drive
+        std::function<void()> returnPressed;                      // Command1
+        std::function<void()> driveNotReady;                      // Drive1 chose a dead drive
     };
 
     FilePanel(QWidget* host, Hooks hooks);
@@ -52,8 +52,8 @@ public:
 private:
     void build();
     void showDrives();
-    void driveChanged();                   // Drive1_Change
-    void setFolder(const QString& path);   // Dir1's path changes: Dir1_Change
+    void driveChanged();                  // Drive1_Change
+    void setFolder(const QString& path);  // Dir1's path changes: Dir1_Change
     void showFolder();
     void showFiles();
     void showBacking();  // the background stands while any control is shown

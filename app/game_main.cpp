@@ -21,8 +21,7 @@ control::Answer askWithMessageBox(QWidget* parent, const BoxRequest& request) {
                                              : QString::fromStdString(request.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text));
-    box.setIcon(request.icon == control::Icon::Exclamation ? QMessageBox::Warning
-                                                           : QMessageBox::NoIcon);
+    box.setIcon(request.icon == control::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (request.buttons == control::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -40,8 +39,7 @@ namespace {
 std::vector<std::filesystem::path> waveFolders() {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     std::error_code ec;
-    return {std::filesystem::current_path(ec), program,
-            program / ".." / "share" / "nuedori",
+    return {std::filesystem::current_path(ec), program, program / ".." / "share" / "nuedori",
             std::filesystem::path(NUEDORI_DATA_DIR)};
 }
 
@@ -63,8 +61,8 @@ int runGame(int argc, char** argv, const StartOptions& options) {
                                          [](const char* name) { return qEnvironmentVariable(name); }));
 
     sound::SoundLayer sound(waveFolders(), [](std::string_view text, std::string_view caption) {
-        askWithMessageBox(nullptr, BoxRequest{messageText(text), std::string(caption),
-                                              control::Buttons::Ok, control::Icon::Exclamation});
+        askWithMessageBox(nullptr, BoxRequest{messageText(text), std::string(caption), control::Buttons::Ok,
+                                              control::Icon::Exclamation});
     });
     WindowServices services;
     services.answer = askWithMessageBox;

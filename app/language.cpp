@@ -80,18 +80,23 @@ constexpr const char* kTranslatorsName = "nuedori-translators";
 
 // The surface's texts: the move texts' numbers and pieces, and the labels.
 [[maybe_unused]] constexpr const char* kSurfaceTexts[] = {
-    QT_TRANSLATE_NOOP("Surface", "１"), QT_TRANSLATE_NOOP("Surface", "２"), QT_TRANSLATE_NOOP("Surface", "３"),
-    QT_TRANSLATE_NOOP("Surface", "４"), QT_TRANSLATE_NOOP("Surface", "５"), QT_TRANSLATE_NOOP("Surface", "６"),
-    QT_TRANSLATE_NOOP("Surface", "７"), QT_TRANSLATE_NOOP("Surface", "８"), QT_TRANSLATE_NOOP("Surface", "９"),
-    QT_TRANSLATE_NOOP("Surface", "一"), QT_TRANSLATE_NOOP("Surface", "二"), QT_TRANSLATE_NOOP("Surface", "三"),
-    QT_TRANSLATE_NOOP("Surface", "四"), QT_TRANSLATE_NOOP("Surface", "五"), QT_TRANSLATE_NOOP("Surface", "六"),
-    QT_TRANSLATE_NOOP("Surface", "七"), QT_TRANSLATE_NOOP("Surface", "八"), QT_TRANSLATE_NOOP("Surface", "九"),
-    QT_TRANSLATE_NOOP("Surface", "歩"), QT_TRANSLATE_NOOP("Surface", "と"), QT_TRANSLATE_NOOP("Surface", "香"),
-    QT_TRANSLATE_NOOP("Surface", "桂"), QT_TRANSLATE_NOOP("Surface", "銀"), QT_TRANSLATE_NOOP("Surface", "金"),
-    QT_TRANSLATE_NOOP("Surface", "飛"), QT_TRANSLATE_NOOP("Surface", "龍"), QT_TRANSLATE_NOOP("Surface", "角"),
-    QT_TRANSLATE_NOOP("Surface", "馬"), QT_TRANSLATE_NOOP("Surface", "鵺王"), QT_TRANSLATE_NOOP("Surface", "王"),
-    QT_TRANSLATE_NOOP("Surface", "手目"), QT_TRANSLATE_NOOP("Surface", "先手:"), QT_TRANSLATE_NOOP("Surface", "後手:"),
-    QT_TRANSLATE_NOOP("Surface", "思考中"),
+    QT_TRANSLATE_NOOP("Surface", "１"),    QT_TRANSLATE_NOOP("Surface", "２"),
+    QT_TRANSLATE_NOOP("Surface", "３"),    QT_TRANSLATE_NOOP("Surface", "４"),
+    QT_TRANSLATE_NOOP("Surface", "５"),    QT_TRANSLATE_NOOP("Surface", "６"),
+    QT_TRANSLATE_NOOP("Surface", "７"),    QT_TRANSLATE_NOOP("Surface", "８"),
+    QT_TRANSLATE_NOOP("Surface", "９"),    QT_TRANSLATE_NOOP("Surface", "一"),
+    QT_TRANSLATE_NOOP("Surface", "二"),    QT_TRANSLATE_NOOP("Surface", "三"),
+    QT_TRANSLATE_NOOP("Surface", "四"),    QT_TRANSLATE_NOOP("Surface", "五"),
+    QT_TRANSLATE_NOOP("Surface", "六"),    QT_TRANSLATE_NOOP("Surface", "七"),
+    QT_TRANSLATE_NOOP("Surface", "八"),    QT_TRANSLATE_NOOP("Surface", "九"),
+    QT_TRANSLATE_NOOP("Surface", "歩"),    QT_TRANSLATE_NOOP("Surface", "と"),
+    QT_TRANSLATE_NOOP("Surface", "香"),    QT_TRANSLATE_NOOP("Surface", "桂"),
+    QT_TRANSLATE_NOOP("Surface", "銀"),    QT_TRANSLATE_NOOP("Surface", "金"),
+    QT_TRANSLATE_NOOP("Surface", "飛"),    QT_TRANSLATE_NOOP("Surface", "龍"),
+    QT_TRANSLATE_NOOP("Surface", "角"),    QT_TRANSLATE_NOOP("Surface", "馬"),
+    QT_TRANSLATE_NOOP("Surface", "鵺王"),  QT_TRANSLATE_NOOP("Surface", "王"),
+    QT_TRANSLATE_NOOP("Surface", "手目"),  QT_TRANSLATE_NOOP("Surface", "先手:"),
+    QT_TRANSLATE_NOOP("Surface", "後手:"), QT_TRANSLATE_NOOP("Surface", "思考中"),
 };
 
 QString message(const QString& japanese) {

@@ -27,7 +27,8 @@ std::vector<MarkedSquare> lastMoveSquares(const rules::MoveRecord& r,
     const record::NotationLine& move = lines[static_cast<std::size_t>(line - 1)];
     std::vector<MarkedSquare> squares{{r.fromX[move.first], r.fromY[move.first], MarkedSquare::Role::From}};
     for (int k = move.first; k <= move.last; ++k)
-        squares.push_back({r.toX[k], r.toY[k], k == move.last ? MarkedSquare::Role::To : MarkedSquare::Role::Passed});
+        squares.push_back(
+            {r.toX[k], r.toY[k], k == move.last ? MarkedSquare::Role::To : MarkedSquare::Role::Passed});
     return squares;
 }
 
@@ -35,7 +36,8 @@ void LastMoveLayer::paint(QPainter& p, const SurfacePlacement& place) const {
     p.save();
     p.setPen(Qt::NoPen);
     for (const MarkedSquare& s : squares_) {
-        const QRectF inner = cellRect(s.x, s.y).adjusted(kInsetTwips, kInsetTwips, -kInsetTwips, -kInsetTwips);
+        const QRectF inner =
+            cellRect(s.x, s.y).adjusted(kInsetTwips, kInsetTwips, -kInsetTwips, -kInsetTwips);
         p.setBrush(tintOf(s.role));
         p.drawRect(place.toWidget(inner));
     }

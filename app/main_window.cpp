@@ -96,16 +96,15 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     row->addWidget(&beside_->panel());
     setCentralWidget(central);
     panel_ = std::make_unique<FilePanel>(
-        view_, FilePanel::Hooks{
-                   [this](const std::string& path) {
-                       if (services_.fileWatcher) services_.fileWatcher(path);
-                       handle([&path](control::Game& g) { control::File1_Click(g, path); });
-                   },
-                   [this] { handle(control::Command1_Click); },
-                   [this] {
-                       messageBox("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", control::Buttons::Ok,
-                                  control::Icon::None);
-                   }});
+        view_, FilePanel::Hooks{[this](const std::string& path) {
+                                    if (services_.fileWatcher) services_.fileWatcher(path);
+                                    handle([&path](control::Game& g) { control::File1_Click(g, path); });
+                                },
+                                [this] { handle(control::Command1_Click); },
+                                [this] {
+                                    messageBox("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", control::Buttons::Ok,
+                                               control::Icon::None);
+                                }});
     view_->onPlacementChanged([this](const SurfacePlacement& p) { panel_->place(p); });
     // The keyboard's Enter on the cursor's square is a press like the mouse's.
     const auto press = [this](int button, QPointF twips) {
@@ -182,7 +181,8 @@ void MainWindow::start() {
 void MainWindow::placeAtFirstStart() {
     // The whole surface at its natural size below the menu bar, the frame's
     // corner 60 twips (4 pixels) up and left of the screen's usable area.
-    resize(kFirstViewSize.width() + SidePanel::kWidth, kFirstViewSize.height() + menuBar()->sizeHint().height());
+    resize(kFirstViewSize.width() + SidePanel::kWidth,
+           kFirstViewSize.height() + menuBar()->sizeHint().height());
     if (const QScreen* s = screen()) move(s->availableGeometry().topLeft() - QPoint(4, 4));
 }
 
@@ -271,7 +271,8 @@ control::Answer MainWindow::messageBox(std::string_view text, std::string_view t
                                        control::Buttons buttons, control::Icon icon) {
     // The core speaks Japanese; the player reads the language chosen.
     const BoxRequest request{messageText(text), messageText(title), buttons, icon};
-    if (!services_.answer) return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+    if (!services_.answer)
+        return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
     return services_.answer(this, request);
 }
 

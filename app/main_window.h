@@ -15,7 +15,9 @@
 class QAction;
 class QMenu;
 
-namespace sound { class SoundLayer; }
+namespace sound {
+class SoundLayer;
+}
 
 namespace app {
 
@@ -78,8 +80,8 @@ public:
     void drawImage(control::ImageRef image, double x, double y) override;
     void printText(double x, double y, std::string_view text, control::TextStyle style) override;
     void refresh() override;
-    control::Answer messageBox(std::string_view text, std::string_view title,
-                               control::Buttons buttons, control::Icon icon) override;
+    control::Answer messageBox(std::string_view text, std::string_view title, control::Buttons buttons,
+                               control::Icon icon) override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;

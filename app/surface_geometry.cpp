@@ -6,8 +6,7 @@ namespace app {
 
 SurfacePlacement SurfacePlacement::fit(QSizeF widget) {
     SurfacePlacement p;
-    p.scale = std::min(widget.width() / kSurfacePixels.width(),
-                       widget.height() / kSurfacePixels.height());
+    p.scale = std::min(widget.width() / kSurfacePixels.width(), widget.height() / kSurfacePixels.height());
     if (p.scale <= 0) p.scale = 1;
     const QSizeF shown = kSurfacePixels * p.scale;
     p.origin = QPointF((widget.width() - shown.width()) / 2, (widget.height() - shown.height()) / 2);

@@ -22,9 +22,7 @@ inline constexpr QSizeF kSurfacePixels{kSurfaceTwips.width() / kTwipsPerPixel,
                                        kSurfaceTwips.height() / kTwipsPerPixel};
 
 // Twips of a cell position (fractions allowed). 例: cellToTwips(1, 1) == (690, 300)
-inline constexpr QPointF cellToTwips(double x, double y) {
-    return {state::twipX(x), state::twipY(y)};
-}
+inline constexpr QPointF cellToTwips(double x, double y) { return {state::twipX(x), state::twipY(y)}; }
 
 inline constexpr QRectF cellRect(double x, double y) {
     return {cellToTwips(x, y), QSizeF(kCellWidth, kCellHeight)};

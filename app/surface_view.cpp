@@ -9,8 +9,7 @@
 
 namespace app {
 
-SurfaceView::SurfaceView(DrawingSurface& surface, QWidget* parent)
-    : QWidget(parent), surface_(surface) {
+SurfaceView::SurfaceView(DrawingSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(160, 120);
 }

@@ -187,7 +187,8 @@ std::vector<DestinationMark> TeachingLayers::destinationMarks() {
 
 QString TeachingLayers::hintText() const {
     if (hint_ && inEnglish())
-        return QCoreApplication::translate("Window", "ヒント：") + QString::fromStdString(westernHint(*hint_));
+        return QCoreApplication::translate("Window", "ヒント：") +
+               QString::fromStdString(westernHint(*hint_));
     return hint_ ? QString::fromStdString(control::ヒント_文(*hint_)) : QString();
 }
 
@@ -214,7 +215,8 @@ bool TeachingLayers::eventFilter(QObject* watched, QEvent* event) {
         window_.view()->setAccessibleDescription({});
         redraw();
     }
-    if (watched == window_.view() && event->type() == QEvent::Resize) sheet_->setGeometry(window_.view()->rect());
+    if (watched == window_.view() && event->type() == QEvent::Resize)
+        sheet_->setGeometry(window_.view()->rect());
     if (watched == &window_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         if (key->key() == Qt::Key_H && !key->isAutoRepeat()) {
@@ -257,7 +259,8 @@ void TeachingLayers::paintHint(QPainter& p, const SurfacePlacement& place) {
     const double width = std::max(cells[0].height() * 0.09, 2.0);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kHintColour, width));
-    for (const QRectF& c : cells) p.drawRect(c.adjusted(width * 1.5, width * 1.5, -width * 1.5, -width * 1.5));
+    for (const QRectF& c : cells)
+        p.drawRect(c.adjusted(width * 1.5, width * 1.5, -width * 1.5, -width * 1.5));
     QColor arrow = kHintColour;
     arrow.setAlpha(170);
     p.setPen(QPen(arrow, width, Qt::SolidLine, Qt::RoundCap));

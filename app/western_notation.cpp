@@ -7,8 +7,8 @@ namespace app {
 
 namespace {
 
-constexpr const char* kLetters[] = {"",  "P", "+P", "L", "+L", "N", "+N", "S",
-                                    "+S", "G", "R", "+R", "B", "+B", "U", "K"};
+constexpr const char* kLetters[] = {"",   "P", "+P", "L",  "+L", "N",  "+N", "S",
+                                    "+S", "G", "R",  "+R", "B",  "+B", "U",  "K"};
 
 std::string letterOf(int code) {
     const int kind = code < 0 ? -code : code;
@@ -45,7 +45,8 @@ std::string westernHint(const control::Hint& h) {
 std::vector<record::NotationLine> writtenMoves(const rules::MoveRecord& r, int firstMover) {
     std::vector<record::NotationLine> lines = record::棋譜表記(r, firstMover);
     if (inEnglish())
-        for (record::NotationLine& line : lines) line.text = westernLine(r, line.first, line.last, firstMover);
+        for (record::NotationLine& line : lines)
+            line.text = westernLine(r, line.first, line.last, firstMover);
     return lines;
 }
 

@@ -10,13 +10,13 @@
 #include <sstream>
 #include <string>
 
-#include "state/game.h"
 #include "control/computer_turn.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
+#include "engine/mate.h"
 #include "engine/pins.h"
 #include "rules/initial_position.h"
-#include "engine/mate.h"
+#include "state/game.h"
 
 namespace {
 

@@ -61,9 +61,9 @@ void printSignature() {
         signature = signature * 1099511628211ull ^ (c.move + static_cast<std::uint64_t>(c.score + 65536));
         nodes += c.nodes;
         seconds += c.seconds;
-        std::printf("level four: (%d,%d)->(%d,%d)%s depth %d score %d nodes %llu in %.3f s\n", c.x, c.y, c.tx, c.ty,
-                    c.twoStep ? " two steps" : "", c.depth, c.score, static_cast<unsigned long long>(c.nodes),
-                    c.seconds);
+        std::printf("level four: (%d,%d)->(%d,%d)%s depth %d score %d nodes %llu in %.3f s\n", c.x, c.y, c.tx,
+                    c.ty, c.twoStep ? " two steps" : "", c.depth, c.score,
+                    static_cast<unsigned long long>(c.nodes), c.seconds);
     }
     std::printf("level four: %llu nodes in %.3f s, %.0f nodes per second, signature %016llx\n",
                 static_cast<unsigned long long>(nodes), seconds, static_cast<double>(nodes) / seconds,
@@ -80,7 +80,8 @@ void BM_SearchNodesPerSecond(benchmark::State& state) {
             limits.nodes = static_cast<std::uint64_t>(state.range(0));
             nodes += searcher.choose(p, limits).nodes;
         }
-    state.counters["nodes_per_second"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes_per_second"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SearchNodesPerSecond)->Arg(200000)->Unit(benchmark::kMillisecond);
 
@@ -89,7 +90,8 @@ void BM_Perft(benchmark::State& state) {
     std::uint64_t leaves = 0;
     for (auto _ : state)
         for (search::Position& p : starts) leaves += search::perft(p, static_cast<int>(state.range(0)));
-    state.counters["leaves_per_second"] = benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsRate);
+    state.counters["leaves_per_second"] =
+        benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Perft)->Arg(3)->Unit(benchmark::kMillisecond);
 

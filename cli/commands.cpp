@@ -6,11 +6,11 @@
 
 #include "engine/computer_move.h"
 #include "engine/influence.h"
+#include "engine/mate.h"
 #include "engine/pins.h"
 #include "record/board_reversal.h"
 #include "record/notation.h"
 #include "rules/initial_position.h"
-#include "engine/mate.h"
 #include "rules/move_check.h"
 
 namespace cli {
@@ -19,9 +19,7 @@ namespace {
 
 std::string error(std::string_view reason) { return "error " + std::string(reason) + "\n"; }
 
-std::string wrongCount(std::string_view name) {
-    return error(std::string(name) + ": wrong number of words");
-}
+std::string wrongCount(std::string_view name) { return error(std::string(name) + ": wrong number of words"); }
 
 void appendNumber(std::string& out, int v) {
     out += ' ';
@@ -201,8 +199,7 @@ std::string mateCommand(control::Game& g, const Words& w) {
     freshSurveys(g);
     g.search.escapeMap.fillSquares(0);
     const int escapes = engine::調査_自王逃道(g);
-    return "mate " + std::to_string(man) + " " + std::to_string(com) + " " + std::to_string(escapes) +
-           "\n";
+    return "mate " + std::to_string(man) + " " + std::to_string(com) + " " + std::to_string(escapes) + "\n";
 }
 
 std::string candidatesCommand(control::Game& g, const Words& w) {

@@ -1,7 +1,7 @@
 #include "cli/selfplay.h"
-#include "control/piece_move.h"
 #include "control/computer_turn.h"
 #include "control/game_reset.h"
+#include "control/piece_move.h"
 #include "control/strong_move.h"
 
 #include <algorithm>
@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "state/game.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
 #include "record/board_reversal.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
+#include "state/game.h"
 
 namespace cli {
 
@@ -113,7 +113,8 @@ Winner winnerOf(int sign) { return sign > 0 ? Winner::Upper : Winner::Lower; }
 // The entries of the last move are all of the mover's side.
 std::string alternationProblem(const control::Game& g, int from, int sign) {
     for (int k = from; k <= g.record.counter; ++k)
-        if ((g.record.moved[k] > 0) != (sign > 0)) return "entry " + std::to_string(k) + " moved by the wrong side";
+        if ((g.record.moved[k] > 0) != (sign > 0))
+            return "entry " + std::to_string(k) + " moved by the wrong side";
     return {};
 }
 
@@ -144,10 +145,12 @@ std::string replayProblem(const control::Game& g) {
     for (int k = 1; k <= r.last; ++k) {
         const std::string at = "entry " + std::to_string(k);
         if (replay.board(r.fromX[k], r.fromY[k]) != r.moved[k]) return at + ": the moved piece is not there";
-        if (replay.board(r.toX[k], r.toY[k]) != r.captured[k]) return at + ": the captured piece is not there";
+        if (replay.board(r.toX[k], r.toY[k]) != r.captured[k])
+            return at + ": the captured piece is not there";
         // A Nue King's second step follows its own adjacent first step.
-        const bool second = k > 1 && r.moved[k - 1] == r.moved[k] && (r.moved[k] == 14 || r.moved[k] == -14) &&
-                            std::abs(r.toX[k - 1] - r.fromX[k - 1]) < 2 && std::abs(r.toY[k - 1] - r.fromY[k - 1]) < 2;
+        const bool second =
+            k > 1 && r.moved[k - 1] == r.moved[k] && (r.moved[k] == 14 || r.moved[k] == -14) &&
+            std::abs(r.toX[k - 1] - r.fromX[k - 1]) < 2 && std::abs(r.toY[k - 1] - r.fromY[k - 1]) < 2;
         replay.state.stepState = second ? 2 : 1;
         replay.record.counter = k - 1;
         if (rules::移動チェック(replay, r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.moved[k]) != rules::有)
@@ -195,7 +198,7 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
         } else {
             const int level = levelOf(options, side);
             const MoveResult played = level == 4 ? strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits,
-                                                                         result.longestStrongMove)
+                                                              result.longestStrongMove)
                                                  : computerMove(g, view, side, level);
             if (played == MoveResult::NoRoom) break;
             if (played == MoveResult::NoMove) {

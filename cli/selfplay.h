@@ -2,7 +2,9 @@
 
 #include <string>
 
-namespace control { struct Game; }
+namespace control {
+struct Game;
+}
 
 namespace cli {
 
@@ -21,8 +23,8 @@ enum class Winner { Upper, Lower, Draw };
 
 struct SelfPlayGame {
     Winner winner = Winner::Draw;
-    int moves = 0;         // record entries
-    std::string problem;   // what a check found wrong, empty when all was well
+    int moves = 0;                 // record entries
+    std::string problem;           // what a check found wrong, empty when all was well
     double longestStrongMove = 0;  // seconds of level four's longest search in the game
 };
 

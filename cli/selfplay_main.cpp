@@ -6,8 +6,8 @@
 
 #include "cli/commands.h"
 #include "cli/selfplay.h"
-#include "state/game.h"
 #include "record/kifu_format.h"
+#include "state/game.h"
 
 namespace cli {
 
@@ -70,9 +70,9 @@ std::string save(const control::Game& g, const SelfPlayOptions& o, int index) {
     // The Nue King's side moves first: the lower side in odd games.
     const int first = index % 2 == 1 ? -1 : 1;
     const auto players = [&](int sign) { return "COM LEVEL" + std::to_string(levelOf(o, sign)); };
-    const record::Kifu kifu = record::kifuFromRecord(
-        g.record, {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + players(first),
-                   "後手：" + players(-first)});
+    const record::Kifu kifu =
+        record::kifuFromRecord(g.record, {record::dateTimeLine(std::chrono::system_clock::now()),
+                                          "先手：" + players(first), "後手：" + players(-first)});
     const std::filesystem::path path = std::filesystem::path(o.outDir) / fileName(index);
     if (const auto failed = record::saveKifu(kifu, path)) return failed->reason;
     if (!o.check) return {};

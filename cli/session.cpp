@@ -25,12 +25,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"board", boardCommand},   {"start", startCommand},
-    {"show", showCommand},     {"level", levelCommand},
-    {"moves", movesCommand},   {"maps", mapsCommand},
-    {"pins", pinsCommand},     {"mate", mateCommand},
-    {"candidates", candidatesCommand}, {"go", goCommand},
-    {"reverse", reverseCommand}, {"notation", notationCommand},
+    {"board", boardCommand},     {"start", startCommand},     {"show", showCommand},
+    {"level", levelCommand},     {"moves", movesCommand},     {"maps", mapsCommand},
+    {"pins", pinsCommand},       {"mate", mateCommand},       {"candidates", candidatesCommand},
+    {"go", goCommand},           {"reverse", reverseCommand}, {"notation", notationCommand},
     {"attacks", attacksCommand},
 };
 

@@ -20,23 +20,23 @@ void TAIKYOKU_Click(Game& g);
 void STOP_Click(Game& g);
 void OPTION_Click(Game& g);
 
-void START_Click(Game& g);     // スタート: two players
-void SENTE_Click(Game& g);     // 先手: against the computer, human first
-void GOTE_Click(Game& g);      // 後手: against the computer, computer first
+void START_Click(Game& g);  // スタート: two players
+void SENTE_Click(Game& g);  // 先手: against the computer, human first
+void GOTE_Click(Game& g);   // 後手: against the computer, computer first
 void LEVEL1_Click(Game& g);
 void LEVEL2_Click(Game& g);
 void LEVEL3_Click(Game& g);
-void LEVEL4_Click(Game& g);    // the strong computer, with a search of its own
-void OWARI_Click(Game& g);     // 終わり
-void CANCEL_Click(Game& g);    // 最初
-void REVERSE_Click(Game& g);   // 反転
-void REPLAY_Click(Game& g);    // 戻
-void AFTER_Click(Game& g);     // 進
-void KIFU_READ_Click(Game& g); // 読込
-void KIFU_WRITE_Click(Game& g);// 書込
-void SIDOU_Click(Game& g);     // 移動指導: teaching mode
+void LEVEL4_Click(Game& g);      // the strong computer, with a search of its own
+void OWARI_Click(Game& g);       // 終わり
+void CANCEL_Click(Game& g);      // 最初
+void REVERSE_Click(Game& g);     // 反転
+void REPLAY_Click(Game& g);      // 戻
+void AFTER_Click(Game& g);       // 進
+void KIFU_READ_Click(Game& g);   // 読込
+void KIFU_WRITE_Click(Game& g);  // 書込
+void SIDOU_Click(Game& g);       // 移動指導: teaching mode
 void BGM_Click(Game& g);
-void VER_Click(Game& g);       // その他: the version box
+void VER_Click(Game& g);  // その他: the version box
 
 // The file panel: the RETURN button, and a click on a file of the file list
 // (the full path of the file).

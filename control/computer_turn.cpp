@@ -69,8 +69,8 @@ void com_ban(Game& g) {
     engine::勢力調査_COM(g);
     engine::勢力調査_MAN(g);
     const int taken = g.search.snapshot(best.tx, best.ty);
-    const bool royalTaken = taken == -rules::王 || taken == -rules::鵺王 ||
-                            second.captured == -rules::王 || second.captured == -rules::鵺王;
+    const bool royalTaken = taken == -rules::王 || taken == -rules::鵺王 || second.captured == -rules::王 ||
+                            second.captured == -rules::鵺王;
     if (engine::詰めかMAN(g) == rules::有) {
         g.port.messageBox("よし！!", "詰め ?", Buttons::Ok, Icon::None);
     } else if (royalTaken) {

@@ -4,9 +4,7 @@
 
 namespace control {
 
-void 描画_可視(Game& g, bool drive, bool folder, bool files) {
-    g.port.setListsVisible(drive, folder, files);
-}
+void 描画_可視(Game& g, bool drive, bool folder, bool files) { g.port.setListsVisible(drive, folder, files); }
 
 void 描画_棋譜_IO(Game& g, int mode) {
     if (mode == 0) {

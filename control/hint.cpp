@@ -87,7 +87,7 @@ std::optional<Hint> 指し手ヒント(const state::GameData& g, int sign) {
 }
 
 std::optional<Hint> 強いヒント(const state::GameData& g, int sign, search::Searcher& searcher,
-                             const search::Limits& limits) {
+                               const search::Limits& limits) {
     return fromChoice(強い指し手(g, sign, searcher, limits));
 }
 

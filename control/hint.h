@@ -5,7 +5,9 @@
 
 #include "search/search.h"
 
-namespace state { struct GameData; }
+namespace state {
+struct GameData;
+}
 
 namespace control {
 
@@ -32,7 +34,7 @@ std::optional<Hint> 指し手ヒント(const state::GameData& g, int sign);
 // The level-four player's move for the side `sign`, with the caller's search
 // object and limits. Changes nothing.
 std::optional<Hint> 強いヒント(const state::GameData& g, int sign, search::Searcher& searcher,
-                             const search::Limits& limits);
+                               const search::Limits& limits);
 
 // ヒント: the hint for the player to move, by the strongest level (four),
 // searched on a worker thread while the window keeps repainting and input

@@ -7,13 +7,13 @@
 
 #include "control/commands.h"
 #include "control/file_panel.h"
-#include "state/game.h"
 #include "control/refusal.h"
 #include "control/startup.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "record/kifu_format.h"
 #include "rules/initial_position.h"
+#include "state/game.h"
 
 namespace control {
 
@@ -33,9 +33,7 @@ std::array<std::string, 3> headerLines(const Game& g) {
             "後手：" + playerName(g, -1)};
 }
 
-std::string fileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
-}
+std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 bool refuseFile(Game& g, const std::string& path, const record::ReadError& e) {
     std::string text;
@@ -79,8 +77,8 @@ void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
     // The whole window is redrawn first: the labels and the header lines
     // drawn before it would be erased by it.
     display::画面_再描画(g);
-    display::描画_対局者(g, 5.08, upperFirst ? "先手:" : "後手:", 5.08, upperFirst ? "後手:" : "先手:",
-                         6.08, 11);
+    display::描画_対局者(g, 5.08, upperFirst ? "先手:" : "後手:", 5.08, upperFirst ? "後手:" : "先手:", 6.08,
+                         11);
     display::描画_棋譜見出し(g, kifu.header);
     g.port.refresh();
 }

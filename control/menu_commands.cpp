@@ -2,23 +2,21 @@
 #include <string>
 
 #include "control/commands.h"
-#include "control/game_reset.h"
 #include "control/computer_turn.h"
 #include "control/file_panel.h"
-#include "state/game.h"
+#include "control/game_reset.h"
 #include "control/waiting_and_closing.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "rules/initial_position.h"
+#include "state/game.h"
 
 namespace control {
 
 namespace {
 
 // The labels beside the board of a game against the computer.
-void drawComputerGameLabels(Game& g) {
-    display::描画_対局者(g, 5.1, "COM:", 5.05, "MAN:", 6.05, 10);
-}
+void drawComputerGameLabels(Game& g) { display::描画_対局者(g, 5.1, "COM:", 5.05, "MAN:", 6.05, 10); }
 
 // First steps shared by 先手 and 後手.
 void prepareComputerGame(Game& g) {
@@ -144,8 +142,8 @@ void BGM_Click(Game& g) {
 void VER_Click(Game& g) {
     ファイルパネル_非表示(g);
     g.port.playSound(g.state.sounds.other);
-    g.port.messageBox(std::string(" QXぬえどり王\nVersion ") + NUEDORI_VERSION + "\nMIT License",
-                      "その他", Buttons::Ok, Icon::None);
+    g.port.messageBox(std::string(" QXぬえどり王\nVersion ") + NUEDORI_VERSION + "\nMIT License", "その他",
+                      Buttons::Ok, Icon::None);
 }
 
 void OWARI_Click(Game& g) { プログラム終了(g); }

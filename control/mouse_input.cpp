@@ -3,22 +3,22 @@
 #include <cstdlib>
 
 #include "control/commands.h"
-#include "control/piece_move.h"
-#include "control/game_reset.h"
 #include "control/computer_turn.h"
+#include "control/end_of_game.h"
 #include "control/file_panel.h"
-#include "state/game.h"
-#include "state/geometry.h"
+#include "control/game_reset.h"
+#include "control/nue_king_step.h"
+#include "control/piece_move.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "engine/influence.h"
-#include "control/end_of_game.h"
-#include "rules/initial_position.h"
 #include "engine/mate.h"
+#include "rules/initial_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
-#include "control/nue_king_step.h"
+#include "state/game.h"
+#include "state/geometry.h"
 
 namespace control {
 
@@ -135,8 +135,8 @@ void makeMove(Game& g, int button, bool secondStep) {
     const int captured = g.board(s.destX, s.destY);
     const bool upper = s.selPiece >= 1;
     display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
-                           upper ? display::kUpperMoveY : display::kLowerMoveY, s.destX, s.destY,
-                           s.selPiece, kWhite);
+                           upper ? display::kUpperMoveY : display::kLowerMoveY, s.destX, s.destY, s.selPiece,
+                           kWhite);
     if (s.stepState == 1) {
         s.stepPiece = s.selPiece;
         const bool adjacent = std::abs(s.destX - s.selX) < 2 && std::abs(s.destY - s.selY) < 2;
@@ -185,7 +185,8 @@ void secondPress(Game& g, int x, int y, int button) {
         s.selection = 0;
         return;
     }
-    if (rules::移動チェック(g, s.selX, s.selY, x, y, s.selPiece) == rules::無 || !ownPiece(g, s.selPiece)) return;
+    if (rules::移動チェック(g, s.selX, s.selY, x, y, s.selPiece) == rules::無 || !ownPiece(g, s.selPiece))
+        return;
     if (rules::移動後チェック(y, s.selPiece) == rules::無 && button == kLeftButton) {
         g.port.messageBox("マウスの右をクリックして下さい", "成り", Buttons::Ok, Icon::None);
         return;

@@ -30,9 +30,8 @@ void 棋譜_移動(Game& g, int entry) {
     // is played once at the end.
     const int piece = g.state.sounds.piece;
     g.state.sounds.piece = 0;
-    const bool moved = entry > r.counter
-                           ? stepUntil(g, AFTER_Click, [&] { return r.counter >= entry; })
-                           : stepUntil(g, REPLAY_Click, [&] { return r.counter <= entry; });
+    const bool moved = entry > r.counter ? stepUntil(g, AFTER_Click, [&] { return r.counter >= entry; })
+                                         : stepUntil(g, REPLAY_Click, [&] { return r.counter <= entry; });
     g.state.sounds.piece = piece;
     if (moved) g.port.playSound(piece);
 }

@@ -3,10 +3,10 @@
 
 #include "control/commands.h"
 #include "control/file_panel.h"
-#include "state/game.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "state/game.h"
 
 namespace control {
 

@@ -1,9 +1,9 @@
 #include "control/resign.h"
 
-#include "control/file_panel.h"
-#include "state/game.h"
-#include "control/refusal.h"
 #include "control/end_of_game.h"
+#include "control/file_panel.h"
+#include "control/refusal.h"
+#include "state/game.h"
 
 namespace control {
 

@@ -1,11 +1,11 @@
 // 反転: the position turned about, each player taking over the other's army
 // and turn, with a fresh record. A reversed game cannot be saved.
 #include "control/commands.h"
-#include "state/game.h"
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "record/board_reversal.h"
+#include "state/game.h"
 
 namespace control {
 

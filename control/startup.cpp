@@ -2,9 +2,9 @@
 #include "control/game_reset.h"
 
 #include "control/commands.h"
-#include "state/game.h"
 #include "display/texts.h"
 #include "rules/initial_position.h"
+#include "state/game.h"
 
 namespace control {
 

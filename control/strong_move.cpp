@@ -17,7 +17,7 @@ constexpr std::size_t kTableMegabytes = 32;
 }  // namespace
 
 search::Choice 強い指し手(const state::GameData& g, int side, search::Searcher& searcher,
-                         const search::Limits& limits) {
+                          const search::Limits& limits) {
     return searcher.choose(search::fromGame(g.board, g.record, side), limits);
 }
 

@@ -5,7 +5,9 @@
 #include "engine/computer_move.h"
 #include "search/search.h"
 
-namespace state { struct GameData; }
+namespace state {
+struct GameData;
+}
 
 namespace control {
 
@@ -15,7 +17,7 @@ struct Game;
 // game's position: a search over a copy of the board and the record, with
 // the caller's search object (its table) and limits. Changes nothing.
 search::Choice 強い指し手(const state::GameData& g, int side, search::Searcher& searcher,
-                         const search::Limits& limits);
+                          const search::Limits& limits);
 
 // The level-four choice as the computer's turn plays it: the first (or
 // only) step as the other levels choose theirs, then the second step's

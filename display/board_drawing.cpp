@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "state/game.h"
 #include "display/texts.h"
 #include "rules/move_check.h"
+#include "state/game.h"
 
 namespace display {
 
@@ -12,16 +12,14 @@ using control::Image;
 using control::ImageRef;
 
 bool 駒画像(int code, ImageRef& image) {
-    static constexpr Image kUpper[] = {
-        Image::KARA_MASU, Image::UE_HU,  Image::UE_TO,   Image::UE_KYOU, Image::UE_KYOU,
-        Image::UE_KEI,    Image::UE_KEI, Image::UE_GIN,  Image::UE_GIN,  Image::UE_KIN,
-        Image::UE_SYA,    Image::UE_RYUU, Image::UE_KAKU, Image::UE_UMA, Image::UE_OU,
-        Image::UE_OU};
-    static constexpr Image kLower[] = {
-        Image::KARA_MASU,  Image::SITA_HU,   Image::SITA_TO,   Image::SITA_KYOU,
-        Image::SITA_KYOU,  Image::SITA_KEI,  Image::SITA_KEI,  Image::SITA_GIN,
-        Image::SITA_GIN,   Image::SITA_KIN,  Image::SITA_SYA,  Image::SITA_RYUU,
-        Image::SITA_KAKU,  Image::SITA_UMA,  Image::SITA_OU,   Image::SITA_OU};
+    static constexpr Image kUpper[] = {Image::KARA_MASU, Image::UE_HU,  Image::UE_TO,  Image::UE_KYOU,
+                                       Image::UE_KYOU,   Image::UE_KEI, Image::UE_KEI, Image::UE_GIN,
+                                       Image::UE_GIN,    Image::UE_KIN, Image::UE_SYA, Image::UE_RYUU,
+                                       Image::UE_KAKU,   Image::UE_UMA, Image::UE_OU,  Image::UE_OU};
+    static constexpr Image kLower[] = {Image::KARA_MASU, Image::SITA_HU,  Image::SITA_TO,  Image::SITA_KYOU,
+                                       Image::SITA_KYOU, Image::SITA_KEI, Image::SITA_KEI, Image::SITA_GIN,
+                                       Image::SITA_GIN,  Image::SITA_KIN, Image::SITA_SYA, Image::SITA_RYUU,
+                                       Image::SITA_KAKU, Image::SITA_UMA, Image::SITA_OU,  Image::SITA_OU};
     if (!rules::isPieceCode(code)) return false;
     const int m = rules::magnitude(code);
     image.name = code >= 1 ? kUpper[m] : kLower[m];

@@ -2,7 +2,9 @@
 
 #include "state/window_port.h"
 
-namespace control { struct Game; }
+namespace control {
+struct Game;
+}
 
 namespace display {
 

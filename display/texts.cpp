@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "state/game.h"
-#include "state/geometry.h"
 #include "display/board_drawing.h"
 #include "rules/piece_names.h"
+#include "state/game.h"
+#include "state/geometry.h"
 
 namespace display {
 
@@ -43,8 +43,7 @@ void 描画_数値(control::Game& g, double x, double y, int value, int colour, 
         print(g, x, y, 漢数字(value));
 }
 
-void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode,
-               int size) {
+void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode, int size) {
     setFont(g, size, colour);
     if (mode == 0) print(g, x, y, text);
 }
@@ -132,7 +131,7 @@ namespace {
 using state::cellX;
 using state::cellY;
 
-constexpr int kBelowBoardTop = 5760;  // the header lines below the board
+constexpr int kBelowBoardTop = 5760;    // the header lines below the board
 constexpr int kAboveNumbersTop = -360;  // the top of the surface
 constexpr int kSecondLineX = 3700;
 

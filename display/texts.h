@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace control { struct Game; }
+namespace control {
+struct Game;
+}
 
 namespace display {
 
@@ -13,16 +15,15 @@ inline constexpr double kUpperMoveX = 12.6, kUpperMoveY = 5;
 inline constexpr double kLowerMoveX = 12.6, kLowerMoveY = 6;
 
 // Numeral and name tables of the move notation; empty where nothing prints.
-std::string_view 全角数字(int value);   // 1..9 -> "１".."９"
-std::string_view 漢数字(int value);     // 1..9 -> "一".."九"
-std::string_view 駒名(int code);        // either sign; promoted lance, knight, silver: ""
+std::string_view 全角数字(int value);  // 1..9 -> "１".."９"
+std::string_view 漢数字(int value);    // 1..9 -> "一".."九"
+std::string_view 駒名(int code);       // either sign; promoted lance, knight, silver: ""
 
 // Prints at cell (X, Y) in the given colour and size. Mode 0 prints the value
 // as it is (numbers without a leading blank); any other mode prints the
 // kanji numeral of 1..9 and nothing for other values.
 void 描画_数値(control::Game& g, double x, double y, int value, int colour, int mode, int size);
-void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode,
-               int size);
+void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode, int size);
 
 // The text of a code (99: "手目") 120 twips right of and 160 twips below the
 // cell. An unknown code prints nothing but still sets size and colour.
@@ -33,8 +34,7 @@ void 描画_移動駒種類(control::Game& g, double x, double y, int code, int 
 
 // One move in notation: column numbered from the right, row in kanji, then
 // the piece as placed. 例: a pawn to (3, 6) shows "７" "六" "歩".
-void 描画_移動結果(control::Game& g, double x, double y, int 移動先X, int 移動先Y, int 移動駒,
-                   int colour);
+void 描画_移動結果(control::Game& g, double x, double y, int 移動先X, int 移動先Y, int 移動駒, int colour);
 void 消去_移動結果(control::Game& g, double x, double y);
 
 void 描画_桝_数値(control::Game& g);

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "state/board_trial.h"
-#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
-#include "engine/pins.h"
 #include "engine/mate.h"
+#include "engine/pins.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
+#include "state/board_trial.h"
+#include "state/game_data.h"
 
 namespace engine {
 
@@ -71,9 +71,7 @@ double scoreCandidate(state::GameData& g, int x, int y, int tx, int ty, int p, i
     return s;
 }
 
-int kingDistance(int x1, int y1, int x2, int y2) {
-    return std::max(std::abs(x1 - x2), std::abs(y1 - y2));
-}
+int kingDistance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 - x2), std::abs(y1 - y2)); }
 
 }  // namespace
 

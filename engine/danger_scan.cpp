@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "state/board_trial.h"
-#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "rules/move_check.h"
+#include "state/board_trial.h"
+#include "state/game_data.h"
 
 namespace engine {
 
@@ -82,12 +82,10 @@ void computerPiece(state::GameData& g, int x, int y, int p, DangerSums& d) {
 
 void humanPiece(state::GameData& g, int x, int y, int p, int M, int tx, int ty, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
-    if (hasComKing(g) && g.search.base.comCount(x, y) == 0 && m.comCount(x, y) > 0 &&
-        nearComKing(g, x, y, 3))
+    if (hasComKing(g) && g.search.base.comCount(x, y) == 0 && m.comCount(x, y) > 0 && nearComKing(g, x, y, 3))
         d.T += 15;  // newly attacked near the computer's king
     if ((p == -rules::飛 || p == -rules::龍 || p == -rules::香) && x == m.comKingX) d.T -= 1;
-    if (m.manCount(tx, ty) == 0 &&
-        (m.manCount(x, y) == 0 || (x == m.manKingX && y == m.manKingY)) &&
+    if (m.manCount(tx, ty) == 0 && (m.manCount(x, y) == 0 || (x == m.manKingX && y == m.manKingY)) &&
         rules::移動チェック(g, tx, ty, x, y, M) == rules::有) {
         d.T += 0.1;
         d.F += 1;

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "state/game_data.h"
 #include "engine/mate.h"
 #include "rules/move_check.h"
+#include "state/game_data.h"
 
 namespace engine {
 

@@ -1,6 +1,8 @@
 #pragma once
 
-namespace state { struct GameData; }
+namespace state {
+struct GameData;
+}
 
 namespace engine {
 
@@ -21,8 +23,7 @@ struct Candidate {
 // level 2 after the exchange terms; level 3 adds the per-piece terms.
 // The Nue King's two-step test may leave two squares and the maps changed:
 // the caller restores the board and rebuilds the maps.
-double 盤評価(state::GameData& g, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X,
-              int 移動先Y);
+double 盤評価(state::GameData& g, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 
 // Level-3 per-piece terms, continuing the running score s.
 double 駒別評価(state::GameData& g, const Candidate& c, double s);

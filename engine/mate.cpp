@@ -1,9 +1,9 @@
 #include "engine/mate.h"
 
-#include "state/board_trial.h"
-#include "state/game_data.h"
 #include "engine/influence.h"
 #include "rules/move_check.h"
+#include "state/board_trial.h"
+#include "state/game_data.h"
 
 namespace engine {
 
@@ -33,8 +33,7 @@ bool manRoyalEscapes(state::GameData& g, int kx, int ky) {
     if (royal != -王 && royal != -鵺王) return false;
     for (int x = kx - 2; x <= kx + 2; ++x)
         for (int y = ky - 2; y <= ky + 2; ++y)
-            if (onBoard(x, y) && 移動チェック(g, kx, ky, x, y, royal) == 有 &&
-                g.maps.comCount(x, y) == 0)
+            if (onBoard(x, y) && 移動チェック(g, kx, ky, x, y, royal) == 有 && g.maps.comCount(x, y) == 0)
                 return true;
     return false;
 }

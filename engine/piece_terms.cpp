@@ -4,10 +4,10 @@
 // code with a value: that is how the computer plays, kept as it is.
 #include <cstdlib>
 
-#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
+#include "state/game_data.h"
 
 namespace engine {
 
@@ -45,8 +45,8 @@ void pawnBacking(state::GameData& g, const Candidate& c, double& s) {
     const int tx = c.TX, ty = c.TY;
     if (m.comDef(tx, ty) == 駒価値(rules::香)) {
         s += 1;
-    } else if (m.comDef(tx, ty) == 駒価値(rules::飛) && m.comDefX(tx, ty) == tx &&
-               m.comDefY(tx, ty) < ty && m.comCount(tx, ty) >= m.manCount(tx, ty)) {
+    } else if (m.comDef(tx, ty) == 駒価値(rules::飛) && m.comDefX(tx, ty) == tx && m.comDefY(tx, ty) < ty &&
+               m.comCount(tx, ty) >= m.manCount(tx, ty)) {
         s += 2;
     }
 }
@@ -115,15 +115,14 @@ double promotedPawnTerms(state::GameData& g, const Candidate& c, double s) {
 double silverTerms(state::GameData& g, const Candidate& c, double s) {
     if (c.TY <= 1) return s;
     if (c.TY > c.Y && c.X == c.TX) s -= 0.1;  // a straight advance
-    if (c.TX == 7 && c.TY == 3 && g.board(8, 3) == rules::歩 && g.board(8, 5) == -rules::歩)
-        return s + 115;
+    if (c.TX == 7 && c.TY == 3 && g.board(8, 3) == rules::歩 && g.board(8, 5) == -rules::歩) return s + 115;
     return s;
 }
 
 double goldTerms(state::GameData& g, const Candidate& c, double s) {
     const rules::Board& b = g.board;
     if (c.TY > c.Y) {
-        if (c.TX != c.X) s -= 0.5;  // a diagonal advance
+        if (c.TX != c.X) s -= 0.5;                   // a diagonal advance
         if (b(c.TX, c.TY - 1) == rules::王) s += 5;  // now right in front of its own king
     }
     if (c.TY == 4) {

@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "rules/move_check.h"
 #include "state/board_trial.h"
 #include "state/game_data.h"
-#include "rules/move_check.h"
 
 namespace engine {
 

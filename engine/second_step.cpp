@@ -1,9 +1,9 @@
 #include "engine/computer_move.h"
-#include "state/board_trial.h"
-#include "state/game_data.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
 #include "rules/move_check.h"
+#include "state/board_trial.h"
+#include "state/game_data.h"
 
 namespace engine {
 

@@ -1,7 +1,7 @@
 #include "engine/settlement.h"
 
-#include "state/game_data.h"
 #include "engine/influence.h"
+#include "state/game_data.h"
 
 namespace engine {
 

@@ -257,9 +257,12 @@ std::error_code writeNewFile(const fs::path& path, std::string_view bytes) {
     std::error_code failure;
     while (!bytes.empty() && !failure) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written > 0) bytes.remove_prefix(static_cast<std::size_t>(written));
-        else if (written == 0) failure = std::make_error_code(std::errc::io_error);
-        else if (errno != EINTR) failure = lastError();
+        if (written > 0)
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        else if (written == 0)
+            failure = std::make_error_code(std::errc::io_error);
+        else if (errno != EINTR)
+            failure = lastError();
     }
     if (!failure && ::fsync(fd) != 0) failure = lastError();
     if (::close(fd) != 0 && !failure) failure = lastError();
@@ -279,7 +282,8 @@ TemporaryFile writeTemporaryFile(const fs::path& target, std::string_view bytes)
     TemporaryFile temp;
     for (int attempt = 0; attempt < 16; ++attempt) {
         temp.path = target;
-        temp.path.replace_filename(target.filename().string() + "." + std::to_string(stamp + attempt) + ".tmp");
+        temp.path.replace_filename(target.filename().string() + "." + std::to_string(stamp + attempt) +
+                                   ".tmp");
         temp.failure = writeNewFile(temp.path, bytes);
         if (temp.failure != std::errc::file_exists) break;
     }
@@ -359,7 +363,8 @@ Kifu kifuFromRecord(const rules::MoveRecord& r, std::array<std::string, 3> heade
     assert(0 <= r.last && r.last <= rules::MoveRecord::kCapacity);
     Kifu kifu{std::move(header), {}};
     for (int k = 1; k <= r.last; ++k)
-        kifu.entries.push_back({r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.placed[k], r.moved[k], r.captured[k]});
+        kifu.entries.push_back(
+            {r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.placed[k], r.moved[k], r.captured[k]});
     return kifu;
 }
 

@@ -1,8 +1,8 @@
 #include "record/notation.h"
 
 #include "rules/piece_names.h"
-#include "state/pieces.h"
 #include "rules/promotion_zone.h"
+#include "state/pieces.h"
 
 namespace record {
 
@@ -65,7 +65,8 @@ int 初手の側(const rules::MoveRecord& r) { return r.last >= 1 && r.moved[1] 
 
 int 表記行(const std::vector<NotationLine>& lines, int counter) {
     int line = 0;
-    while (line < static_cast<int>(lines.size()) && lines[static_cast<std::size_t>(line)].last <= counter) ++line;
+    while (line < static_cast<int>(lines.size()) && lines[static_cast<std::size_t>(line)].last <= counter)
+        ++line;
     return line;
 }
 

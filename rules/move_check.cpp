@@ -41,8 +41,7 @@ bool pieceMoves(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
         case 馬: return kingStep(dx, dy) || 移動チェック角(g, fx, fy, tx, ty) == 有;
         case 龍: return kingStep(dx, dy) || 移動チェック飛車(g, fx, fy, tx, ty) == 有;
         case 王: return kingStep(dx, dy);
-        case 鵺王:
-            return std::abs(dx) <= 2 && std::abs(dy) <= 2 && !guardedNueKing(g, fx, fy, tx, ty);
+        case 鵺王: return std::abs(dx) <= 2 && std::abs(dy) <= 2 && !guardedNueKing(g, fx, fy, tx, ty);
         default: return false;
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-namespace state { struct GameData; }
+namespace state {
+struct GameData;
+}
 
 namespace rules {
 

@@ -16,6 +16,7 @@ int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece)
 }
 
 int 移動後チェック(int ty, int piece) {
+    // clang-format off
     switch (piece) {
         case 歩: case 香: return ty == 9 ? 無 : 有;
         case 桂: return ty > 7 ? 無 : 有;
@@ -23,6 +24,7 @@ int 移動後チェック(int ty, int piece) {
         case -桂: return ty < 3 ? 無 : 有;
         default: return 有;
     }
+    // clang-format on
 }
 
 void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved, int placed) {
@@ -50,6 +52,7 @@ void 盤面移動(state::GameData& g, int fx, int fy, int tx, int ty, int piece)
 
 void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2) {
     x1 = 1, x2 = 9, y1 = 1, y2 = 9;
+    // clang-format off
     switch (piece) {
         case 歩: x1 = x2 = x; y1 = y2 = y + 1; break;
         case 香: x1 = x2 = x; y1 = y + 1; y2 = 9; break;
@@ -58,6 +61,7 @@ void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, 
         case 鵺王: x1 = x - 2; x2 = x + 2; y1 = y - 2; y2 = y + 2; break;
         default: break;
     }
+    // clang-format on
     if (x1 < 1) x1 = 1;
     if (y1 < 1) y1 = 1;
     if (x2 > 9) x2 = 9;

@@ -8,13 +8,17 @@ namespace rules {
 // numerals for rows, and a piece name per kind. Promoted lance, knight and
 // silver have no name of their own: their moves show the square alone.
 
-inline constexpr std::string_view kFullWidthDigits[] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-inline constexpr std::string_view kKanjiNumerals[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
-inline constexpr std::string_view kPieceNames[] = {"",   "歩", "と", "香", "",   "桂", "",   "銀",
-                                                   "",   "金", "飛", "龍", "角", "馬", "鵺王", "王"};
+inline constexpr std::string_view kFullWidthDigits[] = {"",   "１", "２", "３", "４",
+                                                        "５", "６", "７", "８", "９"};
+inline constexpr std::string_view kKanjiNumerals[] = {"",   "一", "二", "三", "四",
+                                                      "五", "六", "七", "八", "九"};
+inline constexpr std::string_view kPieceNames[] = {"", "歩", "と", "香", "",   "桂", "",     "銀",
+                                                   "", "金", "飛", "龍", "角", "馬", "鵺王", "王"};
 
 // 例: 全角数字(7) == "７"; 0 and 10 give "".
-constexpr std::string_view 全角数字(int v) { return v >= 1 && v <= 9 ? kFullWidthDigits[v] : std::string_view{}; }
+constexpr std::string_view 全角数字(int v) {
+    return v >= 1 && v <= 9 ? kFullWidthDigits[v] : std::string_view{};
+}
 // 例: 漢数字(6) == "六"
 constexpr std::string_view 漢数字(int v) { return v >= 1 && v <= 9 ? kKanjiNumerals[v] : std::string_view{}; }
 // Either sign. 例: 駒名(-14) == "鵺王", 駒名(4) == ""

@@ -9,6 +9,7 @@ namespace rules {
 // knight promote only by arriving; silver, bishop and rook also by leaving.
 // 例: 成れる(5, 4, -銀) == false, 成れる(3, 4, -銀) == true
 constexpr bool 成れる(int fy, int ty, int piece) {
+    // clang-format off
     switch (piece) {
         case -歩: case -香: case -桂: return ty < 4;
         case -銀: case -角: case -飛: return ty < 4 || fy < 4;
@@ -16,6 +17,7 @@ constexpr bool 成れる(int fy, int ty, int piece) {
         case 銀: case 角: case 飛: return ty > 6 || fy > 6;
         default: return false;
     }
+    // clang-format on
 }
 
 }  // namespace rules

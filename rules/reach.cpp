@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "state/game_data.h"
 #include "rules/move_check.h"
+#include "state/game_data.h"
 #include "state/pieces.h"
 
 namespace rules {
@@ -21,8 +21,7 @@ namespace {
 //   the capture test below follows on its own.
 class AskedAfresh {
 public:
-    explicit AskedAfresh(state::GameData& g)
-        : g_(g), step_(g.state.stepState), counter_(g.record.counter) {
+    explicit AskedAfresh(state::GameData& g) : g_(g), step_(g.state.stepState), counter_(g.record.counter) {
         g.state.stepState = 1;
         g.record.counter = 0;
     }
@@ -88,7 +87,8 @@ bool twoStepCapture(state::GameData& g, int nx, int ny, int tx, int ty) {
             const SquareAs landed(g, ix, iy, nue);
             const SquareAs left(g, nx, ny, 空);
             g.state.stepState = 2;
-            const bool takes = 移動チェック(g, ix, iy, tx, ty, step) == 有 && 移動チェック(g, ix, iy, tx, ty, nue) == 有;
+            const bool takes =
+                移動チェック(g, ix, iy, tx, ty, step) == 有 && 移動チェック(g, ix, iy, tx, ty, nue) == 有;
             g.state.stepState = 1;
             if (takes) return true;
         }

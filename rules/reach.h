@@ -2,7 +2,9 @@
 
 #include "state/grid.h"
 
-namespace state { struct GameData; }
+namespace state {
+struct GameData;
+}
 
 namespace rules {
 

@@ -90,7 +90,8 @@ int attackerCount(const Position& p, int target, int by, int transparent, bool w
             if (dx == 0 || dy == 0) {
                 if (bit & kOrthogonalSliders) ++count;
                 // A lance moves forward: it stands behind the target on its file.
-                else if (kindOf(c) == kLance && dx == 0 && dy == -by) ++count;
+                else if (kindOf(c) == kLance && dx == 0 && dy == -by)
+                    ++count;
             } else if (bit & kDiagonalSliders) {
                 ++count;
             }

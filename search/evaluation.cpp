@@ -20,9 +20,8 @@ namespace {
 
 // Freedom of the Nue King: by the number of squares within two of it that
 // no piece of the other side attacks. Few free squares mean a net is closing.
-constexpr std::array<int, 25> kNueFreedom = {-900, -520, -320, -200, -130, -85, -55, -35, -20,
-                                             -10,  0,    6,    12,   18,   24,  30,  36,  42,
-                                             48,   54,   60,   66,   72,   78,  84};
+constexpr std::array<int, 25> kNueFreedom = {-900, -520, -320, -200, -130, -85, -55, -35, -20, -10, 0,  6, 12,
+                                             18,   24,   30,   36,   42,   48,  54,  60,  66,  72,  78, 84};
 
 // Every attack on a square next to the Nue King is a piece of the net.
 constexpr int kNeighbourPressure = 7;
@@ -54,7 +53,8 @@ int distance(int a, int b) {
 
 // The squares one piece attacks. Lines pass through the other side's Nue
 // King: a square behind it stays attacked when it steps aside.
-void markAttacks(const Position& p, int from, int code, int passThrough, std::array<std::uint8_t, kCells>& map) {
+void markAttacks(const Position& p, int from, int code, int passThrough,
+                 std::array<std::uint8_t, kCells>& map) {
     const int sign = code > 0 ? 1 : -1;
     const KindMoves& k = kKindMoves[kindOf(code)];
     for (int i = 0; i < k.stepCount; ++i) ++map[static_cast<std::size_t>(from + offset(k.steps[i], sign))];

@@ -41,8 +41,8 @@ inline constexpr std::array<KindMoves, 16> kKindMoves = [] {
 constexpr int offset(Vector v, int sign) { return v.dx + kWidth * v.dy * sign; }
 
 // The eight king steps and the sixteen squares two away, for the Nue King.
-inline constexpr std::array<int, 8> kKingSteps = {-kWidth - 1, -kWidth, -kWidth + 1, -1,
-                                                  1,           kWidth - 1, kWidth, kWidth + 1};
+inline constexpr std::array<int, 8> kKingSteps = {-kWidth - 1, -kWidth,    -kWidth + 1, -1,
+                                                  1,           kWidth - 1, kWidth,      kWidth + 1};
 inline constexpr std::array<int, 16> kNueJumps = [] {
     std::array<int, 16> j{};
     int n = 0;
@@ -57,8 +57,8 @@ inline constexpr std::array<int, 16> kNueJumps = [] {
 // board: the gold-moving promoted pieces are worth a gold, less for the
 // promoted pawn, which began as the cheapest piece and guards no better.
 // Royal pieces are worth nothing here: their loss ends the game.
-inline constexpr std::array<int, 16> kPieceValue = {0,   100, 420, 260, 430, 300, 440, 450,
-                                                    470, 500, 900, 1080, 760, 950, 0,  0};
+inline constexpr std::array<int, 16> kPieceValue = {0,   100, 420, 260,  430, 300, 440, 450,
+                                                    470, 500, 900, 1080, 760, 950, 0,   0};
 
 // Promotion by rows: the upper side's zone is rows 7..9, the lower side's
 // rows 1..3. Pawn, lance and knight promote only by arriving; silver, bishop
@@ -67,13 +67,16 @@ inline constexpr std::array<int, 16> kPieceValue = {0,   100, 420, 260, 430, 300
 constexpr bool inZone(int row, int sign) { return sign > 0 ? row > 6 : row < 4; }
 constexpr bool mayPromote(int code, int fromRow, int toRow) {
     const int sign = code > 0 ? 1 : -1;
+    // clang-format off
     switch (kindOf(code)) {
         case kPawn: case kLance: case kKnight: return inZone(toRow, sign);
         case kSilver: case kBishop: case kRook: return inZone(toRow, sign) || inZone(fromRow, sign);
         default: return false;
     }
+    // clang-format on
 }
 constexpr bool mustPromote(int code, int toRow) {
+    // clang-format off
     switch (code) {
         case kPawn: case kLance: return toRow == 9;
         case kKnight: return toRow > 7;
@@ -81,6 +84,7 @@ constexpr bool mustPromote(int code, int toRow) {
         case -kKnight: return toRow < 3;
         default: return false;
     }
+    // clang-format on
 }
 
 }  // namespace search

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-
 namespace search {
 
 // The strong computer's own board: a 13 x 13 mailbox, the 9 x 9 squares in
@@ -22,8 +21,21 @@ constexpr int sideIndex(int sign) { return sign > 0 ? 0 : 1; }
 // Piece codes as the game's board holds them: the magnitude is the kind,
 // positive for the upper side, negative for the lower.
 enum Kind : int {
-    kPawn = 1, kTokin, kLance, kPromotedLance, kKnight, kPromotedKnight, kSilver, kPromotedSilver,
-    kGold, kRook, kDragon, kBishop, kHorse, kNueKing, kKing,
+    kPawn = 1,
+    kTokin,
+    kLance,
+    kPromotedLance,
+    kKnight,
+    kPromotedKnight,
+    kSilver,
+    kPromotedSilver,
+    kGold,
+    kRook,
+    kDragon,
+    kBishop,
+    kHorse,
+    kNueKing,
+    kKing,
 };
 constexpr int kindOf(int code) { return code < 0 ? -code : code; }
 constexpr bool isRoyal(int code) { return kindOf(code) == kNueKing || kindOf(code) == kKing; }
@@ -99,7 +111,8 @@ Position fromGame(const Board& board, const Record& record, int side) {
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) put(p, x, y, board(x, y));
     p.side = side > 0 ? 1 : -1;
-    const int n = record.counter < 0 ? 0 : (record.counter > kRecordCapacity ? kRecordCapacity : record.counter);
+    const int n =
+        record.counter < 0 ? 0 : (record.counter > kRecordCapacity ? kRecordCapacity : record.counter);
     p.entries = n;
     p.lastCaptured = n >= 1 ? record.captured[static_cast<std::size_t>(n)] : 0;
     p.lastPlaced = record.placed[static_cast<std::size_t>(n)];

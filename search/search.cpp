@@ -221,7 +221,8 @@ int Searcher::search(Position& p, int depth, int alpha, int beta, int ply, bool 
             s = -search(p, depth - 1, -beta, -alpha, ply + 1, true);
         } else {
             // Late quiet moves are looked at less deeply first.
-            const int r = (depth >= 3 && i >= 3 && isQuiet && !inDanger) ? (i >= 12 && depth >= 5 ? 2 : 1) : 0;
+            const int r =
+                (depth >= 3 && i >= 3 && isQuiet && !inDanger) ? (i >= 12 && depth >= 5 ? 2 : 1) : 0;
             s = -search(p, depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
             if (s > alpha && r > 0) s = -search(p, depth - 1, -alpha - 1, -alpha, ply + 1, true);
             if (s > alpha && s < beta) s = -search(p, depth - 1, -beta, -alpha, ply + 1, true);
@@ -272,7 +273,9 @@ int Searcher::rootIteration(Position& p, int depth, std::vector<RootMove>& moves
 
 Choice Searcher::choose(const Position& root, const Limits& limits) {
     const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     nodes_ = 0;
     stopped_ = false;
     nodeLimit_ = limits.nodes;
@@ -280,7 +283,8 @@ Choice Searcher::choose(const Position& root, const Limits& limits) {
                             std::chrono::duration<double>(limits.seconds * 1.5));
     killers_ = {};
     for (auto& row : history_) row.fill(0);
-    if (limits.nodes != 0) table_.clear();  // a budgeted search starts from nothing: the same answer every time
+    if (limits.nodes != 0)
+        table_.clear();  // a budgeted search starts from nothing: the same answer every time
 
     Position p = root;
     p.key = p.computeKey();

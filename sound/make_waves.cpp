@@ -19,8 +19,7 @@ int main(int argc, char** argv) {
         const auto path = folder / std::filesystem::path(std::u8string(name.begin(), name.end()));
         const auto image = sound::waveFileImage(wave);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(image.data()),
-                  static_cast<std::streamsize>(image.size()));
+        out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
         if (!out) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;

@@ -37,8 +37,7 @@ struct Partial {
 // the buffer when `wrap` is set, so a tail that runs off the end reappears at
 // the start (the buffer then loops seamlessly).
 void addStroke(std::vector<double>& out, std::size_t start, double frequency,
-               const std::vector<Partial>& partials, double gain, double attack, double length,
-               bool wrap) {
+               const std::vector<Partial>& partials, double gain, double attack, double length, bool wrap) {
     const std::size_t n = samplesFor(length);
     const std::size_t rise = std::max<std::size_t>(1, samplesFor(attack));
     for (const Partial& p : partials) {
@@ -107,28 +106,28 @@ constexpr int D4 = 62, Eb4 = 63, G4 = 67, A4 = 69, Bb4 = 70, D5 = 74, Eb5 = 75, 
 
 const std::vector<Note>& melody() {
     static const std::vector<Note> notes = {
-        {0, A4, 1.0},    {1.5, Bb4, 0.8}, {2, A4, 0.9},   {3, G4, 0.8},     //
-        {4, Eb4, 0.9},   {5, G4, 0.7},    {5.5, A4, 0.7}, {6, G4, 0.9},     //
-        {8, D5, 1.0},    {9.5, Eb5, 0.7}, {10, D5, 0.9},  {11, Bb4, 0.8},   //
-        {12, A4, 1.0},   {13, A4, 0.45},  {13.5, A4, 0.4}, {15, G4, 0.8},   //
-        {16, Bb4, 0.9},  {17, A4, 0.8},   {18, G4, 0.8},  {19, Eb4, 0.8},   //
-        {20, D4, 1.0},   {21.5, Eb4, 0.7}, {22, G4, 0.9}, {23.5, A4, 0.5},  //
-        {24, A4, 0.9},   {25, Bb4, 0.7},  {25.5, A4, 0.7}, {26, G4, 0.8}, {27, Eb4, 0.8},
-        {28, D4, 1.0},   {28, D5, 0.5},   {30.5, G5, 0.3}, {31, D5, 0.3},
+        {0, A4, 1.0},   {1.5, Bb4, 0.8},  {2, A4, 0.9},    {3, G4, 0.8},     //
+        {4, Eb4, 0.9},  {5, G4, 0.7},     {5.5, A4, 0.7},  {6, G4, 0.9},     //
+        {8, D5, 1.0},   {9.5, Eb5, 0.7},  {10, D5, 0.9},   {11, Bb4, 0.8},   //
+        {12, A4, 1.0},  {13, A4, 0.45},   {13.5, A4, 0.4}, {15, G4, 0.8},    //
+        {16, Bb4, 0.9}, {17, A4, 0.8},    {18, G4, 0.8},   {19, Eb4, 0.8},   //
+        {20, D4, 1.0},  {21.5, Eb4, 0.7}, {22, G4, 0.9},   {23.5, A4, 0.5},  //
+        {24, A4, 0.9},  {25, Bb4, 0.7},   {25.5, A4, 0.7}, {26, G4, 0.8},   {27, Eb4, 0.8},
+        {28, D4, 1.0},  {28, D5, 0.5},    {30.5, G5, 0.3}, {31, D5, 0.3},
     };
     return notes;
 }
 
 const std::vector<Note>& accompaniment() {
     static const std::vector<Note> notes = {
-        {0, D3, 0.8},   {2, A3, 0.6},   {3, D4, 0.4},   //
-        {4, G2, 0.8},   {6, D3, 0.6},   {7, G3, 0.4},   //
-        {8, Bb2, 0.8},  {10, D3, 0.6},  {11, Bb3, 0.4}, //
-        {12, A2, 0.8},  {14, Eb3, 0.6}, {15, A3, 0.4},  //
-        {16, G2, 0.8},  {18, D3, 0.6},  {19, G3, 0.4},  //
-        {20, D3, 0.8},  {22, A3, 0.6},  {23, D4, 0.4},  //
-        {24, A2, 0.8},  {26, Eb3, 0.6}, {27, A3, 0.4},  //
-        {28, D3, 0.9},  {28.05, A3, 0.5}, {30, D3, 0.5},
+        {0, D3, 0.8},  {2, A3, 0.6},     {3, D4, 0.4},    //
+        {4, G2, 0.8},  {6, D3, 0.6},     {7, G3, 0.4},    //
+        {8, Bb2, 0.8}, {10, D3, 0.6},    {11, Bb3, 0.4},  //
+        {12, A2, 0.8}, {14, Eb3, 0.6},   {15, A3, 0.4},   //
+        {16, G2, 0.8}, {18, D3, 0.6},    {19, G3, 0.4},   //
+        {20, D3, 0.8}, {22, A3, 0.6},    {23, D4, 0.4},   //
+        {24, A2, 0.8}, {26, Eb3, 0.6},   {27, A3, 0.4},   //
+        {28, D3, 0.9}, {28.05, A3, 0.5}, {30, D3, 0.5},
     };
     return notes;
 }

@@ -4,9 +4,9 @@ namespace control {
 
 // Palette numbers and mouse buttons used throughout the window.
 inline constexpr int kBlack = 0;
-inline constexpr int kGreen = 2;     // background; erases outlines
-inline constexpr int kLightRed = 12; // the selected square
-inline constexpr int kWhite = 15;    // texts; reachable squares in teaching mode
+inline constexpr int kGreen = 2;      // background; erases outlines
+inline constexpr int kLightRed = 12;  // the selected square
+inline constexpr int kWhite = 15;     // texts; reachable squares in teaching mode
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 

@@ -13,11 +13,11 @@ inline constexpr int kNone = 999;  // no piece recorded
 // wrote and mean something only where their value map is below 999.
 struct InfluenceMaps {
     // Human side (勢力調査_MAN).
-    Map manCount;      // control count
-    Map manDef;        // cheapest defender value, 999 = none
-    Map manAtkCount;   // attacker count on a computer piece
-    Map manAtk;        // cheapest attacker value, 999 = none
-    Map manAtkX;       // its square
+    Map manCount;     // control count
+    Map manDef;       // cheapest defender value, 999 = none
+    Map manAtkCount;  // attacker count on a computer piece
+    Map manAtk;       // cheapest attacker value, 999 = none
+    Map manAtkX;      // its square
     Map manAtkY;
     Map manCheck;      // checker marks: 9 checker, 1 between slider and king
     int manKingX = 0;  // not cleared

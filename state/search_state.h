@@ -11,7 +11,7 @@ struct Baselines {
     Map manCount;
     Map comCount;
     Map manAtk;
-    Map comAtk;   // kept so a pinned-attacker term reads its square only where it was set
+    Map comAtk;  // kept so a pinned-attacker term reads its square only where it was set
     Map comAtkX;
     Map comAtkY;
     int escapeCount = 0;  // escape squares of the human's royal piece before the move

@@ -11,9 +11,28 @@ namespace control {
 enum class Image {
     KARA_MASU,
     TITLE,
-    UE_HU, UE_TO, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_SYA, UE_RYUU, UE_KAKU, UE_UMA, UE_OU,
-    SITA_HU, SITA_TO, SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_SYA, SITA_RYUU, SITA_KAKU,
-    SITA_UMA, SITA_OU,
+    UE_HU,
+    UE_TO,
+    UE_KYOU,
+    UE_KEI,
+    UE_GIN,
+    UE_KIN,
+    UE_SYA,
+    UE_RYUU,
+    UE_KAKU,
+    UE_UMA,
+    UE_OU,
+    SITA_HU,
+    SITA_TO,
+    SITA_KYOU,
+    SITA_KEI,
+    SITA_GIN,
+    SITA_KIN,
+    SITA_SYA,
+    SITA_RYUU,
+    SITA_KAKU,
+    SITA_UMA,
+    SITA_OU,
 };
 
 // One image to copy onto the surface: its name, the element of its control
@@ -68,8 +87,7 @@ public:
     virtual void refresh() = 0;
 
     // A modal message box; the answer is Ok for an OK box.
-    virtual Answer messageBox(std::string_view text, std::string_view title, Buttons buttons,
-                              Icon icon) = 0;
+    virtual Answer messageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) = 0;
 
     // Sound layer. A handle of 0 is a no-operation everywhere.
     virtual void soundStartup() = 0;

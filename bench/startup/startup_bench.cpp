@@ -45,7 +45,8 @@ double timeToFirstPaint(const char* program) {
     }
     std::string text;
     char buffer[64];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<std::size_t>(n));
     close(out[0]);
     int status = 0;
     waitpid(pid, &status, 0);
@@ -82,8 +83,8 @@ int main(int argc, char** argv) {
     }
     const double mg = median(game), mb = median(baseline);
     std::printf("start-up to first paint, median of %d runs\n", runs);
-    std::printf("  game      %7.1f ms   (min %.1f, max %.1f)\n", mg, *std::min_element(game.begin(), game.end()),
-                *std::max_element(game.begin(), game.end()));
+    std::printf("  game      %7.1f ms   (min %.1f, max %.1f)\n", mg,
+                *std::min_element(game.begin(), game.end()), *std::max_element(game.begin(), game.end()));
     std::printf("  baseline  %7.1f ms   (min %.1f, max %.1f)\n", mb,
                 *std::min_element(baseline.begin(), baseline.end()),
                 *std::max_element(baseline.begin(), baseline.end()));

@@ -17,7 +17,9 @@ namespace {
 
 using testing_support::PlayWindow;
 
-QAccessibleInterface* boardOf(PlayWindow& w) { return QAccessible::queryAccessibleInterface(w.window.view()); }
+QAccessibleInterface* boardOf(PlayWindow& w) {
+    return QAccessible::queryAccessibleInterface(w.window.view());
+}
 
 // The board's cell of a square: the squares come last, rows from the top.
 QAccessibleInterface* square(PlayWindow& w, int column, int row) {
@@ -25,7 +27,9 @@ QAccessibleInterface* square(PlayWindow& w, int column, int row) {
     return board->child(board->childCount() - 81 + (row - 1) * 9 + (column - 1));
 }
 
-std::string nameOf(QAccessibleInterface* i) { return i ? i->text(QAccessible::Name).toStdString() : "(none)"; }
+std::string nameOf(QAccessibleInterface* i) {
+    return i ? i->text(QAccessible::Name).toStdString() : "(none)";
+}
 
 TEST(ScreenReader, SquaresAreNamedByPlaceAndPieceAndTheBoardByItsLastMove) {
     PlayWindow w;
@@ -53,7 +57,8 @@ TEST(ScreenReader, SquaresAreNamedByPlaceAndPieceAndTheBoardByItsLastMove) {
     EXPECT_EQ(nameOf(square(w, 5, 7)), "５七 鵺王 手前");
     EXPECT_EQ(board->text(QAccessible::Value).toStdString(), "▲５八・５七鵺王");
     // The move list tells the same line.
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.window.besideBoard().panel().moveList());
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(w.window.besideBoard().panel().moveList());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(nameOf(list), "棋譜");
     bool listed = false;

@@ -92,7 +92,8 @@ TEST(MoveList, FollowsTheGameItsStepsAndClicks) {
     EXPECT_TRUE(w.sound.playing(g.state.sounds.piece));  // one piece sound, the steps' own silenced
     clickLine(w, 1);
     EXPECT_EQ(g.record.counter, 2);
-    EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{5, 9, Role::From}, {5, 8, Role::Passed}, {5, 7, Role::To}}));
+    EXPECT_EQ(marked(w),
+              (std::vector<MarkedSquare>{{5, 9, Role::From}, {5, 8, Role::Passed}, {5, 7, Role::To}}));
     clickLine(w, 3);
     EXPECT_EQ(g.record.counter, 4);
     EXPECT_EQ(g.board, testing_support::replayed(testing_support::humanFirstPosition(), g.record, 4));
@@ -208,7 +209,8 @@ TEST(Keys, StepTheRecordOpenTheFilePanelAndStartTheLastKindOfGame) {
     control::Game& g = w.game();
     playThreeMoves(w);
     EXPECT_EQ(w.window.menuItem("STEP_BACK")->shortcut(), QKeySequence(Qt::Key_Left));
-    const std::pair<int, int> steps[] = {{Qt::Key_Left, 3}, {Qt::Key_Home, 0}, {Qt::Key_Right, 2}, {Qt::Key_End, 4}};
+    const std::pair<int, int> steps[] = {
+        {Qt::Key_Left, 3}, {Qt::Key_Home, 0}, {Qt::Key_Right, 2}, {Qt::Key_End, 4}};
     for (const auto& [key, counter] : steps) {
         pressKey(w, key);
         EXPECT_EQ(g.record.counter, counter) << key;
@@ -222,8 +224,7 @@ TEST(Keys, StepTheRecordOpenTheFilePanelAndStartTheLastKindOfGame) {
     // In the file panel's lists the arrows choose a file, not a move.
     QWidget* files = w.panel<QWidget>("File1");
     files->setFocus();
-    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Up})
-        QTest::keyClick(files, key);
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_Up}) QTest::keyClick(files, key);
     EXPECT_EQ(g.record.counter, 4);
     EXPECT_TRUE(w.panelShows("File1"));
     pressKey(w, Qt::Key_N, Qt::ControlModifier);  // the last kind was two players: from the start again

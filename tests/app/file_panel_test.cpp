@@ -166,7 +166,8 @@ TEST(FilePanel, TheNameRowSitsBelowTheListsRightOfTheBoard) {
     const QRect name = widget<QWidget>(w, "Text1")->geometry();
     const QRect button = widget<QWidget>(w, "Command1")->geometry();
     EXPECT_GT(widget<QWidget>(w, "Drive1")->geometry().left(), boardRight);
-    EXPECT_LT(widget<QWidget>(w, "Drive1")->geometry().bottom(), widget<QWidget>(w, "Dir1")->geometry().top());
+    EXPECT_LT(widget<QWidget>(w, "Drive1")->geometry().bottom(),
+              widget<QWidget>(w, "Dir1")->geometry().top());
     EXPECT_LT(widget<QWidget>(w, "Dir1")->geometry().bottom(), files.top());
     EXPECT_LT(files.bottom(), name.top());
     EXPECT_LT(name.right(), button.left());

@@ -22,20 +22,21 @@ GameWindow::GameWindow(double waitFactor)
                 boxes.push_back({std::string(text), std::string(caption), control::Buttons::Ok,
                                  control::Icon::Exclamation});
             }),
-      window(sound, app::WindowServices{
-                        [this](QWidget*, const app::BoxRequest& r) {
-                            boxes.push_back(r);
-                            if (!script.empty()) {
-                                const control::Answer a = script.front();
-                                script.pop_front();
-                                return a;
-                            }
-                            return r.buttons == control::Buttons::YesNo ? control::Answer::Yes
-                                                                        : control::Answer::Ok;
-                        },
-                        waitFactor, [this] { ++quits; },
-                        [this](int button, double x, double y) { presses.push_back({button, x, y}); },
-                        [this](const std::string& path) { chosenFiles.push_back(path); }}) {}
+      window(sound, app::WindowServices{[this](QWidget*, const app::BoxRequest& r) {
+                                            boxes.push_back(r);
+                                            if (!script.empty()) {
+                                                const control::Answer a = script.front();
+                                                script.pop_front();
+                                                return a;
+                                            }
+                                            return r.buttons == control::Buttons::YesNo ? control::Answer::Yes
+                                                                                        : control::Answer::Ok;
+                                        },
+                                        waitFactor, [this] { ++quits; },
+                                        [this](int button, double x, double y) {
+                                            presses.push_back({button, x, y});
+                                        },
+                                        [this](const std::string& path) { chosenFiles.push_back(path); }}) {}
 
 void GameWindow::startAndShow() {
     window.start();
@@ -72,8 +73,8 @@ void GameWindow::resizeView(int width, int height) {
 }
 
 std::string rgb(QRgb c) {
-    return "(" + std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," +
-           std::to_string(qBlue(c)) + ")";
+    return "(" + std::to_string(qRed(c)) + "," + std::to_string(qGreen(c)) + "," + std::to_string(qBlue(c)) +
+           ")";
 }
 
 }  // namespace testing_support

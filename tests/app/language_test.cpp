@@ -44,8 +44,10 @@ TEST(Language, JapaneseUnlessTheCommandLineOrTheFirstLocaleVariableSetAsksForEng
     EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "de_DE.UTF-8"}}), Language::Japanese);
     EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "C.UTF-8"}}), Language::Japanese);
     EXPECT_EQ(startWith({"nuedori"}, {{"LANG", "en_US.UTF-8"}}), Language::English);
-    EXPECT_EQ(startWith({"nuedori"}, {{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}), Language::English);
-    EXPECT_EQ(startWith({"nuedori"}, {{"LC_ALL", "ja_JP.UTF-8"}, {"LC_MESSAGES", "en_GB"}}), Language::Japanese);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}),
+              Language::English);
+    EXPECT_EQ(startWith({"nuedori"}, {{"LC_ALL", "ja_JP.UTF-8"}, {"LC_MESSAGES", "en_GB"}}),
+              Language::Japanese);
     EXPECT_EQ(startWith({"nuedori"}, {{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}), Language::English);
     EXPECT_EQ(startWith({"nuedori", "--lang", "en"}, {{"LANG", "ja_JP.UTF-8"}}), Language::English);
     EXPECT_EQ(startWith({"nuedori", "--lang", "ja"}, {{"LANG", "en_US.UTF-8"}}), Language::Japanese);
@@ -96,7 +98,8 @@ struct InEnglish {
     ~InEnglish() { app::Translators::of()->use(Language::Japanese); }
 };
 
-void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int moved, int placed, int captured) {
+void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int moved, int placed,
+            int captured) {
     const int k = ++r.last;
     r.counter = k;
     r.fromX[k] = fromX, r.fromY[k] = fromY, r.toX[k] = toX, r.toY[k] = toY;
@@ -105,11 +108,11 @@ void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int mo
 
 TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
     rules::MoveRecord r;
-    record(r, 3, 7, 3, 6, -1, -1, 0);     // a pawn
-    record(r, 8, 2, 8, 8, 12, 13, -7);    // a bishop takes and promotes
-    record(r, 6, 3, 5, 2, -7, -7, 0);     // a silver declines
-    record(r, 5, 9, 5, 8, -14, -14, 0);   // the Nue King's two steps,
-    record(r, 5, 8, 5, 7, -14, -14, 1);   // the second a capture
+    record(r, 3, 7, 3, 6, -1, -1, 0);    // a pawn
+    record(r, 8, 2, 8, 8, 12, 13, -7);   // a bishop takes and promotes
+    record(r, 6, 3, 5, 2, -7, -7, 0);    // a silver declines
+    record(r, 5, 9, 5, 8, -14, -14, 0);  // the Nue King's two steps,
+    record(r, 5, 8, 5, 7, -14, -14, 1);  // the second a capture
     Strings lines;
     {
         InEnglish english;

@@ -11,9 +11,9 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
-#include <algorithm>
 #include <memory>
 #include <optional>
 #include <random>
@@ -34,8 +34,8 @@ using testing_support::WorkingFolder;
 namespace {
 
 constexpr const char* kMenuItems[] = {
-    "START",  "SENTE",   "GOTE",      "LEVEL1",     "LEVEL2", "LEVEL3", "CANCEL", "REVERSE",
-    "REPLAY", "AFTER",   "KIFU_READ", "KIFU_WRITE", "SIDOU",  "BGM",    "VER",
+    "START",  "SENTE", "GOTE",      "LEVEL1",     "LEVEL2", "LEVEL3", "CANCEL", "REVERSE",
+    "REPLAY", "AFTER", "KIFU_READ", "KIFU_WRITE", "SIDOU",  "BGM",    "VER",
 };
 constexpr const char* kMenus[] = {"TAIKYOKU", "STOP", "OPTION", "KIFU"};
 const char* const kNames[] = {"", "a", "b", "棋譜一", "a/b"};
@@ -46,8 +46,9 @@ std::string header() { return "2024/01/01 10:00:00\r\n先手：MAN\r\n後手：C
 // first position) and files that are no record at all. The monkey adds the
 // records it saves.
 void seedFolder(const WorkingFolder& folder) {
-    folder.write("人先.棋譜", header() + "5 9 5 7 -14-140  \r\n5 3 5 4 1  1  0  \r\n5 7 5 6 -14-140  \r\n"
-                                         "5 6 4 6 -14-140  \r\n");
+    folder.write("人先.棋譜", header() +
+                                  "5 9 5 7 -14-140  \r\n5 3 5 4 1  1  0  \r\n5 7 5 6 -14-140  \r\n"
+                                  "5 6 4 6 -14-140  \r\n");
     folder.write("敵先.棋譜", header() + "5 1 5 3 14 14 0  \r\n5 7 5 6 -1 -1 0  \r\n");
     folder.write("空.棋譜", "");
     folder.write("見出し.棋譜", header());
@@ -177,9 +178,10 @@ private:
         QWidget* view = window_->window.view();
         const QPoint p(pick(view->width()), pick(view->height()));
         const Qt::MouseButton b = button();
-        action_ = std::string(b == Qt::LeftButton ? "left" : "right") + " at pixel " + std::to_string(p.x()) + "," +
-                  std::to_string(p.y());
-        if (QWidget* child = view->childAt(p)) action_ += std::string(" on ") + child->objectName().toStdString();
+        action_ = std::string(b == Qt::LeftButton ? "left" : "right") + " at pixel " + std::to_string(p.x()) +
+                  "," + std::to_string(p.y());
+        if (QWidget* child = view->childAt(p))
+            action_ += std::string(" on ") + child->objectName().toStdString();
         window_->clickView(p, b);
     }
 
@@ -220,11 +222,11 @@ private:
             }
             if (b.text == "棋譜を書き込みました") ++saves_;
         }
-        if (action_ == "menu SENTE" || action_ == "menu CANCEL") start_ = testing_support::humanFirstPosition();
+        if (action_ == "menu SENTE" || action_ == "menu CANCEL")
+            start_ = testing_support::humanFirstPosition();
         if (action_ == "menu GOTE") start_ = testing_support::computerFirstPosition();
-        if (action_ == "menu REVERSE" &&
-            std::none_of(window_->boxes.begin(), window_->boxes.end(),
-                         [](const SeenBox& b) { return b.title == "反転"; })) {
+        if (action_ == "menu REVERSE" && std::none_of(window_->boxes.begin(), window_->boxes.end(),
+                                                      [](const SeenBox& b) { return b.title == "反転"; })) {
             ++reversals_;
             start_ = testing_support::halfTurn(before);
         }

@@ -11,8 +11,8 @@
 
 #include "app/main_window.h"
 #include "app/surface_view.h"
-#include "state/game.h"
 #include "sound/sound_layer.h"
+#include "state/game.h"
 
 class QListWidget;
 
@@ -46,7 +46,7 @@ public:
     // as it was at that moment.
     std::function<void(const SeenBox&)> onBox;
     int quits = 0;
-    int presses = 0;  // presses the window handed to the game
+    int presses = 0;         // presses the window handed to the game
     std::string chosenFile;  // the last file clicked in the file list, as the game was given it
     sound::SoundLayer sound;
     app::MainWindow window;

@@ -88,7 +88,8 @@ bool isDateTime(const std::string& s) {
     if (s.size() != 19) return false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char expected = i == 4 || i == 7 ? '/' : i == 10 ? ' ' : i == 13 || i == 16 ? ':' : '0';
-        if (expected == '0' ? !std::isdigit(static_cast<unsigned char>(s[i])) : s[i] != expected) return false;
+        if (expected == '0' ? !std::isdigit(static_cast<unsigned char>(s[i])) : s[i] != expected)
+            return false;
     }
     return true;
 }
@@ -110,7 +111,8 @@ TEST(Records, SavedAndLoadedThroughThePanelThenSteppedBothWays) {
 
     w.forget();
     w.choose("KIFU_WRITE");
-    for (const char* shown : {"Drive1", "Dir1", "Label1", "Text1", "Command1"}) EXPECT_TRUE(w.panelShows(shown)) << shown;
+    for (const char* shown : {"Drive1", "Dir1", "Label1", "Text1", "Command1"})
+        EXPECT_TRUE(w.panelShows(shown)) << shown;
     EXPECT_FALSE(w.panelShows("File1"));
     w.saveAs("対局一");
     EXPECT_EQ(w.messages(), Strings{"棋譜を書き込みました|  "});
@@ -275,9 +277,10 @@ std::string gameText(const control::Game& g) {
     const control::GameState& s = g.state;
     std::string text = boardText(g.board);
     for (int k = 0; k <= g.record.last; ++k)
-        text += std::to_string(g.record.fromX[k]) + std::to_string(g.record.fromY[k]) + std::to_string(g.record.toX[k]) +
-                std::to_string(g.record.toY[k]) + " " + std::to_string(g.record.placed[k]) + " " +
-                std::to_string(g.record.moved[k]) + " " + std::to_string(g.record.captured[k]) + "\n";
+        text += std::to_string(g.record.fromX[k]) + std::to_string(g.record.fromY[k]) +
+                std::to_string(g.record.toX[k]) + std::to_string(g.record.toY[k]) + " " +
+                std::to_string(g.record.placed[k]) + " " + std::to_string(g.record.moved[k]) + " " +
+                std::to_string(g.record.captured[k]) + "\n";
     return text + std::to_string(g.record.counter) + "/" + std::to_string(g.record.last) + " side " +
            std::to_string(s.sideToMove) + " kind " + std::to_string(s.gameKind) + " kifu " +
            std::to_string(s.kifuMode) + " number " + std::to_string(s.moveNumber) + " tokens " +
@@ -299,7 +302,8 @@ TEST(Records, BadFilesLeaveTheGameInProgressUntouched) {
         {"見出しだけ.棋譜", kHeader, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません|棋譜"},
         {"座標0.棋譜", std::string(kHeader) + "5 9 5 8 -14-140  \r\n5 8 0 7 -14-140  \r\n",
          "座標0.棋譜：5行目が正しくありません|棋譜"},
-        {"駒16.棋譜", std::string(kHeader) + "5 9 5 8 16 -140  \r\n", "駒16.棋譜：4行目が正しくありません|棋譜"},
+        {"駒16.棋譜", std::string(kHeader) + "5 9 5 8 16 -140  \r\n",
+         "駒16.棋譜：4行目が正しくありません|棋譜"},
         {"501手.棋譜", manyMoveLines(501), "501手.棋譜：504行目が正しくありません|棋譜"},
         {"文字でない.棋譜", notText(), "文字でない.棋譜：1行目が正しくありません|棋譜"},
         {"消えた.棋譜", manyMoveLines(2), "消えた.棋譜：読み込めません|棋譜"},
@@ -345,7 +349,8 @@ namespace {
 
 std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -483,7 +488,8 @@ TEST(Records, SavingThatFailsPartWayKeepsTheOldFile) {
     w.forget();
     rlimit limit{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-    struct sigaction ignore {}, previous{};
+    struct sigaction ignore {
+    }, previous{};
     ignore.sa_handler = SIG_IGN;
     ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);  // a failed write, not a killed process
     const rlimit small{64, limit.rlim_max};

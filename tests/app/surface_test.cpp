@@ -10,8 +10,8 @@
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "game_window.h"
-#include "state/geometry.h"
 #include "rules/move_check.h"
+#include "state/geometry.h"
 
 using testing_support::GameWindow;
 using testing_support::rgb;
@@ -23,7 +23,8 @@ int luma(QRgb c) { return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1
 // Dark (ink) pixels in the middle half of a cell: the kanji of a piece.
 int inkInCell(GameWindow& w, const QImage& picture, int x, int y) {
     const QRect cell = w.artwork().cellDeviceRect(x, y);
-    const QRect middle = cell.adjusted(cell.width() / 4, cell.height() / 4, -cell.width() / 4, -cell.height() / 4);
+    const QRect middle =
+        cell.adjusted(cell.width() / 4, cell.height() / 4, -cell.width() / 4, -cell.height() / 4);
     int ink = 0;
     for (int py = middle.top(); py <= middle.bottom(); ++py)
         for (int px = middle.left(); px <= middle.right(); ++px) ink += luma(picture.pixel(px, py)) < 90;
@@ -67,7 +68,8 @@ TEST(Surface, AFullRedrawShowsBoardPiecesTextsAndTitleOnGreen) {
     // The level in white above the board, and the title's dark plaque.
     int white = 0;
     for (int y = w.pixelAt(0, -240).y(); y < w.pixelAt(0, 0).y(); ++y)
-        for (int x = w.pixelAt(-535, 0).x(); x < w.pixelAt(-100, 0).x(); ++x) white += picture.pixel(x, y) == kWhite;
+        for (int x = w.pixelAt(-535, 0).x(); x < w.pixelAt(-100, 0).x(); ++x)
+            white += picture.pixel(x, y) == kWhite;
     EXPECT_GT(white, 10);
     const QRgb plaque = picture.pixel(w.pixelAt(5688 + 800, 300 + 880));
     EXPECT_LT(luma(plaque), 90) << rgb(plaque);
@@ -132,9 +134,10 @@ TEST(Surface, TeachingModeOutlinesAPickedUpNueKing) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const QRect cell = w.artwork().cellDeviceRect(x, y);
-            for (const QPoint p : {cell.topLeft(), cell.bottomRight(), QPoint(cell.left(), cell.center().y()),
-                                   QPoint(cell.right(), cell.center().y()), QPoint(cell.center().x(), cell.top() + 1),
-                                   QPoint(cell.center().x(), cell.bottom() - 1)})
+            for (const QPoint p :
+                 {cell.topLeft(), cell.bottomRight(), QPoint(cell.left(), cell.center().y()),
+                  QPoint(cell.right(), cell.center().y()), QPoint(cell.center().x(), cell.top() + 1),
+                  QPoint(cell.center().x(), cell.bottom() - 1)})
                 EXPECT_EQ(after.pixel(p), before.pixel(p)) << x << "," << y;
         }
 }
@@ -193,8 +196,8 @@ TEST(Placement, TheSurfaceIsScaledEvenlyAndCentred) {
     const double w0 = 9400.0 / 15, h0 = 7060.0 / 15;
     const Case cases[] = {
         {w0, h0, 1.0, 0, 0},
-        {2 * w0, 2 * h0 + 100, 2.0, 0, 50},   // room below: centred down
-        {2 * w0 + 60, 2 * h0, 2.0, 30, 0},    // room beside: centred across
+        {2 * w0, 2 * h0 + 100, 2.0, 0, 50},  // room below: centred down
+        {2 * w0 + 60, 2 * h0, 2.0, 30, 0},   // room beside: centred across
         {w0 / 2, h0, 0.5, 0, h0 / 4},
     };
     for (const Case& c : cases) {
@@ -282,19 +285,25 @@ TEST(DrawingSurfaceCalls, KeepingOnlyWhatShowsPaintsTheSamePicture) {
     QPainter p(&step);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     unsigned seed = 7;
-    const auto next = [&seed](int n) { seed = seed * 1103515245u + 12345u; return int((seed >> 16) % unsigned(n)); };
+    const auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 16) % unsigned(n));
+    };
     const control::Image pieces[] = {control::Image::UE_HU, control::Image::SITA_OU, control::Image::UE_RYUU};
     for (int i = 0; i < 400; ++i) {
         const int x = 1 + next(3), y = 1 + next(3);
         app::DrawOp op;
         switch (next(5)) {
-        case 0: op = fill(x + next(10) / 10.0, y + next(10) / 10.0, 200 + next(800), 200 + next(700), next(16)); break;
-        case 1: op = outline(x, y, next(2) ? 2 : 12); break;
-        case 2: op = image(control::Image::KARA_MASU, 0, x, y); break;
-        case 3: op = image(pieces[next(3)], next(2) ? 14 : 15, x, y); break;
-        // Each text differs from the others: a reprint of the same text is
-        // the next test's concern.
-        default: op = text(x + next(10) / 10.0, y, std::to_string(i).c_str(), next(2) ? 0 : 15); break;
+            case 0:
+                op = fill(x + next(10) / 10.0, y + next(10) / 10.0, 200 + next(800), 200 + next(700),
+                          next(16));
+                break;
+            case 1: op = outline(x, y, next(2) ? 2 : 12); break;
+            case 2: op = image(control::Image::KARA_MASU, 0, x, y); break;
+            case 3: op = image(pieces[next(3)], next(2) ? 14 : 15, x, y); break;
+            // Each text differs from the others: a reprint of the same text is
+            // the next test's concern.
+            default: op = text(x + next(10) / 10.0, y, std::to_string(i).c_str(), next(2) ? 0 : 15); break;
         }
         one.paint(p, op);
         s.add(op);
@@ -315,7 +324,8 @@ TEST(DrawingSurfaceCalls, AReprintedTextReplacesItsOlderCopy) {
     }
     s.add(text(0, 0, "3", 0));  // another colour is another text
     ASSERT_EQ(s.calls().size(), 3u);
-    const std::vector<app::DrawOp> once = {text(-1.5, 0.1, "LEVEL", 15), text(0, 0, "3", 15), text(0, 0, "3", 0)};
+    const std::vector<app::DrawOp> once = {text(-1.5, 0.1, "LEVEL", 15), text(0, 0, "3", 15),
+                                           text(0, 0, "3", 0)};
     EXPECT_EQ(painter.picture(s.calls()), painter.picture(once));
 }
 
@@ -327,14 +337,14 @@ TEST(Artwork, EachImageShowsItsOwnKanji) {
         bool red, upper;
     };
     const Case cases[] = {
-        {{Image::UE_HU, 0, 1}, "歩", false, true},      {{Image::SITA_TO, 0, -2}, "と", true, false},
-        {{Image::UE_KYOU, 0, 3}, "香", false, true},    {{Image::UE_KYOU, 1, 4}, "成香", true, true},
-        {{Image::SITA_KEI, 0, -5}, "桂", false, false}, {{Image::SITA_KEI, 1, -6}, "成桂", true, false},
-        {{Image::UE_GIN, 0, 7}, "銀", false, true},     {{Image::SITA_GIN, 1, -8}, "成銀", true, false},
-        {{Image::SITA_KIN, 0, -9}, "金", false, false}, {{Image::UE_SYA, 0, 10}, "飛", false, true},
+        {{Image::UE_HU, 0, 1}, "歩", false, true},       {{Image::SITA_TO, 0, -2}, "と", true, false},
+        {{Image::UE_KYOU, 0, 3}, "香", false, true},     {{Image::UE_KYOU, 1, 4}, "成香", true, true},
+        {{Image::SITA_KEI, 0, -5}, "桂", false, false},  {{Image::SITA_KEI, 1, -6}, "成桂", true, false},
+        {{Image::UE_GIN, 0, 7}, "銀", false, true},      {{Image::SITA_GIN, 1, -8}, "成銀", true, false},
+        {{Image::SITA_KIN, 0, -9}, "金", false, false},  {{Image::UE_SYA, 0, 10}, "飛", false, true},
         {{Image::SITA_RYUU, 0, -11}, "龍", true, false}, {{Image::UE_KAKU, 0, 12}, "角", false, true},
-        {{Image::SITA_UMA, 0, -13}, "馬", true, false}, {{Image::UE_OU, 0, 14}, "鵺", false, true},
-        {{Image::UE_OU, 0, 15}, "王", false, true},     {{Image::SITA_OU, 0, -14}, "鵺", false, false},
+        {{Image::SITA_UMA, 0, -13}, "馬", true, false},  {{Image::UE_OU, 0, 14}, "鵺", false, true},
+        {{Image::UE_OU, 0, 15}, "王", false, true},      {{Image::SITA_OU, 0, -14}, "鵺", false, false},
         {{Image::SITA_OU, 0, -15}, "王", false, false},
     };
     for (const Case& c : cases) {
@@ -382,7 +392,7 @@ TEST(Artwork, UpperPiecesAreTurnedHalfAbout) {
         return double(same) / ink;
     };
     EXPECT_GT(overlap(upper.transformed(QTransform().rotate(180))), 0.7);  // 0.82 here
-    EXPECT_LT(overlap(upper), 0.5);                                       // 0.34 here
+    EXPECT_LT(overlap(upper), 0.5);                                        // 0.34 here
     // And the apex of the upper piece points down: its lowest part is narrow.
     EXPECT_NE(lower.pixel(size.width() / 2, 14), upper.pixel(size.width() / 2, 14));
 }

@@ -58,7 +58,8 @@ void expectLayerFollowsTheBoard(GameWindow& w, const std::string& when) {
             if (w.game().board(x, y) != 0) continue;
             const QRgb a = shownAt(w, plain, x, y), b = shownAt(w, tinted, x, y);
             const int lower = counts.lower(x, y), upper = counts.upper(x, y);
-            const std::string at = when + " " + std::to_string(x) + "," + std::to_string(y) + " " + rgb(a) + rgb(b);
+            const std::string at =
+                when + " " + std::to_string(x) + "," + std::to_string(y) + " " + rgb(a) + rgb(b);
             if (lower == 0 && upper == 0) {
                 EXPECT_EQ(a, b) << at;
                 continue;
@@ -111,7 +112,7 @@ TEST(TeachingMarks, APickedUpNueKingShowsSafeAndAttackedOneAndTwoStepLandings) {
     control::Game& g = w.game();
     g.board = rules::Board{};
     g.board(5, 9) = -14;
-    g.board(3, 7) = 9;   // an upper gold
+    g.board(3, 7) = 9;  // an upper gold
     g.board(9, 1) = 15;
     pressSquare(w, 5, 9);
     ASSERT_EQ(g.state.selection, 1);

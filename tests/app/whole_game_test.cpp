@@ -78,7 +78,8 @@ int nearest(const control::Game& g, int side, int x, int y) {
     int best = 99;
     for (int i = 1; i <= 9; ++i)
         for (int j = 1; j <= 9; ++j)
-            if (g.board(i, j) != 0 && sideOf(g.board(i, j)) == side) best = std::min(best, distance(x, y, i, j));
+            if (g.board(i, j) != 0 && sideOf(g.board(i, j)) == side)
+                best = std::min(best, distance(x, y, i, j));
     return best;
 }
 
@@ -183,14 +184,17 @@ Move nueKingChoice(control::Game& g, std::mt19937& rng) {
         return found[rng() % found.size()];
     };
     if (auto chosen = any([&](const Move& m) { return isRoyal(g.board(m.toX, m.toY)); })) return *chosen;
-    if (auto chosen = any([&](const Move& m) { return adjacent(m) && g.board(m.toX, m.toY) != 0 && safeNeighbour(m); }))
+    if (auto chosen =
+            any([&](const Move& m) { return adjacent(m) && g.board(m.toX, m.toY) != 0 && safeNeighbour(m); }))
         return *chosen;
-    if (auto chosen = any([&](const Move& m) { return !adjacent(m) && g.board(m.toX, m.toY) != 0 && safe(m); }))
+    if (auto chosen =
+            any([&](const Move& m) { return !adjacent(m) && g.board(m.toX, m.toY) != 0 && safe(m); }))
         return *chosen;
     int closest = 99;
     for (const Move& m : moves)
         if (safe(m)) closest = std::min(closest, nearest(g, kUpper, m.toX, m.toY));
-    if (auto chosen = any([&](const Move& m) { return safe(m) && nearest(g, kUpper, m.toX, m.toY) == closest; }))
+    if (auto chosen =
+            any([&](const Move& m) { return safe(m) && nearest(g, kUpper, m.toX, m.toY) == closest; }))
         return *chosen;
     return moves[rng() % moves.size()];
 }
@@ -279,7 +283,8 @@ NueKingGame playNueKingGame(PlayWindow& w, std::mt19937& rng) {
     if (!end) return game;
     // The winner is the side whose royal piece still stands.
     const rules::MoveRecord& r = end->record;
-    EXPECT_EQ(boardText(testing_support::replayed(humanFirstPosition(), r, r.counter)), boardText(end->board));
+    EXPECT_EQ(boardText(testing_support::replayed(humanFirstPosition(), r, r.counter)),
+              boardText(end->board));
     if (end->text == "あなたの勝ちです") {
         // A royal piece taken, or the computer's king in check and mated.
         EXPECT_TRUE(royalTaken(r, std::max(1, r.counter - 1), r.counter, kUpper) ||
@@ -336,7 +341,8 @@ ArmyMove armyChoice(control::Game& g, std::mt19937& rng) {
         if (isRoyal(g.board(m.toX, m.toY))) return {m, false};
     // The king flees when the Nue King reaches it.
     for (const Move& m : moves)
-        if (g.board(m.fromX, m.fromY) == -15 && attacked(g, kUpper, {m.fromX, m.fromY}).count({m.fromX, m.fromY}) &&
+        if (g.board(m.fromX, m.fromY) == -15 &&
+            attacked(g, kUpper, {m.fromX, m.fromY}).count({m.fromX, m.fromY}) &&
             !attacked(g, kUpper, {m.fromX, m.fromY}).count({m.toX, m.toY}))
             return {m, false};
     std::vector<Move> safe, forward;
@@ -526,7 +532,8 @@ TEST(TwoPlayers, GamesFromStartPlayedToTheirEndByClicksAlone) {
         }
         ASSERT_TRUE(end) << "no end after " << moves << " moves";
         const rules::MoveRecord& r = end->record;
-        EXPECT_EQ(boardText(testing_support::replayed(humanFirstPosition(), r, r.counter)), boardText(end->board));
+        EXPECT_EQ(boardText(testing_support::replayed(humanFirstPosition(), r, r.counter)),
+                  boardText(end->board));
         // 先手 wins by taking an upper royal piece, 後手 by taking a lower one.
         if (end->text == "先手の勝ちです")
             EXPECT_TRUE(royalTaken(r, r.counter - 1, r.counter, kUpper));
@@ -612,15 +619,29 @@ struct RecaptureCase {
 TEST(NueKing, ImmediateRecaptureWithTwoNueKingsIsRefusedUnlessTheCaptureWasASecondStep) {
     const Strings refused{"すぐに鵺子を取り返せません|禁手：先鵺子(せんしし)|禁止"};
     const RecaptureCase cases[] = {
-        {"the upper Nue King jumped onto the lower one", kLowerToTakeBack, 1,
-         twoEntries({5, 6, 5, 5}, -1, 0, {5, 2, 5, 4}, 14, -14), {5, 5, 5, 4}, refused},
-        {"the upper Nue King took with its second step", kLowerToTakeBack, 1,
-         twoEntries({5, 2, 5, 3}, 14, 0, {5, 3, 5, 4}, 14, -14), {5, 5, 5, 4},
+        {"the upper Nue King jumped onto the lower one",
+         kLowerToTakeBack,
+         1,
+         twoEntries({5, 6, 5, 5}, -1, 0, {5, 2, 5, 4}, 14, -14),
+         {5, 5, 5, 4},
+         refused},
+        {"the upper Nue King took with its second step",
+         kLowerToTakeBack,
+         1,
+         twoEntries({5, 2, 5, 3}, 14, 0, {5, 3, 5, 4}, 14, -14),
+         {5, 5, 5, 4},
          {"先手の勝ちです|終了", "続けますか？|再ゲーム"}},
-        {"the lower Nue King jumped onto the upper one", kUpperToTakeBack, -1,
-         twoEntries({5, 4, 5, 5}, 1, 0, {5, 8, 5, 6}, -14, 14), {5, 5, 5, 6}, refused},
-        {"the lower Nue King took with its second step", kUpperToTakeBack, -1,
-         twoEntries({5, 8, 5, 7}, -14, 0, {5, 7, 5, 6}, -14, 14), {5, 5, 5, 6},
+        {"the lower Nue King jumped onto the upper one",
+         kUpperToTakeBack,
+         -1,
+         twoEntries({5, 4, 5, 5}, 1, 0, {5, 8, 5, 6}, -14, 14),
+         {5, 5, 5, 6},
+         refused},
+        {"the lower Nue King took with its second step",
+         kUpperToTakeBack,
+         -1,
+         twoEntries({5, 8, 5, 7}, -14, 0, {5, 7, 5, 6}, -14, 14),
+         {5, 5, 5, 6},
          {"後手の勝ちです|終了", "続けますか？|再ゲーム"}},
     };
     for (const RecaptureCase& c : cases) {
@@ -779,7 +800,7 @@ TEST(StartCommand, AfterTheFirstPositionIsAFreshTwoPlayerGame) {
 TEST(StartCommand, InTheMiddleOfAGameAgainstTheComputerKeepsThePosition) {
     struct Case {
         const char* game;
-        Move human;                // the human's move before スタート
+        Move human;  // the human's move before スタート
         const char* told;
         rules::Board (*start)();
     };
@@ -854,8 +875,8 @@ struct RefusalCase {
     Qt::MouseButton button;
     std::deque<Answer> answers;
     Strings expected;
-    bool unchanged;                        // board, record and turn as before
-    void (*after)(PlayWindow&);            // what else holds afterwards
+    bool unchanged;              // board, record and turn as before
+    void (*after)(PlayWindow&);  // what else holds afterwards
 };
 
 }  // namespace
@@ -866,13 +887,29 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
     WorkingFolder folder;
     folder.write(kRecordName, twoMoveRecord());
     const RefusalCase cases[] = {
-        {"no game", [](PlayWindow&) {}, {5, 9}, Qt::LeftButton, {},
-         {"「対局」で始めて下さい|開始|禁止"}, true, [](PlayWindow&) {}},
-        {"kifu mode, Yes", loadRecord, {5, 9}, Qt::RightButton, {Answer::Yes},
-         {"棋譜を '進 'で進めて下さい|棋譜"}, true,
+        {"no game",
+         [](PlayWindow&) {},
+         {5, 9},
+         Qt::LeftButton,
+         {},
+         {"「対局」で始めて下さい|開始|禁止"},
+         true,
+         [](PlayWindow&) {}},
+        {"kifu mode, Yes",
+         loadRecord,
+         {5, 9},
+         Qt::RightButton,
+         {Answer::Yes},
+         {"棋譜を '進 'で進めて下さい|棋譜"},
+         true,
          [](PlayWindow& w) { EXPECT_EQ(w.game().state.kifuMode, 1); }},
-        {"kifu mode, No", loadRecord, {5, 9}, Qt::LeftButton, {Answer::No},
-         {"棋譜を '進 'で進めて下さい|棋譜"}, false,
+        {"kifu mode, No",
+         loadRecord,
+         {5, 9},
+         Qt::LeftButton,
+         {Answer::No},
+         {"棋譜を '進 'で進めて下さい|棋譜"},
+         false,
          [](PlayWindow& w) {
              // The refusal sound after the answer, and no game any more.
              EXPECT_TRUE(w.sound.playing(w.game().state.sounds.forbidden));
@@ -887,7 +924,11 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
              clickMoves(w, {{5, 9}, {5, 7}});
              w.choose("REPLAY");
          },
-         {5, 9}, Qt::LeftButton, {}, {"先手の番です|対局"}, true,
+         {5, 9},
+         Qt::LeftButton,
+         {},
+         {"先手の番です|対局"},
+         true,
          [](PlayWindow& w) { EXPECT_EQ(w.game().state.selection, 1); }},
         {"two players, 後手 to move after 進",
          [](PlayWindow& w) {
@@ -895,7 +936,11 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
              clickMoves(w, {{5, 9}, {5, 7}});
              w.choose("AFTER");  // the end of the record: refused, but the notice is due
          },
-         {3, 3}, Qt::LeftButton, {}, {"後手の番です|対局"}, true,
+         {3, 3},
+         Qt::LeftButton,
+         {},
+         {"後手の番です|対局"},
+         true,
          [](PlayWindow& w) { EXPECT_EQ(w.game().state.selection, 1); }},
         {"the computer to move after 戻",
          [](PlayWindow& w) {
@@ -903,7 +948,11 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
              clickMoves(w, {{5, 9}, {5, 7}});
              w.choose("REPLAY");
          },
-         {5, 7}, Qt::LeftButton, {}, {"OKですか？|再開(COM)"}, false,
+         {5, 7},
+         Qt::LeftButton,
+         {},
+         {"OKですか？|再開(COM)"},
+         false,
          [](PlayWindow& w) {
              // The computer moved again, then the press picked up the Nue King.
              const control::Game& g = w.game();
@@ -920,14 +969,22 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
              w.choose("REPLAY");
              w.choose("REPLAY");
          },
-         {5, 9}, Qt::LeftButton, {}, {"MANの番です|対局"}, true,
+         {5, 9},
+         Qt::LeftButton,
+         {},
+         {"MANの番です|対局"},
+         true,
          [](PlayWindow& w) { EXPECT_EQ(w.game().state.selection, 1); }},
         {"a second step two squares on",
          [](PlayWindow& w) {
              w.choose("START");
              clickMoves(w, {{5, 9}, {5, 8}});
          },
-         {5, 6}, Qt::LeftButton, {}, {"そこへ移動できません！|2手目移動中|禁止"}, true,
+         {5, 6},
+         Qt::LeftButton,
+         {},
+         {"そこへ移動できません！|2手目移動中|禁止"},
+         true,
          [](PlayWindow& w) { EXPECT_EQ(w.game().state.stepState, 2); }},
         {"a pawn onto the last row with the left button",
          [](PlayWindow& w) {
@@ -944,7 +1001,11 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
                  . . . . -14 . . . .)");
              w.click(1, 2);
          },
-         {1, 1}, Qt::LeftButton, {}, {"マウスの右をクリックして下さい|成り"}, true,
+         {1, 1},
+         Qt::LeftButton,
+         {},
+         {"マウスの右をクリックして下さい|成り"},
+         true,
          [](PlayWindow& w) { EXPECT_EQ(w.game().state.selection, 1); }},
     };
     for (const RefusalCase& c : cases) {
@@ -990,8 +1051,9 @@ bool onBoard(int x, int y) { return rules::onBoard(x, y); }
 std::string stateSignature(const control::Game& g) {
     const control::GameState& s = g.state;
     return boardText(g.board) + std::to_string(g.record.counter) + "/" + std::to_string(g.record.last) + " " +
-           std::to_string(s.sideToMove) + " " + std::to_string(s.selection) + " " + std::to_string(s.selX) + "," +
-           std::to_string(s.selY) + " " + std::to_string(s.stepState) + " " + std::to_string(s.kifuMode);
+           std::to_string(s.sideToMove) + " " + std::to_string(s.selection) + " " + std::to_string(s.selX) +
+           "," + std::to_string(s.selY) + " " + std::to_string(s.stepState) + " " +
+           std::to_string(s.kifuMode);
 }
 
 void enterStart(PlayWindow& w) {
@@ -1075,7 +1137,8 @@ TEST(Clicks, EverySquareWithBothButtonsInEveryState) {
                  EXPECT_EQ(g.state.sideToMove, -1);
                  return;
              }
-             EXPECT_EQ(w.messages(), onBoard(x, y) ? Strings{"そこへ移動できません！|2手目移動中|禁止"} : Strings{});
+             EXPECT_EQ(w.messages(),
+                       onBoard(x, y) ? Strings{"そこへ移動できません！|2手目移動中|禁止"} : Strings{});
              EXPECT_EQ(boardText(g.board), boardText(before));
              EXPECT_EQ(g.state.stepState, 2);
          }},

@@ -3,11 +3,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
@@ -40,9 +40,7 @@ std::string menuText(GameWindow& w) {
 
 bool checked(GameWindow& w, const char* name) { return w.window.menuItem(name)->isChecked(); }
 
-QWidget* panelControl(GameWindow& w, const char* name) {
-    return w.window.view()->findChild<QWidget*>(name);
-}
+QWidget* panelControl(GameWindow& w, const char* name) { return w.window.view()->findChild<QWidget*>(name); }
 
 }  // namespace
 
@@ -233,9 +231,8 @@ TEST(LeavingTheGame, OtherKeysDoNothing) {
 // A box without a title of its own would show the program's file name in its
 // title bar; it shows the game's name, and every other title stays its own.
 TEST(MessageBoxes, AnEmptyTitleShowsTheGamesName) {
-    for (const auto& [title, shown] : {std::pair<std::string, QString>{"", "QXぬえどり王"},
-                                       {" ", " "},
-                                       {"終了", "終了"}}) {
+    for (const auto& [title, shown] :
+         {std::pair<std::string, QString>{"", "QXぬえどり王"}, {" ", " "}, {"終了", "終了"}}) {
         QString seen;
         QTimer::singleShot(0, [&seen] {
             QWidget* box = QApplication::activeModalWidget();
@@ -243,8 +240,8 @@ TEST(MessageBoxes, AnEmptyTitleShowsTheGamesName) {
             seen = box->windowHandle() ? box->windowHandle()->title() : box->windowTitle();
             box->close();
         });
-        app::askWithMessageBox(nullptr, app::BoxRequest{"   ** 王手 **", title, control::Buttons::Ok,
-                                                        control::Icon::None});
+        app::askWithMessageBox(
+            nullptr, app::BoxRequest{"   ** 王手 **", title, control::Buttons::Ok, control::Icon::None});
         EXPECT_EQ(seen, shown);
     }
 }

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "cli/selfplay.h"
-#include "state/game.h"
 #include "positions.h"
 #include "record/kifu_format.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
+#include "state/game.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ struct Folder {
     fs::path path;
     Folder() {
         path = fs::temp_directory_path() /
-               ("nuedori-selfplay-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("nuedori-selfplay-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
     }
     ~Folder() { fs::remove_all(path); }
@@ -141,8 +141,8 @@ TEST(SelfPlay, GamesAtEachLevelPrintTheirLinesTotalsAndLegalRecords) {
         Folder folder;
         // With this seed the games end in wins of either side, in draws at
         // entry 500, and at level 3 with second Nue King steps.
-        const SelfPlayRun run = selfplay({"--games", "4", "--level", std::to_string(level), "--random-plies", "4",
-                                          "--seed", "1", "--check", "--out", folder.path.string()});
+        const SelfPlayRun run = selfplay({"--games", "4", "--level", std::to_string(level), "--random-plies",
+                                          "4", "--seed", "1", "--check", "--out", folder.path.string()});
         EXPECT_EQ(run.status, 0) << "level " << level;
         ASSERT_EQ(run.lines.size(), 5u) << "level " << level;
         int counts[3] = {0, 0, 0};
@@ -160,13 +160,15 @@ TEST(SelfPlay, GamesAtEachLevelPrintTheirLinesTotalsAndLegalRecords) {
             EXPECT_EQ(static_cast<int>(kifu->entries.size()), line.moves) << name;
             EXPECT_EQ(replay(*kifu, i, result), "") << "level " << level << ", " << name;
         }
-        EXPECT_EQ(run.lines[4], "total: " + std::to_string(counts[0]) + " upper, " + std::to_string(counts[1]) +
-                                    " lower, " + std::to_string(counts[2]) + " draws");
+        EXPECT_EQ(run.lines[4], "total: " + std::to_string(counts[0]) + " upper, " +
+                                    std::to_string(counts[1]) + " lower, " + std::to_string(counts[2]) +
+                                    " draws");
     }
 }
 
 TEST(SelfPlay, TheSameSeedPlaysTheSameGames) {
-    const std::vector<std::string> args = {"--games", "3", "--level", "3", "--random-plies", "6", "--seed", "7"};
+    const std::vector<std::string> args = {"--games",        "3", "--level", "3",
+                                           "--random-plies", "6", "--seed",  "7"};
     const SelfPlayRun first = selfplay(args);
     const SelfPlayRun second = selfplay(args);
     EXPECT_EQ(first.status, 0);
@@ -178,9 +180,12 @@ TEST(SelfPlay, WithoutFilesOrWithBadOptions) {
     SelfPlayRun run = selfplay({"--games", "0", "--level", "2"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.lines, (std::vector<std::string>{"total: 0 upper, 0 lower, 0 draws"}));
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--games", "1"}, {"--games", "1", "--level", "5"}, {"--games", "x", "--level", "1"},
-             {"--games", "1", "--level", "1", "--seed"}, {"--games", "1", "--level", "1", "--colour", "red"}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--games", "1"},
+                                               {"--games", "1", "--level", "5"},
+                                               {"--games", "x", "--level", "1"},
+                                               {"--games", "1", "--level", "1", "--seed"},
+                                               {"--games", "1", "--level", "1", "--colour", "red"}}) {
         testing::internal::CaptureStderr();
         run = selfplay(bad);
         const std::string err = testing::internal::GetCapturedStderr();

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "cli/session.h"
-#include "state/game.h"
 #include "positions.h"
 #include "rules/initial_position.h"
+#include "state/game.h"
 
 namespace {
 
@@ -96,9 +96,9 @@ TEST(Session, MapsAnswerSixteenLinesDescribingTheBoardAlone) {
     cli::Session s;
     s.handle("start human");
     const std::vector<std::string> out = lines(s.handle("maps"));
-    const char* const names[] = {"man_count", "man_def",  "man_atk_count", "man_atk",   "man_atk_x",
-                                 "man_atk_y", "man_check", "com_count",    "com_atk",   "com_atk_x",
-                                 "com_atk_y", "com_def",  "com_def_x",     "com_def_y", "com_check"};
+    const char* const names[] = {"man_count", "man_def",   "man_atk_count", "man_atk",   "man_atk_x",
+                                 "man_atk_y", "man_check", "com_count",     "com_atk",   "com_atk_x",
+                                 "com_atk_y", "com_def",   "com_def_x",     "com_def_y", "com_check"};
     ASSERT_EQ(out.size(), 16u);
     for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(words(out[i]).size(), 82u) << names[i];
@@ -172,12 +172,11 @@ TEST(Session, MateAnswersBothSidesAndTheEscapeCount) {
     }
     ASSERT_EQ(s.handle(board), "ok\n");
     EXPECT_EQ(s.handle("mate"), "mate 1 0 0\n");
-    EXPECT_EQ(s.handle("pins"),
-              [] {
-                  std::string p = "pins";
-                  for (int i = 1; i <= 81; ++i) p += i == 73 ? " 1" : " 0";  // the king in check from the rook
-                  return p + " flag 0\n";
-              }());
+    EXPECT_EQ(s.handle("pins"), [] {
+        std::string p = "pins";
+        for (int i = 1; i <= 81; ++i) p += i == 73 ? " 1" : " 0";  // the king in check from the rook
+        return p + " flag 0\n";
+    }());
 }
 
 TEST(Session, CandidatesListEveryEvaluationAndGoPlaysTheBest) {
@@ -261,11 +260,36 @@ TEST(Session, MalformedLinesAnswerOneErrorAndChangeNothing) {
         notNumber += i == 40 ? " 1.5" : " 0";
     }
     const std::string bad[] = {
-        "frobnicate",   "QUIT",        "quit now",     "show board",   "level",       "level 0",
-        "level 5",      "level x",     "level 2 2",    "level -1",     "level +2",    "moves 5",
-        "moves 0 5",    "moves 5 10",  "moves a b",    "moves 5 5 5",  "start",       "start nobody",
-        "start human 1", "board",      "board 1 2 3",  tooBig,         notNumber,     "maps now",
-        "pins 1",       "mate x",      "candidates 3", "go now",       "reverse 1",   "board- 1",
+        "frobnicate",
+        "QUIT",
+        "quit now",
+        "show board",
+        "level",
+        "level 0",
+        "level 5",
+        "level x",
+        "level 2 2",
+        "level -1",
+        "level +2",
+        "moves 5",
+        "moves 0 5",
+        "moves 5 10",
+        "moves a b",
+        "moves 5 5 5",
+        "start",
+        "start nobody",
+        "start human 1",
+        "board",
+        "board 1 2 3",
+        tooBig,
+        notNumber,
+        "maps now",
+        "pins 1",
+        "mate x",
+        "candidates 3",
+        "go now",
+        "reverse 1",
+        "board- 1",
         "level 99999999999999999999",
     };
     const std::string before = s.handle("show");

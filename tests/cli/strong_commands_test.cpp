@@ -24,22 +24,24 @@ std::vector<std::string> run(cli::Session& s, std::initializer_list<const char*>
 
 TEST(StrongCommands, LevelLimitAndPerft) {
     cli::Session s;
-    EXPECT_EQ(run(s, {"level 4", "limit 0", "limit 2000000000", "start human", "perft 0", "perft 1", "perft 2",
-                      "start computer", "perft 1"}),
-              (std::vector<std::string>{"ok", "ok", "ok", "ok", "perft 0 1", "perft 1 30", "perft 2 1440", "ok",
-                                        "perft 1 48"}));
-    for (const char* bad : {"limit", "limit -1", "limit 2000000001", "limit x", "limit 1 2", "perft", "perft 7",
-                            "perft -1", "level 5", "level 0"})
+    EXPECT_EQ(run(s, {"level 4", "limit 0", "limit 2000000000", "start human", "perft 0", "perft 1",
+                      "perft 2", "start computer", "perft 1"}),
+              (std::vector<std::string>{"ok", "ok", "ok", "ok", "perft 0 1", "perft 1 30", "perft 2 1440",
+                                        "ok", "perft 1 48"}));
+    for (const char* bad : {"limit", "limit -1", "limit 2000000001", "limit x", "limit 1 2", "perft",
+                            "perft 7", "perft -1", "level 5", "level 0"})
         EXPECT_EQ(s.handle(bad).rfind("error ", 0), 0u) << bad;
     // With a royal piece gone there are no moves.
-    EXPECT_EQ(run(s, {"board 15 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 "
-                      "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1",
-                      "perft 1"}),
-              (std::vector<std::string>{"ok", "perft 1 0"}));
+    EXPECT_EQ(
+        run(s, {"board 15 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 "
+                "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1",
+                "perft 1"}),
+        (std::vector<std::string>{"ok", "perft 1 0"}));
     // Ten Nue Kings against a king: too many positions to count.
     std::string crowded = "board";
     for (int y = 1; y <= 9; ++y)
-        for (int x = 1; x <= 9; ++x) crowded += (y == 1 || y == 4) && x % 2 == 1 ? " 14" : (x == 5 && y == 9 ? " -15" : " 0");
+        for (int x = 1; x <= 9; ++x)
+            crowded += (y == 1 || y == 4) && x % 2 == 1 ? " 14" : (x == 5 && y == 9 ? " -15" : " 0");
     EXPECT_EQ(s.handle(crowded), "ok\n");
     EXPECT_EQ(s.handle("perft 6").rfind("error ", 0), 0u);
 }
@@ -86,8 +88,8 @@ SelfPlayResult selfplay(std::vector<std::string> args) {
 TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "nuedori-strong-selfplay";
     std::filesystem::remove_all(dir);
-    const SelfPlayResult r = selfplay({"--games", "2", "--level", "4", "--lower-level", "3", "--limit", "3000", "--random-plies",
-                            "2", "--check", "--out", dir.string()});
+    const SelfPlayResult r = selfplay({"--games", "2", "--level", "4", "--lower-level", "3", "--limit",
+                                       "3000", "--random-plies", "2", "--check", "--out", dir.string()});
     EXPECT_EQ(r.status, 0);
     ASSERT_EQ(r.lines.size(), 3u);
     EXPECT_EQ(r.lines[2].rfind("total: ", 0), 0u);
@@ -99,11 +101,11 @@ TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
     o.lowerLevel = 2;
     EXPECT_EQ(cli::levelOf(o, -1), 2);
     EXPECT_EQ(cli::levelOf(o, 1), 4);
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--games", "1", "--level", "3", "--lower-level", "5"},
-             {"--games", "1", "--level", "3", "--lower-level", "0"},
-             {"--games", "1", "--level", "4", "--limit", "-5"},
-             {"--games", "1", "--level", "4", "--limit"}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--games", "1", "--level", "3", "--lower-level", "5"},
+                                               {"--games", "1", "--level", "3", "--lower-level", "0"},
+                                               {"--games", "1", "--level", "4", "--limit", "-5"},
+                                               {"--games", "1", "--level", "4", "--limit"}}) {
         const SelfPlayResult b = selfplay(bad);
         EXPECT_NE(b.status, 0) << bad[bad.size() - 2];
         EXPECT_TRUE(b.lines.empty());

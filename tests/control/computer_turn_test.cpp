@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "control/computer_turn.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
 #include "engine_support.h"
 #include "positions.h"
-#include "control/computer_turn.h"
 #include "rules/initial_position.h"
 
 namespace {
 
 using engine_support::Evaluation;
 using engine_support::scoreOf;
-using engine_support::sum;
 using engine_support::searchAll;
+using engine_support::sum;
 using engine_support::surveyAsGameControl;
 using testing_support::setBoard;
 using testing_support::TestGame;
@@ -147,12 +147,12 @@ TEST(ComputerTurn, AMateIsAnnouncedAfterTheMoveNumberAndTheGameGoesOn) {
         -15 . 7 10 . . . . .)");
     turn.play();
     EXPECT_EQ(turn.t.port.messages(), (std::vector<std::string>{"よし！!|詰め ?"}));
-    expectInOrder(turn.log(), {"rect 12.3 5 1250 400 2", kThinkingShadow, kThinking, "refresh", "wait 0.5",
-                               "wait 0.5", "play 3", "outline 12 2 8", "text 12 3.4 size 12 colour 0 1",
-                               "text 11.9 3.3 size 12 colour 15 1", "msg よし！!|詰め ?",
-                               "rect 12.3 5 1250 400 2", "text 12.7 5.1 size 12 colour 0 ８",
-                               "text 12.6 5 size 12 colour 15 ８", "text 13 5 size 12 colour 15 八",
-                               "text 13.6 5 size 12 colour 15 銀"});
+    expectInOrder(turn.log(),
+                  {"rect 12.3 5 1250 400 2", kThinkingShadow, kThinking, "refresh", "wait 0.5", "wait 0.5",
+                   "play 3", "outline 12 2 8", "text 12 3.4 size 12 colour 0 1",
+                   "text 11.9 3.3 size 12 colour 15 1", "msg よし！!|詰め ?", "rect 12.3 5 1250 400 2",
+                   "text 12.7 5.1 size 12 colour 0 ８", "text 12.6 5 size 12 colour 15 ８",
+                   "text 13 5 size 12 colour 15 八", "text 13.6 5 size 12 colour 15 銀"});
     EXPECT_EQ(turn.t.game.board(2, 8), 7);
     EXPECT_EQ(turn.t.game.record.placed[1], 7);
     EXPECT_EQ(turn.t.game.state.moveNumber, 1);
@@ -197,9 +197,9 @@ TEST(ComputerTurn, TakingTheRoyalPieceEndsTheGame) {
     expectInOrder(log, {kThinking, "wait 0.5", "wait 0.5", "play 3", "outline 12 5 9",
                         "text 11.9 3.3 size 12 colour 15 1"});
     const std::vector<std::string> tail(log.end() - 8, log.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"msg ｺﾝﾋﾟｭｰﾀの勝ちです|終了", "msg 続けますか？|再ゲーム|yesno",
-                                              "free 0", "free 0", "free 3", "free 0", "sound shutdown",
-                                              "quit"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{"msg ｺﾝﾋﾟｭｰﾀの勝ちです|終了", "msg 続けますか？|再ゲーム|yesno",
+                                        "free 0", "free 0", "free 3", "free 0", "sound shutdown", "quit"}));
     EXPECT_EQ(turn.t.port.messages().size(), 2u);
     EXPECT_TRUE(turn.t.port.quitCalled);
 }
@@ -229,8 +229,9 @@ TEST(ComputerTurn, TheSecondStepIsAnnouncedAndPlayedBeforeTheMoveNumber) {
     Turn turn(kSecondStep);
     turn.play();
     EXPECT_EQ(turn.t.port.messages(), (std::vector<std::string>{"二手目、移動します|二手移動"}));
-    expectInOrder(turn.log(), {"wait 0.5", "wait 0.5", "play 3", "outline 12 5 5", "msg 二手目、移動します|二手移動",
-                               "play 3", "outline 12 5 4", "text 11.9 3.3 size 12 colour 15 1"});
+    expectInOrder(turn.log(),
+                  {"wait 0.5", "wait 0.5", "play 3", "outline 12 5 5", "msg 二手目、移動します|二手移動",
+                   "play 3", "outline 12 5 4", "text 11.9 3.3 size 12 colour 15 1"});
     EXPECT_EQ(turn.t.game.record.counter, 2);
     EXPECT_EQ(turn.t.game.board(5, 4), 14);
     EXPECT_EQ(turn.t.game.state.moveNumber, 1);

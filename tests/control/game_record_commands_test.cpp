@@ -184,7 +184,8 @@ TEST(SaveAndLoad, AThreeMoveGameSavesAsSixLinesAndReplaysToItsFinalPosition) {
     TestGame loaded;
     Form_Load(loaded.game);
     File1_Click(loaded.game, (folder.path / "three.棋譜").string());
-    EXPECT_EQ(loaded.port.messages(), (std::vector<std::string>{" 読み込みました|棋譜", "棋譜を '進 'で進めて下さい|棋譜"}));
+    EXPECT_EQ(loaded.port.messages(),
+              (std::vector<std::string>{" 読み込みました|棋譜", "棋譜を '進 'で進めて下さい|棋譜"}));
     EXPECT_EQ(loaded.game.state.kifuMode, 1);
     EXPECT_EQ(loaded.game.state.gameKind, kTwoPlayers);  // the lower side moved first
     EXPECT_EQ(loaded.game.record.last, 4);
@@ -279,7 +280,8 @@ TEST(SaveAndLoad, BadFilesAreRefusedAndTheGameInProgressIsUntouched) {
         {"zero.棋譜", header + good + "0 7 7 6 -1 -1 0  \r\n", "zero.棋譜：5行目が正しくありません|棋譜"},
         {"sixteen.棋譜", header + "7 7 7 6 16 16 0  \r\n", "sixteen.棋譜：4行目が正しくありません|棋譜"},
         {"many.棋譜", tooMany, "many.棋譜：504行目が正しくありません|棋譜"},
-        {"binary.棋譜", header + std::string("\x00\x01\x02\xff\xfe", 5) + "\r\n", "binary.棋譜：4行目が正しくありません|棋譜"},
+        {"binary.棋譜", header + std::string("\x00\x01\x02\xff\xfe", 5) + "\r\n",
+         "binary.棋譜：4行目が正しくありません|棋譜"},
     };
     TestGame t;
     twoPlayerGame(t, kPosition);
@@ -318,7 +320,8 @@ TEST(SaveAndLoad, LoadingRestartsTheMusicOnceAndKeepsTheSounds) {
 
 TEST(SaveAndLoad, LabelsAndHeaderLinesAreDrawnAfterTheRedrawAndGoWithTheNextGame) {
     TempFolder folder;
-    writeFile(folder.path / "one.棋譜", "2024/05/01 09:05:03\r\n先手：MAN\r\n後手：COM LEVEL3\r\n5 9 5 7 -14-140  \r\n");
+    writeFile(folder.path / "one.棋譜",
+              "2024/05/01 09:05:03\r\n先手：MAN\r\n後手：COM LEVEL3\r\n5 9 5 7 -14-140  \r\n");
     TestGame t;
     Form_Load(t.game);
     t.port.clear();

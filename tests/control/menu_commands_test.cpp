@@ -4,8 +4,8 @@
 
 #include "control/commands.h"
 #include "control/startup.h"
-#include "rules/initial_position.h"
 #include "play.h"
+#include "rules/initial_position.h"
 
 using namespace control;
 using testing_support::boardText;
@@ -17,8 +17,8 @@ namespace {
 std::vector<std::string> withoutDrawing(const std::vector<std::string>& log) {
     std::vector<std::string> out;
     for (const auto& line : log)
-        if (line.rfind("outline", 0) && line.rfind("image", 0) && line.rfind("rect", 0) && line.rfind("text", 0) &&
-            line != "refresh")
+        if (line.rfind("outline", 0) && line.rfind("image", 0) && line.rfind("rect", 0) &&
+            line.rfind("text", 0) && line != "refresh")
             out.push_back(line);
     return out;
 }
@@ -48,8 +48,8 @@ TEST(Closing, EscCloseAndOwariFreeTheFourSoundsInOrderThenQuit) {
         Form_Load(t.game);
         t.port.clear();
         leave(t.game);
-        const std::vector<std::string> expected = {"free 1", "free 2", "free 3", "free 4", "sound shutdown",
-                                                   "quit"};
+        const std::vector<std::string> expected = {"free 1", "free 2",         "free 3",
+                                                   "free 4", "sound shutdown", "quit"};
         EXPECT_EQ(t.port.log, expected);
         EXPECT_TRUE(t.game.state.quitRequested);
     }
@@ -78,8 +78,9 @@ TEST(Level, FourCarriesItsOwnMarkAndAFreshStartClearsIt) {
     t.port.clear();
     LEVEL4_Click(t.game);
     EXPECT_EQ(t.game.state.level, 4);
-    EXPECT_EQ(t.port.linesStartingWith("check"),
-              (std::vector<std::string>{"check LEVEL1 0", "check LEVEL2 0", "check LEVEL3 0", "check LEVEL4 1"}));
+    EXPECT_EQ(
+        t.port.linesStartingWith("check"),
+        (std::vector<std::string>{"check LEVEL1 0", "check LEVEL2 0", "check LEVEL3 0", "check LEVEL4 1"}));
     EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 4");
     t.port.clear();
     LEVEL1_Click(t.game);

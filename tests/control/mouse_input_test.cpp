@@ -31,8 +31,8 @@ TEST(PointerToSquare, TheEdgesOfTheBoard) {
         bool onBoard;
     };
     // A press that misses the board is ignored after the notices.
-    const Case cases[] = {{690, 300, true}, {689, 300, false}, {690, 299, false}, {5099, 5699, true},
-                          {5100, 300, false}, {690, 5700, false}};
+    const Case cases[] = {{690, 300, true},   {689, 300, false},  {690, 299, false},
+                          {5099, 5699, true}, {5100, 300, false}, {690, 5700, false}};
     for (const Case& c : cases) {
         TestGame t;
         Form_Load(t.game);
@@ -160,7 +160,8 @@ TEST(NueKing, RoyalCaptureOnTheFirstStepEndsTheGameAfterTheSecond) {
     click(t.game, 5, 8);
     EXPECT_TRUE(t.port.messages().empty());  // the second step is still to come
     click(t.game, 4, 7);
-    EXPECT_EQ(t.port.messages(), (std::vector<std::string>{"先手の勝ちです|終了", "続けますか？|再ゲーム|yesno"}));
+    EXPECT_EQ(t.port.messages(),
+              (std::vector<std::string>{"先手の勝ちです|終了", "続けますか？|再ゲーム|yesno"}));
     EXPECT_EQ(t.game.state.sideToMove, 0);
     EXPECT_EQ(t.game.board(5, 9), -14);  // Yes: the human-first position
     EXPECT_EQ(t.game.board(5, 1), 15);
@@ -186,7 +187,8 @@ TEST(NueKing, ImmediateRecaptureRefusedWithTwoNueKings) {
     t.game.record.placed[1] = 9;
     click(t.game, 5, 4);
     click(t.game, 5, 3);
-    EXPECT_EQ(t.port.messages(), (std::vector<std::string>{"すぐに鵺子を取り返せません|禁手：先鵺子(せんしし)"}));
+    EXPECT_EQ(t.port.messages(),
+              (std::vector<std::string>{"すぐに鵺子を取り返せません|禁手：先鵺子(せんしし)"}));
     EXPECT_EQ(t.port.linesStartingWith("play 2").size(), 1u);
     EXPECT_EQ(t.game.board(5, 3), 14);
     EXPECT_EQ(t.game.state.selection, 1);  // the selection stays
@@ -213,7 +215,8 @@ TEST(EndOfGame, RoyalCapturesNameTheWinnersAndNoEndsTheProgram) {
     t.port.answers = {Answer::Ok, Answer::No};
     click(t.game, 5, 6);
     click(t.game, 5, 5);
-    EXPECT_EQ(t.port.messages(), (std::vector<std::string>{"先手の勝ちです|終了", "続けますか？|再ゲーム|yesno"}));
+    EXPECT_EQ(t.port.messages(),
+              (std::vector<std::string>{"先手の勝ちです|終了", "続けますか？|再ゲーム|yesno"}));
     EXPECT_TRUE(t.port.quitCalled);
     EXPECT_EQ(t.port.log.back(), "quit");
     // Nothing more is handled after quitting.
@@ -271,7 +274,8 @@ TEST(EndOfGame, HumanTakesTheComputerKing) {
     t.port.answers = {Answer::Ok, Answer::Yes};
     click(t.game, 5, 4);
     click(t.game, 5, 2);  // a jump onto the king
-    EXPECT_EQ(t.port.messages(), (std::vector<std::string>{"あなたの勝ちです|終了", "続けますか？|再ゲーム|yesno"}));
+    EXPECT_EQ(t.port.messages(),
+              (std::vector<std::string>{"あなたの勝ちです|終了", "続けますか？|再ゲーム|yesno"}));
     EXPECT_EQ(t.game.state.sideToMove, 0);
 }
 
@@ -297,7 +301,8 @@ TEST(Play, TheFiveHundredAndFirstEntryIsNeverWrittenTheGameIsDrawn) {
     t.port.answers = {Answer::Ok, Answer::Yes};
     click(t.game, 5, 9);
     click(t.game, 5, 8);
-    EXPECT_EQ(t.port.messages(), (std::vector<std::string>{"引き分けです|終了", "続けますか？|再ゲーム|yesno"}));
+    EXPECT_EQ(t.port.messages(),
+              (std::vector<std::string>{"引き分けです|終了", "続けますか？|再ゲーム|yesno"}));
     EXPECT_EQ(t.game.record.counter, 0);  // a new game was set up
 }
 

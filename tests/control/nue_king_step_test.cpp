@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "control/nue_king_step.h"
 #include "positions.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
-#include "control/nue_king_step.h"
 
 using namespace rules;
 using testing_support::TestGame;

@@ -14,9 +14,9 @@ TEST(PieceImages, PromotedLanceKnightSilverUseTheSecondElement) {
         int element;
     };
     const Case cases[] = {
-        {3, Image::UE_KYOU, 0},   {4, Image::UE_KYOU, 1},   {-5, Image::SITA_KEI, 0},
-        {-6, Image::SITA_KEI, 1}, {8, Image::UE_GIN, 1},    {-8, Image::SITA_GIN, 1},
-        {14, Image::UE_OU, 0},    {15, Image::UE_OU, 0},    {-14, Image::SITA_OU, 0},
+        {3, Image::UE_KYOU, 0},     {4, Image::UE_KYOU, 1}, {-5, Image::SITA_KEI, 0},
+        {-6, Image::SITA_KEI, 1},   {8, Image::UE_GIN, 1},  {-8, Image::SITA_GIN, 1},
+        {14, Image::UE_OU, 0},      {15, Image::UE_OU, 0},  {-14, Image::SITA_OU, 0},
         {-11, Image::SITA_RYUU, 0}, {2, Image::UE_TO, 0},
     };
     for (const Case& c : cases) {

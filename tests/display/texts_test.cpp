@@ -35,8 +35,8 @@ TEST(MoveNumber, ShiftsLeftAtEachExtraDigit) {
         int n;
         const char* white;
     };
-    const Case cases[] = {{9, "text 11.9 3.3"}, {10, "text 11.8 3.3"}, {99, "text 11.8 3.3"},
-                          {100, "text 11.7 3.3"}};
+    const Case cases[] = {
+        {9, "text 11.9 3.3"}, {10, "text 11.8 3.3"}, {99, "text 11.8 3.3"}, {100, "text 11.7 3.3"}};
     for (const Case& c : cases) {
         TestGame t;
         描画_手数(t.game, c.n, 0);
@@ -49,7 +49,8 @@ TEST(MoveNumber, ShiftsLeftAtEachExtraDigit) {
     // The place of 手目 is cleared as wide as the text.
     TestGame t;
     描画_手数(t.game, 1, 0);
-    EXPECT_EQ(t.port.linesStartingWith("rect 12.8 3.1"), std::vector<std::string>{"rect 12.8 3.1 2200 560 2"});
+    EXPECT_EQ(t.port.linesStartingWith("rect 12.8 3.1"),
+              std::vector<std::string>{"rect 12.8 3.1 2200 560 2"});
 }
 
 TEST(Numbers, ModeOnePrintsKanjiOnlyForOneToNine) {

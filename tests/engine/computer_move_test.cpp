@@ -16,12 +16,11 @@ namespace {
 
 using engine_support::Evaluation;
 using engine_support::scoreOf;
-using engine_support::sum;
 using engine_support::searchAll;
+using engine_support::sum;
 using engine_support::surveyAsGameControl;
 using testing_support::setBoard;
 using testing_support::TestGame;
-
 
 // ---- The search ----
 
@@ -178,7 +177,6 @@ TEST(Search, TheSamePositionGivesTheSameCandidatesWhateverWasSearchedBefore) {
     EXPECT_EQ(second.evaluations, first.evaluations);
     EXPECT_EQ(scoreOf(second, 6, 7, 7, 8, 9), scoreOf(first, 6, 7, 7, 8, 9));
 }
-
 
 TEST(Search, TheSecondStepBandHoldsBothItsEnds) {
     // Only an unpromoted Nue King scoring 1000 to 1030 asks for a second step.

@@ -221,8 +221,8 @@ TEST(DangerScan, APieceTheKingAloneProtects) {
         . . . . -3 . . . .
         . . . . . . . . .
         . . . . . . . . .)";
-    expectDanger({"a lance behind the pawn", lance, lance, 7, 5, 2,
-                  sum({-50, -250, -100, -4, -4, -(7 + 999), -1})});
+    expectDanger(
+        {"a lance behind the pawn", lance, lance, 7, 5, 2, sum({-50, -250, -100, -4, -4, -(7 + 999), -1})});
 }
 
 TEST(DangerScan, HumanControlOfTheCampAndPawnsAboutToEnterIt) {

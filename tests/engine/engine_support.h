@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "state/game.h"
 #include "engine/computer_move.h"
+#include "state/game.h"
 
 namespace engine_support {
 

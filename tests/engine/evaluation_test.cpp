@@ -11,11 +11,10 @@
 namespace {
 
 using engine_support::scoreOf;
-using engine_support::sum;
 using engine_support::searchAll;
+using engine_support::sum;
 using testing_support::setBoard;
 using testing_support::TestGame;
-
 
 // The score the search at `level` gives one candidate on `board`.
 double scoreAt(int level, const char* board, int x, int y, int tx, int ty, int placed) {

@@ -193,9 +193,9 @@ TEST(Survey, PiecesNextToTheirKingShowTheKingsCode) {
     const engine::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.manDef(4, 9), -15);  // the king's code, though a silver (5) defends it too
     EXPECT_EQ(m.manCount(4, 9), 2);
-    EXPECT_EQ(m.comDef(6, 1), 15);   // defended by the king alone
+    EXPECT_EQ(m.comDef(6, 1), 15);  // defended by the king alone
     EXPECT_EQ(m.comDef(4, 2), 15);
-    EXPECT_EQ(m.comDef(4, 1), 8);    // the gold is cheaper than the king's code
+    EXPECT_EQ(m.comDef(4, 1), 8);  // the gold is cheaper than the king's code
     EXPECT_EQ(m.comCount(4, 1), 2);
     // Neither the king nor the gold writes a defender square; a step does.
     EXPECT_EQ(m.comDefX(4, 1), 0);
@@ -270,7 +270,7 @@ TEST(Survey, SingleStepsMarkTheCheckerOnEitherRoyalPiece) {
 
 TEST(Survey, ComputerGoldAttacksEnterNoCheapestAttacker) {
     TestGame t;
-    t.game.board(5, 5) = 9;   // computer gold reaching the human pawn below it
+    t.game.board(5, 5) = 9;  // computer gold reaching the human pawn below it
     t.game.board(5, 6) = -1;
     t.game.board(2, 5) = -9;  // human gold reaching the computer pawn above it
     t.game.board(2, 4) = 1;

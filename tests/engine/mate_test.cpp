@@ -2,11 +2,11 @@
 // destinations. The maps they read are surveyed first, as every caller does.
 #include <gtest/gtest.h>
 
-#include "state/game.h"
 #include "engine/influence.h"
+#include "engine/mate.h"
 #include "positions.h"
 #include "rules/initial_position.h"
-#include "engine/mate.h"
+#include "state/game.h"
 
 namespace {
 

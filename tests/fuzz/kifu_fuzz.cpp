@@ -8,8 +8,8 @@
 #include <string>
 
 #include "control/commands.h"
-#include "state/game.h"
 #include "record/kifu_format.h"
+#include "state/game.h"
 
 namespace {
 
@@ -20,9 +20,7 @@ void expectSane(const control::Game& g) {
     if (g.record.counter < 0 || g.record.counter > g.record.last || g.record.last > 500) std::abort();
 }
 
-std::string scratchFile() {
-    return "/tmp/nuedori-fuzz-" + std::to_string(::getpid()) + ".棋譜";
-}
+std::string scratchFile() { return "/tmp/nuedori-fuzz-" + std::to_string(::getpid()) + ".棋譜"; }
 
 }  // namespace
 

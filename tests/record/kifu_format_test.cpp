@@ -51,8 +51,8 @@ std::vector<KifuEntry> randomEntries(std::size_t count, unsigned seed) {
     for (std::size_t i = 0; i < count; ++i) {
         const int side = pick(0, 1) ? 1 : -1;
         const int captured = pick(0, 2) ? 0 : -side * pick(1, 15);
-        entries.push_back({pick(1, 9), pick(1, 9), pick(1, 9), pick(1, 9), side * pick(1, 15), side * pick(1, 15),
-                           captured});
+        entries.push_back({pick(1, 9), pick(1, 9), pick(1, 9), pick(1, 9), side * pick(1, 15),
+                           side * pick(1, 15), captured});
     }
     return entries;
 }
@@ -102,10 +102,10 @@ TEST(KifuMoveLine, PutsEachValueLeftAlignedInItsColumn) {
         KifuEntry entry;
         std::string line;
     } cases[] = {
-        {{7, 7, 7, 6, -1, -1, 0}, "7 7 7 6 -1 -1 0  "},      // lower pawn, no capture
-        {{2, 2, 2, 8, 10, 10, -9}, "2 2 2 8 10 10 -9 "},     // upper rook takes a lower gold
-        {{1, 1, 9, 9, -15, -15, 14}, "1 1 9 9 -15-1514 "},   // three characters fill the field
-        {{5, 3, 5, 2, -2, -1, 12}, "5 3 5 2 -2 -1 12 "},     // a promotion: placed before moved
+        {{7, 7, 7, 6, -1, -1, 0}, "7 7 7 6 -1 -1 0  "},     // lower pawn, no capture
+        {{2, 2, 2, 8, 10, 10, -9}, "2 2 2 8 10 10 -9 "},    // upper rook takes a lower gold
+        {{1, 1, 9, 9, -15, -15, 14}, "1 1 9 9 -15-1514 "},  // three characters fill the field
+        {{5, 3, 5, 2, -2, -1, 12}, "5 3 5 2 -2 -1 12 "},    // a promotion: placed before moved
         {{9, 1, 1, 9, 13, 12, -14}, "9 1 1 9 13 12 -14"},
     };
     for (const auto& c : cases) {
@@ -199,7 +199,8 @@ TEST(KifuRoundTrip, EveryRecordReadsBackToTheSameValues) {
 TEST(KifuRoundTrip, MoveRecordSurvivesSavingAndLoading) {
     const Kifu k{gameHeader(), randomEntries(120, 11)};
     const rules::MoveRecord saved = record::recordFromKifu(k);
-    const record::ReadResult back = record::parseKifu(record::kifuText(record::kifuFromRecord(saved, gameHeader())));
+    const record::ReadResult back =
+        record::parseKifu(record::kifuText(record::kifuFromRecord(saved, gameHeader())));
     ASSERT_TRUE(kifuIn(back)) << describe(back);
     const rules::MoveRecord loaded = record::recordFromKifu(*kifuIn(back));
     EXPECT_EQ(loaded.last, 120);
@@ -207,7 +208,7 @@ TEST(KifuRoundTrip, MoveRecordSurvivesSavingAndLoading) {
     EXPECT_EQ(loaded.placed[0], 1);
     for (int i = 1; i <= 120; ++i) {
         const KifuEntry& e = k.entries[i - 1];
-        const KifuEntry got{loaded.fromX[i], loaded.fromY[i], loaded.toX[i], loaded.toY[i],
+        const KifuEntry got{loaded.fromX[i],  loaded.fromY[i], loaded.toX[i],     loaded.toY[i],
                             loaded.placed[i], loaded.moved[i], loaded.captured[i]};
         EXPECT_EQ(got, e) << "entry " << i;
     }
@@ -244,7 +245,8 @@ TEST(KifuReading, AcceptsEveryLineEndAndEditedPadding) {
         {"byte-order mark", "\xEF\xBB\xBF" + joined(lines)},
         {"blank lines at the end", joined(lines) + "\r\n\r\n   \r\n\t\r\n"},
         {"blank lines at the end, no final end", joined(stripped, "\n") + "\n  "},
-        {"fields with spaces before the number", joined({"h1", "h2", "h3", "7 7 7 6  -1-1 0  ", "2 2 2 8 10 10  -9"})},
+        {"fields with spaces before the number",
+         joined({"h1", "h2", "h3", "7 7 7 6  -1-1 0  ", "2 2 2 8 10 10  -9"})},
     };
     for (const auto& c : cases) {
         const record::ReadResult result = record::parseKifu(c.text);
@@ -261,7 +263,9 @@ TEST(KifuReading, HeaderLinesComeBackAsUtf8) {
         std::string shown;
     } cases[] = {
         {"\x90\xE6\x8E\xE8\x81\x46MAN", "先手：MAN"},  // Shift_JIS
-        {"\x8C\xE3\x8E\xE8\x81\x46" "COM LEVEL3", "後手：COM LEVEL3"},
+        {"\x8C\xE3\x8E\xE8\x81\x46"
+         "COM LEVEL3",
+         "後手：COM LEVEL3"},
         {"\xB6\xC5", "ｶﾅ"},  // half-width katakana, one byte each
         {"先手：MAN", "先手：MAN"},
         {"", ""},
@@ -326,8 +330,19 @@ TEST(KifuReading, RefusesTheFirstBadLine) {
         {"blank line between moves", file(""), 5},
         {"line of spaces between moves", file("   "), 5},
         {"blank first move line", joined({"h1", "h2", "h3", "", good}), 4},
-        {"NUL in a header line", joined({"h1", std::string("h\0" "2", 3), "h3", good}), 2},
-        {"control character in a header line", joined({"h1", "h2", "h\x01" "3", good}), 3},
+        {"NUL in a header line",
+         joined({"h1",
+                 std::string("h\0"
+                             "2",
+                             3),
+                 "h3", good}),
+         2},
+        {"control character in a header line",
+         joined({"h1", "h2",
+                 "h\x01"
+                 "3",
+                 good}),
+         3},
         {"lone CR in a header line", joined({"h\r1", "h2", "h3", good}), 1},
         {"DEL in a header line", joined({"h1", "h2\x7F", "h3", good}), 2},
         {"UTF-8 C1 control in a header line", joined({"h1", "h2", "\xC2\x85", good}), 3},
@@ -361,7 +376,8 @@ TEST(KifuReading, AtMost500MoveLines) {
 TEST(KifuReading, PathsThatCannotBeRead) {
     TempFolder folder;
     const ReadError unreadable{ReadError::Kind::kUnreadable, 0};
-    const fs::path paths[] = {folder.path() / "missing.棋譜", folder.path(), folder.path() / "missing" / "a.棋譜"};
+    const fs::path paths[] = {folder.path() / "missing.棋譜", folder.path(),
+                              folder.path() / "missing" / "a.棋譜"};
     for (const fs::path& path : paths) {
         const record::ReadResult result = record::readKifuFile(path);
         ASSERT_TRUE(std::holds_alternative<ReadError>(result)) << path;
@@ -409,7 +425,8 @@ TEST(KifuSaving, TargetThatIsAFolderIsRefused) {
     const fs::path target = folder.path() / "game.棋譜";
     fs::create_directory(target);
     writeBytes(target / "inside", "kept");
-    const std::optional<record::SaveError> error = record::saveKifu({gameHeader(), randomEntries(3, 4)}, target);
+    const std::optional<record::SaveError> error =
+        record::saveKifu({gameHeader(), randomEntries(3, 4)}, target);
     ASSERT_TRUE(error.has_value());
     EXPECT_FALSE(error->reason.empty());
     EXPECT_EQ(bytesOf(target / "inside"), "kept");
@@ -428,7 +445,8 @@ std::optional<std::string> saveInChild(const Kifu& k, const fs::path& file, bool
         if (!prepare()) ::_exit(2);
         const std::optional<record::SaveError> error = record::saveKifu(k, file);
         const std::string reason = error ? error->reason : "saved";
-        const bool sent = ::write(pipeEnds[1], reason.data(), reason.size()) == static_cast<ssize_t>(reason.size());
+        const bool sent =
+            ::write(pipeEnds[1], reason.data(), reason.size()) == static_cast<ssize_t>(reason.size());
         ::_exit(sent ? 0 : 1);
     }
     ::close(pipeEnds[1]);
@@ -466,8 +484,9 @@ TEST(KifuSaving, FolderThatCannotBeWrittenKeepsTheOldFile) {
                                        perms::group_exec | perms::others_read | perms::others_exec);
     const std::optional<std::string> reason =
         saveInChild({gameHeader(), randomEntries(3, 1)}, file, ::geteuid() == 0 ? becomeNobody : keepRights);
-    if (!reason) GTEST_SKIP() << "running as root, which writes into read-only folders, and the save "
-                                 "could not be run as the user nobody instead";
+    if (!reason)
+        GTEST_SKIP() << "running as root, which writes into read-only folders, and the save "
+                        "could not be run as the user nobody instead";
     EXPECT_EQ(*reason, std::make_error_code(std::errc::permission_denied).message());
     EXPECT_EQ(bytesOf(file), "old game");
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"game.棋譜"});
@@ -481,7 +500,8 @@ TEST(KifuSaving, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
     const std::string oldBytes = bytesOf(file);
 
     const Kifu longer{gameHeader(), randomEntries(500, 10)};
-    EXPECT_EQ(saveInChild(longer, file, limitFilesTo4KiB), std::make_error_code(std::errc::file_too_large).message());
+    EXPECT_EQ(saveInChild(longer, file, limitFilesTo4KiB),
+              std::make_error_code(std::errc::file_too_large).message());
     EXPECT_EQ(bytesOf(file), oldBytes);
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"game.棋譜"});
 

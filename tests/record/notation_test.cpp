@@ -54,13 +54,13 @@ TEST(Notation, PromotionDeclinedPromotionAndWhereNoneWasPossible) {
         const char* text;
     };
     const Case cases[] = {
-        {3, 7, 3, 8, 1, 2, "▲７八歩成"},      // upper pawn arrives in its zone
-        {3, 6, 3, 7, 7, 7, "▲７七銀不成"},    // upper silver arrives and stays
-        {3, 5, 3, 6, 7, 7, "▲７六銀"},        // outside the zone: nothing to decline
-        {3, 6, 3, 7, 9, 9, "▲７七金"},        // gold never promotes
-        {4, 2, 4, 3, -1, -2, "▲６三歩成"},    // lower pawn, rows 1..3
-        {5, 2, 5, 5, -12, -12, "▲５五角不成"}, // leaves the zone
-        {5, 5, 5, 4, -8, -8, "▲５四"},        // a promoted silver has no name
+        {3, 7, 3, 8, 1, 2, "▲７八歩成"},        // upper pawn arrives in its zone
+        {3, 6, 3, 7, 7, 7, "▲７七銀不成"},      // upper silver arrives and stays
+        {3, 5, 3, 6, 7, 7, "▲７六銀"},          // outside the zone: nothing to decline
+        {3, 6, 3, 7, 9, 9, "▲７七金"},          // gold never promotes
+        {4, 2, 4, 3, -1, -2, "▲６三歩成"},      // lower pawn, rows 1..3
+        {5, 2, 5, 5, -12, -12, "▲５五角不成"},  // leaves the zone
+        {5, 5, 5, 4, -8, -8, "▲５四"},          // a promoted silver has no name
     };
     for (const Case& c : cases) {
         rules::MoveRecord r;
@@ -72,10 +72,10 @@ TEST(Notation, PromotionDeclinedPromotionAndWhereNoneWasPossible) {
 TEST(Notation, SameSquareOnEitherStepOfTheNueKing) {
     rules::MoveRecord r;
     add(r, 5, 9, 5, 8, -14, -14);
-    add(r, 5, 6, 5, 7, 9, 9);                 // a gold to (5, 7)
-    add(r, 5, 8, 4, 8, -14, -14);             // the Nue King steps beside it,
-    add(r, 4, 8, 5, 7, -14, -14, 9);          // then takes it
-    add(r, 6, 6, 5, 7, 9, 9, -14);            // and is taken back
+    add(r, 5, 6, 5, 7, 9, 9);         // a gold to (5, 7)
+    add(r, 5, 8, 4, 8, -14, -14);     // the Nue King steps beside it,
+    add(r, 4, 8, 5, 7, -14, -14, 9);  // then takes it
+    add(r, 6, 6, 5, 7, 9, 9, -14);    // and is taken back
     EXPECT_EQ(texts(r, -1), (std::vector<std::string>{"▲５八鵺王", "△５七金", "▲６八・同鵺王", "△同金"}));
 }
 
@@ -86,7 +86,8 @@ TEST(Notation, ReadsALoadedRecordWholeFromItsStart) {
     ASSERT_TRUE(std::holds_alternative<record::Kifu>(read));
     const rules::MoveRecord r = record::recordFromKifu(std::get<record::Kifu>(read));
     ASSERT_EQ(r.counter, 0);
-    EXPECT_EQ(texts(r, record::初手の側(r)), (std::vector<std::string>{"▲５八・５七鵺王", "△５四歩", "▲５五鵺王"}));
+    EXPECT_EQ(texts(r, record::初手の側(r)),
+              (std::vector<std::string>{"▲５八・５七鵺王", "△５四歩", "▲５五鵺王"}));
     EXPECT_EQ(record::表記行(record::棋譜表記(r, -1), r.counter), 0);
 }
 

@@ -50,12 +50,28 @@ TEST(MoveGeometry, EveryKindOnAnEmptyBoardForBothSides) {
         {-王, 5, 5, {{4, 4}, {4, 5}, {4, 6}, {5, 4}, {5, 6}, {6, 4}, {6, 5}, {6, 6}}},
         {-鵺王, 1, 9, {{1, 7}, {1, 8}, {2, 7}, {2, 8}, {2, 9}, {3, 7}, {3, 8}, {3, 9}}},
         {角, 1, 1, {{2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}, {8, 8}, {9, 9}}},
-        {-飛, 9, 9, {{1, 9}, {2, 9}, {3, 9}, {4, 9}, {5, 9}, {6, 9}, {7, 9}, {8, 9},
-                     {9, 1}, {9, 2}, {9, 3}, {9, 4}, {9, 5}, {9, 6}, {9, 7}, {9, 8}}},
+        {-飛,
+         9,
+         9,
+         {{1, 9},
+          {2, 9},
+          {3, 9},
+          {4, 9},
+          {5, 9},
+          {6, 9},
+          {7, 9},
+          {8, 9},
+          {9, 1},
+          {9, 2},
+          {9, 3},
+          {9, 4},
+          {9, 5},
+          {9, 6},
+          {9, 7},
+          {9, 8}}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(alone(c.piece, c.x, c.y), c.expected) << "piece " << c.piece << " on " << c.x
-                                                        << "," << c.y;
+        EXPECT_EQ(alone(c.piece, c.x, c.y), c.expected) << "piece " << c.piece << " on " << c.x << "," << c.y;
 }
 
 TEST(MoveGeometry, NueKingReachesTheWholeFiveByFiveBlockOverPieces) {
@@ -104,8 +120,7 @@ TEST(LineBlocking, LinesStopAtPiecesOfEitherSideAndMayTakeAnEnemy) {
         . . . . 9 . . . .
         . . . . . . . . .)");
     const Squares rook = destinations(t.game, 5, 5, -飛);
-    const Squares expected = {{3, 5}, {4, 5}, {5, 2}, {5, 3}, {5, 4}, {5, 6}, {5, 7}, {5, 8},
-                              {6, 5}, {7, 5}};
+    const Squares expected = {{3, 5}, {4, 5}, {5, 2}, {5, 3}, {5, 4}, {5, 6}, {5, 7}, {5, 8}, {6, 5}, {7, 5}};
     EXPECT_EQ(rook, expected);
     // The dragon adds the four diagonal steps to the same lines.
     t.game.board(5, 5) = -龍;

@@ -15,12 +15,11 @@ TEST(Promotion, ZonesForBothSidesArrivingAndLeaving) {
         int piece, fy, ty, answer, promoted;
     };
     const Case cases[] = {
-        {-歩, 4, 3, 有, -と},   {-歩, 5, 4, 無, 0},     {-香, 5, 1, 有, -成香},
-        {-桂, 5, 3, 有, -成桂}, {-桂, 6, 4, 無, 0},     {-銀, 3, 4, 有, -成銀},  // leaving
-        {-銀, 5, 4, 無, 0},     {-角, 2, 6, 有, -馬},   {-飛, 8, 2, 有, -龍},
-        {歩, 6, 7, 有, と},     {歩, 5, 6, 無, 0},      {香, 3, 9, 有, 成香},
-        {桂, 5, 7, 有, 成桂},   {銀, 7, 6, 有, 成銀},   {銀, 5, 6, 無, 0},
-        {角, 7, 3, 有, 馬},     {飛, 1, 7, 有, 龍},     {飛, 5, 6, 無, 0},
+        {-歩, 4, 3, 有, -と}, {-歩, 5, 4, 無, 0},     {-香, 5, 1, 有, -成香}, {-桂, 5, 3, 有, -成桂},
+        {-桂, 6, 4, 無, 0},   {-銀, 3, 4, 有, -成銀},  // leaving
+        {-銀, 5, 4, 無, 0},   {-角, 2, 6, 有, -馬},   {-飛, 8, 2, 有, -龍},   {歩, 6, 7, 有, と},
+        {歩, 5, 6, 無, 0},    {香, 3, 9, 有, 成香},   {桂, 5, 7, 有, 成桂},   {銀, 7, 6, 有, 成銀},
+        {銀, 5, 6, 無, 0},    {角, 7, 3, 有, 馬},     {飛, 1, 7, 有, 龍},     {飛, 5, 6, 無, 0},
     };
     for (const Case& c : cases) {
         TestGame t;
@@ -108,7 +107,10 @@ TEST(MoveRectangle, ContainsEveryLegalDestination) {
         TestGame t;
         control::Game& g = t.game;
         t.port.logDrawing = false;
-        if (game % 2) 初期設定_先手自(g); else 初期設定_先手敵(g);
+        if (game % 2)
+            初期設定_先手自(g);
+        else
+            初期設定_先手敵(g);
         // Scatter the pieces a little: random legal moves by either side.
         for (int ply = 0; ply < 60; ++ply) {
             std::vector<std::array<int, 5>> moves;
@@ -123,7 +125,8 @@ TEST(MoveRectangle, ContainsEveryLegalDestination) {
             if (moves.empty()) break;
             const auto m = moves[rng() % moves.size()];
             int placed = m[4];
-            if (調査_駒成(g, m[0], m[1], m[2], m[3], m[4]) == 有 && (rng() % 2 || 移動後チェック(m[3], m[4]) == 無))
+            if (調査_駒成(g, m[0], m[1], m[2], m[3], m[4]) == 有 &&
+                (rng() % 2 || 移動後チェック(m[3], m[4]) == 無))
                 placed = g.state.promotedPiece;
             if (std::abs(g.board(m[2], m[3])) >= 14) break;  // a royal piece fell: stop here
             g.board(m[2], m[3]) = placed;
@@ -142,8 +145,7 @@ TEST(MoveRectangle, ContainsEveryLegalDestination) {
                         for (int ty = 1; ty <= 9; ++ty)
                             if (移動チェック(g, x, y, tx, ty, p) == 有) {
                                 EXPECT_TRUE(x1 <= tx && tx <= x2 && y1 <= ty && ty <= y2)
-                                    << "piece " << p << " " << x << "," << y << " -> " << tx << ","
-                                    << ty;
+                                    << "piece " << p << " " << x << "," << y << " -> " << tx << "," << ty;
                             }
                 }
         }
@@ -158,7 +160,7 @@ TEST(MoveRectangle, NarrowedByKindAndClippedToTheBoard) {
     EXPECT_EQ((std::array{x1, x2, y1, y2}), (std::array{7, 9, 1, 3}));
     取得_駒移動座標(成銀, 5, 5, x1, x2, y1, y2);  // promoted silver: the whole board
     EXPECT_EQ((std::array{x1, x2, y1, y2}), (std::array{1, 9, 1, 9}));
-    取得_駒移動座標(-歩, 5, 5, x1, x2, y1, y2);   // lower pieces: the whole board
+    取得_駒移動座標(-歩, 5, 5, x1, x2, y1, y2);  // lower pieces: the whole board
     EXPECT_EQ((std::array{x1, x2, y1, y2}), (std::array{1, 9, 1, 9}));
     取得_駒移動座標(香, 4, 6, x1, x2, y1, y2);
     EXPECT_EQ((std::array{x1, x2, y1, y2}), (std::array{4, 4, 7, 9}));

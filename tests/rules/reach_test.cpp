@@ -17,7 +17,8 @@ std::string marked(const Grid<int>& m) {
     std::string out;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (m(x, y) != 0) out += std::to_string(x) + "," + std::to_string(y) + "=" + std::to_string(m(x, y)) + " ";
+            if (m(x, y) != 0)
+                out += std::to_string(x) + "," + std::to_string(y) + "=" + std::to_string(m(x, y)) + " ";
     return out;
 }
 
@@ -130,7 +131,8 @@ TEST(ReachCounts, AgreeWithTheMoveCheckAskedAboutEverySquareOnRandomBoards) {
         const int pieces = 4 + static_cast<int>(rng() % 20);
         for (int i = 0; i < pieces; ++i) {
             const int code = 1 + static_cast<int>(rng() % 15);
-            g.board(1 + static_cast<int>(rng() % 9), 1 + static_cast<int>(rng() % 9)) = rng() % 2 ? code : -code;
+            g.board(1 + static_cast<int>(rng() % 9), 1 + static_cast<int>(rng() % 9)) =
+                rng() % 2 ? code : -code;
         }
         const Board before = g.board;
         const ReachCounts counts = 調査_利き数(g);

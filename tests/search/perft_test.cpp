@@ -58,8 +58,8 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
             if (p == 0 || (p > 0) != (side > 0)) continue;
             // Only the sliding pieces reach beyond two squares.
             const int kind = rules::magnitude(p);
-            const bool slides = kind == rules::香 || kind == rules::飛 || kind == rules::龍 || kind == rules::角 ||
-                                kind == rules::馬;
+            const bool slides = kind == rules::香 || kind == rules::飛 || kind == rules::龍 ||
+                                kind == rules::角 || kind == rules::馬;
             const int reach = slides ? 8 : 2;
             for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx)
                 for (int ty = std::max(1, y - reach); ty <= std::min(9, y + reach); ++ty) {
@@ -93,9 +93,13 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
 Listed listed(const Position& p, search::Move m) {
     const int moved = p.cell[search::fromOf(m)];
     const int second = search::secondOf(m);
-    return {search::fileOf(search::fromOf(m)), search::rankOf(search::fromOf(m)), search::fileOf(search::toOf(m)),
-            search::rankOf(search::toOf(m)), search::promotes(m) ? moved + p.side : moved,
-            second ? search::fileOf(second) : 0, second ? search::rankOf(second) : 0};
+    return {search::fileOf(search::fromOf(m)),
+            search::rankOf(search::fromOf(m)),
+            search::fileOf(search::toOf(m)),
+            search::rankOf(search::toOf(m)),
+            search::promotes(m) ? moved + p.side : moved,
+            second ? search::fileOf(second) : 0,
+            second ? search::rankOf(second) : 0};
 }
 
 // Walks both trees together; answers the number of leaves, and fails the
@@ -212,7 +216,8 @@ TEST(PerftTest, CountsFromBothStarts) {
         state::GameData g;
         row.setUp(g);
         Position p = search::fromGame(g.board, rules::MoveRecord{}, 1);
-        for (int depth = 0; depth <= 3; ++depth) EXPECT_EQ(search::perft(p, depth), row.counts[depth]) << depth;
+        for (int depth = 0; depth <= 3; ++depth)
+            EXPECT_EQ(search::perft(p, depth), row.counts[depth]) << depth;
     }
 }
 

@@ -58,7 +58,8 @@ TEST(SearchTest, SavesItsRoyalPieceFromCaptureInOne) {
         {"king", build({{5, 1, kKing}, {3, 3, -kNueKing}, {9, 5, kRook}, {9, 7, -kGold}, {9, 9, -kPawn}}, 1)},
         // The upper rook and bishop bear on the lower Nue King, which must
         // leave for a square neither they nor the silver reach.
-        {"Nue King", build({{5, 1, kKing}, {1, 5, kRook}, {3, 7, kBishop}, {6, 6, kSilver}, {5, 5, -kNueKing}}, -1)},
+        {"Nue King",
+         build({{5, 1, kKing}, {1, 5, kRook}, {3, 7, kBishop}, {6, 6, kSilver}, {5, 5, -kNueKing}}, -1)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -74,7 +75,8 @@ TEST(SearchTest, SavesItsRoyalPieceFromCaptureInOne) {
 TEST(SearchTest, WinsMaterialByAForkInTwo) {
     // The knight's jump to (4, 6) attacks the king and the rook at once; the
     // king must step aside and the knight takes the rook.
-    Position p = build({{5, 1, kKing}, {5, 4, kKnight}, {1, 2, kPawn}, {3, 8, -kRook}, {5, 8, -kKing}, {9, 9, -kPawn}}, 1);
+    Position p = build(
+        {{5, 1, kKing}, {5, 4, kKnight}, {1, 2, kPawn}, {3, 8, -kRook}, {5, 8, -kKing}, {9, 9, -kPawn}}, 1);
     const int before = material(p);
     Searcher upper(1), lower(1);
     for (int ply = 0; ply < 3; ++ply) {
@@ -90,8 +92,15 @@ TEST(SearchTest, WinsMaterialByAForkInTwo) {
 }
 
 TEST(SearchTest, SameMoveUnderTheSameNodeBudget) {
-    const Position p = build({{5, 1, kKing}, {4, 1, kGold}, {6, 1, kGold}, {2, 2, kRook}, {8, 2, kBishop},
-                              {3, 3, kPawn}, {5, 3, kPawn}, {7, 3, kPawn}, {5, 7, -kNueKing}},
+    const Position p = build({{5, 1, kKing},
+                              {4, 1, kGold},
+                              {6, 1, kGold},
+                              {2, 2, kRook},
+                              {8, 2, kBishop},
+                              {3, 3, kPawn},
+                              {5, 3, kPawn},
+                              {7, 3, kPawn},
+                              {5, 7, -kNueKing}},
                              1);
     Searcher first(2), second(2);
     const Choice a = first.choose(p, budget(30000));

@@ -174,7 +174,8 @@ TEST(SoundFiles, AnUnreadableFileIsReportedWithItsReason) {
         const char* reason;  // empty: the sound library's own words
     };
     const Case cases[] = {
-        {"not a wave", [](const Folder& f) { f.write("禁止.wav", std::string_view("this is no sound")); }, ""},
+        {"not a wave", [](const Folder& f) { f.write("禁止.wav", std::string_view("this is no sound")); },
+         ""},
         {"empty", [](const Folder& f) { f.write("禁止.wav", std::string_view("")); }, "空のファイルです"},
         {"a folder", [](const Folder& f) { fs::create_directory(f.path() / u8path("禁止.wav")); },
          "Is a directory"},

@@ -92,7 +92,8 @@ TEST(WaveFiles, TheTuneIsLongAndLoopsWithoutASeam) {
     // The tune sounds all the way round: no second of it is silent.
     for (std::size_t start = 0; start + 44100 <= tune.samples.size(); start += 44100) {
         int top = 0;
-        for (std::size_t i = start; i < start + 44100; ++i) top = std::max(top, std::abs(int(tune.samples[i])));
+        for (std::size_t i = start; i < start + 44100; ++i)
+            top = std::max(top, std::abs(int(tune.samples[i])));
         EXPECT_GT(top, 1000) << "second " << start / 44100;
     }
 }

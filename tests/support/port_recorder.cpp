@@ -20,9 +20,9 @@ namespace {
 
 // The names the log prints, so a test reads which image or mark it asserts.
 constexpr std::array<std::string_view, 24> kImageNames{
-    "KARA_MASU", "TITLE",   "UE_HU",     "UE_TO",     "UE_KYOU",  "UE_KEI",    "UE_GIN",   "UE_KIN",
-    "UE_SYA",    "UE_RYUU", "UE_KAKU",   "UE_UMA",    "UE_OU",    "SITA_HU",   "SITA_TO",  "SITA_KYOU",
-    "SITA_KEI",  "SITA_GIN", "SITA_KIN", "SITA_SYA",  "SITA_RYUU", "SITA_KAKU", "SITA_UMA", "SITA_OU"};
+    "KARA_MASU", "TITLE",    "UE_HU",    "UE_TO",    "UE_KYOU",   "UE_KEI",    "UE_GIN",   "UE_KIN",
+    "UE_SYA",    "UE_RYUU",  "UE_KAKU",  "UE_UMA",   "UE_OU",     "SITA_HU",   "SITA_TO",  "SITA_KYOU",
+    "SITA_KEI",  "SITA_GIN", "SITA_KIN", "SITA_SYA", "SITA_RYUU", "SITA_KAKU", "SITA_UMA", "SITA_OU"};
 constexpr std::array<std::string_view, control::kMenuCheckCount> kMenuCheckNames{
     "LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM", "LEVEL4"};
 
@@ -47,16 +47,15 @@ void PortRecorder::fillRect(double x, double y, int width, int height, int colou
 
 void PortRecorder::drawImage(control::ImageRef image, double x, double y) {
     if (logDrawing)
-        log.push_back("image " + std::string(imageName(image.name)) + "." +
-                      std::to_string(image.element) + " piece " + std::to_string(image.piece) +
-                      " at " + number(x) + " " + number(y));
+        log.push_back("image " + std::string(imageName(image.name)) + "." + std::to_string(image.element) +
+                      " piece " + std::to_string(image.piece) + " at " + number(x) + " " + number(y));
 }
 
 void PortRecorder::printText(double x, double y, std::string_view text, control::TextStyle style) {
     if (logDrawing)
-        log.push_back("text " + number(x) + " " + number(y) + " size " +
-                      std::to_string(style.size) + " colour " + std::to_string(style.colour) +
-                      (style.bold ? " bold " : " ") + std::string(text));
+        log.push_back("text " + number(x) + " " + number(y) + " size " + std::to_string(style.size) +
+                      " colour " + std::to_string(style.colour) + (style.bold ? " bold " : " ") +
+                      std::string(text));
 }
 
 void PortRecorder::refresh() {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "state/game.h"
 #include "port_recorder.h"
+#include "state/game.h"
 
 namespace testing_support {
 
