@@ -74,8 +74,6 @@ constexpr MenuEntry kMenuBar[] = {
     {"VER", "その他", "", control::VER_Click, false, kNoCheck},
 };
 
-constexpr int kEscape = 27;
-
 // The view's size at the first start: the whole surface at its natural size.
 constexpr QSize kFirstViewSize(static_cast<int>(kSurfacePixels.width()) + 1,
                                static_cast<int>(kSurfacePixels.height()) + 1);
@@ -193,7 +191,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (e->key() == Qt::Key_Escape) {
-        handle([](control::Game& g) { control::Form_KeyPress(g, kEscape); });
+        handle([](control::Game& g) { control::Form_KeyPress(g, control::kEscKey); });
         return;
     }
     const QString text = e->text();

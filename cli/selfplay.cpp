@@ -70,8 +70,11 @@ enum class MoveResult { Played, NoMove, NoRoom };
 // chooses there, and the move comes back mirrored onto the real board.
 MoveResult computerMove(control::Game& g, control::Game& view, int sign, int level) {
     view.board = g.board;
-    if (sign < 0) record::盤面半回転(view.board);
     view.record = g.record;
+    if (sign < 0) {
+        record::盤面半回転(view.board);
+        view.record = record::記録半回転(g.record);
+    }
     view.state.level = level;
     view.state.stepState = 1;
     engine::勢力調査_両軍(view);

@@ -1,7 +1,5 @@
 #include "control/hint.h"
 
-#include <chrono>
-#include <future>
 #include <memory>
 
 #include "control/refusal.h"
@@ -17,25 +15,6 @@
 namespace control {
 
 namespace {
-
-// The record as seen from the other side of the board: every square turned
-// about and every code's owner exchanged, so the recapture rule reads it as
-// it read the real one.
-rules::MoveRecord turnedAbout(const rules::MoveRecord& r) {
-    rules::MoveRecord t = r;
-    for (int k = 0; k <= r.last; ++k) {
-        if (k > 0) {
-            t.fromX[k] = 10 - r.fromX[k];
-            t.fromY[k] = 10 - r.fromY[k];
-            t.toX[k] = 10 - r.toX[k];
-            t.toY[k] = 10 - r.toY[k];
-        }
-        t.moved[k] = -r.moved[k];
-        t.placed[k] = -r.placed[k];
-        t.captured[k] = -r.captured[k];
-    }
-    return t;
-}
 
 // The computer chooses for the upper side only; the lower side's position is
 // turned about first. The copy plays its own first step, as the computer's
@@ -64,9 +43,6 @@ std::optional<Hint> fromChoice(const search::Choice& c) {
     return Hint{c.x, c.y, c.tx, c.ty, c.placed, c.twoStep, c.twoStep ? c.x2 : 0, c.twoStep ? c.y2 : 0};
 }
 
-// The level-four table for one hint, freed after it as the computer's own is.
-constexpr std::size_t kTableMegabytes = 32;
-
 std::string squareName(int x, int y) {
     return std::string(display::全角数字(10 - x)) + std::string(display::漢数字(y));
 }
@@ -79,7 +55,7 @@ std::optional<Hint> 指し手ヒント(const state::GameData& g, int sign) {
     view->record = g.record;
     if (sign < 0) {
         record::盤面半回転(view->board);
-        view->record = turnedAbout(g.record);
+        view->record = record::記録半回転(g.record);
     }
     view->state.level = g.state.level;
     view->state.stepState = 1;
@@ -109,14 +85,7 @@ std::optional<Hint> ヒント_Click(Game& g, const search::Limits& limits) {
         return std::nullopt;
     }
     const int sign = s.sideToMove == s.humanToken ? -1 : 1;
-    // The worker thinks over its own copy; only this thread touches the game.
-    const search::Position position = search::fromGame(g.board, g.record, sign);
-    std::future<search::Choice> thinking = std::async(std::launch::async, [position, limits] {
-        search::Searcher searcher(kTableMegabytes);
-        return searcher.choose(position, limits);
-    });
-    while (thinking.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) g.port.wait(0.05);
-    std::optional<Hint> h = fromChoice(thinking.get());
+    std::optional<Hint> h = fromChoice(考慮中探索(g, sign, limits));
     if (!h) 禁止_通知(g, "指せる手がありません", "ヒント");
     return h;
 }

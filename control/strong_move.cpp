@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <future>
-#include <thread>
 
 #include "state/game.h"
 
@@ -10,8 +9,8 @@ namespace control {
 
 namespace {
 
-// The level-four table for one move: allocated for the move and freed after
-// it, so the game keeps no large state between moves.
+// The level-four table for one move or hint: allocated for it and freed
+// after it, so the game keeps no large state between moves.
 constexpr std::size_t kTableMegabytes = 32;
 
 }  // namespace
@@ -31,16 +30,20 @@ StrongMove toStrongMove(const search::Choice& c) {
     return m;
 }
 
-StrongMove 強い指し手探索(Game& g) {
-    g.search.snapshot = g.board;
-    const search::Position position = search::fromGame(g.board, g.record, 1);
+search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits) {
+    const search::Position position = search::fromGame(g.board, g.record, side);
     // The worker thinks over its own copy; only this thread touches the game.
-    std::future<search::Choice> thinking = std::async(std::launch::async, [position] {
+    std::future<search::Choice> thinking = std::async(std::launch::async, [position, limits] {
         search::Searcher searcher(kTableMegabytes);
-        return searcher.choose(position, search::Limits{});
+        return searcher.choose(position, limits);
     });
     while (thinking.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) g.port.wait(0.05);
-    return toStrongMove(thinking.get());
+    return thinking.get();
+}
+
+StrongMove 強い指し手探索(Game& g) {
+    g.search.snapshot = g.board;
+    return toStrongMove(考慮中探索(g, 1, search::Limits{}));
 }
 
 }  // namespace control

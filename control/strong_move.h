@@ -29,6 +29,11 @@ struct StrongMove {
 };
 StrongMove toStrongMove(const search::Choice& c);
 
+// A level-four search for one side of the game's position on a worker thread
+// over its own copy, while this thread keeps the window repainting and input
+// waits, as in the computer's other pauses.
+search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits);
+
 // The computer's (upper side's) level-four move, searched on a worker thread
 // for about a second while the window keeps repainting and input waits, as
 // in the computer's other pauses. Keeps the board before the move as the
