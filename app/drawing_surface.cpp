@@ -101,12 +101,15 @@ void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
                 art_.drawPiece(p, op.at.x(), op.at.y(), faceOf(op.image));
             break;
         case DrawOp::Kind::Text: {
+            const bool english = op.english && inEnglish();
+            if (english && op.english->text.isEmpty()) break;
+            const QPointF at = english ? op.english->at : op.at;
             const QFont font = textFont(op.style, k_);
-            const QPoint topLeft =
-                art_.toDevice(QRectF(cellToTwips(op.at.x(), op.at.y()), QSizeF(1, 1))).topLeft();
+            const QPoint topLeft = art_.toDevice(QRectF(cellToTwips(at.x(), at.y()), QSizeF(1, 1))).topLeft();
             p.setFont(font);
             p.setPen(paletteColour(op.colour));
-            p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()), surfaceText(op.text));
+            p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()),
+                       english ? op.english->text : surfaceText(op.text));
             break;
         }
     }

@@ -6,9 +6,11 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/artwork.h"
+#include "app/board_move_text.h"
 #include "state/window_port.h"
 
 class QPainter;
@@ -26,6 +28,9 @@ struct DrawOp {
     control::ImageRef image;
     QString text;
     control::TextStyle style;
+    // A part of a move text beside the board reads otherwise in English:
+    // the whole move in Western notation, from the column's place.
+    std::optional<EnglishMoveText> english;
 };
 
 // The font a text of the given style is printed in, at a pixel size for the

@@ -23,8 +23,11 @@ std::string squareOf(int x, int y) {
 
 std::string westernLine(const rules::MoveRecord& r, int first, int last, int firstMover) {
     const bool firstSide = (r.moved[first] >= 1) == (firstMover >= 1);
-    std::string text = firstSide ? "▲" : "△";
-    text += letterOf(r.moved[first]);
+    return (firstSide ? "▲" : "△") + westernMove(r, first, last);
+}
+
+std::string westernMove(const rules::MoveRecord& r, int first, int last) {
+    std::string text = letterOf(r.moved[first]);
     for (int k = first; k <= last; ++k) {
         text += r.captured[k] != 0 ? "x" : "-";
         text += squareOf(r.toX[k], r.toY[k]);

@@ -16,6 +16,8 @@ namespace app {
 // possible and declined. A Nue King's two-step move names both squares.
 // 例: "▲P-7f", "△Bx2b+", "▲S-4h=", "▲U-5h-5g", "▲U-5hx5g"
 std::string westernLine(const rules::MoveRecord& r, int first, int last, int firstMover);
+// The same move without the side's mark: "P-7f", "U-5h-5g".
+std::string westernMove(const rules::MoveRecord& r, int first, int last);
 
 // A hint's move the same way, from its first square, as the piece is placed.
 // 例: "P7g-7f", "U5i-5h-5g"

@@ -18,10 +18,12 @@
 #include <vector>
 
 #include "app/beside_board.h"
+#include "app/board_move_text.h"
 #include "app/language.h"
 #include "app/side_panel.h"
 #include "app/teaching_layers.h"
 #include "app/western_notation.h"
+#include "display/texts.h"
 #include "play_window.h"
 
 namespace {
@@ -120,6 +122,27 @@ TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
     }
     EXPECT_EQ(lines, (Strings{"▲P-7f", "△Bx2h+", "▲S-5b=", "▲U-5hx5g"}));
     EXPECT_EQ(app::writtenMoves(r, -1).front().text, "▲７六歩");
+}
+
+TEST(Language, TheBoardsMoveTextReadsAsOneWesternMoveFromTheColumnsPlace) {
+    rules::MoveRecord r;
+    record(r, 5, 9, 5, 8, -14, -14, 0);
+    record(r, 5, 8, 5, 7, -14, -14, 1);
+    const double x = display::kLowerMoveX, y = display::kLowerMoveY;
+    const auto shadow = app::englishMoveText(r, x + 1.1, y + 0.1, 12, "鵺王");
+    ASSERT_TRUE(shadow);
+    EXPECT_EQ(shadow->text.toStdString(), "U-5hx5g");
+    EXPECT_EQ(shadow->at, QPointF(x + 0.1, y + 0.1));
+    const auto column = app::englishMoveText(r, x, y, 12, "５"),
+               row = app::englishMoveText(r, x + 0.4, y, 12, "七");
+    ASSERT_TRUE(column && row);
+    EXPECT_TRUE(column->text.isEmpty() && row->text.isEmpty());
+    // Texts that do not name this move keep their own translation.
+    EXPECT_FALSE(app::englishMoveText(r, x + 1, display::kUpperMoveY, 12, "鵺王"));
+    EXPECT_FALSE(app::englishMoveText(r, x + 1, y, 9, "鵺王"));
+    EXPECT_FALSE(app::englishMoveText(r, x, y, 12, "４"));
+    r.counter = 1;  // stepped back to the first step alone
+    EXPECT_EQ(app::englishMoveText(r, x + 1, y, 12, "鵺王")->text.toStdString(), "U-5h");
 }
 
 TEST(Language, TheWindowAndItsMessagesInEnglish) {
