@@ -23,7 +23,8 @@ std::string squareOf(int x, int y) {
 
 std::string westernLine(const rules::MoveRecord& r, int first, int last, int firstMover) {
     const bool firstSide = (r.moved[first] >= 1) == (firstMover >= 1);
-    return (firstSide ? "▲" : "△") + westernMove(r, first, last);
+    std::string text = firstSide ? "▲" : "△";
+    return text += westernMove(r, first, last);
 }
 
 std::string westernMove(const rules::MoveRecord& r, int first, int last) {
@@ -40,8 +41,15 @@ std::string westernMove(const rules::MoveRecord& r, int first, int last) {
 }
 
 std::string westernHint(const control::Hint& h) {
-    std::string text = letterOf(h.placed) + squareOf(h.x, h.y) + "-" + squareOf(h.tx, h.ty);
-    if (h.second) text += "-" + squareOf(h.tx2, h.ty2);
+    // Appended piece by piece: GCC 12 at -O3 takes "-" + a short string for
+    // an overlapping copy (-Wrestrict).
+    std::string text = letterOf(h.placed) + squareOf(h.x, h.y);
+    text += '-';
+    text += squareOf(h.tx, h.ty);
+    if (h.second) {
+        text += '-';
+        text += squareOf(h.tx2, h.ty2);
+    }
     return text;
 }
 
