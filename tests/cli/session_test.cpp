@@ -10,25 +10,21 @@
 #include <vector>
 
 #include "cli/session.h"
+#include "cli_lines.h"
 #include "positions.h"
 #include "rules/initial_position.h"
 #include "state/game.h"
 
 namespace {
 
+using cli_lines::valueAt;
+using cli_lines::words;
 using testing_support::TestGame;
 
 std::vector<std::string> lines(const std::string& answer) {
     std::vector<std::string> out;
     std::istringstream in(answer);
     for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
-std::vector<std::string> words(const std::string& line) {
-    std::vector<std::string> out;
-    std::istringstream in(line);
-    for (std::string w; in >> w;) out.push_back(w);
     return out;
 }
 
@@ -60,9 +56,6 @@ bool isCandidateLine(const std::string& line) {
     std::snprintf(printed, sizeof printed, "%.4f", std::stod(w[6]));
     return w[6] == printed;
 }
-
-// One value of a "NAME v1 ... v81" line.
-int valueAt(const std::string& line, int x, int y) { return std::stoi(words(line).at((y - 1) * 9 + x)); }
 
 TEST(Session, APositionIsSetShownAndAskedAbout) {
     cli::Session s;
@@ -206,19 +199,7 @@ TEST(Session, CandidatesListEveryEvaluationAndGoPlaysTheBest) {
 
 TEST(Session, GoPlaysASecondNueKingStepAndAnswersNomoveWithoutAMove) {
     cli::Session s;
-    // The Nue King on (5, 4) takes the silver on (5, 5) and steps back.
-    std::string board = "board";
-    for (int i = 1; i <= 81; ++i) {
-        const int y = (i - 1) / 9 + 1, x = (i - 1) % 9 + 1;
-        int v = 0;
-        if (x == 5 && y == 4) v = 14;
-        if (x == 5 && y == 5) v = -7;
-        if (x == 5 && y == 7) v = -1;
-        if ((x == 4 || x == 6) && y == 9) v = -3;
-        if (x == 1 && y == 9) v = -15;
-        board += " " + std::to_string(v);
-    }
-    ASSERT_EQ(s.handle(board), "ok\n");
+    ASSERT_EQ(s.handle(cli_lines::twoStepBoard()), "ok\n");
     EXPECT_EQ(s.handle("go"), "bestmove 5 4 5 5 14 14 1000.0000 second 5 4\n");
     const std::vector<std::string> shown = words(s.handle("show"));
     EXPECT_EQ(shown.at((4 - 1) * 9 + 5), "14");
