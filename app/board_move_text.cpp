@@ -1,6 +1,7 @@
 #include "app/board_move_text.h"
 
 #include <cmath>
+#include <string>
 
 #include "app/western_notation.h"
 #include "display/texts.h"
@@ -11,6 +12,9 @@ namespace app {
 namespace {
 
 constexpr int kMoveTextSize = 12;
+// Where 描画_手数 prints the number: from x 11.7 (three digits) to 11.9 (one),
+// at y 3.3, each over its shadow 0.1 further right and down.
+constexpr double kNumberLeft = 11.7, kNumberRight = 12.0, kNumberTop = 3.3, kNumberBottom = 3.4;
 
 enum class Part { Column, Row, Piece };
 
@@ -65,6 +69,16 @@ std::optional<EnglishMoveText> englishMoveText(const rules::MoveRecord& r, doubl
     for (const record::NotationLine& line : record::棋譜表記(r, 1))
         if (line.last == last) first = line.first;
     return EnglishMoveText{QString::fromStdString(westernMove(r, first, last)), place->columnAt};
+}
+
+std::optional<EnglishMoveText> englishMoveNumber(int moveNumber, double x, double y, int size,
+                                                 std::string_view printed) {
+    if (printed == "手目") return EnglishMoveText{QString("Move %1").arg(moveNumber), QPointF(x, y)};
+    const bool numberPlace = size == kMoveTextSize && x > kNumberLeft - 1e-6 && x < kNumberRight + 1e-6 &&
+                             y > kNumberTop - 1e-6 && y < kNumberBottom + 1e-6;
+    if (numberPlace && printed == std::to_string(moveNumber))
+        return EnglishMoveText{QString(), QPointF(x, y)};
+    return std::nullopt;
 }
 
 }  // namespace app

@@ -25,4 +25,10 @@ struct EnglishMoveText {
 std::optional<EnglishMoveText> englishMoveText(const rules::MoveRecord& r, double x, double y, int size,
                                                std::string_view printed);
 
+// The move counter beside the board prints the number, then 手目 to its
+// right (2 手目). In English the number prints nothing and the label reads
+// "Move 2" in its place.
+std::optional<EnglishMoveText> englishMoveNumber(int moveNumber, double x, double y, int size,
+                                                 std::string_view printed);
+
 }  // namespace app

@@ -254,6 +254,7 @@ void MainWindow::printText(double x, double y, std::string_view text, control::T
     op.colour = style.colour;
     op.area = textArea(cellToTwips(x, y), op.text, style);
     op.english = englishMoveText(game_.record, x, y, style.size, text);
+    if (!op.english) op.english = englishMoveNumber(game_.state.moveNumber, x, y, style.size, text);
     if (op.english && !op.english->text.isEmpty())
         op.area = op.area.united(
             textArea(cellToTwips(op.english->at.x(), op.english->at.y()), op.english->text, style));

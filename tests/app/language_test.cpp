@@ -145,6 +145,18 @@ TEST(Language, TheBoardsMoveTextReadsAsOneWesternMoveFromTheColumnsPlace) {
     EXPECT_EQ(app::englishMoveText(r, x + 1, y, 12, "鵺王")->text.toStdString(), "U-5h");
 }
 
+TEST(Language, TheMoveCounterReadsMoveAndItsNumber) {
+    const auto label = app::englishMoveNumber(12, 13.0, 3.4, 10, "手目");
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->text.toStdString(), "Move 12");
+    const auto shadow = app::englishMoveNumber(12, 11.9, 3.4, 12, "12");
+    ASSERT_TRUE(shadow);
+    EXPECT_TRUE(shadow->text.isEmpty());
+    EXPECT_FALSE(app::englishMoveNumber(12, 11.9, 3.4, 12, "13"));  // not the counter's number
+    EXPECT_FALSE(app::englishMoveNumber(12, 11.9, 3.4, 10, "12"));
+    EXPECT_FALSE(app::englishMoveNumber(12, 0, 0, 12, "12"));  // the level's place
+}
+
 TEST(Language, TheWindowAndItsMessagesInEnglish) {
     InEnglish english;
     PlayWindow w;
