@@ -24,7 +24,10 @@ struct Place {
     QPointF columnAt;
 };
 
-bool near(double a, double b) { return std::abs(a - b) < 1e-6; }
+// The core computes its places as sums of tenths: compare with a margin.
+constexpr double kSlack = 1e-6;
+bool near(double a, double b) { return std::abs(a - b) < kSlack; }
+bool within(double v, double low, double high) { return v > low - kSlack && v < high + kSlack; }
 
 // The places 描画_移動結果 prints at: the column at X, the row 0.4 and the
 // piece 1 to the right, each shadow 0.1 further right and down.
@@ -74,8 +77,8 @@ std::optional<EnglishMoveText> englishMoveText(const rules::MoveRecord& r, doubl
 std::optional<EnglishMoveText> englishMoveNumber(int moveNumber, double x, double y, int size,
                                                  std::string_view printed) {
     if (printed == "手目") return EnglishMoveText{QString("Move %1").arg(moveNumber), QPointF(x, y)};
-    const bool numberPlace = size == kMoveTextSize && x > kNumberLeft - 1e-6 && x < kNumberRight + 1e-6 &&
-                             y > kNumberTop - 1e-6 && y < kNumberBottom + 1e-6;
+    const bool numberPlace =
+        size == kMoveTextSize && within(x, kNumberLeft, kNumberRight) && within(y, kNumberTop, kNumberBottom);
     if (numberPlace && printed == std::to_string(moveNumber))
         return EnglishMoveText{QString(), QPointF(x, y)};
     return std::nullopt;
