@@ -157,9 +157,7 @@ BoardAccess::BoardAccess(SurfaceView& view, const control::Game& game, const Boa
 }
 
 QString BoardAccess::squareName(int column, int row) const {
-    const std::string_view digit = rules::全角数字(10 - column), numeral = rules::漢数字(row);
-    const QString square = QString::fromUtf8(digit.data(), static_cast<qsizetype>(digit.size())) +
-                           QString::fromUtf8(numeral.data(), static_cast<qsizetype>(numeral.size()));
+    const QString square = QString::fromStdString(rules::升目名(column, row));
     const int code = game_.board(column, row);
     if (inEnglish()) return englishName(column, row, code);
     if (code == 0) return square + " 空き";

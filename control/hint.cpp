@@ -4,11 +4,11 @@
 
 #include "control/refusal.h"
 #include "control/strong_move.h"
-#include "display/texts.h"
 #include "engine/computer_move.h"
 #include "engine/influence.h"
 #include "record/board_reversal.h"
 #include "rules/move_execution.h"
+#include "rules/piece_names.h"
 #include "state/game.h"
 #include "state/pieces.h"
 
@@ -41,10 +41,6 @@ std::optional<Hint> chooseOnCopy(state::GameData& view, int sign) {
 std::optional<Hint> fromChoice(const search::Choice& c) {
     if (!c.found) return std::nullopt;
     return Hint{c.x, c.y, c.tx, c.ty, c.placed, c.twoStep, c.twoStep ? c.x2 : 0, c.twoStep ? c.y2 : 0};
-}
-
-std::string squareName(int x, int y) {
-    return std::string(display::全角数字(10 - x)) + std::string(display::漢数字(y));
 }
 
 }  // namespace
@@ -91,9 +87,9 @@ std::optional<Hint> ヒント_Click(Game& g, const search::Limits& limits) {
 }
 
 std::string ヒント_文(const Hint& h) {
-    std::string text = "ヒント：" + squareName(h.x, h.y) + "→" + squareName(h.tx, h.ty);
-    text += display::駒名(h.placed);
-    if (h.second) text += "→" + squareName(h.tx2, h.ty2);
+    std::string text = "ヒント：" + rules::升目名(h.x, h.y) + "→" + rules::升目名(h.tx, h.ty);
+    text += rules::駒名(h.placed);
+    if (h.second) text += "→" + rules::升目名(h.tx2, h.ty2);
     return text;
 }
 

@@ -24,7 +24,7 @@ struct Square {
 
 std::string squareText(Square s, Square previous) {
     if (s == previous) return "同";
-    return std::string(rules::全角数字(10 - s.x)) + std::string(rules::漢数字(s.y));
+    return rules::升目名(s.x, s.y);
 }
 
 // 成 when the piece changed on its way, 不成 when it could have and did not.

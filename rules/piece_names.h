@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace rules {
@@ -21,6 +22,9 @@ constexpr std::string_view 全角数字(int v) {
 }
 // 例: 漢数字(6) == "六"
 constexpr std::string_view 漢数字(int v) { return v >= 1 && v <= 9 ? kKanjiNumerals[v] : std::string_view{}; }
+// A square as the game writes it: the column counted from the right, then
+// the row. 例: 升目名(3, 6) == "７六"
+inline std::string 升目名(int x, int y) { return std::string(全角数字(10 - x)) + std::string(漢数字(y)); }
 // Either sign. 例: 駒名(-14) == "鵺王", 駒名(4) == ""
 constexpr std::string_view 駒名(int code) {
     const int m = code < 0 ? -code : code;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "rules/move_check.h"
+#include "state/board_trial.h"
 #include "state/game_data.h"
 #include "state/pieces.h"
 
@@ -38,21 +39,6 @@ private:
     int counter_;
 };
 
-// Puts a code on a square for the life of the object.
-class SquareAs {
-public:
-    SquareAs(state::GameData& g, int x, int y, int code) : g_(g), x_(x), y_(y), saved_(g.board(x, y)) {
-        g.board(x, y) = code;
-    }
-    ~SquareAs() { g_.board(x_, y_) = saved_; }
-    SquareAs(const SquareAs&) = delete;
-    SquareAs& operator=(const SquareAs&) = delete;
-
-private:
-    state::GameData& g_;
-    int x_, y_, saved_;
-};
-
 bool opponents(int a, int b) { return (a >= 1 && b <= -1) || (a <= -1 && b >= 1); }
 
 // The code a square is read as for the pieces of one side (sign +1 upper,
@@ -84,8 +70,8 @@ bool twoStepCapture(state::GameData& g, int nx, int ny, int tx, int ty) {
     for (int ix = nx - 1; ix <= nx + 1; ++ix)
         for (int iy = ny - 1; iy <= ny + 1; ++iy) {
             if (!adjacent(ix, iy, tx, ty) || 移動チェック(g, nx, ny, ix, iy, nue) != 有) continue;
-            const SquareAs landed(g, ix, iy, nue);
-            const SquareAs left(g, nx, ny, 空);
+            state::BoardTrial first(g.board);
+            first.move(nx, ny, ix, iy, nue);
             g.state.stepState = 2;
             const bool takes =
                 移動チェック(g, ix, iy, tx, ty, step) == 有 && 移動チェック(g, ix, iy, tx, ty, nue) == 有;
@@ -116,7 +102,8 @@ int 調査_利き(state::GameData& g, int x, int y, int tx, int ty) {
     if (p == 空 || !onBoard(tx, ty)) return 無;
     const AskedAfresh fresh(g);
     const int sign = p >= 1 ? 1 : -1;
-    const SquareAs target(g, tx, ty, targetFor(sign, g.board(tx, ty)));
+    state::BoardTrial target(g.board);
+    target.set(tx, ty, targetFor(sign, g.board(tx, ty)));
     return 移動チェック(g, x, y, tx, ty, p);
 }
 
@@ -127,10 +114,12 @@ ReachCounts 調査_利き数(state::GameData& g) {
         for (int ty = 1; ty <= 9; ++ty) {
             const int code = g.board(tx, ty);
             {
-                const SquareAs target(g, tx, ty, targetFor(-1, code));
+                state::BoardTrial target(g.board);
+                target.set(tx, ty, targetFor(-1, code));
                 counts.lower(tx, ty) = countReaching(g, -1, tx, ty);
             }
-            const SquareAs target(g, tx, ty, targetFor(1, code));
+            state::BoardTrial target(g.board);
+            target.set(tx, ty, targetFor(1, code));
             counts.upper(tx, ty) = countReaching(g, 1, tx, ty);
         }
     return counts;
@@ -139,8 +128,9 @@ ReachCounts 調査_利き数(state::GameData& g) {
 bool 調査_着地被取(state::GameData& g, int x, int y, int tx, int ty, int placed) {
     const AskedAfresh fresh(g);
     // The source first: a piece stepping back to where it began stands there.
-    const SquareAs left(g, x, y, 空);
-    const SquareAs landed(g, tx, ty, placed);
+    state::BoardTrial trial(g.board);
+    trial.set(x, y, 空);
+    trial.set(tx, ty, placed);
     return capturable(g, tx, ty);
 }
 
@@ -153,8 +143,8 @@ Landings 調査_鵺二手着地(state::GameData& g, int x, int y) {
     for (int ix = x - 1; ix <= x + 1; ++ix)
         for (int iy = y - 1; iy <= y + 1; ++iy) {
             if (!adjacent(x, y, ix, iy) || 移動チェック(g, x, y, ix, iy, nue) != 有) continue;
-            const SquareAs landed(g, ix, iy, nue);
-            const SquareAs left(g, x, y, 空);
+            state::BoardTrial first(g.board);
+            first.move(x, y, ix, iy, nue);
             for (int lx = ix - 1; lx <= ix + 1; ++lx)
                 for (int ly = iy - 1; ly <= iy + 1; ++ly) {
                     // The second step: a king step, checked once more as the Nue King.
