@@ -68,10 +68,8 @@ std::optional<EnglishMoveText> englishMoveText(const rules::MoveRecord& r, doubl
     }
     if (printed != expected) return std::nullopt;
     if (place->part != Part::Piece) return EnglishMoveText{QString(), place->columnAt};
-    int first = last;
-    for (const record::NotationLine& line : record::棋譜表記(r, 1))
-        if (line.last == last) first = line.first;
-    return EnglishMoveText{QString::fromStdString(westernMove(r, first, last)), place->columnAt};
+    return EnglishMoveText{QString::fromStdString(westernMove(r, record::手の最初(r, last), last)),
+                           place->columnAt};
 }
 
 std::optional<EnglishMoveText> englishMoveNumber(int moveNumber, double x, double y, int size,

@@ -59,6 +59,15 @@ std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMove
     return lines;
 }
 
+int 手の最初(const rules::MoveRecord& r, int last) {
+    for (int k = 1; k <= last;) {
+        const int end = lastEntryOf(r, k);
+        if (end == last) return k;
+        k = end + 1;
+    }
+    return last;
+}
+
 int 先手の側(const control::GameState& s) { return s.humanToken == 1 ? -1 : 1; }
 
 int 初手の側(const rules::MoveRecord& r) { return r.last >= 1 && r.moved[1] >= 1 ? 1 : -1; }

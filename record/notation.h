@@ -26,6 +26,12 @@ struct NotationLine {
 // 例: the lower side first, its pawn (3, 7) -> (3, 6): "▲７六歩"
 std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMover);
 
+// The first entry of the move whose last entry is `last` (both steps of a
+// Nue King's two-step move, grouped as 棋譜表記 groups them), or `last`
+// itself when no move of the record ends there.
+// 例: after a lower pawn move and the Nue King's two steps, 手の最初(r, 3) == 2
+int 手の最初(const rules::MoveRecord& r, int last);
+
 // The side that moved first in the game the state describes (+1 upper, -1
 // lower): token 1 always moves first, and the human's token is the lower
 // side's. It stays so after the board is turned about, whoever moves next.
