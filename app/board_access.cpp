@@ -9,7 +9,7 @@
 #include "app/language.h"
 #include "app/surface_view.h"
 #include "record/notation.h"
-#include "rules/piece_names.h"
+#include "record/record_moves.h"
 
 namespace app {
 
@@ -17,36 +17,6 @@ namespace {
 
 constexpr const char* kAccessName = "nuedori-board-access";
 constexpr int kSquares = 81;
-
-// Every kind by a name a listener knows, the promoted lance, knight and
-// silver included (the board's move texts leave them unnamed).
-constexpr const char* kSpokenPieces[] = {"",     "歩", "と", "香", "成香", "桂", "成桂", "銀",
-                                         "成銀", "金", "飛", "龍", "角",   "馬", "鵺王", "王"};
-
-// The same in English, after the square in Western notation: "5h Nue King, lower".
-constexpr const char* kEnglishPieces[] = {"",
-                                          "Pawn",
-                                          "Tokin",
-                                          "Lance",
-                                          "Promoted lance",
-                                          "Knight",
-                                          "Promoted knight",
-                                          "Silver",
-                                          "Promoted silver",
-                                          "Gold",
-                                          "Rook",
-                                          "Dragon",
-                                          "Bishop",
-                                          "Horse",
-                                          "Nue King",
-                                          "King"};
-
-QString englishName(int column, int row, int code) {
-    const QString square = QString::number(10 - column) + QChar('a' + row - 1);
-    const int kind = code < 0 ? -code : code;
-    if (code == 0 || kind > 15) return square + " empty";
-    return square + " " + kEnglishPieces[kind] + (code < 0 ? ", lower" : ", upper");
-}
 
 const BoardAccess* accessOf(QObject* view) {
     return dynamic_cast<const BoardAccess*>(
@@ -120,6 +90,7 @@ public:
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
             return inEnglish() ? "Board" : "盤";
         if (t == QAccessible::Value) return access_.lastMove();
+        if (t == QAccessible::Description) return access_.lastMoveSpoken();
         return QAccessibleWidget::text(t);
     }
 
@@ -156,21 +127,28 @@ BoardAccess::BoardAccess(SurfaceView& view, const control::Game& game, const Boa
     QAccessible::installFactory(boardFactory);  // once only, however many boards
 }
 
+namespace {
+
+record::Notation notation() { return inEnglish() ? record::Notation::Western : record::Notation::Japanese; }
+
+}  // namespace
+
 QString BoardAccess::squareName(int column, int row) const {
-    const QString square = QString::fromStdString(rules::升目名(column, row));
-    const int code = game_.board(column, row);
-    if (inEnglish()) return englishName(column, row, code);
-    if (code == 0) return square + " 空き";
-    const int kind = code < 0 ? -code : code;
-    if (kind > 15) return square;
-    return square + " " + kSpokenPieces[kind] + (code < 0 ? " 手前" : " 奥");
+    return QString::fromStdString(record::升目の読み上げ(column, row, game_.board(column, row), notation()));
 }
 
 QString BoardAccess::lastMove() const {
     const std::vector<record::NotationLine> lines =
-        record::棋譜表記(game_.record, record::先手の側(game_.state));
+        record::棋譜表記(game_.record, record::先手の側(game_.state), notation());
     const int line = record::表記行(lines, game_.record.counter);
     return line == 0 ? QString() : QString::fromStdString(lines[static_cast<std::size_t>(line - 1)].text);
+}
+
+QString BoardAccess::lastMoveSpoken() const {
+    const int counter = game_.record.counter;
+    if (counter < 1) return QString();
+    const state::Move m = record::記録の手(game_.record, record::手の最初(game_.record, counter));
+    return QString::fromStdString(record::読み上げ(m, record::先手の側(game_.state), notation()));
 }
 
 void BoardAccess::follow() {

@@ -13,7 +13,8 @@ class BoardCursor;
 class SurfaceView;
 
 // What a screen reader hears of the board: the view is a table named 盤
-// whose value is the last move as the move list writes it, and whose 81
+// whose value is the last move as the move list writes it (its description
+// the same move in words: "先手 ５八 ５七 鵺王"), and whose 81
 // cells are the squares, each named by its square and what stands there
 // (例: "５九 鵺王 手前", "５五 空き"), in rows from the top, each row from
 // the left; the cursor's square is the focused cell while the board has the
@@ -28,6 +29,8 @@ public:
     QString squareName(int column, int row) const;
     // The last move's line of the move list, or empty at the start.
     QString lastMove() const;
+    // The same move as a screen reader says it.
+    QString lastMoveSpoken() const;
 
     // Tells a listening screen reader of the squares whose names changed
     // and of the board's new value; call after each event of the game.

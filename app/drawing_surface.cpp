@@ -101,18 +101,24 @@ void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
                 art_.drawPiece(p, op.at.x(), op.at.y(), faceOf(op.image));
             break;
         case DrawOp::Kind::Text: {
-            const bool english = op.english && inEnglish();
-            if (english && op.english->text.isEmpty()) break;
-            const QPointF at = english ? op.english->at : op.at;
-            const QFont font = textFont(op.style, k_);
-            const QPoint topLeft = art_.toDevice(QRectF(cellToTwips(at.x(), at.y()), QSizeF(1, 1))).topLeft();
+            const QString words = inEnglish() ? englishWords(op.said) : op.text;
+            if (words.isEmpty()) break;
+            QFont font = textFont(op.style, k_);
+            if (op.said.kind == control::SurfaceText::Kind::MoveColumn) fitMoveText(font, words);
+            const QPoint topLeft =
+                art_.toDevice(QRectF(cellToTwips(op.at.x(), op.at.y()), QSizeF(1, 1))).topLeft();
             p.setFont(font);
             p.setPen(paletteColour(op.colour));
-            p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()),
-                       english ? op.english->text : surfaceText(op.text));
+            p.drawText(QPointF(topLeft) + QPointF(0, QFontMetricsF(font).ascent()), words);
             break;
         }
     }
+}
+
+void SurfacePainter::fitMoveText(QFont& font, const QString& words) const {
+    const double widest = kMoveTextWidth * k_;
+    while (font.pixelSize() > 1 && QFontMetricsF(font).horizontalAdvance(words) > widest)
+        font.setPixelSize(font.pixelSize() - 1);
 }
 
 void SurfacePainter::outline(QPainter& p, const DrawOp& op) {

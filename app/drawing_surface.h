@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/artwork.h"
-#include "app/board_move_text.h"
 #include "state/window_port.h"
 
 class QPainter;
@@ -26,12 +25,15 @@ struct DrawOp {
     QPointF at;      // cell position (Outline: whole cell numbers)
     int colour = 0;  // Fill, Outline, Text
     control::ImageRef image;
-    QString text;
+    QString text;               // Text: what it says in Japanese, which the surface compares
+    control::SurfaceText said;  // Text: what it says, worded when painted
     control::TextStyle style;
-    // A part of a move text beside the board reads otherwise in English:
-    // the whole move in Western notation, from the column's place.
-    std::optional<EnglishMoveText> english;
 };
+
+// The widest a move's text beside the board may be in English, in twips:
+// the place its erasing clears, from the column's place, less its shadow's
+// step, so that nothing of it is left when the move text is erased.
+inline constexpr double kMoveTextWidth = 1250 - 0.4 * 490;
 
 // The font a text of the given style is printed in, at a pixel size for the
 // given number of device pixels per twip (a point is 20 twips).
@@ -77,6 +79,8 @@ public:
 
 private:
     void outline(QPainter& p, const DrawOp& op);
+    // Shrinks a move's English text until it fits its place.
+    void fitMoveText(QFont& font, const QString& words) const;
 
     double k_;
     Artwork art_;

@@ -1,5 +1,7 @@
 #include "app/file_panel.h"
 
+#include "app/language.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -66,13 +68,14 @@ void FilePanel::build() {
     folders_->setObjectName("Dir1");
     files_ = new QListWidget(host_);
     files_->setObjectName("File1");
-    label_ = new QLabel("ﾌｧｲﾙ名 ：", host_);
+    label_ = new QLabel(host_);
     label_->setObjectName("Label1");
     label_->setAutoFillBackground(true);
     name_ = new QLineEdit(host_);
     name_->setObjectName("Text1");
-    button_ = new QPushButton("RETURN", host_);
+    button_ = new QPushButton(host_);
     button_->setObjectName("Command1");
+    retranslate();
     for (QWidget* w :
          {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
           static_cast<QWidget*>(label_), static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
@@ -91,6 +94,12 @@ void FilePanel::build() {
     showFolder();
     showFiles();
     place(placement_);
+}
+
+void FilePanel::retranslate() {
+    if (!built()) return;
+    label_->setText(windowText("Window", QStringLiteral("ﾌｧｲﾙ名 ：")));
+    button_->setText(windowText("Window", QStringLiteral("RETURN")));
 }
 
 void FilePanel::showDrives() {

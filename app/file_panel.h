@@ -40,6 +40,9 @@ public:
     QString fileListFolder() const { return filesFolder_; }
     void refreshFileList();
 
+    // The label and the button in the language chosen now.
+    void retranslate();
+
     // Follows the surface when the window changes size.
     void place(const SurfacePlacement& placement);
 

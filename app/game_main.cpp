@@ -61,8 +61,8 @@ int runGame(int argc, char** argv, const StartOptions& options) {
                                          [](const char* name) { return qEnvironmentVariable(name); }));
 
     sound::SoundLayer sound(waveFolders(), [](std::string_view text, std::string_view caption) {
-        askWithMessageBox(nullptr, BoxRequest{messageText(text), std::string(caption), control::Buttons::Ok,
-                                              control::Icon::Exclamation});
+        askWithMessageBox(nullptr, BoxRequest{soundWarningWords(text), std::string(caption),
+                                              control::Buttons::Ok, control::Icon::Exclamation});
     });
     WindowServices services;
     services.answer = askWithMessageBox;

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
+
+#include "record/notation.h"
+#include "words/japanese.h"
 
 namespace app {
 
@@ -78,53 +80,64 @@ constexpr const char* kTranslatorsName = "nuedori-translators";
     QT_TRANSLATE_NOOP("Message", "後手"),
 };
 
-// The surface's texts: the move texts' numbers and pieces, and the labels.
-[[maybe_unused]] constexpr const char* kSurfaceTexts[] = {
-    QT_TRANSLATE_NOOP("Surface", "１"),    QT_TRANSLATE_NOOP("Surface", "２"),
-    QT_TRANSLATE_NOOP("Surface", "３"),    QT_TRANSLATE_NOOP("Surface", "４"),
-    QT_TRANSLATE_NOOP("Surface", "５"),    QT_TRANSLATE_NOOP("Surface", "６"),
-    QT_TRANSLATE_NOOP("Surface", "７"),    QT_TRANSLATE_NOOP("Surface", "８"),
-    QT_TRANSLATE_NOOP("Surface", "９"),    QT_TRANSLATE_NOOP("Surface", "一"),
-    QT_TRANSLATE_NOOP("Surface", "二"),    QT_TRANSLATE_NOOP("Surface", "三"),
-    QT_TRANSLATE_NOOP("Surface", "四"),    QT_TRANSLATE_NOOP("Surface", "五"),
-    QT_TRANSLATE_NOOP("Surface", "六"),    QT_TRANSLATE_NOOP("Surface", "七"),
-    QT_TRANSLATE_NOOP("Surface", "八"),    QT_TRANSLATE_NOOP("Surface", "九"),
-    QT_TRANSLATE_NOOP("Surface", "歩"),    QT_TRANSLATE_NOOP("Surface", "と"),
-    QT_TRANSLATE_NOOP("Surface", "香"),    QT_TRANSLATE_NOOP("Surface", "桂"),
-    QT_TRANSLATE_NOOP("Surface", "銀"),    QT_TRANSLATE_NOOP("Surface", "金"),
-    QT_TRANSLATE_NOOP("Surface", "飛"),    QT_TRANSLATE_NOOP("Surface", "龍"),
-    QT_TRANSLATE_NOOP("Surface", "角"),    QT_TRANSLATE_NOOP("Surface", "馬"),
-    QT_TRANSLATE_NOOP("Surface", "鵺王"),  QT_TRANSLATE_NOOP("Surface", "王"),
-    QT_TRANSLATE_NOOP("Surface", "手目"),  QT_TRANSLATE_NOOP("Surface", "先手:"),
-    QT_TRANSLATE_NOOP("Surface", "後手:"), QT_TRANSLATE_NOOP("Surface", "思考中"),
+// The surface's labels and the words the window puts around the game's facts.
+// The file panel's label and button, and the hint's lead.
+[[maybe_unused]] constexpr const char* kWindowTexts[] = {
+    QT_TRANSLATE_NOOP("Window", "ﾌｧｲﾙ名 ："),
+    QT_TRANSLATE_NOOP("Window", "RETURN"),
+    QT_TRANSLATE_NOOP("Window", "ヒント："),
 };
 
-QString message(const QString& japanese) {
-    return QCoreApplication::translate("Message", japanese.toUtf8().constData());
+[[maybe_unused]] constexpr const char* kSurfaceTexts[] = {
+    QT_TRANSLATE_NOOP("Surface", "先手:"),
+    QT_TRANSLATE_NOOP("Surface", "後手:"),
+    QT_TRANSLATE_NOOP("Surface", "MAN:"),
+    QT_TRANSLATE_NOOP("Surface", "COM:"),
+    QT_TRANSLATE_NOOP("Surface", "LEVEL"),
+    QT_TRANSLATE_NOOP("Surface", "思考中"),
+    QT_TRANSLATE_NOOP("Surface", "%1手目"),
+    QT_TRANSLATE_NOOP("Surface", "先手：%1"),
+    QT_TRANSLATE_NOOP("Surface", "後手：%1"),
+    QT_TRANSLATE_NOOP("Surface", "人間"),
+    QT_TRANSLATE_NOOP("Surface", "コンピュータ %1"),
+};
+
+QString translated(const char* context, std::string_view japanese) {
+    const std::string source(japanese);
+    return QCoreApplication::translate(context, source.c_str());
 }
 
-// A whole text first, then the texts the core builds around a name or a number.
-QString patterned(const QString& japanese) {
-    const QString whole = message(japanese);
-    if (whole != japanese) return whole;
-    struct Pattern {
-        const char* source;
-        const char* expression;
-    };
-    static const Pattern patterns[] = {
-        {"%1：%2行目が正しくありません", "^(.*)：(\\d+)行目が正しくありません$"},
-        {"%1：読み込めません", "^(.*)：読み込めません$"},
-        {"保存できませんでした：%1", "^保存できませんでした：(.*)$"},
-        {"%1の勝ちです", "^(.*)の勝ちです$"},
-    };
-    for (const Pattern& p : patterns) {
-        const QRegularExpressionMatch m = QRegularExpression(QString::fromUtf8(p.expression)).match(japanese);
-        if (!m.hasMatch()) continue;
-        QString text = QCoreApplication::translate("Message", p.source);
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i) text = text.arg(message(m.captured(i)));
-        return text;
+// A text translated with the blanks around it kept: " 思考中" reads " thinking".
+QString keepingBlanks(const char* context, std::string_view japanese) {
+    const QString text = QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size()));
+    const QString core = text.trimmed();
+    if (core.isEmpty()) return text;
+    const qsizetype lead = text.indexOf(core);
+    return text.left(lead) + QCoreApplication::translate(context, core.toUtf8().constData()) +
+           text.mid(lead + core.size());
+}
+
+QString englishMessage(const control::Message& m) {
+    using control::Text;
+    const QString text = keepingBlanks("Message", words::原文(m.text));
+    switch (m.text) {
+        case Text::Won: return text.arg(translated("Message", words::原文(m.who)));
+        case Text::CannotRead:
+        case Text::SaveFailed:
+        case Text::Version: return text.arg(QString::fromStdString(m.name));
+        case Text::BadLine: return text.arg(QString::fromStdString(m.name)).arg(m.number);
+        default: return text;
     }
-    return japanese;
+}
+
+// The players a header line of the game's own names.
+QString englishPlayer(const control::SurfaceText& t) {
+    const QString player =
+        t.computerLevel == 0 ? QCoreApplication::translate("Surface", "人間")
+                             : QCoreApplication::translate("Surface", "コンピュータ %1").arg(t.computerLevel);
+    return (t.value == 1 ? QCoreApplication::translate("Surface", "先手：%1")
+                         : QCoreApplication::translate("Surface", "後手：%1"))
+        .arg(player);
 }
 
 }  // namespace
@@ -188,22 +201,43 @@ bool inEnglish() {
     return t && t->language() == Language::English;
 }
 
-std::string messageText(std::string_view japanese) {
-    if (!inEnglish()) return std::string(japanese);
-    const QString text = QString::fromUtf8(japanese.data(), static_cast<qsizetype>(japanese.size()));
-    const QString core = text.trimmed();
-    if (core.isEmpty()) return std::string(japanese);
-    const qsizetype lead = text.indexOf(core);
-    return (text.left(lead) + patterned(core) + text.mid(lead + core.size())).toStdString();
+std::string messageWords(const control::Message& m) {
+    if (!inEnglish()) return words::日本語(m);
+    return englishMessage(m).toStdString();
 }
 
-QString surfaceText(const QString& japanese) {
-    if (!inEnglish()) return japanese;
-    const QString core = japanese.trimmed();
-    if (core.isEmpty()) return japanese;
-    const qsizetype lead = japanese.indexOf(core);
-    return japanese.left(lead) + QCoreApplication::translate("Surface", core.toUtf8().constData()) +
-           japanese.mid(lead + core.size());
+std::string titleWords(control::Text title) {
+    if (!inEnglish()) return std::string(words::原文(title));
+    return keepingBlanks("Message", words::原文(title)).toStdString();
+}
+
+QString japaneseWords(const control::SurfaceText& t) { return QString::fromStdString(words::日本語(t)); }
+
+QString englishWords(const control::SurfaceText& t) {
+    using Kind = control::SurfaceText::Kind;
+    switch (t.kind) {
+        case Kind::Label: return keepingBlanks("Surface", words::原文(t.text));
+        case Kind::Number: return QString::number(t.value);
+        case Kind::RowNumeral:
+            return t.value >= 1 && t.value <= 9 ? QString(QChar('a' + t.value - 1)) : QString();
+        case Kind::MoveCount: return QString();  // the unit says it: "Move 12"
+        case Kind::MoveCountUnit: return QCoreApplication::translate("Surface", "%1手目").arg(t.value);
+        case Kind::MoveColumn:
+            return QString::fromStdString(record::指し手表記(t.move, record::Notation::Western));
+        case Kind::MoveRow:
+        case Kind::MovePiece: return QString();  // the column's place holds the whole move
+        case Kind::HeaderLine: return t.namesPlayer ? englishPlayer(t) : japaneseWords(t);
+    }
+    return {};
+}
+
+QString surfaceWords(const control::SurfaceText& t) {
+    return inEnglish() ? englishWords(t) : japaneseWords(t);
+}
+
+std::string soundWarningWords(std::string_view japanese) {
+    if (!inEnglish()) return std::string(japanese);
+    return keepingBlanks("Message", japanese).toStdString();
 }
 
 QString windowText(const char* context, const QString& japanese) {

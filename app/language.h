@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/texts.h"
+
 class QCoreApplication;
 class QTranslator;
 
@@ -45,14 +47,29 @@ private:
 
 bool inEnglish();
 
-// A message box's text or title as the player reads it: the game's
-// Japanese byte for byte (a file's name included, whatever its bytes), or
-// its English, the blanks around it kept.
-std::string messageText(std::string_view japanese);
-// A text the game prints on its surface, likewise: in English the move
-// texts beside the board and the board's row and column numbers in Western
-// notation (７ 六 歩 becomes 7 f P), and the labels around them.
-QString surfaceText(const QString& japanese);
+// The words of what the game says, in the language chosen. The game names
+// its texts and passes its moves as values; only here do they become words:
+// the game's Japanese byte for byte (words/japanese.h), or English from the
+// translation file.
+
+// A message box's text and title. In Japanese a file's name keeps its bytes,
+// whatever they are.
+std::string messageWords(const control::Message& m);
+std::string titleWords(control::Text title);
+
+// A text of the surface, in Japanese and in English. In English a move's
+// text is its Western notation, written whole at the column's place (its
+// row and piece places stay empty), the board's rows are letters, the move
+// counter reads "Move 12", and a header line the game wrote names its
+// player in English.
+QString japaneseWords(const control::SurfaceText& t);
+QString englishWords(const control::SurfaceText& t);
+QString surfaceWords(const control::SurfaceText& t);
+
+// A sentence of the sound layer's (the box it shows when no sound device
+// opens), likewise: translated whole, the blanks around it kept.
+std::string soundWarningWords(std::string_view japanese);
+
 // A menu caption, a label of the window, or a spoken name, likewise.
 QString windowText(const char* context, const QString& japanese);
 

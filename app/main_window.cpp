@@ -1,16 +1,20 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -30,48 +34,35 @@ namespace app {
 
 namespace {
 
-using control::MenuCheck;
+// The record's keys without a modifier. The menu items show them; they are
+// taken here, where the window gets them, and not while a control of the
+// file panel has the focus: its lists and its name box keep their own
+// arrows, Home and End. The side panel, which Tab gives the focus to from
+// the board, leaves them to the record.
+class RecordKeys : public QObject {
+public:
+    RecordKeys(QWidget* window, const QWidget* panel) : QObject(window), window_(window), panel_(panel) {
+        window->installEventFilter(this);
+    }
+    void add(int key, QAction* action) { actions_[key] = action; }
 
-// The menu bar in display order: control name, caption, the menu it stands
-// in ("" for the bar itself), what choosing it runs, and the check mark it
-// carries. A menu with a submenu runs its command when it opens.
-struct MenuEntry {
-    const char* name;
-    const char* caption;
-    const char* under;
-    void (*command)(control::Game&);
-    bool submenu;
-    int check;  // a MenuCheck, or -1
-};
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const auto found = actions_.find(key->key());
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || found == actions_.end())
+            return false;
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus && focus != window_ && focus != panel_ && focus->isVisible()) return false;
+        found->second->trigger();
+        return true;
+    }
 
-constexpr int kNoCheck = -1;
-constexpr int checkIndex(MenuCheck c) { return static_cast<int>(c); }
-
-constexpr MenuEntry kMenuBar[] = {
-    {"TAIKYOKU", "対局", "", control::TAIKYOKU_Click, true, kNoCheck},
-    {"MATCH_MAN", "対局(人間)", "TAIKYOKU", nullptr, true, kNoCheck},
-    {"START", "スタート", "MATCH_MAN", control::START_Click, false, kNoCheck},
-    {"START2", "対局(COM)", "TAIKYOKU", nullptr, true, kNoCheck},
-    {"SENTE", "先手", "START2", control::SENTE_Click, false, kNoCheck},
-    {"GOTE", "後手", "START2", control::GOTE_Click, false, kNoCheck},
-    {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", nullptr, true, kNoCheck},
-    {"LEVEL1", "LEVEL1", "LEVEL", control::LEVEL1_Click, false, checkIndex(MenuCheck::LEVEL1)},
-    {"LEVEL2", "LEVEL2", "LEVEL", control::LEVEL2_Click, false, checkIndex(MenuCheck::LEVEL2)},
-    {"LEVEL3", "LEVEL3", "LEVEL", control::LEVEL3_Click, false, checkIndex(MenuCheck::LEVEL3)},
-    {"LEVEL4", "LEVEL4", "LEVEL", control::LEVEL4_Click, false, checkIndex(MenuCheck::LEVEL4)},
-    {"OWARI", "終わり", "TAIKYOKU", control::OWARI_Click, false, kNoCheck},
-    {"STOP", "局面", "", control::STOP_Click, true, kNoCheck},
-    {"CANCEL", "最初", "STOP", control::CANCEL_Click, false, kNoCheck},
-    {"REVERSE", "反転", "STOP", control::REVERSE_Click, false, kNoCheck},
-    {"REPLAY", "戻", "", control::REPLAY_Click, false, kNoCheck},
-    {"AFTER", "進", "", control::AFTER_Click, false, kNoCheck},
-    {"KIFU", "棋譜", "", nullptr, true, kNoCheck},
-    {"KIFU_READ", "読込", "KIFU", control::KIFU_READ_Click, false, kNoCheck},
-    {"KIFU_WRITE", "書込", "KIFU", control::KIFU_WRITE_Click, false, kNoCheck},
-    {"OPTION", "ｵﾌﾟｼｮﾝ", "", control::OPTION_Click, true, kNoCheck},
-    {"SIDOU", "移動指導", "OPTION", control::SIDOU_Click, false, checkIndex(MenuCheck::SIDOU)},
-    {"BGM", "BGM", "OPTION", control::BGM_Click, false, checkIndex(MenuCheck::BGM)},
-    {"VER", "その他", "", control::VER_Click, false, kNoCheck},
+private:
+    QWidget* window_;
+    const QWidget* panel_;
+    std::map<int, QAction*> actions_;
 };
 
 // The view's size at the first start: the whole surface at its natural size.
@@ -100,8 +91,8 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
                                 },
                                 [this] { handle(control::Command1_Click); },
                                 [this] {
-                                    messageBox("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", control::Buttons::Ok,
-                                               control::Icon::None);
+                                    messageBox(control::Text::DeviceNotReady, control::Text::TitleError,
+                                               control::Buttons::Ok, control::Icon::None);
                                 }});
     view_->onPlacementChanged([this](const SurfacePlacement& p) { panel_->place(p); });
     // The keyboard's Enter on the cursor's square is a press like the mouse's.
@@ -111,14 +102,13 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
         handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
     };
     view_->onPress(press);
-    buildMenus();
     teaching_ = std::make_unique<TeachingLayers>(*this);
-    beside_->addToMenus(*menuBar());
+    buildMenus();
     cursor_ = std::make_unique<BoardCursor>(*view_, press);
     view_->addLayer([this](QPainter& p, const SurfacePlacement& place) { cursor_->paint(p, place); });
     access_ = new BoardAccess(*view_, game_, *cursor_);
     cursor_->onMoved([this] { access_->cursorMoved(); });
-    new WindowLanguage(*this);  // the window owns it; after every menu item is made
+    new WindowLanguage(*this);  // the window owns it
     setTabOrder(view_, &beside_->panel());
     // The window keeps the keys (and the board shows no cursor) until Tab
     // gives the board or the panel the focus.
@@ -129,31 +119,78 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     std::map<std::string, QMenu*> menus;
-    for (const MenuEntry& e : kMenuBar) {
+    auto* keys = new RecordKeys(this, &beside_->panel());  // the window owns it
+    for (const MenuEntry& e : menuBarEntries()) {
         QMenu* parent = *e.under ? menus.at(e.under) : nullptr;
+        if (e.kind == MenuEntry::Kind::Separator) {
+            parent->addSeparator();
+            continue;
+        }
         const Command command = e.command;
         QAction* action = nullptr;
-        if (e.submenu) {
-            QMenu* menu = parent ? parent->addMenu(e.caption) : menuBar()->addMenu(e.caption);
+        if (e.kind == MenuEntry::Kind::Menu) {
+            QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
             menu->setObjectName(e.name);
             menus[e.name] = menu;
             action = menu->menuAction();
             if (command) connect(menu, &QMenu::aboutToShow, this, [this, command] { handle(command); });
         } else {
-            action = parent ? parent->addAction(e.caption) : menuBar()->addAction(e.caption);
+            action = parent ? parent->addAction(QString()) : menuBar()->addAction(QString());
             const int check = e.check;
-            if (check != kNoCheck) {
-                action->setCheckable(true);
-                checkItems_[static_cast<std::size_t>(check)] = action;
-            }
-            connect(action, &QAction::triggered, this, [this, action, command, check] {
-                // The game alone decides the marks: undo the toggle the menu made itself.
-                if (check != kNoCheck) action->setChecked(checks_[static_cast<std::size_t>(check)]);
-                handle(command);
+            if (check != kNoCheck) action->setCheckable(true);
+            if (check >= 0) checkItems_[static_cast<std::size_t>(check)] = action;
+            const MenuEntry* entry = &e;
+            connect(action, &QAction::triggered, this, [this, action, entry] {
+                // The game alone decides its marks: undo the toggle the menu made itself.
+                if (entry->check >= 0) action->setChecked(checks_[static_cast<std::size_t>(entry->check)]);
+                if (entry->newGame) newGame_ = entry->newGame;
+                if (entry->command) handle(entry->command);
+                if (entry->check != kOwnCheck) runWindowCommand(entry->window);
             });
+            // A mark the window keeps itself acts whenever it changes.
+            if (check == kOwnCheck)
+                connect(action, &QAction::toggled, this, [this, entry] { runWindowCommand(entry->window); });
         }
         action->setObjectName(e.name);
+        if (e.key != 0 || e.standardKey != QKeySequence::UnknownKey)
+            action->setShortcut(e.key != 0 ? QKeySequence(e.key) : QKeySequence(e.standardKey));
+        if (e.keyRole == KeyRole::RecordKey || e.keyRole == KeyRole::Shown)
+            action->setShortcutContext(Qt::WidgetShortcut);
+        if (e.keyRole == KeyRole::RecordKey) keys->add(e.key, action);
+        captioned_.emplace_back(action, &e);
     }
+    beside_->panel().setFocusPolicy(Qt::TabFocus);
+    retranslate();
+}
+
+void MainWindow::runWindowCommand(WindowCommand command) {
+    switch (command) {
+        case WindowCommand::None: break;
+        case WindowCommand::NewGame: handle(newGame_); break;
+        case WindowCommand::InfluenceView: teaching_->showInfluence(menuItem("SEIRYOKU")->isChecked()); break;
+        case WindowCommand::Hint: teaching_->askHint(); break;
+        case WindowCommand::Language:
+            if (Translators* t = Translators::of())
+                t->use(t->language() == Language::English ? Language::Japanese : Language::English);
+            break;
+    }
+}
+
+void MainWindow::retranslate() {
+    for (const auto& [action, entry] : captioned_) {
+        if (entry->window == WindowCommand::Language) {
+            action->setText(inEnglish() ? "日本語" : "English");
+            action->setEnabled(Translators::of() != nullptr);
+            continue;
+        }
+        action->setText(windowText("Menu", QString::fromUtf8(entry->caption)));
+    }
+    panel_->retranslate();
+    SidePanel& panel = beside_->panel();
+    panel.moveList()->setAccessibleName(QCoreApplication::translate("Panel", "棋譜"));
+    panel.turnLabel()->setAccessibleName(QCoreApplication::translate("Panel", "手番"));
+    beside_->follow();
+    view_->repaintAll();
 }
 
 QAction* MainWindow::menuItem(const QString& controlName) const {
@@ -245,20 +282,19 @@ void MainWindow::drawImage(control::ImageRef image, double x, double y) {
     view_->update();
 }
 
-void MainWindow::printText(double x, double y, std::string_view text, control::TextStyle style) {
+void MainWindow::printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;
     op.at = QPointF(x, y);
-    op.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    op.text = japaneseWords(text);
+    op.said = text;
     op.style = style;
     op.colour = style.colour;
-    op.area = textArea(cellToTwips(x, y), op.text, style);
-    op.english = englishMoveText(game_.record, x, y, style.size, text);
-    if (!op.english) op.english = englishMoveNumber(game_.state.moveNumber, x, y, style.size, text);
-    if (op.english && !op.english->text.isEmpty())
-        op.area = op.area.united(
-            textArea(cellToTwips(op.english->at.x(), op.english->at.y()), op.english->text, style));
-    beside_->noticeText(text);
+    // Every twip the text may cover in either language: a move's English fits its place.
+    QRectF english = textArea(cellToTwips(x, y), englishWords(text), style);
+    if (text.kind == control::SurfaceText::Kind::MoveColumn)
+        english.setWidth(std::min(english.width(), kMoveTextWidth));
+    op.area = textArea(cellToTwips(x, y), op.text, style).united(english);
     surface_.add(std::move(op));
     view_->update();
 }
@@ -270,14 +306,18 @@ void MainWindow::refresh() {
 
 // ---- message boxes, sound, waiting ----
 
-control::Answer MainWindow::messageBox(std::string_view text, std::string_view title,
+control::Answer MainWindow::messageBox(const control::Message& text, control::Text title,
                                        control::Buttons buttons, control::Icon icon) {
-    // The core speaks Japanese; the player reads the language chosen.
-    const BoxRequest request{messageText(text), messageText(title), buttons, icon};
+    // The core names the message; the player reads it in the language chosen.
+    const BoxRequest request{messageWords(text), titleWords(title), buttons, icon};
     if (!services_.answer)
         return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
     return services_.answer(this, request);
 }
+
+void MainWindow::thinking(bool on) { beside_->setThinking(on); }
+void MainWindow::gameFacts(const control::GameFacts& facts) { facts_ = facts; }
+void MainWindow::gameOver(rules::Outcome o) { outcome_ = o; }
 
 void MainWindow::soundStartup() { sound_.startup(); }
 int MainWindow::loadSound(std::string_view fileName, int flags) { return sound_.load(fileName, flags); }

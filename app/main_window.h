@@ -6,9 +6,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/drawing_surface.h"
 #include "app/file_panel.h"
+#include "app/menu_bar.h"
+#include "control/commands.h"
 #include "state/game.h"
 #include "state/window_port.h"
 
@@ -74,14 +78,24 @@ public:
     // The menu item of a control name (START, LEVEL2, VER ...), or null.
     QAction* menuItem(const QString& controlName) const;
 
+    // Every caption and label of the window in the language chosen now.
+    void retranslate();
+
+    // The labels' facts the game told last, and how its last game ended.
+    const control::GameFacts& gameFacts() const { return facts_; }
+    rules::Outcome lastOutcome() const { return outcome_; }
+
     // control::WindowPort
     void outlineCell(int colour, int x, int y) override;
     void fillRect(double x, double y, int width, int height, int colour) override;
     void drawImage(control::ImageRef image, double x, double y) override;
-    void printText(double x, double y, std::string_view text, control::TextStyle style) override;
+    void printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) override;
     void refresh() override;
-    control::Answer messageBox(std::string_view text, std::string_view title, control::Buttons buttons,
+    control::Answer messageBox(const control::Message& text, control::Text title, control::Buttons buttons,
                                control::Icon icon) override;
+    void thinking(bool on) override;
+    void gameFacts(const control::GameFacts& facts) override;
+    void gameOver(rules::Outcome o) override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;
@@ -107,6 +121,7 @@ private:
     using Command = std::function<void(control::Game&)>;
 
     void buildMenus();
+    void runWindowCommand(WindowCommand command);
     void placeAtFirstStart();
     // Runs one event of the game to its end, unless the program is ending.
     void handle(const Command& command);
@@ -123,6 +138,11 @@ private:
     BoardAccess* access_ = nullptr;        // the board to a screen reader, owned by the view
     std::array<QAction*, control::kMenuCheckCount> checkItems_{};
     std::array<bool, control::kMenuCheckCount> checks_{};
+    // The items by their rows of the menu table, for their captions.
+    std::vector<std::pair<QAction*, const MenuEntry*>> captioned_;
+    Command newGame_ = control::SENTE_Click;  // what 新しい対局 runs again
+    control::GameFacts facts_;
+    rules::Outcome outcome_ = rules::Outcome::Continues;
     bool busy_ = false;
 };
 

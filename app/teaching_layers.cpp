@@ -1,11 +1,8 @@
 #include "app/teaching_layers.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -16,7 +13,8 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/surface_view.h"
-#include "app/western_notation.h"
+#include "control/hint.h"
+#include "record/notation.h"
 #include "rules/move_check.h"
 #include "state/game.h"
 
@@ -119,9 +117,7 @@ private:
 
 }  // namespace
 
-TeachingLayers::TeachingLayers(MainWindow& window)
-    : window_(window), scratch_(std::make_unique<state::GameData>()) {
-    addMenuItems();
+TeachingLayers::TeachingLayers(MainWindow& window) : window_(window) {
     SurfaceView* view = window.view();
     sheet_ = new Sheet(view, [this, view](QPainter& p) { paint(p, view->placement()); });
     view->installEventFilter(this);
@@ -130,31 +126,17 @@ TeachingLayers::TeachingLayers(MainWindow& window)
 
 void TeachingLayers::redraw() { sheet_->update(); }
 
-void TeachingLayers::addMenuItems() {
-    QMenu* options = window_.menuBar()->findChild<QMenu*>("OPTION");
-    if (!options) return;
-    options->addSeparator();  // the game's own items above, the learner's below
-    influenceItem_ = options->addAction("勢力表示");
-    influenceItem_->setObjectName("SEIRYOKU");
-    influenceItem_->setCheckable(true);
-    connect(influenceItem_, &QAction::toggled, this, [this] { redraw(); });
-    QAction* hint = options->addAction("ヒント");
-    hint->setObjectName("HINT");
-    // The menu shows the key; the key itself is taken where the window gets
-    // it (see eventFilter), so a key typed into the file panel's box stays there.
-    hint->setShortcut(QKeySequence(Qt::Key_H));
-    hint->setShortcutContext(Qt::WidgetShortcut);
-    connect(hint, &QAction::triggered, this, [this] { askHint(); });
+void TeachingLayers::showInfluence(bool shown) {
+    influenceShown_ = shown;
+    redraw();
 }
-
-bool TeachingLayers::influenceShown() const { return influenceItem_ && influenceItem_->isChecked(); }
 
 const rules::ReachCounts& TeachingLayers::shownCounts() {
     const rules::Board& board = window_.game().board;
     if (!counted_ || !(board == countedBoard_)) {
-        // Reach depends on the board alone.
-        scratch_->board = board;
-        counts_ = rules::調査_利き数(*scratch_);
+        // Reach depends on the board alone; it is counted on a copy.
+        rules::Board scratch = board;
+        counts_ = rules::調査_利き数(scratch);
         countedBoard_ = board;
         counted_ = true;
     }
@@ -167,16 +149,18 @@ std::vector<DestinationMark> TeachingLayers::destinationMarks() {
     std::vector<DestinationMark> marks;
     if (!s.teachingOn || s.selection != 1 || s.sideToMove == 0 || s.kifuMode) return marks;
     if (!rules::isPieceCode(s.selPiece) || g.board(s.selX, s.selY) != s.selPiece) return marks;
-    state::GameData& d = *scratch_;
-    d = g;  // the move check reads the record and the step state as well
+    // The rules are asked on a copy of the board: the layers never touch the game.
+    rules::Board board = g.board;
+    const bool secondStep = s.stepState == 2;
+    const rules::MoveContext now = rules::着手文脈(g.record, secondStep);
     // On a second step the Nue King moves as a king, as the outlines show.
-    const int mover = s.stepState == 2 ? s.stepPiece : s.selPiece;
+    const int mover = secondStep ? s.stepPiece : s.selPiece;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (rules::移動チェック(d, s.selX, s.selY, x, y, mover) == rules::有)
-                marks.push_back({x, y, rules::調査_着地被取(d, s.selX, s.selY, x, y, s.selPiece), false});
-    if (s.stepState != 2 && rules::magnitude(s.selPiece) == rules::鵺王) {
-        const rules::Landings landings = rules::調査_鵺二手着地(d, s.selX, s.selY);
+            if (rules::移動チェック(board, now, s.selX, s.selY, x, y, mover) == rules::有)
+                marks.push_back({x, y, rules::調査_着地被取(board, s.selX, s.selY, x, y, s.selPiece), false});
+    if (!secondStep && rules::magnitude(s.selPiece) == rules::鵺王) {
+        const rules::Landings landings = rules::調査_鵺二手着地(board, s.selX, s.selY);
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 if (landings(x, y) != rules::Landing::None)
@@ -186,10 +170,10 @@ std::vector<DestinationMark> TeachingLayers::destinationMarks() {
 }
 
 QString TeachingLayers::hintText() const {
-    if (hint_ && inEnglish())
-        return QCoreApplication::translate("Window", "ヒント：") +
-               QString::fromStdString(westernHint(*hint_));
-    return hint_ ? QString::fromStdString(control::ヒント_文(*hint_)) : QString();
+    if (!hint_) return QString();
+    const record::Notation n = inEnglish() ? record::Notation::Western : record::Notation::Japanese;
+    return QCoreApplication::translate("Window", "ヒント：") +
+           QString::fromStdString(record::ヒント表記(*hint_, n));
 }
 
 void TeachingLayers::askHint() {
@@ -253,9 +237,9 @@ void TeachingLayers::paintDestinations(QPainter& p, const SurfacePlacement& plac
 }
 
 void TeachingLayers::paintHint(QPainter& p, const SurfacePlacement& place) {
-    const control::Hint& h = *hint_;
-    std::vector<QRectF> cells{cellOnWidget(place, h.x, h.y), cellOnWidget(place, h.tx, h.ty)};
-    if (h.second) cells.push_back(cellOnWidget(place, h.tx2, h.ty2));
+    const state::Move& h = *hint_;
+    std::vector<QRectF> cells{cellOnWidget(place, h.fromX, h.fromY), cellOnWidget(place, h.toX, h.toY)};
+    if (h.twoStep) cells.push_back(cellOnWidget(place, h.toX2, h.toY2));
     const double width = std::max(cells[0].height() * 0.09, 2.0);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kHintColour, width));

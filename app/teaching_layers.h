@@ -3,16 +3,14 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
 #include "app/surface_geometry.h"
-#include "control/hint.h"
 #include "rules/reach.h"
 #include "state/game_data.h"
+#include "state/move.h"
 
-class QAction;
 class QWidget;
 class QPainter;
 
@@ -36,12 +34,14 @@ class TeachingLayers : public QObject {
 public:
     explicit TeachingLayers(MainWindow& window);
 
-    bool influenceShown() const;
+    bool influenceShown() const { return influenceShown_; }
+    // ｵﾌﾟｼｮﾝ → 勢力表示 turned on or off.
+    void showInfluence(bool shown);
     // The counts the influence view shows for the board as it is now.
     const rules::ReachCounts& shownCounts();
     // The marks shown for the piece picked up now (none without teaching mode).
     std::vector<DestinationMark> destinationMarks();
-    const std::optional<control::Hint>& hint() const { return hint_; }
+    const std::optional<state::Move>& hint() const { return hint_; }
     QString hintText() const;
 
     // ヒント: asks game control; a refusal comes as the other refusals do.
@@ -51,7 +51,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addMenuItems();
     void paint(QPainter& p, const SurfacePlacement& place);
     void paintInfluence(QPainter& p, const SurfacePlacement& place);
     void paintDestinations(QPainter& p, const SurfacePlacement& place);
@@ -60,14 +59,12 @@ private:
     void redraw();
 
     MainWindow& window_;
-    QAction* influenceItem_ = nullptr;
+    bool influenceShown_ = false;
     QWidget* sheet_ = nullptr;  // a child of the view, which owns it
-    // A copy of the game's data to ask on: the layers never touch the game.
-    std::unique_ptr<state::GameData> scratch_;
     rules::Board countedBoard_;
     rules::ReachCounts counts_;
     bool counted_ = false;
-    std::optional<control::Hint> hint_;
+    std::optional<state::Move> hint_;
     rules::Board hintBoard_;
     int hintCounter_ = 0;
 };

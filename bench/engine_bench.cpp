@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -125,8 +126,8 @@ void BM_MateCom(benchmark::State& state) {
 // One turn of the computer: the maps brought up to date as game control
 // does, the search, and the move (with a second Nue King step when asked).
 struct TurnResult {
-    engine::ChosenMove best;
-    engine::SecondStep second;
+    engine::Choice best;
+    std::optional<state::Move> second;
 };
 
 TurnResult computerTurn(Prepared& p, const rules::Board& board) {
@@ -136,8 +137,9 @@ TurnResult computerTurn(Prepared& p, const rules::Board& board) {
     TurnResult r;
     r.best = engine::指し手探索(p.g);
     if (!r.best.found) return r;
-    control::指し手実行(p.g, r.best);
-    if (engine::二手目要求(r.best)) r.second = control::com_ban2手目(p.g, r.best.tx, r.best.ty, rules::鵺王);
+    control::指し手実行(p.g, r.best.move);
+    if (engine::二手目要求(r.best))
+        r.second = control::com_ban2手目(p.g, r.best.move.toX, r.best.move.toY, rules::鵺王);
     return r;
 }
 
@@ -145,18 +147,21 @@ std::uint64_t mix(std::uint64_t h, std::uint64_t v) { return (h ^ v) * 0x1000000
 
 std::uint64_t signatureOf(const TurnResult& r) {
     std::uint64_t h = 0xcbf29ce484222325ULL;
-    for (int v : {r.best.x, r.best.y, r.best.tx, r.best.ty, r.best.fromPiece, r.best.placed, r.second.tx,
-                  r.second.ty})
+    const state::Move& m = r.best.move;
+    // A second step not played counts as square (0, 0).
+    for (int v : {m.fromX, m.fromY, m.toX, m.toY, m.moved, m.placed, r.second ? r.second->toX : 0,
+                  r.second ? r.second->toY : 0})
         h = mix(h, static_cast<std::uint64_t>(v));
     return mix(h, std::bit_cast<std::uint64_t>(r.best.score));
 }
 
 std::string describe(const TurnResult& r) {
     char text[96];
-    std::snprintf(text, sizeof text, "%d,%d->%d,%d %d %.4f", r.best.x, r.best.y, r.best.tx, r.best.ty,
-                  r.best.placed, r.best.score);
+    const state::Move& m = r.best.move;
+    std::snprintf(text, sizeof text, "%d,%d->%d,%d %d %.4f", m.fromX, m.fromY, m.toX, m.toY, m.placed,
+                  r.best.score);
     std::string out = text;
-    if (r.second.played) out += " second " + std::to_string(r.second.tx) + "," + std::to_string(r.second.ty);
+    if (r.second) out += " second " + std::to_string(r.second->toX) + "," + std::to_string(r.second->toY);
     return out;
 }
 

@@ -61,9 +61,9 @@ void printSignature() {
         signature = signature * 1099511628211ull ^ (c.move + static_cast<std::uint64_t>(c.score + 65536));
         nodes += c.nodes;
         seconds += c.seconds;
-        std::printf("level four: (%d,%d)->(%d,%d)%s depth %d score %d nodes %llu in %.3f s\n", c.x, c.y, c.tx,
-                    c.ty, c.twoStep ? " two steps" : "", c.depth, c.score,
-                    static_cast<unsigned long long>(c.nodes), c.seconds);
+        std::printf("level four: (%d,%d)->(%d,%d)%s depth %d score %d nodes %llu in %.3f s\n", c.played.fromX,
+                    c.played.fromY, c.played.toX, c.played.toY, c.played.twoStep ? " two steps" : "", c.depth,
+                    c.score, static_cast<unsigned long long>(c.nodes), c.seconds);
     }
     std::printf("level four: %llu nodes in %.3f s, %.0f nodes per second, signature %016llx\n",
                 static_cast<unsigned long long>(nodes), seconds, static_cast<double>(nodes) / seconds,

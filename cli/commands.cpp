@@ -10,6 +10,7 @@
 #include "engine/pins.h"
 #include "record/board_reversal.h"
 #include "record/notation.h"
+#include "record/record_moves.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
 
@@ -87,6 +88,13 @@ bool parseNumber(std::string_view word, int low, int high, int& out) {
     return true;
 }
 
+std::string bestMoveLine(const state::Move& m, double score) {
+    char line[160];
+    std::snprintf(line, sizeof line, "bestmove %d %d %d %d %d %d %s", m.fromX, m.fromY, m.toX, m.toY, m.moved,
+                  m.placed, formatScore(score).c_str());
+    return line;
+}
+
 std::string formatScore(double score) {
     char text[64];
     std::snprintf(text, sizeof text, "%.4f", score);
@@ -142,19 +150,14 @@ std::string movesCommand(control::Game& g, const Words& w) {
     std::string out = "moves";
     if (piece == rules::空) return out + "\n";
     // Asked as of a move entered normally, with nothing recorded.
-    const int savedStep = g.state.stepState;
-    const int savedCounter = g.record.counter;
-    g.state.stepState = 1;
-    g.record.counter = 0;
+    const rules::MoveContext afresh{};
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-            if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有) {
+            if (rules::移動チェック(g.board, afresh, x, y, tx, ty, piece) == rules::有) {
                 appendNumber(out, tx);
                 out += ',';
                 out += std::to_string(ty);
             }
-    g.state.stepState = savedStep;
-    g.record.counter = savedCounter;
     return out + "\n";
 }
 
@@ -213,16 +216,14 @@ std::string candidatesCommand(control::Game& g, const Words& w) {
 std::string goCommand(control::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("go");
     engine::勢力調査_両軍(g);  // as game control does before the computer's turn
-    const engine::ChosenMove best = engine::指し手探索(g);
+    const engine::Choice best = engine::指し手探索(g);
     if (!best.found || g.record.full()) return "nomove\n";
-    control::指し手実行(g, best);
-    char line[160];
-    std::snprintf(line, sizeof line, "bestmove %d %d %d %d %d %d %s", best.x, best.y, best.tx, best.ty,
-                  best.fromPiece, best.placed, formatScore(best.score).c_str());
-    std::string out = line;
+    const state::Move& m = best.move;
+    control::指し手実行(g, m);
+    std::string out = bestMoveLine(m, best.score);
     if (engine::二手目要求(best) && !g.record.full()) {
-        const engine::SecondStep second = control::com_ban2手目(g, best.tx, best.ty, rules::鵺王);
-        if (second.played) out += " second " + std::to_string(second.tx) + " " + std::to_string(second.ty);
+        const std::optional<state::Move> second = control::com_ban2手目(g, m.toX, m.toY, rules::鵺王);
+        if (second) out += " second " + std::to_string(second->toX) + " " + std::to_string(second->toY);
     }
     return out + "\n";
 }
@@ -236,9 +237,12 @@ std::string reverseCommand(control::Game& g, const Words& w) {
 }
 
 // The side that made the record's first entry is ▲: a session has no turns.
+// `notation en` writes the same lines in Western notation.
 std::string notationCommand(control::Game& g, const Words& w) {
-    if (w.size() != 1) return wrongCount("notation");
-    const auto lines = record::棋譜表記(g.record, record::初手の側(g.record));
+    const bool western = w.size() == 2 && w[1] == "en";
+    if (w.size() != 1 && !western) return wrongCount("notation");
+    const record::Notation n = western ? record::Notation::Western : record::Notation::Japanese;
+    const auto lines = record::棋譜表記(g.record, record::初手の側(g.record), n);
     std::string out = "notation " + std::to_string(lines.size()) + "\n";
     for (const record::NotationLine& line : lines) out += line.text + "\n";
     return out;

@@ -23,7 +23,8 @@ std::string mateCommand(control::Game& g, const Words& w);
 std::string candidatesCommand(control::Game& g, const Words& w);
 std::string goCommand(control::Game& g, const Words& w);
 std::string reverseCommand(control::Game& g, const Words& w);
-// "notation N", then one line per move of the record up to its end.
+// "notation N", then one line per move of the record up to its end, in the
+// game's Japanese notation or, after `notation en`, in Western notation.
 std::string notationCommand(control::Game& g, const Words& w);
 
 // A whole number in [low, high], or false. Only an optional '-' and digits.
@@ -31,5 +32,8 @@ bool parseNumber(std::string_view word, int low, int high, int& out);
 
 // "%.4f", as scores print.
 std::string formatScore(double score);
+
+// "bestmove X Y TX TY FROM PLACED SCORE" for a move's first (or only) step.
+std::string bestMoveLine(const state::Move& m, double score);
 
 }  // namespace cli

@@ -1,5 +1,5 @@
 #include "cli/selfplay.h"
-#include "control/computer_turn.h"
+#include "control/computer_choice.h"
 #include "control/game_reset.h"
 #include "control/piece_move.h"
 #include "control/strong_move.h"
@@ -8,110 +8,75 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <vector>
 
 #include "cli/commands.h"
-#include "engine/computer_move.h"
-#include "engine/influence.h"
-#include "record/board_reversal.h"
+#include "rules/game_end.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
+#include "rules/position.h"
 #include "state/game.h"
 
 namespace cli {
 
 namespace {
 
-struct Move {
-    int x, y, tx, ty, from, placed;
-};
-
 bool isRoyal(int code) { return code == 14 || code == 15 || code == -14 || code == -15; }
 
-void playMove(control::Game& g, const Move& m) {
-    rules::手順保存(g, m.x, m.y, m.tx, m.ty, m.from, m.placed);
-    control::駒移動(g, m.x, m.y, m.tx, m.ty, m.placed);
+// Records and plays a move's steps on the board; a two-step move's second
+// entry is marked as the second step.
+void playMove(control::Game& g, const state::Move& m) {
+    rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.twoStep ? m.moved : m.placed);
+    control::駒移動(g, m.fromX, m.fromY, m.toX, m.toY, m.twoStep ? m.moved : m.placed);
+    if (!m.twoStep) return;
+    rules::手順保存(g, m.toX, m.toY, m.toX2, m.toY2, m.moved, m.placed, true);
+    control::駒移動(g, m.toX, m.toY, m.toX2, m.toY2, m.placed);
 }
 
-// Every legal move of one side, in scan order.
-std::vector<Move> legalMoves(control::Game& g, int sign) {
-    std::vector<Move> moves;
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int p = g.board(x, y);
-            if (p == 0 || (p > 0) != (sign > 0)) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty)
-                    if (rules::移動チェック(g, x, y, tx, ty, p) == rules::有)
-                        moves.push_back({x, y, tx, ty, p, p});
-        }
-    return moves;
-}
-
-// A random legal move; promotion at random where it is optional, always
-// where it is compulsory. Answers false when the side cannot move.
-bool randomMove(control::Game& g, int sign, std::mt19937& rng, Move& move) {
-    const std::vector<Move> moves = legalMoves(g, sign);
-    if (moves.empty()) return false;
-    move = moves[rng() % moves.size()];
-    if (rules::調査_駒成(g, move.x, move.y, move.tx, move.ty, move.from) == rules::有 &&
-        (rules::移動後チェック(move.ty, move.from) == rules::無 || rng() % 2 == 1))
-        move.placed = g.state.promotedPiece;
-    return true;
-}
-
-enum class MoveResult { Played, NoMove, NoRoom };
-
-// The computer's move for one side. The upper side is the computer's own;
-// for the lower side the board is turned about in `view`, the computer
-// chooses there, and the move comes back mirrored onto the real board.
-MoveResult computerMove(control::Game& g, control::Game& view, int sign, int level) {
-    view.board = g.board;
-    view.record = g.record;
-    if (sign < 0) {
-        record::盤面半回転(view.board);
-        view.record = record::記録半回転(g.record);
+// A random legal move of one entry: a piece and a destination at random, a
+// Nue King's step taken as a whole move; promotion at random where it is
+// optional, always where it is compulsory. Empty when the side cannot move.
+std::optional<state::Move> randomMove(const control::Game& g, int sign, std::mt19937& rng) {
+    std::vector<state::Move> moves;
+    for (const state::Move& m : rules::Position(g.board, g.record, sign).合法手()) {
+        // Each destination once: the promoted and unpromoted forms are one choice here.
+        const bool again = !moves.empty() && moves.back().fromX == m.fromX && moves.back().fromY == m.fromY &&
+                           moves.back().toX == m.toX && moves.back().toY == m.toY;
+        if (!m.twoStep && !again) moves.push_back(m);
     }
-    view.state.level = level;
-    view.state.stepState = 1;
-    engine::勢力調査_両軍(view);
-    const engine::ChosenMove best = engine::指し手探索(view);
-    if (!best.found) return MoveResult::NoMove;
-    if (g.record.full()) return MoveResult::NoRoom;
-    auto real = [sign](int c) { return sign > 0 ? c : 10 - c; };
-    playMove(g, {real(best.x), real(best.y), real(best.tx), real(best.ty), best.fromPiece * sign,
-                 best.placed * sign});
-    if (!engine::二手目要求(best)) return MoveResult::Played;
-    if (g.record.full()) return MoveResult::NoRoom;
-    control::指し手実行(view, best);
-    const engine::SecondStep second = control::com_ban2手目(view, best.tx, best.ty, rules::鵺王);
-    if (second.played)
-        playMove(g, {real(best.tx), real(best.ty), real(second.tx), real(second.ty), rules::鵺王 * sign,
-                     rules::鵺王 * sign});
-    return MoveResult::Played;
+    if (moves.empty()) return std::nullopt;
+    state::Move move = moves[rng() % moves.size()];
+    move.placed = move.moved;
+    int promoted = move.moved;
+    if (rules::調査_駒成(move.fromX, move.fromY, move.toX, move.toY, move.moved, promoted) == rules::有 &&
+        (rules::移動後チェック(move.toY, move.moved) == rules::無 || rng() % 2 == 1))
+        move.placed = promoted;
+    return move;
 }
 
 // Level four searches either side on the real board, no turning about.
-MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, const search::Limits& limits,
-                      double& longest) {
+std::optional<state::Move> strongMove(const control::Game& g, int sign, search::Searcher& searcher,
+                                      const search::Limits& limits, double& longest) {
     const search::Choice c = control::強い指し手(g, sign, searcher, limits);
     longest = std::max(longest, c.seconds);
-    if (!c.found) return MoveResult::NoMove;
-    if (g.record.full()) return MoveResult::NoRoom;
-    playMove(g, {c.x, c.y, c.tx, c.ty, c.moved, c.placed});
-    if (!c.twoStep) return MoveResult::Played;
-    if (g.record.full()) return MoveResult::NoRoom;
-    playMove(g, {c.tx, c.ty, c.x2, c.y2, c.moved, c.moved});
-    return MoveResult::Played;
+    if (!c.found) return std::nullopt;
+    return c.played;
 }
 
 // Level four's table for each side, for the length of one game.
 constexpr std::size_t kTableMegabytes = 32;
 
-Winner winnerOf(int sign) { return sign > 0 ? Winner::Upper : Winner::Lower; }
+Winner winnerOf(rules::Outcome o) {
+    switch (o) {
+        case rules::Outcome::UpperWins: return Winner::Upper;
+        case rules::Outcome::LowerWins: return Winner::Lower;
+        default: return Winner::Draw;
+    }
+}
 
 // The entries of the last move are all of the mover's side.
 std::string alternationProblem(const control::Game& g, int from, int sign) {
@@ -150,13 +115,11 @@ std::string replayProblem(const control::Game& g) {
         if (replay.board(r.fromX[k], r.fromY[k]) != r.moved[k]) return at + ": the moved piece is not there";
         if (replay.board(r.toX[k], r.toY[k]) != r.captured[k])
             return at + ": the captured piece is not there";
-        // A Nue King's second step follows its own adjacent first step.
-        const bool second =
-            k > 1 && r.moved[k - 1] == r.moved[k] && (r.moved[k] == 14 || r.moved[k] == -14) &&
-            std::abs(r.toX[k - 1] - r.fromX[k - 1]) < 2 && std::abs(r.toY[k - 1] - r.fromY[k - 1]) < 2;
-        replay.state.stepState = second ? 2 : 1;
+        // Asked after the entries before it, a second step as the second step it is.
         replay.record.counter = k - 1;
-        if (rules::移動チェック(replay, r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.moved[k]) != rules::有)
+        const rules::MoveContext c = rules::着手文脈(replay.record, r.secondStep[k]);
+        if (rules::移動チェック(replay.board, c, r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.moved[k]) !=
+            rules::有)
             return at + ": not a legal move";
         replay.board(r.fromX[k], r.fromY[k]) = 0;
         replay.board(r.toX[k], r.toY[k]) = r.placed[k];
@@ -170,7 +133,6 @@ int levelOf(const SelfPlayOptions& options, int sign) {
 }
 
 SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options) {
-    control::Game view{g.port};
     std::unique_ptr<search::Searcher> searchers[2];
     for (int sign : {1, -1})
         if (levelOf(options, sign) == 4)
@@ -189,34 +151,39 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
     g.state.stepState = 1;
     SelfPlayGame result;
     for (int ply = 0;; ++ply, side = -side) {
-        if (g.record.full()) break;  // the next move would need entry 501: a draw
         const int firstEntry = g.record.counter + 1;
-        Move move{};
-        if (ply < options.randomPlies) {
-            if (!randomMove(g, side, rng, move)) {
-                result.winner = winnerOf(-side);
-                break;
+        const int level = levelOf(options, side);
+        std::optional<state::Move> move;
+        if (ply < options.randomPlies)
+            move = randomMove(g, side, rng);
+        else if (level == 4)
+            move = strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits, result.longestStrongMove);
+        else
+            move = control::側の指し手(g, side, level);
+        // A side that cannot move loses; no room for the move in the record is a draw.
+        rules::Outcome o =
+            rules::終局判定({.mover = -side, .nextCanMove = move.has_value(), .recordFull = g.record.full()});
+        if (o == rules::Outcome::Continues) {
+            // A second step the record has no room for is not made: the game is drawn there.
+            const bool roomForBoth = g.record.counter + 2 <= rules::MoveRecord::kCapacity;
+            if (move->twoStep && !roomForBoth) {
+                state::Move first = *move;
+                first.twoStep = false;
+                first.placed = first.moved;
+                playMove(g, first);
+                o = rules::Outcome::Draw;
+            } else {
+                playMove(g, *move);
+                o = rules::終局判定(
+                    {.mover = side, .captured = move->captured, .captured2 = move->captured2});
             }
-            playMove(g, move);
-        } else {
-            const int level = levelOf(options, side);
-            const MoveResult played = level == 4 ? strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits,
-                                                              result.longestStrongMove)
-                                                 : computerMove(g, view, side, level);
-            if (played == MoveResult::NoRoom) break;
-            if (played == MoveResult::NoMove) {
-                result.winner = winnerOf(-side);
-                break;
+            if (options.check && result.problem.empty()) {
+                result.problem = positionProblem(g);
+                if (result.problem.empty()) result.problem = alternationProblem(g, firstEntry, side);
             }
         }
-        if (options.check && result.problem.empty()) {
-            result.problem = positionProblem(g);
-            if (result.problem.empty()) result.problem = alternationProblem(g, firstEntry, side);
-        }
-        bool royalTaken = false;
-        for (int k = firstEntry; k <= g.record.counter; ++k) royalTaken |= isRoyal(g.record.captured[k]);
-        if (royalTaken) {
-            result.winner = winnerOf(side);
+        if (o != rules::Outcome::Continues) {
+            result.winner = winnerOf(o);
             break;
         }
     }

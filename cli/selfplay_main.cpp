@@ -69,10 +69,9 @@ std::string fileName(int index) {
 std::string save(const control::Game& g, const SelfPlayOptions& o, int index) {
     // The Nue King's side moves first: the lower side in odd games.
     const int first = index % 2 == 1 ? -1 : 1;
-    const auto players = [&](int sign) { return "COM LEVEL" + std::to_string(levelOf(o, sign)); };
-    const record::Kifu kifu =
-        record::kifuFromRecord(g.record, {record::dateTimeLine(std::chrono::system_clock::now()),
-                                          "先手：" + players(first), "後手：" + players(-first)});
+    const record::Kifu kifu = record::kifuFromRecord(
+        g.record, {record::dateTimeLine(std::chrono::system_clock::now()),
+                   record::対局者行(true, levelOf(o, first)), record::対局者行(false, levelOf(o, -first))});
     const std::filesystem::path path = std::filesystem::path(o.outDir) / fileName(index);
     if (const auto failed = record::saveKifu(kifu, path)) return failed->reason;
     if (!o.check) return {};

@@ -1,7 +1,5 @@
 #include "cli/strong_commands.h"
 
-#include <cstdio>
-
 #include "control/computer_turn.h"
 #include "control/strong_move.h"
 #include "search/perft.h"
@@ -56,16 +54,13 @@ std::string perftCommand(control::Game& g, const Words& w) {
 std::string strongGoCommand(control::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return error("go: wrong number of words");
     const search::Choice c = control::強い指し手(g, 1, player.searcher(), player.limits());
-    const control::StrongMove m = control::toStrongMove(c);
-    if (!m.first.found || g.record.full()) return "nomove\n";
-    control::指し手実行(g, m.first);
-    char line[160];
-    std::snprintf(line, sizeof line, "bestmove %d %d %d %d %d %d %s", m.first.x, m.first.y, m.first.tx,
-                  m.first.ty, m.first.fromPiece, m.first.placed, formatScore(m.first.score).c_str());
-    std::string out = line;
+    if (!c.found || g.record.full()) return "nomove\n";
+    const state::Move& m = c.played;
+    control::指し手実行(g, m);
+    std::string out = bestMoveLine(m, c.score);
     if (m.twoStep && !g.record.full()) {
-        control::二手目実行(g, m.first.tx, m.first.ty, m.x2, m.y2);
-        out += " second " + std::to_string(m.x2) + " " + std::to_string(m.y2);
+        control::二手目実行(g, m.toX, m.toY, m.toX2, m.toY2);
+        out += " second " + std::to_string(m.toX2) + " " + std::to_string(m.toY2);
     }
     return out + "\n";
 }

@@ -1,5 +1,6 @@
 #include "cli/teaching_commands.h"
 
+#include "control/computer_choice.h"
 #include "control/hint.h"
 #include "rules/reach.h"
 
@@ -18,19 +19,19 @@ std::string countLine(std::string_view name, const rules::Grid<int>& counts) {
 
 std::string attacksCommand(control::Game& g, const Words& w) {
     if (w.size() != 1) return "error attacks: wrong number of words\n";
-    const rules::ReachCounts counts = rules::調査_利き数(g);
+    const rules::ReachCounts counts = rules::調査_利き数(g.board);
     return countLine("lower", counts.lower) + countLine("upper", counts.upper);
 }
 
 std::string hintCommand(control::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return "error hint: wrong number of words\n";
-    const std::optional<control::Hint> h =
-        g.state.level == 4 ? control::強いヒント(g, -1, player.searcher(), player.limits())
-                           : control::指し手ヒント(g, -1);
+    const std::optional<state::Move> h = g.state.level == 4
+                                             ? control::強いヒント(g, -1, player.searcher(), player.limits())
+                                             : control::側の指し手(g, -1, g.state.level);
     if (!h) return "nomove\n";
-    std::string out = "hint " + std::to_string(h->x) + " " + std::to_string(h->y) + " " +
-                      std::to_string(h->tx) + " " + std::to_string(h->ty) + " " + std::to_string(h->placed);
-    if (h->second) out += " second " + std::to_string(h->tx2) + " " + std::to_string(h->ty2);
+    std::string out = "hint " + std::to_string(h->fromX) + " " + std::to_string(h->fromY) + " " +
+                      std::to_string(h->toX) + " " + std::to_string(h->toY) + " " + std::to_string(h->placed);
+    if (h->twoStep) out += " second " + std::to_string(h->toX2) + " " + std::to_string(h->toY2);
     return out + "\n";
 }
 

@@ -6,6 +6,7 @@
 #include "control/waiting_and_closing.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "engine/computer_move.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
 #include "rules/move_execution.h"
@@ -13,76 +14,101 @@
 
 namespace control {
 
-void 指し手実行(Game& g, const engine::ChosenMove& m) {
-    rules::手順保存(g, m.x, m.y, m.tx, m.ty, m.fromPiece, m.placed);
-    駒移動(g, m.x, m.y, m.tx, m.ty, m.placed);
+namespace {
+
+// The computer's choice for its turn: level four by its own search (the
+// second step chosen with the first), the other levels by the one-ply search.
+struct TurnChoice {
+    bool found = false;
+    state::Move move;  // the first step; the second is played apart
+    bool secondStep = false;
+    int x2 = 0, y2 = 0;  // level four's second step
+};
+
+TurnChoice choose(Game& g) {
+    TurnChoice c;
+    if (g.state.level == 4) {
+        const search::Choice strong = 強い指し手探索(g);
+        c.found = strong.found;
+        c.move = strong.played;
+        c.secondStep = strong.played.twoStep;
+        c.x2 = strong.played.toX2;
+        c.y2 = strong.played.toY2;
+        c.move.twoStep = false;
+        return c;
+    }
+    const engine::Choice best = engine::指し手探索(g);
+    c.found = best.found;
+    c.move = best.move;
+    c.secondStep = engine::二手目要求(best);
+    return c;
 }
 
-engine::SecondStep 二手目実行(Game& g, int x, int y, int tx, int ty) {
-    const engine::SecondStep step{true, tx, ty, g.board(tx, ty)};
-    rules::手順保存(g, x, y, tx, ty, rules::鵺王, rules::鵺王);
+}  // namespace
+
+void 指し手実行(Game& g, const state::Move& m) {
+    rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.placed);
+    駒移動(g, m.fromX, m.fromY, m.toX, m.toY, m.placed);
+}
+
+state::Move 二手目実行(Game& g, int x, int y, int tx, int ty) {
+    const state::Move step{x, y, tx, ty, false, 0, 0, rules::鵺王, rules::鵺王, g.board(tx, ty), 0};
+    rules::手順保存(g, x, y, tx, ty, rules::鵺王, rules::鵺王, true);
     駒移動(g, x, y, tx, ty, rules::鵺王);
     g.port.playSound(g.state.sounds.piece);
     display::描画_桝輪郭(g, kLightRed, tx, ty);
     return step;
 }
 
-engine::SecondStep com_ban2手目(Game& g, int x, int y, int piece) {
-    const engine::SecondStep step = engine::二手目選択(g, x, y, piece);
-    if (!step.played) return step;  // no neighbour to go to: the first step is the whole move
-    return 二手目実行(g, x, y, step.tx, step.ty);
+std::optional<state::Move> com_ban2手目(Game& g, int x, int y, int piece) {
+    const std::optional<state::Move> step = engine::二手目選択(g, x, y, piece);
+    if (!step) return step;  // no neighbour to go to: the first step is the whole move
+    return 二手目実行(g, x, y, step->toX, step->toY);
 }
 
 void com_ban(Game& g) {
+    // The window hears that the computer thinks until its move is chosen.
+    g.port.thinking(true);
     display::描画_思考中(g);
     g.port.refresh();
     待ち時間(g, 0.5);
-    // Level four chooses by its own search; the rest of the turn is the same.
-    const bool strong = g.state.level == 4;
-    const StrongMove strongMove = strong ? 強い指し手探索(g) : StrongMove{};
-    const engine::ChosenMove best = strong ? strongMove.first : engine::指し手探索(g);
-    if (!best.found) {  // a side that cannot move has lost
-        終了(g, "あなた");
-        return;
-    }
-    if (g.record.full()) {  // no room for the move in the record: a draw
-        終了(g, "引き分け");
-        return;
-    }
-    指し手実行(g, best);
+    const TurnChoice choice = choose(g);
+    g.port.thinking(false);
+    // A side that cannot move has lost; a move with no room in the record is a draw.
+    if (終局(g, {.mover = -1, .nextCanMove = choice.found, .recordFull = g.record.full()})) return;
+    state::Move played = choice.move;
+    指し手実行(g, played);
     待ち時間(g, 0.5);
     g.port.playSound(g.state.sounds.piece);
-    display::描画_桝輪郭(g, kLightRed, best.tx, best.ty);
-    engine::SecondStep second;
-    if (strong ? strongMove.twoStep : engine::二手目要求(best)) {
-        if (g.record.full()) {
-            終了(g, "引き分け");
-            return;
+    display::描画_桝輪郭(g, kLightRed, played.toX, played.toY);
+    if (choice.secondStep) {
+        if (終局(g, {.recordFull = g.record.full()})) return;
+        g.port.messageBox(Message{Text::SecondStepComing}, Text::TitleTwoSteps, Buttons::Ok, Icon::None);
+        const std::optional<state::Move> second =
+            g.state.level == 4 ? 二手目実行(g, played.toX, played.toY, choice.x2, choice.y2)
+                               : com_ban2手目(g, played.toX, played.toY, rules::鵺王);
+        if (second) {
+            played.twoStep = true;
+            played.toX2 = second->toX;
+            played.toY2 = second->toY;
+            played.captured2 = second->captured;
         }
-        g.port.messageBox("二手目、移動します", "二手移動", Buttons::Ok, Icon::None);
-        second = strong ? 二手目実行(g, best.tx, best.ty, strongMove.x2, strongMove.y2)
-                        : com_ban2手目(g, best.tx, best.ty, rules::鵺王);
     }
     g.state.moveNumber += 1;
     display::描画_手数(g, g.state.moveNumber, kWhite);
     g.maps.manKingX = 0;
     engine::勢力調査_COM(g);
     engine::勢力調査_MAN(g);
-    const int taken = g.search.snapshot(best.tx, best.ty);
-    const bool royalTaken = taken == -rules::王 || taken == -rules::鵺王 || second.captured == -rules::王 ||
-                            second.captured == -rules::鵺王;
+    played.captured = g.search.snapshot(played.toX, played.toY);
     if (engine::詰めかMAN(g) == rules::有) {
-        g.port.messageBox("よし！!", "詰め ?", Buttons::Ok, Icon::None);
-    } else if (royalTaken) {
-        終了(g, "ｺﾝﾋﾟｭｰﾀ");
+        g.port.messageBox(Message{Text::MateGood}, Text::TitleMate, Buttons::Ok, Icon::None);
+    } else if (終局(g, {.mover = 1, .captured = played.captured, .captured2 = played.captured2})) {
         return;
     } else if (g.maps.comCount(g.maps.manKingX, g.maps.manKingY) > 0) {
-        g.port.messageBox("   ** 王手 **", "", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::Check}, Text::TitleEmpty, Buttons::Ok, Icon::None);
     }
-    // After a second step the move ends where the Nue King now stands.
-    const int lastX = second.played ? second.tx : best.tx;
-    const int lastY = second.played ? second.ty : best.ty;
-    display::描画_移動結果(g, display::kUpperMoveX, display::kUpperMoveY, lastX, lastY, best.placed, kWhite);
+    // After a second step the move text names where the Nue King now stands.
+    display::描画_移動結果(g, display::kUpperMoveX, display::kUpperMoveY, played, kWhite);
     g.state.sideToMove = g.state.humanToken;
 }
 

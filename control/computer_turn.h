@@ -1,22 +1,24 @@
 #pragma once
 
-#include "engine/computer_move.h"
+#include <optional>
+
+#include "state/move.h"
 
 namespace control {
 
 struct Game;
 
-// Records and plays the chosen move on the board and the screen.
-void 指し手実行(Game& g, const engine::ChosenMove& m);
+// Records and plays a move's first (or only) step on the board and the screen.
+void 指し手実行(Game& g, const state::Move& m);
 
 // The computer's Nue King's second step from (移動元X, 移動元Y): chosen by the
 // computer player, then recorded, moved, sounded and outlined. Nothing
-// happens when no neighbour can be reached.
-engine::SecondStep com_ban2手目(Game& g, int 移動元X, int 移動元Y, int 移動駒);
+// happens when no neighbour can be reached (empty).
+std::optional<state::Move> com_ban2手目(Game& g, int 移動元X, int 移動元Y, int 移動駒);
 
 // Plays a second Nue King step already chosen: recorded, moved, sounded and
-// outlined, as every second step of the computer.
-engine::SecondStep 二手目実行(Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+// outlined, as every second step of the computer. Answers the step.
+state::Move 二手目実行(Game& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 
 // The computer's whole turn: the status text and pauses, the search, the
 // move, a second Nue King step when asked for, the move number, and the end

@@ -1,14 +1,23 @@
 #pragma once
 
-#include <string_view>
+#include "rules/game_end.h"
+#include "state/window_port.h"
 
 namespace control {
 
 struct Game;
 
-// Announces the result ("<winner>の勝ちです", or "引き分けです" for
-// "引き分け") and asks whether to play again: Yes sets up the human-first
-// position with no game running; No closes the program.
-void 終了(Game& g, std::string_view 勝手);
+// The game has ended as `o` says: the window is told, the result announced
+// ("<winner>の勝ちです", the winner named as the labels name the players,
+// or "引き分けです"), and the player asked whether to play again: Yes sets up
+// the human-first position with no game running; No closes the program.
+void 終了(Game& g, rules::Outcome o);
+
+// Asks the one end-of-game procedure with the facts given; when the game is
+// over, ends it as 終了 does and answers true.
+bool 終局(Game& g, const rules::EndFacts& facts);
+
+// The labels' facts of the game as it stands, as the window is told them.
+GameFacts 対局の事実(const Game& g);
 
 }  // namespace control

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/commands.h"
+#include "control/end_of_game.h"
 #include "control/file_panel.h"
 #include "control/refusal.h"
 #include "control/startup.h"
@@ -21,30 +22,29 @@ namespace {
 
 constexpr const char* kExtension = ".棋譜";
 
-std::string playerName(const Game& g, int token) {
-    if (g.state.gameKind == kAgainstComputer && token == g.state.comToken)
-        return "COM LEVEL" + std::to_string(g.state.level);
-    return "MAN";
+// The computer's level for the player of the token, 0 for a person.
+int computerLevel(const Game& g, int token) {
+    return g.state.gameKind == kAgainstComputer && token == g.state.comToken ? g.state.level : 0;
 }
 
 // Date and time of saving, then who moved first and who second.
 std::array<std::string, 3> headerLines(const Game& g) {
-    return {record::dateTimeLine(std::chrono::system_clock::now()), "先手：" + playerName(g, 1),
-            "後手：" + playerName(g, -1)};
+    return {record::dateTimeLine(std::chrono::system_clock::now()),
+            record::対局者行(true, computerLevel(g, 1)), record::対局者行(false, computerLevel(g, -1))};
 }
 
 std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 bool refuseFile(Game& g, const std::string& path, const record::ReadError& e) {
-    std::string text;
+    Message text;
     switch (e.kind) {
-        case record::ReadError::Kind::kNoMoveLine: text = "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"; break;
-        case record::ReadError::Kind::kUnreadable: text = fileNameOf(path) + "：読み込めません"; break;
+        case record::ReadError::Kind::kNoMoveLine: text = Message{Text::RecordEmpty}; break;
+        case record::ReadError::Kind::kUnreadable: text = Message{Text::CannotRead, fileNameOf(path)}; break;
         case record::ReadError::Kind::kBadLine:
-            text = fileNameOf(path) + "：" + std::to_string(e.line) + "行目が正しくありません";
+            text = Message{Text::BadLine, fileNameOf(path), e.line};
             break;
     }
-    g.port.messageBox(text, "棋譜", Buttons::Ok, Icon::None);
+    g.port.messageBox(text, Text::TitleRecord, Buttons::Ok, Icon::None);
     return false;
 }
 
@@ -77,16 +77,17 @@ void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
     // The whole window is redrawn first: the labels and the header lines
     // drawn before it would be erased by it.
     display::画面_再描画(g);
-    display::描画_対局者(g, 5.08, upperFirst ? "先手:" : "後手:", 5.08, upperFirst ? "後手:" : "先手:", 6.08,
-                         11);
+    display::描画_対局者(g, 5.08, upperFirst ? Text::LabelFirst : Text::LabelSecond, 5.08,
+                         upperFirst ? Text::LabelSecond : Text::LabelFirst, 6.08, 11);
     display::描画_棋譜見出し(g, kifu.header);
+    g.port.gameFacts(対局の事実(g));
     g.port.refresh();
 }
 
 }  // namespace
 
 void KIFU_WRITE_Click(Game& g) {
-    if (g.state.reversed) return 禁止_通知(g, "反転後は書き込みできません", "棋譜書込");
+    if (g.state.reversed) return 禁止_通知(g, Text::NoWriteAfterReversal, Text::TitleWrite);
     描画_可視(g, true, true, false);
     描画_棋譜_IO(g, 0);
 }
@@ -94,26 +95,27 @@ void KIFU_WRITE_Click(Game& g) {
 void Command1_Click(Game& g) {
     const std::string name = g.port.nameBoxText();
     if (name.empty()) {
-        g.port.messageBox("ﾌｧｲﾙ名が入力されていません", "  ", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::NoFileName}, Text::TitleTwoBlanks, Buttons::Ok, Icon::None);
         return;
     }
     if (g.record.last == 0) {
-        g.port.messageBox("保存するデータがありません", "棋譜保存", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::NothingToSave}, Text::TitleSave, Buttons::Ok, Icon::None);
         return;
     }
     if (name.find('/') != std::string::npos || name == "." || name == "..") {
-        g.port.messageBox("ファイル名に「/」は使えません", "棋譜保存", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::NoSlashInName}, Text::TitleSave, Buttons::Ok, Icon::None);
         return;
     }
     const std::filesystem::path target = std::filesystem::path(g.port.fileListFolder()) / (name + kExtension);
     const auto failed = record::saveKifu(record::kifuFromRecord(g.record, headerLines(g)), target);
     if (failed) {  // the panel stays open to try another name or folder
-        g.port.messageBox("保存できませんでした：" + failed->reason, "棋譜保存", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::SaveFailed, failed->reason}, Text::TitleSave, Buttons::Ok,
+                          Icon::None);
         return;
     }
     ファイルパネル_非表示(g);
     g.port.refreshFileList();
-    g.port.messageBox("棋譜を書き込みました", "  ", Buttons::Ok, Icon::None);
+    g.port.messageBox(Message{Text::RecordWritten}, Text::TitleTwoBlanks, Buttons::Ok, Icon::None);
 }
 
 void KIFU_READ_Click(Game& g) {
@@ -130,8 +132,8 @@ void File1_Click(Game& g, const std::string& path) {
     }
     restartAsAtStartUp(g);
     setUpLoadedGame(g, std::get<record::Kifu>(read));
-    g.port.messageBox(" 読み込みました", "棋譜", Buttons::Ok, Icon::None);
-    g.port.messageBox("棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok, Icon::None);
+    g.port.messageBox(Message{Text::RecordLoaded}, Text::TitleRecord, Buttons::Ok, Icon::None);
+    g.port.messageBox(Message{Text::StepWithForward}, Text::TitleRecord, Buttons::Ok, Icon::None);
 }
 
 }  // namespace control

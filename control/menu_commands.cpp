@@ -3,6 +3,7 @@
 
 #include "control/commands.h"
 #include "control/computer_turn.h"
+#include "control/end_of_game.h"
 #include "control/file_panel.h"
 #include "control/game_reset.h"
 #include "control/waiting_and_closing.h"
@@ -16,7 +17,12 @@ namespace control {
 namespace {
 
 // The labels beside the board of a game against the computer.
-void drawComputerGameLabels(Game& g) { display::描画_対局者(g, 5.1, "COM:", 5.05, "MAN:", 6.05, 10); }
+void drawComputerGameLabels(Game& g) {
+    display::描画_対局者(g, 5.1, Text::LabelComputer, 5.05, Text::LabelHuman, 6.05, 10);
+}
+
+// The window hears who plays whom once the labels say it.
+void tellLabels(Game& g) { g.port.gameFacts(対局の事実(g)); }
 
 // First steps shared by 先手 and 後手.
 void prepareComputerGame(Game& g) {
@@ -36,6 +42,7 @@ void chooseLevel(Game& g, int level) {
     if (level == 4 || g.state.level == 4) g.port.setMenuChecked(MenuCheck::LEVEL4, level == 4);
     g.state.level = level;
     display::描画_レベル(g, level);
+    tellLabels(g);
 }
 
 bool upperHoldsNueKing(const rules::Board& board) {
@@ -46,8 +53,8 @@ bool upperHoldsNueKing(const rules::Board& board) {
 }
 
 void sayWhoseTurn(Game& g) {
-    g.port.messageBox(g.state.sideToMove == 1 ? "先手の番です" : "後手の番です", " ", Buttons::Ok,
-                      Icon::None);
+    g.port.messageBox(Message{g.state.sideToMove == 1 ? Text::FirstToMove : Text::SecondToMove},
+                      Text::TitleBlank, Buttons::Ok, Icon::None);
 }
 
 }  // namespace
@@ -64,7 +71,8 @@ void SENTE_Click(Game& g) {
     g.state.humanToken = 1;
     g.state.comToken = -1;
     g.state.sideToMove = 1;
-    g.port.messageBox("MANの番です", " ", Buttons::Ok, Icon::None);
+    tellLabels(g);
+    g.port.messageBox(Message{Text::HumanToMove}, Text::TitleBlank, Buttons::Ok, Icon::None);
 }
 
 void GOTE_Click(Game& g) {
@@ -76,6 +84,7 @@ void GOTE_Click(Game& g) {
     g.state.humanToken = -1;
     g.state.comToken = 1;
     g.state.sideToMove = 1;
+    tellLabels(g);
     コンピュータの手番(g);
 }
 
@@ -83,18 +92,21 @@ void START_Click(Game& g) {
     display::描画_将棋盤桝(g);
     display::描画_桝_数値(g);
     g.state.gameKind = kTwoPlayers;
-    display::描画_対局者(g, 5.08, "後手:", 5.08, "先手:", 6.08, 11);
+    display::描画_対局者(g, 5.08, Text::LabelSecond, 5.08, Text::LabelFirst, 6.08, 11);
     if (g.state.sideToMove == 0 || g.record.counter == 0) {
         // The side that owns the Nue King moves first, as in every game.
         const bool upperFirst = upperHoldsNueKing(g.board);
         g.state.humanToken = upperFirst ? -1 : 1;
         g.state.comToken = upperFirst ? 1 : -1;
         g.state.sideToMove = 1;
-        if (upperFirst) display::描画_対局者(g, 5.08, "先手:", 5.08, "後手:", 6.08, 11);
-        g.port.messageBox("先手の番です", " ", Buttons::Ok, Icon::None);
+        if (upperFirst) display::描画_対局者(g, 5.08, Text::LabelFirst, 5.08, Text::LabelSecond, 6.08, 11);
+        tellLabels(g);
+        g.port.messageBox(Message{Text::FirstToMove}, Text::TitleBlank, Buttons::Ok, Icon::None);
     } else {
         // The position stays; when the upper side moved first its label says so.
-        if (g.state.comToken == 1) display::描画_対局者(g, 5.08, "先手:", 5.08, "後手:", 6.08, 11);
+        if (g.state.comToken == 1)
+            display::描画_対局者(g, 5.08, Text::LabelFirst, 5.08, Text::LabelSecond, 6.08, 11);
+        tellLabels(g);
         sayWhoseTurn(g);
     }
     g.state.resumeNotice = 0;
@@ -142,8 +154,7 @@ void BGM_Click(Game& g) {
 void VER_Click(Game& g) {
     ファイルパネル_非表示(g);
     g.port.playSound(g.state.sounds.other);
-    g.port.messageBox(std::string(" QXぬえどり王\nVersion ") + NUEDORI_VERSION + "\nMIT License", "その他",
-                      Buttons::Ok, Icon::None);
+    g.port.messageBox(Message{Text::Version, NUEDORI_VERSION}, Text::TitleOther, Buttons::Ok, Icon::None);
 }
 
 void OWARI_Click(Game& g) { プログラム終了(g); }

@@ -14,6 +14,7 @@
 #include "display/texts.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
+#include "record/record_moves.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
@@ -37,7 +38,8 @@ bool opposingPiece(const Game& g, int code) {
 // Answers false when the press must stop here.
 bool kifuModeQuestion(Game& g) {
     if (g.state.kifuMode == 0) return true;
-    const Answer a = g.port.messageBox("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Icon::None);
+    const Answer a =
+        g.port.messageBox(Message{Text::StepWithForward}, Text::TitleRecord, Buttons::YesNo, Icon::None);
     if (a == Answer::No) {
         g.port.playSound(g.state.sounds.forbidden);
         rules::初期設定_先手自(g);
@@ -52,20 +54,20 @@ bool notices(Game& g) {
     if (s.gameKind == kTwoPlayers) {
         if (s.resumeNotice) {
             s.resumeNotice = 0;
-            g.port.messageBox(s.sideToMove == 1 ? "先手の番です" : "後手の番です", "対局", Buttons::Ok,
-                              Icon::None);
+            g.port.messageBox(Message{s.sideToMove == 1 ? Text::FirstToMove : Text::SecondToMove},
+                              Text::TitleMatch, Buttons::Ok, Icon::None);
         }
         return true;
     }
     if (s.sideToMove == s.comToken) {
-        g.port.messageBox("OKですか？", "再開(COM)", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::IsItOk}, Text::TitleResume, Buttons::Ok, Icon::None);
         s.resumeNotice = 0;
         コンピュータの手番(g);
         return !s.quitRequested && s.sideToMove != 0;
     }
     if (s.sideToMove == s.humanToken && s.resumeNotice) {
         s.resumeNotice = 0;
-        g.port.messageBox("MANの番です", "対局", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::HumanToMove}, Text::TitleMatch, Buttons::Ok, Icon::None);
     }
     return true;
 }
@@ -91,33 +93,33 @@ void firstPress(Game& g, int x, int y) {
     }
 }
 
-// 先鵺子, for the side that moves the selected piece.
-bool forbiddenRecapture(const Game& g, int target) {
-    return g.state.selPiece * target < 0 && rules::先鵺子(g, target);
+// The move check as the player's press asks it: after the record's current
+// entry, on a second step while the Nue King waits for one.
+int 移動可否(Game& g, int fx, int fy, int tx, int ty, int piece) {
+    return rules::移動チェック(g.board, rules::着手文脈(g.record, g.state.stepState == 2), fx, fy, tx, ty,
+                               piece);
 }
 
-bool royalCode(int code, int sign) { return code == sign * rules::王 || code == sign * rules::鵺王; }
+// 先鵺子, for the side that moves the selected piece.
+bool forbiddenRecapture(const Game& g, int target) {
+    return g.state.selPiece * target < 0 && rules::先鵺子(rules::直前の記録(g.record), target);
+}
 
-// After a completed move: the end of the game, or the turn passes.
-void endOfMove(Game& g, int captured, int firstStepCaptured) {
+// After a completed move: the end of the game, or the turn passes. Against
+// the computer the human's mate of its king ends the game too.
+void endOfMove(Game& g, const state::Move& played) {
     GameState& s = g.state;
-    if (s.gameKind == kAgainstComputer) {
-        if (engine::詰めかCOM(g) == rules::有 || royalCode(captured, 1) || royalCode(firstStepCaptured, 1)) {
-            control::終了(g, "あなた");
-            return;
-        }
-        コンピュータの手番(g);
+    const bool againstComputer = s.gameKind == kAgainstComputer;
+    const bool mates = againstComputer && engine::詰めかCOM(g) == rules::有;
+    if (終局(g, {.mover = played.side(),
+                 .captured = played.captured,
+                 .captured2 = played.captured2,
+                 .moverMates = mates}))
         return;
-    }
-    // The winner is named by who moved first, as the labels beside the board say.
-    const bool upperFirst = s.comToken == 1;
-    if (royalCode(captured, 1) || royalCode(firstStepCaptured, 1)) {
-        control::終了(g, upperFirst ? "後手" : "先手");
-    } else if (royalCode(captured, -1) || royalCode(firstStepCaptured, -1)) {
-        control::終了(g, upperFirst ? "先手" : "後手");
-    } else {
+    if (againstComputer)
+        コンピュータの手番(g);
+    else
         s.sideToMove = -s.sideToMove;
-    }
 }
 
 // The move itself, from the promotion choice on.
@@ -125,18 +127,16 @@ void makeMove(Game& g, int button, bool secondStep) {
     GameState& s = g.state;
     const int fromPiece = s.selPiece;
     if (button == kRightButton &&
-        rules::調査_駒成(g, s.selX, s.selY, s.destX, s.destY, s.selPiece) == rules::有)
+        rules::調査_駒成(s.selX, s.selY, s.destX, s.destY, s.selPiece, s.promotedPiece) == rules::有)
         s.selPiece = s.promotedPiece;
-    if (g.record.full()) {  // no room for a 501st entry: the game is drawn
-        control::終了(g, "引き分け");
-        return;
-    }
-    rules::手順保存(g, s.selX, s.selY, s.destX, s.destY, fromPiece, s.selPiece);
-    const int captured = g.board(s.destX, s.destY);
+    // No room for a 501st entry: the game is drawn.
+    if (終局(g, {.recordFull = g.record.full()})) return;
+    rules::手順保存(g, s.selX, s.selY, s.destX, s.destY, fromPiece, s.selPiece, secondStep);
+    // The move as far as it has gone: a second step completes the first.
+    const state::Move played = record::記録の手(g.record, record::手の最初(g.record, g.record.counter));
     const bool upper = s.selPiece >= 1;
     display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
-                           upper ? display::kUpperMoveY : display::kLowerMoveY, s.destX, s.destY, s.selPiece,
-                           kWhite);
+                           upper ? display::kUpperMoveY : display::kLowerMoveY, played, kWhite);
     if (s.stepState == 1) {
         s.stepPiece = s.selPiece;
         const bool adjacent = std::abs(s.destX - s.selX) < 2 && std::abs(s.destY - s.selY) < 2;
@@ -154,9 +154,7 @@ void makeMove(Game& g, int button, bool secondStep) {
     display::描画_手数(g, s.moveNumber, kWhite);
     g.port.playSound(s.sounds.piece);
     engine::勢力調査_両軍(g);
-    // A two-step move counts what its first step took as well.
-    const int firstStepCaptured = secondStep ? g.record.captured[g.record.counter - 1] : 0;
-    endOfMove(g, captured, firstStepCaptured);
+    endOfMove(g, played);
 }
 
 void secondPress(Game& g, int x, int y, int button) {
@@ -164,13 +162,13 @@ void secondPress(Game& g, int x, int y, int button) {
     s.destX = x;
     s.destY = y;
     const bool secondStep = s.stepState == 2;
-    if (secondStep && rules::移動チェック(g, s.selX, s.selY, x, y, s.stepPiece) == rules::無) {
-        禁止_通知(g, "そこへ移動できません！", "2手目移動中");
+    if (secondStep && 移動可否(g, s.selX, s.selY, x, y, s.stepPiece) == rules::無) {
+        禁止_通知(g, Text::CannotMoveThere, Text::TitleSecondStep);
         return;
     }
     const int target = g.board(x, y);
     if (forbiddenRecapture(g, target)) {
-        禁止_通知(g, "すぐに鵺子を取り返せません", "禁手：先鵺子(せんしし)");
+        禁止_通知(g, Text::NoImmediateRecapture, Text::TitleRecapture);
         return;
     }
     if (ownPiece(g, target)) {  // a change of selection
@@ -178,17 +176,16 @@ void secondPress(Game& g, int x, int y, int button) {
         display::描画_桝輪郭(g, kLightRed, x, y);
         return;
     }
-    if (opposingPiece(g, target) && rules::移動チェック(g, s.selX, s.selY, x, y, s.selPiece) == rules::無) {
+    if (opposingPiece(g, target) && 移動可否(g, s.selX, s.selY, x, y, s.selPiece) == rules::無) {
         display::描画_桝輪郭(g, kGreen, s.selX, s.selY);
         display::描画_移動可能桝色(g, x, y, s.movableColour, target);
         display::描画_桝輪郭(g, s.movableColour, x, y);
         s.selection = 0;
         return;
     }
-    if (rules::移動チェック(g, s.selX, s.selY, x, y, s.selPiece) == rules::無 || !ownPiece(g, s.selPiece))
-        return;
+    if (移動可否(g, s.selX, s.selY, x, y, s.selPiece) == rules::無 || !ownPiece(g, s.selPiece)) return;
     if (rules::移動後チェック(y, s.selPiece) == rules::無 && button == kLeftButton) {
-        g.port.messageBox("マウスの右をクリックして下さい", "成り", Buttons::Ok, Icon::None);
+        g.port.messageBox(Message{Text::UseRightButton}, Text::TitlePromotion, Buttons::Ok, Icon::None);
         return;
     }
     makeMove(g, button, secondStep);
@@ -201,7 +198,7 @@ void Form_MouseDown(Game& g, int button, double x, double y) {
     ファイルパネル_非表示(g);
     if (!kifuModeQuestion(g)) return;
     if (g.state.sideToMove == 0) {
-        禁止_通知(g, "「対局」で始めて下さい", "開始");
+        禁止_通知(g, Text::StartWithMatch, Text::TitleStart);
         return;
     }
     if (!notices(g)) return;

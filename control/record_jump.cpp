@@ -36,4 +36,7 @@ void 棋譜_移動(Game& g, int entry) {
     if (moved) g.port.playSound(piece);
 }
 
+void 棋譜の初めへ(Game& g) { 棋譜_移動(g, 0); }
+void 棋譜の終わりへ(Game& g) { 棋譜_移動(g, g.record.last); }
+
 }  // namespace control

@@ -11,4 +11,8 @@ struct Game;
 // 例: counter 0, entry 5 -> 進 until the counter is 5.
 void 棋譜_移動(Game& g, int entry);
 
+// To the start and to the end of the record, as 棋譜_移動 goes.
+void 棋譜の初めへ(Game& g);
+void 棋譜の終わりへ(Game& g);
+
 }  // namespace control

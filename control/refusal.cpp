@@ -4,9 +4,9 @@
 
 namespace control {
 
-void 禁止_通知(Game& g, std::string_view text, std::string_view title) {
+void 禁止_通知(Game& g, Text text, Text title) {
     g.port.playSound(g.state.sounds.forbidden);
-    g.port.messageBox(text, title, Buttons::Ok, Icon::None);
+    g.port.messageBox(Message{text}, title, Buttons::Ok, Icon::None);
 }
 
 }  // namespace control

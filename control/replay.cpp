@@ -6,6 +6,7 @@
 #include "control/refusal.h"
 #include "display/board_drawing.h"
 #include "display/texts.h"
+#include "record/record_moves.h"
 #include "state/game.h"
 
 namespace control {
@@ -45,17 +46,17 @@ void AFTER_Click(Game& g) {
     rules::MoveRecord& r = g.record;
     s.resumeNotice = 1;
     ファイルパネル_非表示(g);
-    if (s.sideToMove == 0) return 禁止_通知(g, "「対局」で始めて下さい", "開始");
-    if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "進む");
+    if (s.sideToMove == 0) return 禁止_通知(g, Text::StartWithMatch, Text::TitleStart);
+    if (s.stepState == 2) return 禁止_通知(g, Text::SecondStepPending, Text::TitleForward);
     s.selection = 0;
     display::描画_将棋盤桝(g);
     int k = 0;
     do {
         if (r.counter >= r.last) {
             if (s.kifuMode)
-                g.port.messageBox("終わり", "進む", Buttons::Ok, Icon::None);
+                g.port.messageBox(Message{Text::RecordEnd}, Text::TitleForward, Buttons::Ok, Icon::None);
             else
-                禁止_通知(g, "できません", "進む");
+                禁止_通知(g, Text::NotPossible, Text::TitleForward);
             return;
         }
         k = ++r.counter;
@@ -64,9 +65,10 @@ void AFTER_Click(Game& g) {
     s.moveNumber += 1;
     display::描画_手数(g, s.moveNumber, kWhite);
     const bool upper = r.placed[k] >= 1;
+    // The text names the move that ends at entry k, where the piece now stands.
     display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
-                           upper ? display::kUpperMoveY : display::kLowerMoveY, r.toX[k], r.toY[k],
-                           r.placed[k], kWhite);
+                           upper ? display::kUpperMoveY : display::kLowerMoveY,
+                           record::記録の手(r, record::手の最初(r, k)), kWhite);
     s.sideToMove = -s.sideToMove;
 }
 
@@ -75,8 +77,8 @@ void REPLAY_Click(Game& g) {
     rules::MoveRecord& r = g.record;
     s.resumeNotice = 1;
     ファイルパネル_非表示(g);
-    if (r.counter < 1) return 禁止_通知(g, "できません", "戻る");
-    if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "戻る");
+    if (r.counter < 1) return 禁止_通知(g, Text::NotPossible, Text::TitleBack);
+    if (s.stepState == 2) return 禁止_通知(g, Text::SecondStepPending, Text::TitleBack);
     s.selection = 0;
     display::描画_将棋盤桝(g);
     int undone = 0;

@@ -9,10 +9,10 @@ namespace control {
 
 namespace {
 
-// The side to move resigns; token 1 is always the side that moved first.
-const char* winnerOf(const GameState& s) {
-    if (s.gameKind == kAgainstComputer) return "ｺﾝﾋﾟｭｰﾀ";
-    return s.sideToMove == 1 ? "後手" : "先手";
+// The side to move resigns: the lower side holds the human's token.
+rules::Outcome resignationOf(const GameState& s) {
+    const int resigning = s.sideToMove == s.humanToken ? -1 : 1;
+    return resigning > 0 ? rules::Outcome::LowerWins : rules::Outcome::UpperWins;
 }
 
 }  // namespace
@@ -20,10 +20,12 @@ const char* winnerOf(const GameState& s) {
 void 投了(Game& g) {
     GameState& s = g.state;
     ファイルパネル_非表示(g);
-    if (s.sideToMove == 0 || s.kifuMode) return 禁止_通知(g, "「対局」で始めて下さい", "開始");
-    if (s.stepState == 2) return 禁止_通知(g, "2手目移動中はできません！", "投了");
-    if (g.port.messageBox("投了しますか？", "投了", Buttons::YesNo, Icon::None) != Answer::Yes) return;
-    control::終了(g, winnerOf(s));
+    if (s.sideToMove == 0 || s.kifuMode) return 禁止_通知(g, Text::StartWithMatch, Text::TitleStart);
+    if (s.stepState == 2) return 禁止_通知(g, Text::SecondStepPending, Text::TitleResign);
+    if (g.port.messageBox(Message{Text::ResignQuestion}, Text::TitleResign, Buttons::YesNo, Icon::None) !=
+        Answer::Yes)
+        return;
+    control::終了(g, resignationOf(s));
 }
 
 }  // namespace control

@@ -20,16 +20,6 @@ search::Choice 強い指し手(const state::GameData& g, int side, search::Searc
     return searcher.choose(search::fromGame(g.board, g.record, side), limits);
 }
 
-StrongMove toStrongMove(const search::Choice& c) {
-    StrongMove m;
-    if (!c.found) return m;
-    m.first = engine::ChosenMove{true, c.x, c.y, c.tx, c.ty, c.moved, c.placed, static_cast<double>(c.score)};
-    m.twoStep = c.twoStep;
-    m.x2 = c.x2;
-    m.y2 = c.y2;
-    return m;
-}
-
 search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits) {
     const search::Position position = search::fromGame(g.board, g.record, side);
     // The worker thinks over its own copy; only this thread touches the game.
@@ -41,9 +31,9 @@ search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits) 
     return thinking.get();
 }
 
-StrongMove 強い指し手探索(Game& g) {
+search::Choice 強い指し手探索(Game& g) {
     g.search.snapshot = g.board;
-    return toStrongMove(考慮中探索(g, 1, search::Limits{}));
+    return 考慮中探索(g, 1, search::Limits{});
 }
 
 }  // namespace control

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
-#include "engine/computer_move.h"
 #include "search/search.h"
 
 namespace state {
@@ -19,16 +16,6 @@ struct Game;
 search::Choice 強い指し手(const state::GameData& g, int side, search::Searcher& searcher,
                           const search::Limits& limits);
 
-// The level-four choice as the computer's turn plays it: the first (or
-// only) step as the other levels choose theirs, then the second step's
-// square when the Nue King makes two steps.
-struct StrongMove {
-    engine::ChosenMove first;
-    bool twoStep = false;
-    int x2 = 0, y2 = 0;
-};
-StrongMove toStrongMove(const search::Choice& c);
-
 // A level-four search for one side of the game's position on a worker thread
 // over its own copy, while this thread keeps the window repainting and input
 // waits, as in the computer's other pauses.
@@ -38,6 +25,6 @@ search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits);
 // for about a second while the window keeps repainting and input waits, as
 // in the computer's other pauses. Keeps the board before the move as the
 // search snapshot, as the one-ply search does.
-StrongMove 強い指し手探索(Game& g);
+search::Choice 強い指し手探索(Game& g);
 
 }  // namespace control

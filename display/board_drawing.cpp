@@ -64,9 +64,11 @@ void 描画_移動可能桝色(control::Game& g, int fx, int fy, int colour, int
     描画_将棋盤桝(g);
     bool secondStepFrom[10][10] = {};
     const bool nue = piece == rules::鵺王 || piece == -rules::鵺王;
+    // The squares the game's move check allows now, a waiting second step included.
+    const rules::MoveContext now = rules::着手文脈(g.record, g.state.stepState == 2);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
-            if (rules::移動チェック(g, fx, fy, x, y, piece) != rules::有) continue;
+            if (rules::移動チェック(g.board, now, fx, fy, x, y, piece) != rules::有) continue;
             描画_桝輪郭(g, colour, x, y);
             if (nue && std::abs(x - fx) < 2 && std::abs(y - fy) < 2) secondStepFrom[x][y] = true;
         }

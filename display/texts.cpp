@@ -3,7 +3,8 @@
 #include <string>
 
 #include "display/board_drawing.h"
-#include "rules/piece_names.h"
+#include "record/kifu_format.h"
+#include "record/notation.h"
 #include "state/game.h"
 #include "state/geometry.h"
 
@@ -18,9 +19,25 @@ constexpr int kLevelNumberHeight = 360;
 // From row 0.6 down to the board's top edge, in twips.
 constexpr int kColumnNumberBand = 240;
 
-void print(control::Game& g, double x, double y, std::string_view text) {
-    if (text.empty()) return;
+using control::SurfaceText;
+using Kind = control::SurfaceText::Kind;
+
+void print(control::Game& g, double x, double y, const SurfaceText& text) {
     g.port.printText(x, y, text, control::TextStyle{g.text.size, g.text.colour, g.text.bold});
+}
+
+SurfaceText numbered(Kind kind, int value) {
+    SurfaceText t;
+    t.kind = kind;
+    t.value = value;
+    return t;
+}
+
+SurfaceText movePart(Kind kind, const state::Move& shown) {
+    SurfaceText t;
+    t.kind = kind;
+    t.move = shown;
+    return t;
 }
 
 void setFont(control::Game& g, int size, int colour) {
@@ -30,50 +47,56 @@ void setFont(control::Game& g, int size, int colour) {
 
 }  // namespace
 
-// The move list writes its moves with the same names.
-std::string_view 全角数字(int v) { return rules::全角数字(v); }
-std::string_view 漢数字(int v) { return rules::漢数字(v); }
-std::string_view 駒名(int code) { return rules::駒名(code); }
+SurfaceText ラベル(control::Text text) {
+    SurfaceText t;
+    t.text = text;
+    return t;
+}
 
 void 描画_数値(control::Game& g, double x, double y, int value, int colour, int mode, int size) {
     setFont(g, size, colour);
     if (mode == 0)
-        print(g, x, y, std::to_string(value));
-    else
-        print(g, x, y, 漢数字(value));
+        print(g, x, y, numbered(Kind::Number, value));
+    else if (value >= 1 && value <= 9)
+        print(g, x, y, numbered(Kind::RowNumeral, value));
 }
 
-void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode, int size) {
+void 描画_数値(control::Game& g, double x, double y, const SurfaceText& text, int colour, int mode,
+               int size) {
     setFont(g, size, colour);
     if (mode == 0) print(g, x, y, text);
 }
 
-void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size) {
+void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size, int count) {
     setFont(g, size, colour);
-    if (code == 99) print(g, x + 120.0 / state::kCellWidth, y + 160.0 / state::kCellHeight, "手目");
+    if (code == 99)
+        print(g, x + 120.0 / state::kCellWidth, y + 160.0 / state::kCellHeight,
+              numbered(Kind::MoveCountUnit, count));
 }
 
-void 描画_移動数値(control::Game& g, double x, double y, int value, int colour) {
+void 描画_移動数値(control::Game& g, double x, double y, int value, int colour, const state::Move& shown) {
     setFont(g, 12, colour);
     if (value >= 1 && value <= 9)
-        print(g, x, y, 全角数字(value));
+        print(g, x, y, movePart(Kind::MoveColumn, shown));
     else if (value >= 1001 && value <= 1009)
-        print(g, x, y, 漢数字(value - 1000));
+        print(g, x, y, movePart(Kind::MoveRow, shown));
 }
 
-void 描画_移動駒種類(control::Game& g, double x, double y, int code, int colour) {
+void 描画_移動駒種類(control::Game& g, double x, double y, int colour, const state::Move& shown) {
     setFont(g, 12, colour);
-    print(g, x, y, 駒名(code));
+    // Promoted lance, knight and silver have no name on the board: nothing prints.
+    if (!record::駒名(shown.placed).empty()) print(g, x, y, movePart(Kind::MovePiece, shown));
 }
 
-void 描画_移動結果(control::Game& g, double x, double y, int tx, int ty, int piece, int colour) {
+void 描画_移動結果(control::Game& g, double x, double y, const state::Move& shown, int colour) {
+    const int tx = shown.lastX(), ty = shown.lastY();
     消去_移動結果(g, x, y);
-    描画_移動数値(g, x + 0.1, y + 0.1, 10 - tx, control::kBlack);
-    描画_移動数値(g, x, y, 10 - tx, colour);
-    描画_移動数値(g, x + 0.5, y + 0.1, 1000 + ty, control::kBlack);
-    描画_移動数値(g, x + 0.4, y, 1000 + ty, colour);
-    描画_移動駒種類(g, x + 1.1, y + 0.1, piece, control::kBlack);
-    描画_移動駒種類(g, x + 1, y, piece, colour);
+    描画_移動数値(g, x + 0.1, y + 0.1, 10 - tx, control::kBlack, shown);
+    描画_移動数値(g, x, y, 10 - tx, colour, shown);
+    描画_移動数値(g, x + 0.5, y + 0.1, 1000 + ty, control::kBlack, shown);
+    描画_移動数値(g, x + 0.4, y, 1000 + ty, colour, shown);
+    描画_移動駒種類(g, x + 1.1, y + 0.1, control::kBlack, shown);
+    描画_移動駒種類(g, x + 1, y, colour, shown);
 }
 
 void 消去_移動結果(control::Game& g, double x, double y) {
@@ -98,32 +121,32 @@ void 描画_手数(control::Game& g, int n, int colour) {
     (void)colour;  // the number is always white on its black shadow
     描画_四角形(g, 11.8, 3.3, 1250, 300, control::kGreen);
     const double x = n < 10 ? 11.9 : (n < 100 ? 11.8 : 11.7);
-    描画_数値(g, x + 0.1, 3.4, n, control::kBlack, 0, 12);
-    描画_数値(g, x, 3.3, n, control::kWhite, 0, 12);
+    描画_数値(g, x + 0.1, 3.4, numbered(Kind::MoveCount, n), control::kBlack, 0, 12);
+    描画_数値(g, x, 3.3, numbered(Kind::MoveCount, n), control::kWhite, 0, 12);
     描画_四角形(g, 12.8, 3.1, 2200, 560, control::kGreen);
-    描画_文字列(g, 12.9, 3.2, 99, control::kBlack, 10);
-    描画_文字列(g, 12.8, 3.1, 99, control::kWhite, 10);
+    描画_文字列(g, 12.9, 3.2, 99, control::kBlack, 10, n);
+    描画_文字列(g, 12.8, 3.1, 99, control::kWhite, 10, n);
 }
 
 void 描画_レベル(control::Game& g, int level) {
-    描画_数値(g, -1.4, 0.2, "LEVEL", control::kBlack, 0, 10);
-    描画_数値(g, -1.5, 0.1, "LEVEL", control::kWhite, 0, 10);
+    描画_数値(g, -1.4, 0.2, ラベル(control::Text::LabelLevel), control::kBlack, 0, 10);
+    描画_数値(g, -1.5, 0.1, ラベル(control::Text::LabelLevel), control::kWhite, 0, 10);
     // A new level's number would stand on top of the old one's: clear its place.
     描画_四角形(g, 0, 0, kLevelNumberWidth, kLevelNumberHeight, control::kGreen);
     描画_数値(g, 0.1, 0.1, level, control::kBlack, 0, 12);
     描画_数値(g, 0, 0, level, control::kWhite, 0, 12);
 }
 
-void 描画_影付き文字(control::Game& g, double x, double y, std::string_view text, int size) {
+void 描画_影付き文字(control::Game& g, double x, double y, const SurfaceText& text, int size) {
     描画_数値(g, x + 0.1, y + 0.1, text, control::kBlack, 0, size);
     描画_数値(g, x, y, text, control::kWhite, 0, size);
 }
 
-void 描画_対局者(control::Game& g, double areaY, std::string_view upper, double upperY,
-                 std::string_view lower, double lowerY, int size) {
+void 描画_対局者(control::Game& g, double areaY, control::Text upper, double upperY, control::Text lower,
+                 double lowerY, int size) {
     描画_四角形(g, 11, areaY, 595, 800, control::kGreen);
-    描画_影付き文字(g, 11, upperY, upper, size);
-    描画_影付き文字(g, 11, lowerY, lower, size);
+    描画_影付き文字(g, 11, upperY, ラベル(upper), size);
+    描画_影付き文字(g, 11, lowerY, ラベル(lower), size);
 }
 
 namespace {
@@ -135,12 +158,29 @@ constexpr int kBelowBoardTop = 5760;    // the header lines below the board
 constexpr int kAboveNumbersTop = -360;  // the top of the surface
 constexpr int kSecondLineX = 3700;
 
+// A header line as the file has it, with the player it names when the game wrote it.
+SurfaceText headerLine(const std::string& line) {
+    SurfaceText t;
+    t.kind = Kind::HeaderLine;
+    t.literal = line;
+    if (const std::optional<record::HeaderPlayer> p = record::見出しの対局者(line)) {
+        t.namesPlayer = true;
+        t.value = p->first ? 1 : 2;
+        t.computerLevel = p->computerLevel;
+    }
+    return t;
+}
+
 }  // namespace
 
 void 描画_棋譜見出し(control::Game& g, const std::array<std::string, 3>& lines) {
-    描画_数値(g, cellX(800), cellY(6350), lines[0], control::kWhite, 0, 12);
-    描画_数値(g, cellX(kSecondLineX), cellY(-340), lines[1], control::kWhite, 0, 12);
-    描画_数値(g, cellX(kSecondLineX), cellY(6350), lines[2], control::kWhite, 0, 12);
+    // An empty line prints nothing, as a header line never read would not.
+    const auto printLine = [&g](double x, double y, const std::string& line) {
+        if (!line.empty()) 描画_数値(g, x, y, headerLine(line), control::kWhite, 0, 12);
+    };
+    printLine(cellX(800), cellY(6350), lines[0]);
+    printLine(cellX(kSecondLineX), cellY(-340), lines[1]);
+    printLine(cellX(kSecondLineX), cellY(6350), lines[2]);
 }
 
 void 消去_棋譜見出し(control::Game& g) {
@@ -151,7 +191,7 @@ void 消去_棋譜見出し(control::Game& g) {
 
 void 描画_思考中(control::Game& g) {
     消去_移動結果(g, kUpperMoveX, kUpperMoveY);
-    描画_影付き文字(g, kUpperMoveX, kUpperMoveY, " 思考中", 12);
+    描画_影付き文字(g, kUpperMoveX, kUpperMoveY, ラベル(control::Text::Thinking), 12);
 }
 
 }  // namespace display

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string>
-#include <string_view>
+
+#include "state/move.h"
+#include "state/texts.h"
 
 namespace control {
 struct Game;
@@ -10,31 +12,37 @@ struct Game;
 
 namespace display {
 
+// The texts beside the board. Each print names what it says (a label, a
+// number, a part of a move's text) and the window words it: the game's
+// Japanese, or English.
+
 // Fixed places of the move texts beside the board.
 inline constexpr double kUpperMoveX = 12.6, kUpperMoveY = 5;
 inline constexpr double kLowerMoveX = 12.6, kLowerMoveY = 6;
 
-// Numeral and name tables of the move notation; empty where nothing prints.
-std::string_view 全角数字(int value);  // 1..9 -> "１".."９"
-std::string_view 漢数字(int value);    // 1..9 -> "一".."九"
-std::string_view 駒名(int code);       // either sign; promoted lance, knight, silver: ""
-
 // Prints at cell (X, Y) in the given colour and size. Mode 0 prints the value
-// as it is (numbers without a leading blank); any other mode prints the
-// kanji numeral of 1..9 and nothing for other values.
+// as it is (numbers without a leading blank); any other mode prints the name
+// of board row 1..9 and nothing for other values.
 void 描画_数値(control::Game& g, double x, double y, int value, int colour, int mode, int size);
-void 描画_数値(control::Game& g, double x, double y, std::string_view text, int colour, int mode, int size);
+// The same for a text that says something else; mode 0 prints it.
+void 描画_数値(control::Game& g, double x, double y, const control::SurfaceText& text, int colour, int mode,
+               int size);
 
-// The text of a code (99: "手目") 120 twips right of and 160 twips below the
-// cell. An unknown code prints nothing but still sets size and colour.
-void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size);
+// The text of a code (99: the word after the move count, `count` moves) 120
+// twips right of and 160 twips below the cell. An unknown code prints
+// nothing but still sets size and colour.
+void 描画_文字列(control::Game& g, double x, double y, int code, int colour, int size, int count);
 
-void 描画_移動数値(control::Game& g, double x, double y, int value, int colour);
-void 描画_移動駒種類(control::Game& g, double x, double y, int code, int colour);
+// A part of the move text of `shown`: the value 1..9 is the column it ends
+// on, 1001..1009 the row (anything else prints nothing); the piece is the
+// one it placed.
+void 描画_移動数値(control::Game& g, double x, double y, int value, int colour, const state::Move& shown);
+void 描画_移動駒種類(control::Game& g, double x, double y, int colour, const state::Move& shown);
 
-// One move in notation: column numbered from the right, row in kanji, then
-// the piece as placed. 例: a pawn to (3, 6) shows "７" "六" "歩".
-void 描画_移動結果(control::Game& g, double x, double y, int 移動先X, int 移動先Y, int 移動駒, int colour);
+// One move in notation, where it ended: the column numbered from the right,
+// the row in kanji, then the piece as placed.
+// 例: a pawn to (3, 6) shows "７" "六" "歩".
+void 描画_移動結果(control::Game& g, double x, double y, const state::Move& shown, int colour);
 void 消去_移動結果(control::Game& g, double x, double y);
 
 void 描画_桝_数値(control::Game& g);
@@ -42,11 +50,11 @@ void 描画_手数(control::Game& g, int moveNumber, int colour);
 void 描画_レベル(control::Game& g, int IN_LEVEL);
 
 // A label with its drop shadow: black 0.1 cell right of and below, then white.
-void 描画_影付き文字(control::Game& g, double x, double y, std::string_view text, int size);
+void 描画_影付き文字(control::Game& g, double x, double y, const control::SurfaceText& text, int size);
 
 // The player labels right of the board, on their erased area.
-void 描画_対局者(control::Game& g, double areaY, std::string_view upper, double upperY,
-                 std::string_view lower, double lowerY, int size);
+void 描画_対局者(control::Game& g, double areaY, control::Text upper, double upperY, control::Text lower,
+                 double lowerY, int size);
 
 // The three header lines of a loaded record: the first and third below the
 // board, the second above the column numbers (nearer the board they would
@@ -57,7 +65,10 @@ void 描画_棋譜見出し(control::Game& g, const std::array<std::string, 3>& 
 // does not show the lines of an earlier one.
 void 消去_棋譜見出し(control::Game& g);
 
-// " 思考中" in the upper move-text place while the computer thinks.
+// The thinking sign in the upper move-text place while the computer thinks.
 void 描画_思考中(control::Game& g);
+
+// A fixed text of the surface.
+control::SurfaceText ラベル(control::Text t);
 
 }  // namespace display

@@ -6,8 +6,8 @@
 #include "engine/evaluation.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
+#include "engine/move_context.h"
 #include "engine/pins.h"
-#include "rules/move_check.h"
 #include "rules/move_execution.h"
 #include "state/board_trial.h"
 #include "state/game_data.h"
@@ -54,8 +54,8 @@ double scoreCandidate(state::GameData& g, int x, int y, int tx, int ty, int p, i
         return s;
     };
     placed = p;
-    if (rules::調査_駒成(g, x, y, tx, ty, p) == rules::無) return evaluate(p);
-    const int promoted = g.state.promotedPiece;
+    int promoted = p;
+    if (rules::調査_駒成(x, y, tx, ty, p, promoted) == rules::無) return evaluate(p);
     if (rules::移動後チェック(ty, p) == rules::無) {
         g.board(tx, ty) = promoted;
         placed = promoted;
@@ -75,8 +75,8 @@ int kingDistance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 -
 
 }  // namespace
 
-ChosenMove 指し手探索(state::GameData& g, SearchListener* listener) {
-    ChosenMove best;
+Choice 指し手探索(state::GameData& g, SearchListener* listener) {
+    Choice best;
     prepareSearch(g);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
@@ -86,7 +86,7 @@ ChosenMove 指し手探索(state::GameData& g, SearchListener* listener) {
             rules::取得_駒移動座標(p, x, y, x1, x2, y1, y2);
             for (int tx = x1; tx <= x2; ++tx) {
                 for (int ty = y1; ty <= y2; ++ty) {
-                    if (rules::移動チェック(g, x, y, tx, ty, p) != rules::有) continue;
+                    if (移動チェック(g, x, y, tx, ty, p) != rules::有) continue;
                     g.search.approach = kingDistance(g.maps.manKingX, g.maps.manKingY, x, y);
                     g.search.fromPiece = p;
                     const int c = g.board(tx, ty);
@@ -101,7 +101,7 @@ ChosenMove 指し手探索(state::GameData& g, SearchListener* listener) {
                         s = scoreCandidate(g, x, y, tx, ty, p, c, placed, listener);
                     }
                     if (s > best.score) {
-                        best = ChosenMove{true, x, y, tx, ty, p, placed, s};
+                        best = Choice{true, state::Move{x, y, tx, ty, false, 0, 0, p, placed, c, 0}, s};
                         if (c == -rules::王) return best;
                     }
                 }
@@ -111,8 +111,8 @@ ChosenMove 指し手探索(state::GameData& g, SearchListener* listener) {
     return best;
 }
 
-bool 二手目要求(const ChosenMove& m) {
-    return m.score >= 1000 && m.score <= 1030 && m.placed == m.fromPiece && m.fromPiece == rules::鵺王;
+bool 二手目要求(const Choice& c) {
+    return c.score >= 1000 && c.score <= 1030 && c.move.placed == c.move.moved && c.move.moved == rules::鵺王;
 }
 
 }  // namespace engine

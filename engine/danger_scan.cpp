@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "engine/evaluation.h"
-#include "rules/move_check.h"
+#include "engine/move_context.h"
 #include "state/board_trial.h"
 #include "state/game_data.h"
 
@@ -86,7 +86,7 @@ void humanPiece(state::GameData& g, int x, int y, int p, int M, int tx, int ty, 
         d.T += 15;  // newly attacked near the computer's king
     if ((p == -rules::飛 || p == -rules::龍 || p == -rules::香) && x == m.comKingX) d.T -= 1;
     if (m.manCount(tx, ty) == 0 && (m.manCount(x, y) == 0 || (x == m.manKingX && y == m.manKingY)) &&
-        rules::移動チェック(g, tx, ty, x, y, M) == rules::有) {
+        移動チェック(g, tx, ty, x, y, M) == rules::有) {
         d.T += 0.1;
         d.F += 1;
         d.G = std::min(d.G, rules::magnitude(p));
@@ -103,7 +103,7 @@ int 調査_自守駒MAN_直進駒(state::GameData& g, int x, int y) {
         const int p = g.board(x, yy);
         if (p >= 1) break;
         if (p == -rules::香 || p == -rules::飛 || p == -rules::龍) {
-            result = rules::移動チェック(g, x, yy, x, y, p) == rules::有 ? 1 : 0;
+            result = 移動チェック(g, x, yy, x, y, p) == rules::有 ? 1 : 0;
             break;
         }
     }

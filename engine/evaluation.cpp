@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/mate.h"
-#include "rules/move_check.h"
+#include "engine/move_context.h"
 #include "state/game_data.h"
 
 namespace engine {
@@ -16,49 +16,50 @@ namespace {
 // Every term is added to the running score on its own, in this order, so that
 // equal positions give bit-identical scores.
 
-std::optional<double> decisive(state::GameData& g, const Candidate& c) {
+std::optional<double> decisive(state::GameData& g, const state::Move& c) {
     const InfluenceMaps& m = g.maps;
-    if (c.C == -rules::王 || c.C == -rules::鵺王) return 9999;
+    if (c.captured == -rules::王 || c.captured == -rules::鵺王) return 9999;
     if (m.manCount(m.comKingX, m.comKingY) > 0) return -9998;  // the own king left attacked
     if (m.comCount(m.manKingX, m.manKingY) > 0 && engine::詰めかMAN(g) == rules::有)
-        return c.M == rules::歩 ? -9998 : 9998;  // mate by a pawn move is refused
+        return c.placed == rules::歩 ? -9998 : 9998;  // mate by a pawn move is refused
     return std::nullopt;
 }
 
 // A check that is not mate.
-void checkBonuses(state::GameData& g, const Candidate& c, double& s) {
+void checkBonuses(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int kx = m.manKingX, ky = m.manKingY;
     if (m.comCount(kx, ky) == 0) return;
     // Only the king can take the checking piece, and it is protected.
-    if (m.manAtk(c.TX, c.TY) == 駒価値(rules::王) && m.comCount(c.TX, c.TY) > 0) s += 50;
+    if (m.manAtk(c.toX, c.toY) == 駒価値(rules::王) && m.comCount(c.toX, c.toY) > 0) s += 50;
     // A checker diagonally next to the king, protected by a dragon on the king's line.
-    if (m.manCount(c.TX, c.TY) <= 2 && m.comDef(c.TX, c.TY) == 駒価値(rules::龍) && c.TX != kx &&
-        c.TY != ky && std::abs(kx - c.TX) < 2 && std::abs(ky - c.TY) < 2 &&
-        (m.comDefX(c.TX, c.TY) == kx || m.comDefY(c.TX, c.TY) == ky))
+    if (m.manCount(c.toX, c.toY) <= 2 && m.comDef(c.toX, c.toY) == 駒価値(rules::龍) && c.toX != kx &&
+        c.toY != ky && std::abs(kx - c.toX) < 2 && std::abs(ky - c.toY) < 2 &&
+        (m.comDefX(c.toX, c.toY) == kx || m.comDefY(c.toX, c.toY) == ky))
         s += 500;
-    if (m.manCount(c.TX, c.TY) == 0) s += 10;  // the checker cannot be taken
+    if (m.manCount(c.toX, c.toY) == 0) s += 10;  // the checker cannot be taken
 }
 
-void promotionTerms(state::GameData& g, const Candidate& c, double& s) {
-    if (c.M <= g.search.fromPiece) return;
+void promotionTerms(state::GameData& g, const state::Move& c, double& s) {
+    if (c.placed <= g.search.fromPiece) return;
     s += 0.1;
-    if (g.maps.manCount(c.TX, c.TY) == 0) s += 10;
+    if (g.maps.manCount(c.toX, c.toY) == 0) s += 10;
 }
 
 // An attacked piece escapes to a square the human does not reach.
-void safeSquareTerms(state::GameData& g, const Candidate& c, double& s) {
+void safeSquareTerms(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const Baselines& b = g.search.base;
-    if (m.manCount(c.TX, c.TY) != 0) return;
-    if (b.comCount(c.X, c.Y) == 0 && b.manCount(c.X, c.Y) > 0) s += 1;
-    if (m.manCount(c.X, c.Y) > 0 && 駒価値(c.M) > b.manAtk(c.X, c.Y)) s += 駒価値(c.M);
+    if (m.manCount(c.toX, c.toY) != 0) return;
+    if (b.comCount(c.fromX, c.fromY) == 0 && b.manCount(c.fromX, c.fromY) > 0) s += 1;
+    if (m.manCount(c.fromX, c.fromY) > 0 && 駒価値(c.placed) > b.manAtk(c.fromX, c.fromY))
+        s += 駒価値(c.placed);
 }
 
 // The to-square is nearer the human's royal piece than the from-square was.
-void approachTerm(state::GameData& g, const Candidate& c, double& s) {
-    const int dx = std::abs(c.TX - g.maps.manKingX);
-    const int dy = std::abs(c.TY - g.maps.manKingY);
+void approachTerm(state::GameData& g, const state::Move& c, double& s) {
+    const int dx = std::abs(c.toX - g.maps.manKingX);
+    const int dy = std::abs(c.toY - g.maps.manKingY);
     const int a = g.search.approach;
     if (dx > dy) {
         if (a > dx) s += 1;
@@ -68,18 +69,18 @@ void approachTerm(state::GameData& g, const Candidate& c, double& s) {
 }
 
 // The piece's cheapest attacker is pinned to the human king and could be taken.
-void pinnedAttackerTerm(state::GameData& g, const Candidate& c, double& s) {
+void pinnedAttackerTerm(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
-    const int ax = m.manAtkX(c.TX, c.TY), ay = m.manAtkY(c.TX, c.TY);
+    const int ax = m.manAtkX(c.toX, c.toY), ay = m.manAtkY(c.toX, c.toY);
     const int kx = m.manKingX, ky = m.manKingY;
     if (m.manCount(ax, ay) <= 0) return;
-    const int onTo = m.manCount(c.TX, c.TY);
-    if (!(onTo == 1 || (onTo == 2 && m.comCount(kx, ky) > 0 && m.comCount(c.TX, c.TY) > 0))) return;
+    const int onTo = m.manCount(c.toX, c.toY);
+    if (!(onTo == 1 || (onTo == 2 && m.comCount(kx, ky) > 0 && m.comCount(c.toX, c.toY) > 0))) return;
     if (g.pins.manPinned(ax, ay) != 1) return;
-    if (!((ax == kx && c.TX != kx) || (ay == ky && c.TY != ky) ||
-          ((c.TX == kx || c.TY == ky) && ax != kx && ay != ky)))
+    if (!((ax == kx && c.toX != kx) || (ay == ky && c.toY != ky) ||
+          ((c.toX == kx || c.toY == ky) && ax != kx && ay != ky)))
         return;
-    if (rules::移動チェック(g, c.TX, c.TY, ax, ay, g.search.fromPiece) != rules::有) return;
+    if (移動チェック(g, c.toX, c.toY, ax, ay, g.search.fromPiece) != rules::有) return;
     // The computer's attacker of that square before the move, read only where
     // one was recorded then: elsewhere the square would be left over from an
     // earlier position.
@@ -89,46 +90,47 @@ void pinnedAttackerTerm(state::GameData& g, const Candidate& c, double& s) {
     s += rules::magnitude(g.board(ax, ay));
 }
 
-void quietTerms(state::GameData& g, const Candidate& c, double& s) {
+void quietTerms(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
-    const int attacker = m.manAtk(c.TX, c.TY);
-    if (駒価値(c.M) > attacker) s += attacker - 駒価値(c.M);  // the expected loss
-    if (c.M == rules::香 || (std::abs(c.TX - m.manKingX) < 3 && std::abs(c.TY - m.manKingY) < 3)) {
-        if (m.manCount(c.TX, c.TY) == 0) {
+    const int attacker = m.manAtk(c.toX, c.toY);
+    if (駒価値(c.placed) > attacker) s += attacker - 駒価値(c.placed);  // the expected loss
+    if (c.placed == rules::香 || (std::abs(c.toX - m.manKingX) < 3 && std::abs(c.toY - m.manKingY) < 3)) {
+        if (m.manCount(c.toX, c.toY) == 0) {
             const int escapes = engine::調査_自王逃道(g);
             if (escapes < g.search.base.escapeCount) s += g.search.base.escapeCount - escapes;
         }
     }
     // Terms on a reference square that nothing ever sets, so they act on (1, 1).
-    if (c.TX == 1 && c.TY == 1) s -= 5;
-    if (c.X == 1 && c.Y == 1) {
+    if (c.toX == 1 && c.toY == 1) s -= 5;
+    if (c.fromX == 1 && c.fromY == 1) {
         s -= 1;
-        if (m.manCount(c.TX, c.TY) == 0) s += 5;
+        if (m.manCount(c.toX, c.toY) == 0) s += 5;
     }
 }
 
 // Returns 9999 for a capture that leaves the computer ahead in a bare ending.
-std::optional<double> captureTerms(state::GameData& g, const Candidate& c, double& s) {
+std::optional<double> captureTerms(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
     int human = 0, computer = 0;
     engine::調査_駒数(g, human, computer);
     if (human + computer <= 3 && computer > human) return 9999;
-    const int vc = 駒価値(c.C), vm = 駒価値(c.M);
+    const int vc = 駒価値(c.captured), vm = 駒価値(c.placed);
     if (vc != vm)
         s += vc - vm;
     else
         s += 5;
-    if (m.manCount(c.TX, c.TY) > 0) {
-        if (m.comCount(c.TX, c.TY) > 0) {
-            if (vm < m.manAtk(c.TX, c.TY)) s += vc;
+    if (m.manCount(c.toX, c.toY) > 0) {
+        if (m.comCount(c.toX, c.toY) > 0) {
+            if (vm < m.manAtk(c.toX, c.toY)) s += vc;
         } else {
             s += vc - vm;
-            if (g.search.base.manCount(c.X, c.Y) > 0 && engine::調査_移動可場所数(g, c.X, c.Y, c.M) == 0)
+            if (g.search.base.manCount(c.fromX, c.fromY) > 0 &&
+                engine::調査_移動可場所数(g, c.fromX, c.fromY, c.placed) == 0)
                 s += vc;
         }
     } else {
         s += 5 * vc;
-        if (c.C == -rules::と) s += 50;
+        if (c.captured == -rules::と) s += 50;
     }
     return std::nullopt;
 }
@@ -136,7 +138,8 @@ std::optional<double> captureTerms(state::GameData& g, const Candidate& c, doubl
 }  // namespace
 
 double 盤評価(state::GameData& g, int C, int M, int X, int Y, int TX, int TY) {
-    const Candidate c{C, M, X, Y, TX, TY};
+    // The candidate as the terms read it: C captured, M placed (and moved: no term reads what stood before).
+    const state::Move c{X, Y, TX, TY, false, 0, 0, M, M, C, 0};
     if (const auto d = decisive(g, c)) return *d;
     double s = 0;
     checkBonuses(g, c, s);

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "state/move.h"
+
 namespace state {
 struct GameData;
 }
 
 namespace engine {
-
-// One candidate of the computer, already played on the board: C the code
-// captured (0 for none), M the code now on the to-square.
-struct Candidate {
-    int C = 0;
-    int M = 0;
-    int X = 0, Y = 0;    // from-square
-    int TX = 0, TY = 0;  // to-square
-};
 
 // Scores the candidate position for the computer (higher is better). The
 // maps must describe the candidate position; the baselines, pins, approach
@@ -25,8 +18,10 @@ struct Candidate {
 // the caller restores the board and rebuilds the maps.
 double 盤評価(state::GameData& g, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 
-// Level-3 per-piece terms, continuing the running score s.
-double 駒別評価(state::GameData& g, const Candidate& c, double s);
+// Level-3 per-piece terms of a candidate already played on the board (its
+// captured code 0 for none, its placed code the one now on the to-square),
+// continuing the running score s.
+double 駒別評価(state::GameData& g, const state::Move& c, double s);
 
 // Minus the number of the computer's big pieces (bishop, horse, Nue King,
 // king) next to the square: crowding around them.

@@ -1,7 +1,7 @@
 #include "engine/mate.h"
 
 #include "engine/influence.h"
-#include "rules/move_check.h"
+#include "engine/move_context.h"
 #include "state/board_trial.h"
 #include "state/game_data.h"
 

@@ -16,10 +16,10 @@ using rules::駒価値;
 namespace {
 
 // Pawn terms: what stands ahead, support, and the pawn's protectors.
-void pawnSupport(state::GameData& g, const Candidate& c, double& s) {
+void pawnSupport(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
-    const int tx = c.TX, ty = c.TY;
+    const int tx = c.toX, ty = c.toY;
     if (ty < 9) {
         const int a = b(tx, ty + 1);
         if (a == rules::金 || a == rules::空) s += 0.5;
@@ -40,9 +40,9 @@ void pawnSupport(state::GameData& g, const Candidate& c, double& s) {
 }
 
 // Pawn term: a lance or a rook behind the pawn.
-void pawnBacking(state::GameData& g, const Candidate& c, double& s) {
+void pawnBacking(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
-    const int tx = c.TX, ty = c.TY;
+    const int tx = c.toX, ty = c.toY;
     if (m.comDef(tx, ty) == 駒価値(rules::香)) {
         s += 1;
     } else if (m.comDef(tx, ty) == 駒価値(rules::飛) && m.comDefX(tx, ty) == tx && m.comDefY(tx, ty) < ty &&
@@ -52,10 +52,10 @@ void pawnBacking(state::GameData& g, const Candidate& c, double& s) {
 }
 
 // Pawn term: opening patterns with the own bishop beside the pawn.
-void pawnOpening(state::GameData& g, const Candidate& c, double& s) {
+void pawnOpening(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
-    const int tx = c.TX, ty = c.TY;
+    const int tx = c.toX, ty = c.toY;
     if (ty >= 7) return;
     if (b(tx, ty + 1) == -rules::歩 && m.manCount(tx, ty + 1) > 0) s -= 5;
     if (tx < 9 && b(tx + 1, ty) == rules::角) {
@@ -72,28 +72,28 @@ void pawnOpening(state::GameData& g, const Candidate& c, double& s) {
 }
 
 // Pawn term: a pawn capture from a square only one piece protected.
-void pawnCapture(state::GameData& g, const Candidate& c, double& s) {
+void pawnCapture(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
-    if (!(c.C <= -1 && m.comCount(c.X, c.Y) == 1)) return;
-    if (c.TY > 2 && m.manAtk(c.TX, c.TY) == 駒価値(rules::香) && g.board(c.TX, c.TY - 2) == rules::角)
+    if (!(c.captured <= -1 && m.comCount(c.fromX, c.fromY) == 1)) return;
+    if (c.toY > 2 && m.manAtk(c.toX, c.toY) == 駒価値(rules::香) && g.board(c.toX, c.toY - 2) == rules::角)
         s -= 5;
     else
         s += 5;
-    if (c.C == -rules::歩 &&
-        (m.manAtk(c.TX, c.TY) == 駒価値(rules::香) || m.manAtk(c.TX, c.TY) == 駒価値(rules::飛)))
+    if (c.captured == -rules::歩 &&
+        (m.manAtk(c.toX, c.toY) == 駒価値(rules::香) || m.manAtk(c.toX, c.toY) == 駒価値(rules::飛)))
         s += 50;
 }
 
-double pawnTerms(state::GameData& g, const Candidate& c, double s) {
+double pawnTerms(state::GameData& g, const state::Move& c, double s) {
     const InfluenceMaps& m = g.maps;
     const Baselines& base = g.search.base;
     pawnSupport(g, c, s);
-    if (c.TY >= 8) return s;
+    if (c.toY >= 8) return s;
     pawnBacking(g, c, s);
     pawnOpening(g, c, s);
     pawnCapture(g, c, s);
     // A human piece right ahead of the pawn.
-    const int tx = c.TX, ty = c.TY;
+    const int tx = c.toX, ty = c.toY;
     const int ahead = g.board(tx, ty + 1);
     if (ahead > -1) return s;
     if (m.comCount(tx, ty) > m.manCount(tx, ty)) return s + 1;
@@ -107,51 +107,51 @@ double pawnTerms(state::GameData& g, const Candidate& c, double s) {
     return s;
 }
 
-double promotedPawnTerms(state::GameData& g, const Candidate& c, double s) {
-    if (g.maps.comCount(c.TX, c.TY) >= g.maps.manCount(c.TX, c.TY)) return s + 1;
+double promotedPawnTerms(state::GameData& g, const state::Move& c, double s) {
+    if (g.maps.comCount(c.toX, c.toY) >= g.maps.manCount(c.toX, c.toY)) return s + 1;
     return s;
 }
 
-double silverTerms(state::GameData& g, const Candidate& c, double s) {
-    if (c.TY <= 1) return s;
-    if (c.TY > c.Y && c.X == c.TX) s -= 0.1;  // a straight advance
-    if (c.TX == 7 && c.TY == 3 && g.board(8, 3) == rules::歩 && g.board(8, 5) == -rules::歩) return s + 115;
+double silverTerms(state::GameData& g, const state::Move& c, double s) {
+    if (c.toY <= 1) return s;
+    if (c.toY > c.fromY && c.fromX == c.toX) s -= 0.1;  // a straight advance
+    if (c.toX == 7 && c.toY == 3 && g.board(8, 3) == rules::歩 && g.board(8, 5) == -rules::歩) return s + 115;
     return s;
 }
 
-double goldTerms(state::GameData& g, const Candidate& c, double s) {
+double goldTerms(state::GameData& g, const state::Move& c, double s) {
     const rules::Board& b = g.board;
-    if (c.TY > c.Y) {
-        if (c.TX != c.X) s -= 0.5;                   // a diagonal advance
-        if (b(c.TX, c.TY - 1) == rules::王) s += 5;  // now right in front of its own king
+    if (c.toY > c.fromY) {
+        if (c.toX != c.fromX) s -= 0.5;                // a diagonal advance
+        if (b(c.toX, c.toY - 1) == rules::王) s += 5;  // now right in front of its own king
     }
-    if (c.TY == 4) {
+    if (c.toY == 4) {
         if (g.maps.manCount(6, 4) > 0 && b(6, 4) == rules::角) return s - 5;
-    } else if (c.TY == 2) {
-        if (c.TX == 7 && b(8, 3) == rules::歩 && b(8, 6) == -rules::歩 &&
+    } else if (c.toY == 2) {
+        if (c.toX == 7 && b(8, 3) == rules::歩 && b(8, 6) == -rules::歩 &&
             g.maps.manDef(8, 6) == 駒価値(rules::飛))
             return s + 10;
     }
     return s;
 }
 
-double bishopTerms(state::GameData& g, const Candidate& c, double s) {
+double bishopTerms(state::GameData& g, const state::Move& c, double s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
-    s += 調査_周辺状況(g, c.TX, c.TY);
-    if (c.TY < 9) {
-        if (c.TY == 3) {
-            if (c.TX == 9 && b(9, 4) == rules::歩 && b(9, 6) == -rules::歩 && b(9, 9) == -rules::香)
+    s += 調査_周辺状況(g, c.toX, c.toY);
+    if (c.toY < 9) {
+        if (c.toY == 3) {
+            if (c.toX == 9 && b(9, 4) == rules::歩 && b(9, 6) == -rules::歩 && b(9, 9) == -rules::香)
                 s -= 10;
-            else if (c.TX == 7 && b(8, 5) == -rules::歩 && m.manDef(8, 5) == 駒価値(rules::飛))
+            else if (c.toX == 7 && b(8, 5) == -rules::歩 && m.manDef(8, 5) == 駒価値(rules::飛))
                 s += 9;
         }
-        if (m.manCount(c.TX, c.TY + 1) > 0) {
-            if (engine::調査_移動可場所数(g, c.TX, c.TY, rules::角) == 0) s -= 100;
-            if (c.TY < 8 && b(c.TX, c.TY + 2) == -rules::歩) s -= 1;
+        if (m.manCount(c.toX, c.toY + 1) > 0) {
+            if (engine::調査_移動可場所数(g, c.toX, c.toY, rules::角) == 0) s -= 100;
+            if (c.toY < 8 && b(c.toX, c.toY + 2) == -rules::歩) s -= 1;
         }
     }
-    if (c.Y == 3 && c.X == 7) {
+    if (c.fromY == 3 && c.fromX == 7) {
         if (b(8, 5) == -rules::歩 && m.manDef(8, 5) == 駒価値(rules::飛) &&
             m.comCount(8, 4) < g.search.base.comCount(8, 4))
             return s - 10;
@@ -159,61 +159,62 @@ double bishopTerms(state::GameData& g, const Candidate& c, double s) {
     return s;
 }
 
-double horseTerms(state::GameData& g, const Candidate& c, double s) {
-    return s + 調査_周辺状況(g, c.TX, c.TY);
+double horseTerms(state::GameData& g, const state::Move& c, double s) {
+    return s + 調査_周辺状況(g, c.toX, c.toY);
 }
 
 // The rook or dragon stands safe on the human king's line within two squares.
-bool onKingLineNearby(const state::GameData& g, const Candidate& c) {
+bool onKingLineNearby(const state::GameData& g, const state::Move& c) {
     const int kx = g.maps.manKingX, ky = g.maps.manKingY;
-    return (c.TX == kx || c.TY == ky) && std::abs(c.TX - kx) < 3 && std::abs(c.TY - ky) < 3;
+    return (c.toX == kx || c.toY == ky) && std::abs(c.toX - kx) < 3 && std::abs(c.toY - ky) < 3;
 }
 
-bool safeOrOnlyKingAttacks(const state::GameData& g, const Candidate& c) {
+bool safeOrOnlyKingAttacks(const state::GameData& g, const state::Move& c) {
     const InfluenceMaps& m = g.maps;
-    return m.manCount(c.TX, c.TY) == 0 ||
-           (m.manAtk(c.TX, c.TY) == 駒価値(rules::王) && m.comCount(c.TX, c.TY) > 0);
+    return m.manCount(c.toX, c.toY) == 0 ||
+           (m.manAtk(c.toX, c.toY) == 駒価値(rules::王) && m.comCount(c.toX, c.toY) > 0);
 }
 
-double rookTerms(state::GameData& g, const Candidate& c, double s) {
+double rookTerms(state::GameData& g, const state::Move& c, double s) {
     const InfluenceMaps& m = g.maps;
     const rules::Board& b = g.board;
-    s += 調査_周辺状況(g, c.TX, c.TY);
-    if (c.TY < 8) {
-        if (m.manCount(c.TX, c.TY + 1) > 0) {
+    s += 調査_周辺状況(g, c.toX, c.toY);
+    if (c.toY < 8) {
+        if (m.manCount(c.toX, c.toY + 1) > 0) {
             s -= 1;
-            if (b(c.TX, c.TY + 2) == -rules::歩 && c.TY == c.Y) s -= 5;
+            if (b(c.toX, c.toY + 2) == -rules::歩 && c.toY == c.fromY) s -= 5;
         }
-        if (c.Y < 9 && b(8, c.Y + 1) == -rules::歩 && m.manDef(8, c.Y + 1) == 駒価値(rules::飛)) {
-            if (m.comCount(8, c.Y) < g.search.base.comCount(8, c.Y)) s -= 11;
-            if (b(7, c.Y) == rules::歩 && c.TY != c.Y) s -= 11;
+        if (c.fromY < 9 && b(8, c.fromY + 1) == -rules::歩 && m.manDef(8, c.fromY + 1) == 駒価値(rules::飛)) {
+            if (m.comCount(8, c.fromY) < g.search.base.comCount(8, c.fromY)) s -= 11;
+            if (b(7, c.fromY) == rules::歩 && c.toY != c.fromY) s -= 11;
         }
-        if (m.manCount(c.X, c.Y) == 0 && c.X == 2 && c.Y == 2 && c.TX == 2 && c.TY == 3) s -= 1;
+        if (m.manCount(c.fromX, c.fromY) == 0 && c.fromX == 2 && c.fromY == 2 && c.toX == 2 && c.toY == 3)
+            s -= 1;
     }
     if (safeOrOnlyKingAttacks(g, c)) {
-        if (engine::調査_移動可場所数(g, c.TX, c.TY, rules::飛) <= 1) return s - 35;
+        if (engine::調査_移動可場所数(g, c.toX, c.toY, rules::飛) <= 1) return s - 35;
         if (onKingLineNearby(g, c)) return s + 100;
     }
     return s;
 }
 
-double dragonTerms(state::GameData& g, const Candidate& c, double s) {
+double dragonTerms(state::GameData& g, const state::Move& c, double s) {
     const rules::Board& b = g.board;
-    s += 調査_周辺状況(g, c.TX, c.TY);
-    if (b(c.TX, c.TY - 1) == -rules::銀) {
-        if (1 < c.TX && c.TX < 9) {
-            if ((b(c.TX - 1, c.TY) != rules::空 && b(c.TX + 1, c.TY - 1) == -rules::金) ||
-                (b(c.TX + 1, c.TY) != rules::空 && b(c.TX - 1, c.TY - 1) == -rules::金))
+    s += 調査_周辺状況(g, c.toX, c.toY);
+    if (b(c.toX, c.toY - 1) == -rules::銀) {
+        if (1 < c.toX && c.toX < 9) {
+            if ((b(c.toX - 1, c.toY) != rules::空 && b(c.toX + 1, c.toY - 1) == -rules::金) ||
+                (b(c.toX + 1, c.toY) != rules::空 && b(c.toX - 1, c.toY - 1) == -rules::金))
                 s -= 10;
         }
-        if (c.Y == 9) {
-            if (c.X > 1 && b(c.X - 1, c.Y - 1) == -rules::金) s += 2;
-            if (c.X < 9 && b(c.X + 1, c.Y - 1) == -rules::金) s += 2;
+        if (c.fromY == 9) {
+            if (c.fromX > 1 && b(c.fromX - 1, c.fromY - 1) == -rules::金) s += 2;
+            if (c.fromX < 9 && b(c.fromX + 1, c.fromY - 1) == -rules::金) s += 2;
         }
     }
-    if (c.TY == 9 && b(c.TX, 8) <= -1) {
-        if (c.TX == 3 && b(2, 9) <= -1 && b(4, 8) == -rules::金) s -= 150;
-        if (c.TX == 7 && b(8, 9) <= -1 && b(6, 8) == -rules::金) s -= 150;
+    if (c.toY == 9 && b(c.toX, 8) <= -1) {
+        if (c.toX == 3 && b(2, 9) <= -1 && b(4, 8) == -rules::金) s -= 150;
+        if (c.toX == 7 && b(8, 9) <= -1 && b(6, 8) == -rules::金) s -= 150;
     }
     if (safeOrOnlyKingAttacks(g, c) && onKingLineNearby(g, c)) return s + 100;
     return s;
@@ -221,35 +222,35 @@ double dragonTerms(state::GameData& g, const Candidate& c, double s) {
 
 // The Nue King, and its test for a second step: after a capture by a single
 // step, would the square it came from be a safe place to step back to?
-double nueKingTerms(state::GameData& g, const Candidate& c, double s) {
+double nueKingTerms(state::GameData& g, const state::Move& c, double s) {
     const InfluenceMaps& m = g.maps;
     rules::Board& b = g.board;
-    if (m.manCount(c.TX, c.TY) == 0 && c.TY < 9) {
-        if (b(c.TX, c.TY + 1) <= -1) s += 2;
-        if (c.TX < 9 && b(c.TX + 1, c.TY + 1) <= -1) s += 2;
-        if (c.TX > 1 && b(c.TX - 1, c.TY + 1) <= -1) s += 2;
+    if (m.manCount(c.toX, c.toY) == 0 && c.toY < 9) {
+        if (b(c.toX, c.toY + 1) <= -1) s += 2;
+        if (c.toX < 9 && b(c.toX + 1, c.toY + 1) <= -1) s += 2;
+        if (c.toX > 1 && b(c.toX - 1, c.toY + 1) <= -1) s += 2;
     }
-    if (m.comCount(c.TX, c.TY) > 0) s += 0.1;
+    if (m.comCount(c.toX, c.toY) > 0) s += 0.1;
     // A reference square that nothing ever sets, kept as the computer plays it.
-    if (m.comCount(c.TX, c.TY) > 0 &&
-        ((c.TX == 1 && c.TY == 2) || (c.TX == 2 && c.TY == 1) || (c.TX == 2 && c.TY == 2)))
+    if (m.comCount(c.toX, c.toY) > 0 &&
+        ((c.toX == 1 && c.toY == 2) || (c.toX == 2 && c.toY == 1) || (c.toX == 2 && c.toY == 2)))
         s += 5;
-    if (c.C == 0 || std::abs(c.TX - c.X) >= 2 || std::abs(c.TY - c.Y) >= 2) return s;
-    b(c.TX, c.TY) = rules::空;
-    b(c.X, c.Y) = rules::鵺王;
+    if (c.captured == 0 || std::abs(c.toX - c.fromX) >= 2 || std::abs(c.toY - c.fromY) >= 2) return s;
+    b(c.toX, c.toY) = rules::空;
+    b(c.fromX, c.fromY) = rules::鵺王;
     勢力調査_COM(g);
     勢力調査_MAN(g);
-    if (m.manCount(c.X, c.Y) == 0) return 1000;
-    if (m.manAtk(c.X, c.Y) == 駒価値(rules::鵺王) && m.comCount(c.X, c.Y) > 0) return 1000;
-    if (c.TX < 9 && m.manCount(c.TX + 1, c.Y) == 0) return 1000;
-    if (c.TX > 1 && m.manCount(c.TX - 1, c.Y) == 0) return 1000;
+    if (m.manCount(c.fromX, c.fromY) == 0) return 1000;
+    if (m.manAtk(c.fromX, c.fromY) == 駒価値(rules::鵺王) && m.comCount(c.fromX, c.fromY) > 0) return 1000;
+    if (c.toX < 9 && m.manCount(c.toX + 1, c.fromY) == 0) return 1000;
+    if (c.toX > 1 && m.manCount(c.toX - 1, c.fromY) == 0) return 1000;
     return s;
 }
 
-double kingTerms(state::GameData& g, const Candidate& c, double s) {
+double kingTerms(state::GameData& g, const state::Move& c, double s) {
     if (g.pins.comHasPinned) s += 10;
-    if (g.maps.comCount(c.TX, c.TY) > g.search.base.comCount(c.TX, c.TY)) s += 1;
-    if (engine::調査_移動可場所数(g, c.TX, c.TY, rules::王) < 2) return s - 20;
+    if (g.maps.comCount(c.toX, c.toY) > g.search.base.comCount(c.toX, c.toY)) s += 1;
+    if (engine::調査_移動可場所数(g, c.toX, c.toY, rules::王) < 2) return s - 20;
     return s;
 }
 
@@ -263,8 +264,8 @@ int 調査_周辺状況(const state::GameData& g, int tx, int ty) {
     return n;
 }
 
-double 駒別評価(state::GameData& g, const Candidate& c, double s) {
-    switch (c.M) {
+double 駒別評価(state::GameData& g, const state::Move& c, double s) {
+    switch (c.placed) {
         case rules::歩: return pawnTerms(g, c, s);
         case rules::と: return promotedPawnTerms(g, c, s);
         case rules::銀: return silverTerms(g, c, s);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "rules/move_check.h"
+#include "engine/move_context.h"
 #include "state/board_trial.h"
 #include "state/game_data.h"
 
@@ -36,7 +36,7 @@ Sliders slidersOf(const rules::Board& b, int sign) {
 bool someSliderReaches(state::GameData& g, const Sliders& s, int kx, int ky) {
     bool reached = false;
     for (int i = 0; i < s.count; ++i)
-        if (rules::移動チェック(g, s.x[i], s.y[i], kx, ky, s.code[i]) == rules::有) reached = true;
+        if (移動チェック(g, s.x[i], s.y[i], kx, ky, s.code[i]) == rules::有) reached = true;
     return reached;
 }
 

@@ -1,7 +1,7 @@
 #include "engine/computer_move.h"
 #include "engine/evaluation.h"
 #include "engine/influence.h"
-#include "rules/move_check.h"
+#include "engine/move_context.h"
 #include "state/board_trial.h"
 #include "state/game_data.h"
 
@@ -23,13 +23,13 @@ double scoreStep(state::GameData& g, int c, int piece, int x, int y, int tx, int
 
 }  // namespace
 
-SecondStep 二手目選択(state::GameData& g, int x, int y, int piece) {
+std::optional<state::Move> 二手目選択(state::GameData& g, int x, int y, int piece) {
     const int nue = rules::鵺王;
     double best = -9999;
-    SecondStep step;
+    std::optional<state::Move> step;
     for (int tx = x - 1; tx <= x + 1; ++tx) {
         for (int ty = y - 1; ty <= y + 1; ++ty) {
-            if (rules::移動チェック(g, x, y, tx, ty, piece) != rules::有) continue;
+            if (移動チェック(g, x, y, tx, ty, piece) != rules::有) continue;
             const int c = g.board(tx, ty);
             double s = 0;
             {
@@ -42,7 +42,7 @@ SecondStep 二手目選択(state::GameData& g, int x, int y, int piece) {
             }
             if (s > best) {
                 best = s;
-                step = SecondStep{true, tx, ty, c};
+                step = state::Move{x, y, tx, ty, false, 0, 0, nue, nue, c, 0};
             }
         }
     }

@@ -12,6 +12,7 @@
 #include <iconv.h>
 #include <unistd.h>
 
+#include "record/record_moves.h"
 #include "state/pieces.h"
 
 namespace record {
@@ -29,11 +30,11 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 using Fields = std::array<int, 7>;
 
-Fields fieldsOf(const KifuEntry& e) {
+Fields fieldsOf(const state::Move& e) {
     return {e.fromX, e.fromY, e.toX, e.toY, e.placed, e.moved, e.captured};
 }
 
-KifuEntry entryOf(const Fields& f) { return {f[0], f[1], f[2], f[3], f[4], f[5], f[6]}; }
+state::Move entryOf(const Fields& f) { return 記録行(f[0], f[1], f[2], f[3], f[4], f[5], f[6]); }
 
 // ---- Text of the header lines ----
 
@@ -159,7 +160,7 @@ std::optional<int> parseField(std::string_view field) {
 }
 
 // Editors strip trailing blanks, so a short line reads as if padded with spaces.
-std::optional<KifuEntry> parseMoveLine(std::string_view line) {
+std::optional<state::Move> parseMoveLine(std::string_view line) {
     if (line.size() > kMoveLineLength) return std::nullopt;
     std::string padded(line);
     padded.resize(kMoveLineLength, ' ');
@@ -171,7 +172,7 @@ std::optional<KifuEntry> parseMoveLine(std::string_view line) {
         values[f] = *value;
         column += kFieldWidths[f];
     }
-    const KifuEntry entry = entryOf(values);
+    const state::Move entry = entryOf(values);
     if (!isValidEntry(entry)) return std::nullopt;
     return entry;
 }
@@ -215,7 +216,7 @@ std::optional<ReadError> readMoveLines(const std::vector<std::string_view>& line
     while (end > kHeaderLines && isBlank(lines[end - 1])) --end;
     if (end <= kHeaderLines) return ReadError{ReadError::Kind::kNoMoveLine, 0};
     for (std::size_t i = kHeaderLines; i < end; ++i) {
-        const std::optional<KifuEntry> entry = parseMoveLine(lines[i]);
+        const std::optional<state::Move> entry = parseMoveLine(lines[i]);
         if (!entry || kifu.entries.size() == static_cast<std::size_t>(Kifu::kMaxEntries)) return badLine(i);
         kifu.entries.push_back(*entry);
     }
@@ -294,7 +295,7 @@ TemporaryFile writeTemporaryFile(const fs::path& target, std::string_view bytes)
 
 // ---- Writing ----
 
-std::string moveLine(const KifuEntry& entry) {
+std::string moveLine(const state::Move& entry) {
     const Fields values = fieldsOf(entry);
     std::string line;
     for (std::size_t f = 0; f < values.size(); ++f) line += fieldText(values[f], kFieldWidths[f]);
@@ -305,7 +306,7 @@ std::string kifuText(const Kifu& kifu) {
     assert(kifu.entries.size() <= static_cast<std::size_t>(Kifu::kMaxEntries));
     std::string text;
     for (const std::string& line : kifu.header) (text += writableHeader(line)) += kLineEnd;
-    for (const KifuEntry& entry : kifu.entries) (text += moveLine(entry)) += kLineEnd;
+    for (const state::Move& entry : kifu.entries) (text += moveLine(entry)) += kLineEnd;
     return text;
 }
 
@@ -335,7 +336,7 @@ std::optional<SaveError> saveKifu(const Kifu& kifu, const fs::path& target) {
 
 // ---- Reading ----
 
-bool isValidEntry(const KifuEntry& e) {
+bool isValidEntry(const state::Move& e) {
     if (!onBoard(e.fromX) || !onBoard(e.fromY) || !onBoard(e.toX) || !onBoard(e.toY)) return false;
     if (!rules::isPieceCode(e.moved) || !rules::isPieceCode(e.placed)) return false;
     if (rules::isUpper(e.moved) != rules::isUpper(e.placed)) return false;
@@ -357,14 +358,39 @@ ReadResult readKifuFile(const fs::path& path) {
     return parseKifu(*bytes);
 }
 
+// ---- The players in the header ----
+
+namespace {
+constexpr std::string_view kFirst = "先手：", kSecond = "後手：", kHuman = "MAN", kComputer = "COM LEVEL";
+}  // namespace
+
+std::string 対局者行(bool first, int computerLevel) {
+    std::string line(first ? kFirst : kSecond);
+    if (computerLevel == 0) return line += kHuman;
+    return (line += kComputer) += std::to_string(computerLevel);
+}
+
+std::optional<HeaderPlayer> 見出しの対局者(std::string_view line) {
+    HeaderPlayer p;
+    p.first = line.starts_with(kFirst);
+    if (!p.first && !line.starts_with(kSecond)) return std::nullopt;
+    line.remove_prefix(p.first ? kFirst.size() : kSecond.size());
+    if (line == kHuman) return p;
+    if (!line.starts_with(kComputer)) return std::nullopt;
+    line.remove_prefix(kComputer.size());
+    int level = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), level);
+    if (error != std::errc() || end != line.data() + line.size() || level < 1) return std::nullopt;
+    p.computerLevel = level;
+    return p;
+}
+
 // ---- The game's move record ----
 
 Kifu kifuFromRecord(const rules::MoveRecord& r, std::array<std::string, 3> header) {
     assert(0 <= r.last && r.last <= rules::MoveRecord::kCapacity);
     Kifu kifu{std::move(header), {}};
-    for (int k = 1; k <= r.last; ++k)
-        kifu.entries.push_back(
-            {r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.placed[k], r.moved[k], r.captured[k]});
+    for (int k = 1; k <= r.last; ++k) kifu.entries.push_back(記録の項(r, k));
     return kifu;
 }
 
@@ -373,7 +399,7 @@ rules::MoveRecord recordFromKifu(const Kifu& kifu) {
     rules::MoveRecord r;
     r.placed[0] = 1;  // entry 0 after a game start: the recapture rule reads it
     for (std::size_t i = 0; i < kifu.entries.size(); ++i) {
-        const KifuEntry& e = kifu.entries[i];
+        const state::Move& e = kifu.entries[i];
         const std::size_t k = i + 1;
         r.fromX[k] = e.fromX;
         r.fromY[k] = e.fromY;
@@ -385,6 +411,7 @@ rules::MoveRecord recordFromKifu(const Kifu& kifu) {
     }
     r.last = static_cast<int>(kifu.entries.size());
     r.counter = 0;
+    二手目を読む(r);
     return r;
 }
 

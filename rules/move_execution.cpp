@@ -7,11 +7,11 @@
 
 namespace rules {
 
-int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
+int 調査_駒成(int fx, int fy, int tx, int ty, int piece, int& promoted) {
     (void)fx;
     (void)tx;  // promotion depends on the rows only
     if (!成れる(fy, ty, piece)) return 無;
-    g.state.promotedPiece = piece >= 1 ? piece + 1 : piece - 1;
+    promoted = piece >= 1 ? piece + 1 : piece - 1;
     return 有;
 }
 
@@ -27,7 +27,7 @@ int 移動後チェック(int ty, int piece) {
     // clang-format on
 }
 
-void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved, int placed) {
+void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved, int placed, bool secondStep) {
     // A bad square or code here would be saved and replayed as a move.
     assert(onBoard(fx, fy) && onBoard(tx, ty) && isPieceCode(moved) && isPieceCode(placed));
     MoveRecord& r = g.record;
@@ -41,6 +41,7 @@ void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved,
     r.moved[k] = moved;
     r.placed[k] = placed;
     r.captured[k] = g.board(tx, ty);
+    r.secondStep[k] = secondStep;
     r.last = k;
 }
 

@@ -6,21 +6,23 @@ struct GameData;
 
 namespace rules {
 
-// 1 when the piece may promote on this move; the promoted code is then left
-// in the game state's promoted piece. Zones: rows 7..9 for the upper side,
-// rows 1..3 for the lower. Pawn, lance and knight promote only by arriving;
-// silver, bishop and rook also by leaving the zone.
-// 例: 調査_駒成(g, 5, 5, 5, 4, -7) == 0, 調査_駒成(g, 5, 3, 5, 4, -7) == 1
-int 調査_駒成(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+// 1 when the piece may promote on this move; the promoted code is then
+// written to O_成駒 (left as it was on 0). Zones: rows 7..9 for the upper
+// side, rows 1..3 for the lower. Pawn, lance and knight promote only by
+// arriving; silver, bishop and rook also by leaving the zone.
+// 例: 調査_駒成(5, 5, 5, 4, -7, p) == 0; 調査_駒成(5, 3, 5, 4, -7, p) == 1 with p == -8
+int 調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類, int& O_成駒);
 
 // 0 when the unpromoted piece could never move again from that row.
 // 例: 移動後チェック(8, 5) == 0 (an upper knight on row 8)
 int 移動後チェック(int 移動先Y, int 移動駒種類);
 
 // Appends one entry to the move record. Call it before the board changes: it
-// reads the captured piece from the destination. Never writes past entry 500.
+// reads the captured piece from the destination. 二手目 marks the second step
+// of a Nue King's two-step move, which joins the entry before it as one move.
+// Never writes past entry 500.
 void 手順保存(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
-              int 移動成駒);
+              int 移動成駒, bool 二手目 = false);
 
 // Puts the placed piece on the destination and empties the source; game
 // control draws them.

@@ -4,7 +4,6 @@
 
 #include "rules/move_check.h"
 #include "state/board_trial.h"
-#include "state/game_data.h"
 #include "state/pieces.h"
 
 namespace rules {
@@ -20,24 +19,8 @@ namespace {
 //   King does not reach the other Nue King while that one is guarded. Its
 //   lifting during a second step is a matter of the two-step route, which
 //   the capture test below follows on its own.
-class AskedAfresh {
-public:
-    explicit AskedAfresh(state::GameData& g) : g_(g), step_(g.state.stepState), counter_(g.record.counter) {
-        g.state.stepState = 1;
-        g.record.counter = 0;
-    }
-    ~AskedAfresh() {
-        g_.state.stepState = step_;
-        g_.record.counter = counter_;
-    }
-    AskedAfresh(const AskedAfresh&) = delete;
-    AskedAfresh& operator=(const AskedAfresh&) = delete;
-
-private:
-    state::GameData& g_;
-    int step_;
-    int counter_;
-};
+constexpr MoveContext kAfresh{};
+constexpr MoveContext kSecondStep{{}, true};
 
 bool opponents(int a, int b) { return (a >= 1 && b <= -1) || (a <= -1 && b >= 1); }
 
@@ -51,12 +34,12 @@ bool adjacent(int x, int y, int tx, int ty) {
 
 // The count of one side's pieces that reach (tx, ty), with the square already
 // read as targetFor() gives.
-int countReaching(state::GameData& g, int sign, int tx, int ty) {
+int countReaching(Board& b, int sign, int tx, int ty) {
     int n = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            const int p = g.board(x, y);
-            if (p != 空 && (p >= 1) == (sign > 0) && 移動チェック(g, x, y, tx, ty, p) == 有) ++n;
+            const int p = b(x, y);
+            if (p != 空 && (p >= 1) == (sign > 0) && 移動チェック(b, kAfresh, x, y, tx, ty, p) == 有) ++n;
         }
     return n;
 }
@@ -64,18 +47,16 @@ int countReaching(state::GameData& g, int sign, int tx, int ty) {
 // A two-step capture by the Nue King `nue` on (nx, ny) of whatever stands on
 // (tx, ty): a first step beside the target, then the second step onto it,
 // where the guarded-Nue-King rule no longer holds.
-bool twoStepCapture(state::GameData& g, int nx, int ny, int tx, int ty) {
-    const int nue = g.board(nx, ny);
+bool twoStepCapture(Board& b, int nx, int ny, int tx, int ty) {
+    const int nue = b(nx, ny);
     const int step = nue > 0 ? 王 : -王;
     for (int ix = nx - 1; ix <= nx + 1; ++ix)
         for (int iy = ny - 1; iy <= ny + 1; ++iy) {
-            if (!adjacent(ix, iy, tx, ty) || 移動チェック(g, nx, ny, ix, iy, nue) != 有) continue;
-            state::BoardTrial first(g.board);
+            if (!adjacent(ix, iy, tx, ty) || 移動チェック(b, kAfresh, nx, ny, ix, iy, nue) != 有) continue;
+            state::BoardTrial first(b);
             first.move(nx, ny, ix, iy, nue);
-            g.state.stepState = 2;
-            const bool takes =
-                移動チェック(g, ix, iy, tx, ty, step) == 有 && 移動チェック(g, ix, iy, tx, ty, nue) == 有;
-            g.state.stepState = 1;
+            const bool takes = 移動チェック(b, kSecondStep, ix, iy, tx, ty, step) == 有 &&
+                               移動チェック(b, kSecondStep, ix, iy, tx, ty, nue) == 有;
             if (takes) return true;
         }
     return false;
@@ -83,85 +64,79 @@ bool twoStepCapture(state::GameData& g, int nx, int ny, int tx, int ty) {
 
 // Could a piece opposed to the one on (tx, ty) capture it, by any single
 // move or by a Nue King's two steps?
-bool capturable(state::GameData& g, int tx, int ty) {
-    const int victim = g.board(tx, ty);
+bool capturable(Board& b, int tx, int ty) {
+    const int victim = b(tx, ty);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            const int p = g.board(x, y);
+            const int p = b(x, y);
             if (!opponents(p, victim)) continue;
-            if (移動チェック(g, x, y, tx, ty, p) == 有) return true;
-            if ((p == 鵺王 || p == -鵺王) && twoStepCapture(g, x, y, tx, ty)) return true;
+            if (移動チェック(b, kAfresh, x, y, tx, ty, p) == 有) return true;
+            if ((p == 鵺王 || p == -鵺王) && twoStepCapture(b, x, y, tx, ty)) return true;
         }
     return false;
 }
 
 }  // namespace
 
-int 調査_利き(state::GameData& g, int x, int y, int tx, int ty) {
-    const int p = g.board(x, y);
+int 調査_利き(Board& b, int x, int y, int tx, int ty) {
+    const int p = b(x, y);
     if (p == 空 || !onBoard(tx, ty)) return 無;
-    const AskedAfresh fresh(g);
     const int sign = p >= 1 ? 1 : -1;
-    state::BoardTrial target(g.board);
-    target.set(tx, ty, targetFor(sign, g.board(tx, ty)));
-    return 移動チェック(g, x, y, tx, ty, p);
+    state::BoardTrial target(b);
+    target.set(tx, ty, targetFor(sign, b(tx, ty)));
+    return 移動チェック(b, kAfresh, x, y, tx, ty, p);
 }
 
-ReachCounts 調査_利き数(state::GameData& g) {
-    const AskedAfresh fresh(g);
+ReachCounts 調査_利き数(Board& b) {
     ReachCounts counts;
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-            const int code = g.board(tx, ty);
+            const int code = b(tx, ty);
             {
-                state::BoardTrial target(g.board);
+                state::BoardTrial target(b);
                 target.set(tx, ty, targetFor(-1, code));
-                counts.lower(tx, ty) = countReaching(g, -1, tx, ty);
+                counts.lower(tx, ty) = countReaching(b, -1, tx, ty);
             }
-            state::BoardTrial target(g.board);
+            state::BoardTrial target(b);
             target.set(tx, ty, targetFor(1, code));
-            counts.upper(tx, ty) = countReaching(g, 1, tx, ty);
+            counts.upper(tx, ty) = countReaching(b, 1, tx, ty);
         }
     return counts;
 }
 
-bool 調査_着地被取(state::GameData& g, int x, int y, int tx, int ty, int placed) {
-    const AskedAfresh fresh(g);
+bool 調査_着地被取(Board& b, int x, int y, int tx, int ty, int placed) {
     // The source first: a piece stepping back to where it began stands there.
-    state::BoardTrial trial(g.board);
+    state::BoardTrial trial(b);
     trial.set(x, y, 空);
     trial.set(tx, ty, placed);
-    return capturable(g, tx, ty);
+    return capturable(b, tx, ty);
 }
 
-Landings 調査_鵺二手着地(state::GameData& g, int x, int y) {
+Landings 調査_鵺二手着地(Board& b, int x, int y) {
     Landings landings;
-    const int nue = g.board(x, y);
+    const int nue = b(x, y);
     if (nue != 鵺王 && nue != -鵺王) return landings;
-    const AskedAfresh fresh(g);
     const int step = nue > 0 ? 王 : -王;
     for (int ix = x - 1; ix <= x + 1; ++ix)
         for (int iy = y - 1; iy <= y + 1; ++iy) {
-            if (!adjacent(x, y, ix, iy) || 移動チェック(g, x, y, ix, iy, nue) != 有) continue;
-            state::BoardTrial first(g.board);
+            if (!adjacent(x, y, ix, iy) || 移動チェック(b, kAfresh, x, y, ix, iy, nue) != 有) continue;
+            state::BoardTrial first(b);
             first.move(x, y, ix, iy, nue);
             for (int lx = ix - 1; lx <= ix + 1; ++lx)
                 for (int ly = iy - 1; ly <= iy + 1; ++ly) {
                     // The second step: a king step, checked once more as the Nue King.
-                    g.state.stepState = 2;
-                    const bool legal = 移動チェック(g, ix, iy, lx, ly, step) == 有 &&
-                                       移動チェック(g, ix, iy, lx, ly, nue) == 有;
+                    const bool legal = 移動チェック(b, kSecondStep, ix, iy, lx, ly, step) == 有 &&
+                                       移動チェック(b, kSecondStep, ix, iy, lx, ly, nue) == 有;
                     if (!legal) continue;
                     // Safe when some route leaves it safe: a first step may
                     // take a piece that would otherwise capture there.
-                    const bool attacked = 調査_着地被取(g, ix, iy, lx, ly, nue);
+                    const bool attacked = 調査_着地被取(b, ix, iy, lx, ly, nue);
                     Landing& mark = landings(lx, ly);
                     if (!attacked)
                         mark = Landing::Safe;
                     else if (mark == Landing::None)
                         mark = Landing::Attacked;
                 }
-            g.state.stepState = 1;
         }
     return landings;
 }

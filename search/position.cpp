@@ -82,6 +82,31 @@ std::uint64_t Position::computeKey() const {
     return k;
 }
 
+state::Move toGameMove(const Position& p, Move m) {
+    state::Move g;
+    const int from = fromOf(m), to = toOf(m), second = secondOf(m);
+    g.fromX = fileOf(from);
+    g.fromY = rankOf(from);
+    g.toX = fileOf(to);
+    g.toY = rankOf(to);
+    g.moved = p.cell[from];
+    g.placed = promotes(m) ? g.moved + p.side : g.moved;
+    g.captured = p.cell[to];
+    if (second != 0) {
+        g.twoStep = true;
+        g.toX2 = fileOf(second);
+        g.toY2 = rankOf(second);
+        // Back to its own square the Nue King finds it empty.
+        g.captured2 = second == from ? 0 : p.cell[second];
+    }
+    return g;
+}
+
+Move packed(const state::Move& m) {
+    const int second = m.twoStep ? square(m.toX2, m.toY2) : 0;
+    return makeMove(square(m.fromX, m.fromY), square(m.toX, m.toY), second, m.placed != m.moved);
+}
+
 Position emptyPosition() {
     Position p;
     p.cell.fill(kOff);

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "state/move.h"
+
 namespace search {
 
 // The strong computer's own board: a 13 x 13 mailbox, the 9 x 9 squares in
@@ -95,6 +97,13 @@ struct Position {
 
     std::uint64_t computeKey() const;
 };
+
+// The edge between the search's packed moves and the game's move value. The
+// position is the one the move is played from.
+// 例: toGameMove(p, makeMove(square(7, 7), square(7, 6))) names the piece on
+// (7, 7) as moved and placed, and what stands on (7, 6) as captured
+state::Move toGameMove(const Position& p, Move m);
+Move packed(const state::Move& m);
 
 // An empty board of kOff rings; codes are then put with put().
 Position emptyPosition();

@@ -50,17 +50,7 @@ Choice describe(const Position& p, Move m) {
     Choice c;
     c.found = true;
     c.move = m;
-    c.x = fileOf(fromOf(m));
-    c.y = rankOf(fromOf(m));
-    c.tx = fileOf(toOf(m));
-    c.ty = rankOf(toOf(m));
-    c.moved = p.cell[fromOf(m)];
-    c.placed = promotes(m) ? c.moved + p.side : c.moved;
-    c.twoStep = secondOf(m) != 0;
-    if (c.twoStep) {
-        c.x2 = fileOf(secondOf(m));
-        c.y2 = rankOf(secondOf(m));
-    }
+    c.played = toGameMove(p, m);
     return c;
 }
 

@@ -9,6 +9,7 @@
 #include "search/move_generation.h"
 #include "search/position.h"
 #include "search/transposition_table.h"
+#include "state/move.h"
 
 namespace search {
 
@@ -20,16 +21,13 @@ struct Limits {
     int depth = 60;           // the deepest iteration
 };
 
-// The move chosen, in the game's coordinates: the piece on (x, y) goes to
-// (tx, ty) and is placed there as `placed`; for a Nue King's two-step move it
-// then steps on to (x2, y2). Found is false when the side has no move.
+// The move chosen: the search's own packed move, and the same move as the
+// game passes moves (with what it takes). Found is false when the side has
+// no move.
 struct Choice {
     bool found = false;
     Move move = 0;
-    int x = 0, y = 0, tx = 0, ty = 0;
-    int moved = 0, placed = 0;
-    bool twoStep = false;
-    int x2 = 0, y2 = 0;
+    state::Move played;
     int score = 0;  // hundredths of a pawn for the side to move; near ±kWin a won or lost game
     int depth = 0;  // the deepest iteration completed
     std::uint64_t nodes = 0;

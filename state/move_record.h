@@ -18,6 +18,9 @@ struct MoveRecord {
     std::array<int, kCapacity + 1> moved{};
     std::array<int, kCapacity + 1> placed{};
     std::array<int, kCapacity + 1> captured{};
+    // Entry k is the second step of the Nue King's two-step move that began
+    // at entry k - 1: the two entries are one move.
+    std::array<bool, kCapacity + 1> secondStep{};
 
     bool full() const { return counter >= kCapacity; }
 };

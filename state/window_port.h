@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "state/outcome.h"
+#include "state/texts.h"
+
 namespace control {
 
 // Images of the board artwork. The king and the Nue King of one side share
@@ -69,8 +72,21 @@ inline constexpr int kEscKey = 27;
 enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4 };
 inline constexpr std::size_t kMenuCheckCount = 6;
 
+// What the labels beside the board stand for: who moved first, which side is
+// the human's against the computer (0 in a game between two people), the
+// computer's level, and whether a record is being replayed.
+struct GameFacts {
+    int firstMover = -1;  // +1 upper, -1 lower
+    int humanSide = -1;
+    int level = 3;
+    bool replaying = false;
+    friend bool operator==(const GameFacts&, const GameFacts&) = default;
+};
+
 // The one way the game reaches the world: the window's surface, its message
-// boxes, the sound layer, waits, the file panel and quitting.
+// boxes, the sound layer, waits, the file panel and quitting. The game tells
+// it what happens as facts (texts by name, moves as values, the result);
+// the window words them.
 //
 // Positions are cells of the board grid (fractions allowed): cell (X, Y) has
 // its top-left corner at twips (200 + 490 X, -300 + 600 Y). Widths and
@@ -83,11 +99,17 @@ public:
     virtual void outlineCell(int colour, int x, int y) = 0;
     virtual void fillRect(double x, double y, int width, int height, int colour) = 0;
     virtual void drawImage(ImageRef image, double x, double y) = 0;
-    virtual void printText(double x, double y, std::string_view text, TextStyle style) = 0;
+    virtual void printText(double x, double y, const SurfaceText& text, TextStyle style) = 0;
     virtual void refresh() = 0;
 
     // A modal message box; the answer is Ok for an OK box.
-    virtual Answer messageBox(std::string_view text, std::string_view title, Buttons buttons, Icon icon) = 0;
+    virtual Answer messageBox(const Message& text, Text title, Buttons buttons, Icon icon) = 0;
+
+    // Facts for what the window shows beside the board: the computer
+    // thinks (or has done), the labels' facts changed, the game ended.
+    virtual void thinking(bool) {}
+    virtual void gameFacts(const GameFacts&) {}
+    virtual void gameOver(rules::Outcome) {}
 
     // Sound layer. A handle of 0 is a no-operation everywhere.
     virtual void soundStartup() = 0;
@@ -122,9 +144,9 @@ public:
     void outlineCell(int, int, int) override {}
     void fillRect(double, double, int, int, int) override {}
     void drawImage(ImageRef, double, double) override {}
-    void printText(double, double, std::string_view, TextStyle) override {}
+    void printText(double, double, const SurfaceText&, TextStyle) override {}
     void refresh() override {}
-    Answer messageBox(std::string_view, std::string_view, Buttons buttons, Icon) override {
+    Answer messageBox(const Message&, Text, Buttons buttons, Icon) override {
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     void soundStartup() override {}

@@ -429,130 +429,6 @@
 <context>
     <name>Surface</name>
     <message>
-        <source>１</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>２</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <source>３</source>
-        <translation>3</translation>
-    </message>
-    <message>
-        <source>４</source>
-        <translation>4</translation>
-    </message>
-    <message>
-        <source>５</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>６</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>７</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>８</source>
-        <translation>8</translation>
-    </message>
-    <message>
-        <source>９</source>
-        <translation>9</translation>
-    </message>
-    <message>
-        <source>一</source>
-        <translation>a</translation>
-    </message>
-    <message>
-        <source>二</source>
-        <translation>b</translation>
-    </message>
-    <message>
-        <source>三</source>
-        <translation>c</translation>
-    </message>
-    <message>
-        <source>四</source>
-        <translation>d</translation>
-    </message>
-    <message>
-        <source>五</source>
-        <translation>e</translation>
-    </message>
-    <message>
-        <source>六</source>
-        <translation>f</translation>
-    </message>
-    <message>
-        <source>七</source>
-        <translation>g</translation>
-    </message>
-    <message>
-        <source>八</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>九</source>
-        <translation>i</translation>
-    </message>
-    <message>
-        <source>歩</source>
-        <translation>P</translation>
-    </message>
-    <message>
-        <source>と</source>
-        <translation>+P</translation>
-    </message>
-    <message>
-        <source>香</source>
-        <translation>L</translation>
-    </message>
-    <message>
-        <source>桂</source>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>銀</source>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>金</source>
-        <translation>G</translation>
-    </message>
-    <message>
-        <source>飛</source>
-        <translation>R</translation>
-    </message>
-    <message>
-        <source>龍</source>
-        <translation>+R</translation>
-    </message>
-    <message>
-        <source>角</source>
-        <translation>B</translation>
-    </message>
-    <message>
-        <source>馬</source>
-        <translation>+B</translation>
-    </message>
-    <message>
-        <source>鵺王</source>
-        <translation>U</translation>
-    </message>
-    <message>
-        <source>王</source>
-        <translation>K</translation>
-    </message>
-    <message>
-        <source>手目</source>
-        <translation>move</translation>
-    </message>
-    <message>
         <source>先手:</source>
         <translation>1st:</translation>
     </message>
@@ -564,6 +440,38 @@
         <source>思考中</source>
         <translation>thinking</translation>
     </message>
+    <message>
+        <source>MAN:</source>
+        <translation>You:</translation>
+    </message>
+    <message>
+        <source>COM:</source>
+        <translation>CPU:</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>LEVEL</translation>
+    </message>
+    <message>
+        <source>%1手目</source>
+        <translation>Move %1</translation>
+    </message>
+    <message>
+        <source>先手：%1</source>
+        <translation>First: %1</translation>
+    </message>
+    <message>
+        <source>後手：%1</source>
+        <translation>Second: %1</translation>
+    </message>
+    <message>
+        <source>人間</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source>コンピュータ %1</source>
+        <translation>Computer level %1</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -574,6 +482,10 @@
     <message>
         <source>ヒント：</source>
         <translation>Hint: </translation>
+    </message>
+    <message>
+        <source>RETURN</source>
+        <translation>Save</translation>
     </message>
 </context>
 </TS>

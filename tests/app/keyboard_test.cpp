@@ -18,6 +18,7 @@
 #include "app/side_panel.h"
 #include "app/surface_view.h"
 #include "play_window.h"
+#include "positions.h"
 #include "rules/move_check.h"
 #include "state/geometry.h"
 
@@ -87,7 +88,7 @@ std::pair<int, int> secondStep(control::Game& g, int x, int y) {
     const int step = g.board(x, y) > 0 ? 15 : -15;
     for (int tx = x - 1; tx <= x + 1; ++tx)
         for (int ty = y - 1; ty <= y + 1; ++ty)
-            if (rules::移動チェック(g, x, y, tx, ty, step) == rules::有) return {tx, ty};
+            if (testing_support::移動チェック(g, x, y, tx, ty, step) == rules::有) return {tx, ty};
     ADD_FAILURE() << "no second step from " << x << ", " << y;
     return {x, y};
 }

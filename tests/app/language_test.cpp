@@ -18,13 +18,12 @@
 #include <vector>
 
 #include "app/beside_board.h"
-#include "app/board_move_text.h"
 #include "app/language.h"
 #include "app/side_panel.h"
 #include "app/teaching_layers.h"
-#include "app/western_notation.h"
-#include "display/texts.h"
 #include "play_window.h"
+#include "record/notation.h"
+#include "record/record_moves.h"
 
 namespace {
 
@@ -106,6 +105,7 @@ void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int mo
     r.counter = k;
     r.fromX[k] = fromX, r.fromY[k] = fromY, r.toX[k] = toX, r.toY[k] = toY;
     r.moved[k] = moved, r.placed[k] = placed, r.captured[k] = captured;
+    record::二手目を読む(r);  // a Nue King's second step marked, as the game marks it
 }
 
 TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
@@ -116,45 +116,46 @@ TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
     record(r, 5, 9, 5, 8, -14, -14, 0);  // the Nue King's two steps,
     record(r, 5, 8, 5, 7, -14, -14, 1);  // the second a capture
     Strings lines;
-    {
-        InEnglish english;
-        for (const record::NotationLine& line : app::writtenMoves(r, -1)) lines.push_back(line.text);
-    }
+    for (const record::NotationLine& line : record::棋譜表記(r, -1, record::Notation::Western))
+        lines.push_back(line.text);
     EXPECT_EQ(lines, (Strings{"▲P-7f", "△Bx2h+", "▲S-5b=", "▲U-5hx5g"}));
-    EXPECT_EQ(app::writtenMoves(r, -1).front().text, "▲７六歩");
+    EXPECT_EQ(record::棋譜表記(r, -1).front().text, "▲７六歩");
 }
 
 TEST(Language, TheBoardsMoveTextReadsAsOneWesternMoveFromTheColumnsPlace) {
     rules::MoveRecord r;
     record(r, 5, 9, 5, 8, -14, -14, 0);
     record(r, 5, 8, 5, 7, -14, -14, 1);
-    const double x = display::kLowerMoveX, y = display::kLowerMoveY;
-    const auto shadow = app::englishMoveText(r, x + 1.1, y + 0.1, 12, "鵺王");
-    ASSERT_TRUE(shadow);
-    EXPECT_EQ(shadow->text.toStdString(), "U-5hx5g");
-    EXPECT_EQ(shadow->at, QPointF(x + 0.1, y + 0.1));
-    const auto column = app::englishMoveText(r, x, y, 12, "５"),
-               row = app::englishMoveText(r, x + 0.4, y, 12, "七");
-    ASSERT_TRUE(column && row);
-    EXPECT_TRUE(column->text.isEmpty() && row->text.isEmpty());
-    // Texts that do not name this move keep their own translation.
-    EXPECT_FALSE(app::englishMoveText(r, x + 1, display::kUpperMoveY, 12, "鵺王"));
-    EXPECT_FALSE(app::englishMoveText(r, x + 1, y, 9, "鵺王"));
-    EXPECT_FALSE(app::englishMoveText(r, x, y, 12, "４"));
-    r.counter = 1;  // stepped back to the first step alone
-    EXPECT_EQ(app::englishMoveText(r, x + 1, y, 12, "鵺王")->text.toStdString(), "U-5h");
+    const auto part = [](control::SurfaceText::Kind kind, const state::Move& m) {
+        control::SurfaceText t;
+        t.kind = kind;
+        t.move = m;
+        return t;
+    };
+    using Kind = control::SurfaceText::Kind;
+    const state::Move both = record::記録の手(r, 1);
+    EXPECT_EQ(app::englishWords(part(Kind::MoveColumn, both)).toStdString(), "U-5hx5g");
+    EXPECT_EQ(app::japaneseWords(part(Kind::MoveColumn, both)).toStdString(), "５");
+    EXPECT_TRUE(app::englishWords(part(Kind::MoveRow, both)).isEmpty());
+    EXPECT_TRUE(app::englishWords(part(Kind::MovePiece, both)).isEmpty());
+    EXPECT_EQ(app::japaneseWords(part(Kind::MovePiece, both)).toStdString(), "鵺王");
+    // The first step alone, as it shows while the second is to come.
+    EXPECT_EQ(app::englishWords(part(Kind::MoveColumn, record::記録の項(r, 1))).toStdString(), "U-5h");
 }
 
 TEST(Language, TheMoveCounterReadsMoveAndItsNumber) {
-    const auto label = app::englishMoveNumber(12, 13.0, 3.4, 10, "手目");
-    ASSERT_TRUE(label);
-    EXPECT_EQ(label->text.toStdString(), "Move 12");
-    const auto shadow = app::englishMoveNumber(12, 11.9, 3.4, 12, "12");
-    ASSERT_TRUE(shadow);
-    EXPECT_TRUE(shadow->text.isEmpty());
-    EXPECT_FALSE(app::englishMoveNumber(12, 11.9, 3.4, 12, "13"));  // not the counter's number
-    EXPECT_FALSE(app::englishMoveNumber(12, 11.9, 3.4, 10, "12"));
-    EXPECT_FALSE(app::englishMoveNumber(12, 0, 0, 12, "12"));  // the level's place
+    control::SurfaceText count;
+    count.kind = control::SurfaceText::Kind::MoveCount;
+    count.value = 12;
+    control::SurfaceText unit = count;
+    unit.kind = control::SurfaceText::Kind::MoveCountUnit;
+    {
+        InEnglish english;
+        EXPECT_EQ(app::surfaceWords(unit).toStdString(), "Move 12");
+        EXPECT_TRUE(app::surfaceWords(count).isEmpty());
+    }
+    EXPECT_EQ(app::surfaceWords(unit).toStdString(), "手目");
+    EXPECT_EQ(app::surfaceWords(count).toStdString(), "12");
 }
 
 TEST(Language, TheWindowAndItsMessagesInEnglish) {
@@ -204,8 +205,8 @@ TEST(Language, TheMenuItemSwitchesAtOnceAndBackToTheSameJapanese) {
     const QListWidget* list = w.window.besideBoard().panel().moveList();
     ASSERT_GE(list->count(), 2);
     EXPECT_TRUE(list->item(1)->text().contains("▲U-5g")) << list->item(1)->text().toStdString();
-    QTest::keyClick(&w.window, Qt::Key_H);  // the upper army's hint, from its first square
-    EXPECT_TRUE(QRegularExpression("^Hint: \\+?[PLNSGRBK][1-9][a-i]-[1-9][a-i]$")
+    QTest::keyClick(&w.window, Qt::Key_H);  // the upper army's hint, as the move list writes moves
+    EXPECT_TRUE(QRegularExpression("^Hint: \\+?[PLNSGRBK][-x][1-9][a-i][+=]?$")
                     .match(w.window.teaching().hintText())
                     .hasMatch())
         << w.window.teaching().hintText().toStdString();

@@ -1,4 +1,5 @@
 #include "play_window.h"
+#include "positions.h"
 
 #include "state/geometry.h"
 
@@ -279,7 +280,8 @@ std::vector<Move> legalMoves(control::Game& g, int side) {
             if (p == 0 || (p > 0) != (side > 0)) continue;
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
-                    if (rules::移動チェック(g, x, y, tx, ty, p) == rules::有) out.push_back({x, y, tx, ty});
+                    if (testing_support::移動チェック(g, x, y, tx, ty, p) == rules::有)
+                        out.push_back({x, y, tx, ty});
         }
     return out;
 }

@@ -523,7 +523,7 @@ TEST(Records, SelfPlayRecordsLoadAndReplayToTheirEnd) {
         SCOPED_TRACE(name.toStdString());
         const record::ReadResult read = record::readKifuFile(fs::path(folder.path) / name.toStdString());
         ASSERT_TRUE(std::holds_alternative<record::Kifu>(read));
-        const std::vector<record::KifuEntry>& entries = std::get<record::Kifu>(read).entries;
+        const std::vector<state::Move>& entries = std::get<record::Kifu>(read).entries;
         ASSERT_FALSE(entries.empty());
         const bool upperFirst = entries.front().moved >= 1;
         w.choose("KIFU_READ");
@@ -542,7 +542,7 @@ TEST(Records, SelfPlayRecordsLoadAndReplayToTheirEnd) {
             twoStepMoves += second;
         }
         rules::Board board = start;
-        for (const record::KifuEntry& e : entries) {
+        for (const state::Move& e : entries) {
             board(e.fromX, e.fromY) = 0;
             board(e.toX, e.toY) = e.placed;
         }

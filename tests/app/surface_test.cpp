@@ -10,6 +10,7 @@
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "game_window.h"
+#include "positions.h"
 #include "rules/move_check.h"
 #include "state/geometry.h"
 
@@ -115,7 +116,7 @@ TEST(Surface, TeachingModeOutlinesAPickedUpNueKing) {
     int reachable = 0;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
-            const bool reach = rules::移動チェック(w.game(), 5, 9, x, y, -14) == rules::有;
+            const bool reach = testing_support::移動チェック(w.game(), 5, 9, x, y, -14) == rules::有;
             const bool adjacent = std::abs(x - 5) < 2 && std::abs(y - 9) < 2;
             const QRgb got = ringPixel(w, shown, x, y);
             if ((x == 5 && y == 9) || (reach && adjacent))

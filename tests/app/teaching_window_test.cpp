@@ -13,6 +13,7 @@
 #include "app/surface_view.h"
 #include "app/teaching_layers.h"
 #include "game_window.h"
+#include "positions.h"
 #include "rules/move_check.h"
 #include "rules/reach.h"
 
@@ -27,7 +28,7 @@ double centreY(int y) { return 300 + (y - 1) * 600 + 300; }
 void pressSquare(GameWindow& w, int x, int y) { w.pressAt(Qt::LeftButton, centreX(x), centreY(y)); }
 
 rules::ReachCounts freshCounts(const control::Game& g) {
-    state::GameData copy = g;
+    rules::Board copy = g.board;
     return rules::調査_利き数(copy);
 }
 
@@ -155,15 +156,15 @@ TEST(Hint, OneKeyAwayItMarksTheComputersChoiceAndChangesNothing) {
     const rules::Board board = asked.game().board;
     const rules::MoveRecord record = asked.game().record;
     QTest::keyClick(&asked.window, Qt::Key_H);
-    const std::optional<control::Hint>& h = asked.window.teaching().hint();
+    const std::optional<state::Move>& h = asked.window.teaching().hint();
     ASSERT_TRUE(h.has_value());
     // The strongest level's move: the Nue King's, a jump or two king steps.
-    EXPECT_EQ(h->x, 5);
-    EXPECT_EQ(h->y, 9);
+    EXPECT_EQ(h->fromX, 5);
+    EXPECT_EQ(h->fromY, 9);
     EXPECT_EQ(h->placed, -14);
-    EXPECT_EQ(rules::移動チェック(asked.game(), 5, 9, h->tx, h->ty, -14), rules::有);
-    const bool jump = std::abs(h->tx - 5) == 2 || std::abs(h->ty - 9) == 2;
-    EXPECT_EQ(h->second, !jump);
+    EXPECT_EQ(testing_support::移動チェック(asked.game(), 5, 9, h->toX, h->toY, -14), rules::有);
+    const bool jump = std::abs(h->toX - 5) == 2 || std::abs(h->toY - 9) == 2;
+    EXPECT_EQ(h->twoStep, !jump);
     EXPECT_TRUE(asked.boxes.empty());
     EXPECT_TRUE(asked.window.teaching().hintText().startsWith("ヒント：５九→"));
     EXPECT_EQ(asked.game().board, board);

@@ -60,7 +60,8 @@ std::set<Square> attacked(control::Game& g, int side, Square lifted) {
             for (int i = 1; i <= 9 && !out.count({x, y}); ++i)
                 for (int j = 1; j <= 9; ++j) {
                     const int p = g.board(i, j);
-                    if (p != 0 && sideOf(p) == side && rules::移動チェック(g, i, j, x, y, p) == rules::有) {
+                    if (p != 0 && sideOf(p) == side &&
+                        testing_support::移動チェック(g, i, j, x, y, p) == rules::有) {
                         out.insert({x, y});
                         break;
                     }
@@ -94,7 +95,7 @@ std::vector<Square> secondSteps(control::Game& g, int x, int y) {
     const int step = g.board(x, y) > 0 ? 15 : -15;
     for (int tx = x - 1; tx <= x + 1; ++tx)
         for (int ty = y - 1; ty <= y + 1; ++ty)
-            if (rules::移動チェック(g, x, y, tx, ty, step) == rules::有) out.emplace_back(tx, ty);
+            if (testing_support::移動チェック(g, x, y, tx, ty, step) == rules::有) out.emplace_back(tx, ty);
     return out;
 }
 
@@ -332,7 +333,8 @@ struct ArmyMove {
 };
 
 bool promotes(control::Game& g, const Move& m) {
-    return rules::調査_駒成(g, m.fromX, m.fromY, m.toX, m.toY, g.board(m.fromX, m.fromY)) == rules::有;
+    return testing_support::調査_駒成(g, m.fromX, m.fromY, m.toX, m.toY, g.board(m.fromX, m.fromY)) ==
+           rules::有;
 }
 
 ArmyMove armyChoice(control::Game& g, std::mt19937& rng) {
@@ -854,7 +856,7 @@ constexpr const char* kRecordName = "二手.棋譜";
 // and an upper pawn's step.
 std::string twoMoveRecord() {
     return record::kifuText({{"2024/01/01 10:00:00", "先手：MAN", "後手：MAN"},
-                             {{5, 9, 5, 7, -14, -14, 0}, {5, 3, 5, 4, 1, 1, 0}}});
+                             {record::記録行(5, 9, 5, 7, -14, -14, 0), record::記録行(5, 3, 5, 4, 1, 1, 0)}});
 }
 
 // Loads the record of the working folder through 読込 and the file list.

@@ -62,7 +62,7 @@ bool hasLegalMove(control::Game& g, int side) {
             if (p == 0 || sign(p) != side) continue;
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
-                    if (rules::移動チェック(g, x, y, tx, ty, p) == rules::有) return true;
+                    if (testing_support::移動チェック(g, x, y, tx, ty, p) == rules::有) return true;
         }
     return false;
 }
@@ -78,7 +78,7 @@ std::string replay(const record::Kifu& kifu, int index, const std::string& resul
         rules::初期設定_先手敵(g);
     g.record.placed[0] = 1;
     int mover = index % 2 == 1 ? -1 : 1;  // the Nue King's side moves first
-    const std::vector<record::KifuEntry>& e = kifu.entries;
+    const std::vector<state::Move>& e = kifu.entries;
     for (std::size_t k = 0; k < e.size(); ++k) {
         const std::string at = "entry " + std::to_string(k + 1) + ": ";
         const bool secondStep = k > 0 && (e[k].moved == 14 || e[k].moved == -14) &&
@@ -91,12 +91,14 @@ std::string replay(const record::Kifu& kifu, int index, const std::string& resul
         if (g.board(e[k].toX, e[k].toY) != e[k].captured) return at + "the captured piece is not there";
         g.state.stepState = secondStep ? 2 : 1;
         g.record.counter = static_cast<int>(k);
-        if (rules::移動チェック(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) != rules::有)
+        if (testing_support::移動チェック(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) !=
+            rules::有)
             return at + "not a legal move";
         if (secondStep && (std::abs(e[k].toX - e[k].fromX) > 1 || std::abs(e[k].toY - e[k].fromY) > 1))
             return at + "a second step of more than one square";
         if (e[k].placed != e[k].moved) {
-            if (rules::調査_駒成(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) != rules::有 ||
+            if (testing_support::調査_駒成(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) !=
+                    rules::有 ||
                 g.state.promotedPiece != e[k].placed)
                 return at + "not a promotion";
         } else if (rules::移動後チェック(e[k].toY, e[k].moved) == rules::無) {

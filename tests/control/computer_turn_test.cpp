@@ -47,18 +47,18 @@ TEST(SecondStep, AttackedNeighboursScoreMinus500AndTheFreeOneIsTaken) {
     const auto r = searchAll(t.game);
     ASSERT_EQ(r.chosen.score, 1000);
     ASSERT_TRUE(engine::二手目要求(r.chosen));
-    control::指し手実行(t.game, r.chosen);
+    control::指し手実行(t.game, r.chosen.move);
     TestGame last;  // the last neighbour tried: the Nue King on (6, 6)
     last.game.board = t.game.board;
     last.game.board(5, 5) = 0;
     last.game.board(6, 6) = 14;
     engine::勢力調査_COM(last.game);
-    const engine::SecondStep step = control::com_ban2手目(t.game, 5, 5, 14);
+    const std::optional<state::Move> step = control::com_ban2手目(t.game, 5, 5, 14);
     // Both sides' maps are rebuilt for every neighbour tried, the computer's
     // as well: they are left describing the last one.
     EXPECT_EQ(t.game.maps.comCount, last.game.maps.comCount);
-    EXPECT_TRUE(step.played);
-    EXPECT_EQ(step.tx * 10 + step.ty, 54);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->toX * 10 + step->toY, 54);
     EXPECT_EQ(t.game.board(5, 4), 14);
     EXPECT_EQ(t.game.board(5, 5), 0);
     const rules::MoveRecord& rec = t.game.record;
@@ -75,10 +75,11 @@ TEST(SecondStep, WhenEveryNeighbourIsAttackedTheFirstInLoopOrderIsTaken) {
     TestGame t;
     setBoard(t.game, kSecondStep);
     const auto r = searchAll(t.game);
-    control::指し手実行(t.game, r.chosen);
+    control::指し手実行(t.game, r.chosen.move);
     t.game.board(4, 3) = -7;  // now (5, 4) is attacked as well: all eight score -500
-    const engine::SecondStep step = control::com_ban2手目(t.game, 5, 5, 14);
-    EXPECT_EQ(step.tx * 10 + step.ty, 44);
+    const std::optional<state::Move> step = control::com_ban2手目(t.game, 5, 5, 14);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->toX * 10 + step->toY, 44);
 }
 
 TEST(SecondStep, NoNeighbourToGoToPlaysNothing) {
@@ -95,8 +96,8 @@ TEST(SecondStep, NoNeighbourToGoToPlaysNothing) {
         . . . . -15 . . . .)");
     surveyAsGameControl(t.game);
     const rules::Board board = t.game.board;
-    const engine::SecondStep step = control::com_ban2手目(t.game, 1, 1, 14);
-    EXPECT_FALSE(step.played);
+    const std::optional<state::Move> step = control::com_ban2手目(t.game, 1, 1, 14);
+    EXPECT_FALSE(step);
     EXPECT_EQ(t.game.board, board);
     EXPECT_EQ(t.game.record.counter, 0);
 }

@@ -7,6 +7,7 @@
 
 using namespace rules;
 using testing_support::TestGame;
+using testing_support::移動チェック;
 
 TEST(NueKingFirstStep, MovesTheNueKingWaitsAndHandsBackTheIntermediateSquare) {
     TestGame t;

@@ -2,13 +2,23 @@
 
 #include "display/texts.h"
 #include "positions.h"
+#include "record/notation.h"
 
 using namespace display;
 using testing_support::TestGame;
 
+namespace {
+
+// A move that ends on (tx, ty) placing `piece`, as the move texts show it.
+state::Move endingOn(int tx, int ty, int piece) {
+    return state::Move{tx, ty, tx, ty, false, 0, 0, piece, piece, 0, 0};
+}
+
+}  // namespace
+
 TEST(MoveNotation, PawnToColumnThreeRowSixReadsSevenSixPawn) {
     TestGame t;
-    描画_移動結果(t.game, 12.6, 6, 3, 6, -1, 15);
+    描画_移動結果(t.game, 12.6, 6, endingOn(3, 6, -1), 15);
     const auto texts = t.port.linesStartingWith("text ");
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(t.port.log.front(), "rect 12.3 6 1250 400 2");
@@ -23,11 +33,11 @@ TEST(MoveNotation, PawnToColumnThreeRowSixReadsSevenSixPawn) {
 TEST(MoveNotation, PromotedLanceKnightSilverShowNoKind) {
     for (int code : {4, -6, 8}) {
         TestGame t;
-        描画_移動結果(t.game, 12.6, 5, 3, 6, code, 15);
+        描画_移動結果(t.game, 12.6, 5, endingOn(3, 6, code), 15);
         EXPECT_EQ(t.port.linesStartingWith("text ").size(), 4u) << code;
     }
-    EXPECT_EQ(駒名(-14), "鵺王");
-    EXPECT_EQ(駒名(11), "龍");
+    EXPECT_EQ(record::駒名(-14), "鵺王");
+    EXPECT_EQ(record::駒名(11), "龍");
 }
 
 TEST(MoveNumber, ShiftsLeftAtEachExtraDigit) {
@@ -66,7 +76,7 @@ TEST(Numbers, ModeOnePrintsKanjiOnlyForOneToNine) {
 
 TEST(Numbers, UnknownTextCodePrintsNothingButKeepsTheFont) {
     TestGame t;
-    描画_文字列(t.game, 1, 1, 98, 0, 7);
+    描画_文字列(t.game, 1, 1, 98, 0, 7, 0);
     EXPECT_TRUE(t.port.log.empty());
     EXPECT_EQ(t.game.text.size, 7);
     EXPECT_EQ(t.game.text.colour, 0);

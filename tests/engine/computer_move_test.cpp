@@ -45,7 +45,9 @@ TEST(Search, EqualScoresGoToTheEarlierCandidate) {
     const double pawn = sum({0.1, 0.5, 2, 0.5});
     EXPECT_EQ(r.evaluations, (std::vector<Evaluation>{{3, 3, 3, 4, 1, pawn}, {7, 3, 7, 4, 1, pawn}}));
     EXPECT_TRUE(r.chosen.found);
-    EXPECT_EQ(r.chosen.x * 1000 + r.chosen.y * 100 + r.chosen.tx * 10 + r.chosen.ty, 3334);
+    EXPECT_EQ(
+        r.chosen.move.fromX * 1000 + r.chosen.move.fromY * 100 + r.chosen.move.toX * 10 + r.chosen.move.toY,
+        3334);
     EXPECT_EQ(r.chosen.score, pawn);
 }
 
@@ -65,7 +67,7 @@ TEST(Search, CandidatesComeInScanOrderAndTheBoardIsRestored) {
     // The pawn before the bishop: 3.1 as any pawn push here, and the opening
     // pattern (7, 4) with the own bishop on (8, 2) adds 10.
     EXPECT_EQ(scoreOf(r, 7, 3, 7, 4, 1), sum({0.1, 0.5, 2, 0.5, 10}));
-    EXPECT_EQ(r.chosen.tx * 10 + r.chosen.ty, 74);
+    EXPECT_EQ(r.chosen.move.toX * 10 + r.chosen.move.toY, 74);
 }
 
 TEST(Search, APromotionScoringTheSameAsNotPromotingIsNotTaken) {
@@ -85,8 +87,8 @@ TEST(Search, APromotionScoringTheSameAsNotPromotingIsNotTaken) {
     ASSERT_GE(r.evaluations.size(), 2u);
     EXPECT_EQ(r.evaluations[r.evaluations.size() - 2], (Evaluation{5, 6, 5, 7, 7, 9999}));
     EXPECT_EQ(r.evaluations.back(), (Evaluation{5, 6, 5, 7, 8, 9999}));
-    EXPECT_EQ(r.chosen.placed, 7);
-    EXPECT_EQ(r.chosen.fromPiece, 7);
+    EXPECT_EQ(r.chosen.move.placed, 7);
+    EXPECT_EQ(r.chosen.move.moved, 7);
 }
 
 TEST(Search, TakingTheKingStopsTheSearchOnlyWhenItBecomesTheBest) {
@@ -106,7 +108,7 @@ TEST(Search, TakingTheKingStopsTheSearchOnlyWhenItBecomesTheBest) {
     auto r = searchAll(t.game);
     EXPECT_EQ(r.evaluations.back(), (Evaluation{5, 8, 5, 9, 9, 9999}));
     EXPECT_EQ(r.evaluations.size(), 4u);
-    EXPECT_EQ(r.chosen.tx * 10 + r.chosen.ty, 59);
+    EXPECT_EQ(r.chosen.move.toX * 10 + r.chosen.move.toY, 59);
 
     // With a rook first in scan order that takes the last other human piece
     // (9999 from level 2: two computer pieces against one human piece), the
@@ -126,7 +128,9 @@ TEST(Search, TakingTheKingStopsTheSearchOnlyWhenItBecomesTheBest) {
     EXPECT_EQ(scoreOf(r, 1, 5, 1, 8, 10), 9999);
     EXPECT_EQ(scoreOf(r, 5, 8, 5, 9, 9), 9999);
     EXPECT_EQ(r.evaluations.back().tx * 10 + r.evaluations.back().ty, 69);
-    EXPECT_EQ(r.chosen.x * 1000 + r.chosen.y * 100 + r.chosen.tx * 10 + r.chosen.ty, 1518);
+    EXPECT_EQ(
+        r.chosen.move.fromX * 1000 + r.chosen.move.fromY * 100 + r.chosen.move.toX * 10 + r.chosen.move.toY,
+        1518);
 }
 
 TEST(Search, NoLegalMoveIsReported) {
@@ -181,7 +185,8 @@ TEST(Search, TheSamePositionGivesTheSameCandidatesWhateverWasSearchedBefore) {
 TEST(Search, TheSecondStepBandHoldsBothItsEnds) {
     // Only an unpromoted Nue King scoring 1000 to 1030 asks for a second step.
     const auto asks = [](double score, int placed) {
-        return engine::二手目要求(engine::ChosenMove{true, 5, 5, 5, 4, 14, placed, score});
+        return engine::二手目要求(
+            engine::Choice{true, state::Move{5, 5, 5, 4, false, 0, 0, 14, placed, 0, 0}, score});
     };
     EXPECT_TRUE(asks(1000, 14));
     EXPECT_TRUE(asks(1030, 14));

@@ -32,7 +32,7 @@ std::ostream& operator<<(std::ostream& out, const Evaluation& e);
 // bringing the maps up to date), in search order, and the chosen move.
 struct SearchResult {
     std::vector<Evaluation> evaluations;
-    engine::ChosenMove chosen;
+    engine::Choice chosen;
 };
 SearchResult searchAll(control::Game& g);
 

@@ -22,8 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using record::Kifu;
-using record::KifuEntry;
 using record::ReadError;
+using record::記録行;
 
 // The header lines the game writes: time of saving, first player, second player.
 std::array<std::string, 3> gameHeader() { return {"2024/05/01 09:05:03", "先手：MAN", "後手：COM LEVEL3"}; }
@@ -44,15 +44,15 @@ std::string describe(const record::ReadResult& result) {
 }
 
 // Valid entries of either side, promoted or not, capturing or not.
-std::vector<KifuEntry> randomEntries(std::size_t count, unsigned seed) {
+std::vector<state::Move> randomEntries(std::size_t count, unsigned seed) {
     std::mt19937 random(seed);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    std::vector<KifuEntry> entries;
+    std::vector<state::Move> entries;
     for (std::size_t i = 0; i < count; ++i) {
         const int side = pick(0, 1) ? 1 : -1;
         const int captured = pick(0, 2) ? 0 : -side * pick(1, 15);
-        entries.push_back({pick(1, 9), pick(1, 9), pick(1, 9), pick(1, 9), side * pick(1, 15),
-                           side * pick(1, 15), captured});
+        entries.push_back(記録行(pick(1, 9), pick(1, 9), pick(1, 9), pick(1, 9), side * pick(1, 15),
+                                 side * pick(1, 15), captured));
     }
     return entries;
 }
@@ -99,14 +99,14 @@ std::vector<std::string> namesIn(const fs::path& folder) {
 
 TEST(KifuMoveLine, PutsEachValueLeftAlignedInItsColumn) {
     const struct {
-        KifuEntry entry;
+        state::Move entry;
         std::string line;
     } cases[] = {
-        {{7, 7, 7, 6, -1, -1, 0}, "7 7 7 6 -1 -1 0  "},     // lower pawn, no capture
-        {{2, 2, 2, 8, 10, 10, -9}, "2 2 2 8 10 10 -9 "},    // upper rook takes a lower gold
-        {{1, 1, 9, 9, -15, -15, 14}, "1 1 9 9 -15-1514 "},  // three characters fill the field
-        {{5, 3, 5, 2, -2, -1, 12}, "5 3 5 2 -2 -1 12 "},    // a promotion: placed before moved
-        {{9, 1, 1, 9, 13, 12, -14}, "9 1 1 9 13 12 -14"},
+        {記録行(7, 7, 7, 6, -1, -1, 0), "7 7 7 6 -1 -1 0  "},     // lower pawn, no capture
+        {記録行(2, 2, 2, 8, 10, 10, -9), "2 2 2 8 10 10 -9 "},    // upper rook takes a lower gold
+        {記録行(1, 1, 9, 9, -15, -15, 14), "1 1 9 9 -15-1514 "},  // three characters fill the field
+        {記録行(5, 3, 5, 2, -2, -1, 12), "5 3 5 2 -2 -1 12 "},    // a promotion: placed before moved
+        {記録行(9, 1, 1, 9, 13, 12, -14), "9 1 1 9 13 12 -14"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(record::moveLine(c.entry), c.line);
@@ -207,9 +207,9 @@ TEST(KifuRoundTrip, MoveRecordSurvivesSavingAndLoading) {
     EXPECT_EQ(loaded.counter, 0);
     EXPECT_EQ(loaded.placed[0], 1);
     for (int i = 1; i <= 120; ++i) {
-        const KifuEntry& e = k.entries[i - 1];
-        const KifuEntry got{loaded.fromX[i],  loaded.fromY[i], loaded.toX[i],     loaded.toY[i],
-                            loaded.placed[i], loaded.moved[i], loaded.captured[i]};
+        const state::Move& e = k.entries[i - 1];
+        const state::Move got = 記録行(loaded.fromX[i], loaded.fromY[i], loaded.toX[i], loaded.toY[i],
+                                       loaded.placed[i], loaded.moved[i], loaded.captured[i]);
         EXPECT_EQ(got, e) << "entry " << i;
     }
     EXPECT_EQ(loaded.moved[121], 0);
@@ -229,7 +229,7 @@ TEST(KifuRoundTrip, SavedFileHoldsTheTextAndReadsBack) {
 // ---- Reading files written elsewhere ----
 
 TEST(KifuReading, AcceptsEveryLineEndAndEditedPadding) {
-    const std::vector<KifuEntry> moves{{7, 7, 7, 6, -1, -1, 0}, {2, 2, 2, 8, 10, 10, -9}};
+    const std::vector<state::Move> moves{記録行(7, 7, 7, 6, -1, -1, 0), 記録行(2, 2, 2, 8, 10, 10, -9)};
     const std::vector<std::string> lines{"h1", "h2", "h3", "7 7 7 6 -1 -1 0  ", "2 2 2 8 10 10 -9 "};
     const std::vector<std::string> stripped{"h1", "h2", "h3", "7 7 7 6 -1 -1 0", "2 2 2 8 10 10 -9"};
     const struct {

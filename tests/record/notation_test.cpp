@@ -5,15 +5,18 @@
 
 #include "record/kifu_format.h"
 #include "record/notation.h"
+#include "record/record_moves.h"
 
 namespace {
 
-// Appends an entry as the game records a move.
+// Appends an entry as the game records a move, a Nue King's second step
+// marked as such.
 void add(rules::MoveRecord& r, int fx, int fy, int tx, int ty, int moved, int placed, int captured = 0) {
     const int k = ++r.counter;
     r.fromX[k] = fx, r.fromY[k] = fy, r.toX[k] = tx, r.toY[k] = ty;
     r.moved[k] = moved, r.placed[k] = placed, r.captured[k] = captured;
     r.last = k;
+    record::二手目を読む(r);
 }
 
 std::vector<std::string> texts(const rules::MoveRecord& r, int firstMover) {

@@ -8,6 +8,8 @@ using testing_support::destinations;
 using testing_support::setBoard;
 using testing_support::Square;
 using testing_support::TestGame;
+using testing_support::移動チェック;
+using testing_support::調査_鵺守;
 using Squares = std::vector<Square>;
 
 namespace {
@@ -91,9 +93,9 @@ TEST(MoveGeometry, NueKingReachesTheWholeFiveByFiveBlockOverPieces) {
     EXPECT_EQ(got.size(), 16u);  // the outer ring of the 5 x 5 block
     EXPECT_EQ(got.front(), (Square{3, 3}));
     EXPECT_EQ(got.back(), (Square{7, 7}));
-    EXPECT_EQ(rules::移動チェック(t.game, 5, 5, 7, 4, -鵺王), 有);  // (source + 2, source - 1)
-    EXPECT_EQ(rules::移動チェック(t.game, 5, 5, 8, 5, -鵺王), 無);
-    EXPECT_EQ(rules::移動チェック(t.game, 5, 5, 5, 5, -鵺王), 無);  // the same square
+    EXPECT_EQ(移動チェック(t.game, 5, 5, 7, 4, -鵺王), 有);  // (source + 2, source - 1)
+    EXPECT_EQ(移動チェック(t.game, 5, 5, 8, 5, -鵺王), 無);
+    EXPECT_EQ(移動チェック(t.game, 5, 5, 5, 5, -鵺王), 無);  // the same square
 }
 
 TEST(MoveGeometry, DestinationOffTheBoardIsRefusedBeforeTheBoardIsRead) {

@@ -9,6 +9,8 @@
 
 using namespace rules;
 using testing_support::TestGame;
+using testing_support::移動チェック;
+using testing_support::調査_駒成;
 
 TEST(Promotion, ZonesForBothSidesArrivingAndLeaving) {
     struct Case {

@@ -9,6 +9,7 @@
 using namespace rules;
 using testing_support::mapText;
 using testing_support::TestGame;
+using testing_support::移動チェック;
 
 namespace {
 
@@ -35,7 +36,7 @@ TEST(ReachCounts, KnightPromotedSilverLanceBehindPawnAndTheEdge) {
     g.board(4, 3) = -金;
     g.board(1, 9) = -香;
     g.board(1, 8) = -歩;
-    const ReachCounts c = 調査_利き数(g);
+    const ReachCounts c = 調査_利き数(g.board);
     EXPECT_EQ(marked(c.lower), "1,7=1 1,8=1 3,2=1 3,3=1 4,2=1 4,3=1 4,4=1 5,2=1 5,3=1 6,3=1 ");
     // The upper pawn on (5, 4) takes the knight's square, nothing else.
     EXPECT_EQ(marked(c.upper), "5,5=1 ");
@@ -44,7 +45,7 @@ TEST(ReachCounts, KnightPromotedSilverLanceBehindPawnAndTheEdge) {
     TestGame s;
     s.game.board(5, 5) = 成銀;
     s.game.board(9, 1) = 飛;  // a rook in the corner: its row and its column
-    const ReachCounts u = 調査_利き数(s.game);
+    const ReachCounts u = 調査_利き数(s.game.board);
     EXPECT_EQ(mapText(u.upper),
               "   1   1   1   1   1   1   1   1   0\n"
               "   0   0   0   0   0   0   0   0   1\n"
@@ -65,7 +66,7 @@ TEST(ReachCounts, TheNueKingReachesItsWholeBlockOverPiecesAndNotAGuardedNueKing)
     g.board(5, 3) = 鵺王;
     g.board(5, 4) = -歩;
     g.board(5, 5) = -鵺王;
-    const ReachCounts c = 調査_利き数(g);
+    const ReachCounts c = 調査_利き数(g.board);
     int lowerNue = 0;
     for (int x = 3; x <= 7; ++x)
         for (int y = 3; y <= 7; ++y) lowerNue += c.lower(x, y);
@@ -76,10 +77,10 @@ TEST(ReachCounts, TheNueKingReachesItsWholeBlockOverPiecesAndNotAGuardedNueKing)
     EXPECT_EQ(c.lower(7, 7), 1);
     EXPECT_EQ(c.lower(5, 5), 0);
     EXPECT_EQ(lowerNue, 24);
-    EXPECT_EQ(調査_利き(g, 5, 5, 5, 3), 無);
+    EXPECT_EQ(調査_利き(g.board, 5, 5, 5, 3), 無);
     // Yet two steps, (5, 5) to (4, 4) to (5, 3), take it: the guard is lifted
     // on a second step, so the upper Nue King stands attacked.
-    EXPECT_TRUE(調査_着地被取(g, 5, 3, 4, 3, 鵺王));
+    EXPECT_TRUE(調査_着地被取(g.board, 5, 3, 4, 3, 鵺王));
 }
 
 TEST(LandingSafety, AMoveIsTriedWithItsSourceSquareEmptied) {
@@ -89,11 +90,11 @@ TEST(LandingSafety, AMoveIsTriedWithItsSourceSquareEmptied) {
     g.board(4, 3) = 歩;
     g.board(5, 5) = -金;
     // Stepping back along the rook's file: the square it leaves no longer shields it.
-    EXPECT_TRUE(調査_着地被取(g, 5, 5, 5, 6, -金));
-    EXPECT_TRUE(調査_着地被取(g, 5, 5, 5, 4, -金));
-    EXPECT_TRUE(調査_着地被取(g, 5, 5, 4, 4, -金));  // the pawn takes it
-    EXPECT_FALSE(調査_着地被取(g, 5, 5, 4, 5, -金));
-    EXPECT_FALSE(調査_着地被取(g, 5, 5, 6, 4, -金));
+    EXPECT_TRUE(調査_着地被取(g.board, 5, 5, 5, 6, -金));
+    EXPECT_TRUE(調査_着地被取(g.board, 5, 5, 5, 4, -金));
+    EXPECT_TRUE(調査_着地被取(g.board, 5, 5, 4, 4, -金));  // the pawn takes it
+    EXPECT_FALSE(調査_着地被取(g.board, 5, 5, 4, 5, -金));
+    EXPECT_FALSE(調査_着地被取(g.board, 5, 5, 6, 4, -金));
 }
 
 TEST(LandingSafety, NueKingTwoStepLandingsAtTheEdgeAndACaptureOnTheWay) {
@@ -101,7 +102,7 @@ TEST(LandingSafety, NueKingTwoStepLandingsAtTheEdgeAndACaptureOnTheWay) {
     control::Game& g = t.game;
     g.board(1, 9) = -鵺王;
     g.board(3, 7) = 金;  // guards (2, 7) (2, 8) (3, 8) (4, 7) (4, 8) (3, 6)
-    const Landings l = 調査_鵺二手着地(g, 1, 9);
+    const Landings l = 調査_鵺二手着地(g.board, 1, 9);
     std::string text;
     for (int y = 7; y <= 9; ++y) {
         for (int x = 1; x <= 4; ++x) text += ".SA"[static_cast<int>(l(x, y))];
@@ -113,7 +114,7 @@ TEST(LandingSafety, NueKingTwoStepLandingsAtTheEdgeAndACaptureOnTheWay) {
               "SAS.\n"
               "SAA.\n"
               "SSS.\n");
-    EXPECT_EQ(調査_鵺二手着地(g, 3, 7)(3, 7), Landing::None);  // not a Nue King
+    EXPECT_EQ(調査_鵺二手着地(g.board, 3, 7)(3, 7), Landing::None);  // not a Nue King
 }
 
 TEST(ReachCounts, AgreeWithTheMoveCheckAskedAboutEverySquareOnRandomBoards) {
@@ -135,8 +136,8 @@ TEST(ReachCounts, AgreeWithTheMoveCheckAskedAboutEverySquareOnRandomBoards) {
                 rng() % 2 ? code : -code;
         }
         const Board before = g.board;
-        const ReachCounts counts = 調査_利き数(g);
-        調査_鵺二手着地(g, 5, 5);
+        const ReachCounts counts = 調査_利き数(g.board);
+        調査_鵺二手着地(g.board, 5, 5);
         ASSERT_EQ(g.board, before);
         ASSERT_EQ(g.state.stepState, 2);
         ASSERT_EQ(g.record.counter, 3);
@@ -151,7 +152,7 @@ TEST(ReachCounts, AgreeWithTheMoveCheckAskedAboutEverySquareOnRandomBoards) {
                         const int there = s.board(tx, ty);
                         if (!(p > 0 ? there < 0 : there > 0)) s.board(tx, ty) = p > 0 ? -歩 : 歩;
                         const int answer = 移動チェック(s, x, y, tx, ty, p);
-                        ASSERT_EQ(answer, 調査_利き(g, x, y, tx, ty)) << round << ": " << x << "," << y;
+                        ASSERT_EQ(answer, 調査_利き(g.board, x, y, tx, ty)) << round << ": " << x << "," << y;
                         (p > 0 ? upper : lower) += answer;
                     }
                 ASSERT_EQ(counts.lower(tx, ty), lower) << "round " << round << " at " << tx << "," << ty;

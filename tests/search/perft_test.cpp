@@ -64,7 +64,9 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
             for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx)
                 for (int ty = std::max(1, y - reach); ty <= std::min(9, y + reach); ++ty) {
                     g.state.stepState = 1;
-                    if (rules::移動チェック(g, x, y, tx, ty, p) != rules::有) continue;
+                    if (rules::移動チェック(g.board, rules::着手文脈(g.record, false), x, y, tx, ty, p) !=
+                        rules::有)
+                        continue;
                     if (rules::magnitude(p) == rules::鵺王) {
                         out.emplace_back(x, y, tx, ty, p, 0, 0);
                         if (std::abs(tx - x) > 1 || std::abs(ty - y) > 1) continue;
@@ -73,12 +75,13 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
                         g.state.stepState = 2;
                         for (int x2 = std::max(1, tx - 2); x2 <= std::min(9, tx + 2); ++x2)
                             for (int y2 = std::max(1, ty - 2); y2 <= std::min(9, ty + 2); ++y2)
-                                if (rules::移動チェック(g, tx, ty, x2, y2, side * rules::王) == rules::有)
+                                if (rules::移動チェック(g.board, rules::着手文脈(g.record, true), tx, ty, x2,
+                                                        y2, side * rules::王) == rules::有)
                                     out.emplace_back(x, y, tx, ty, p, x2, y2);
                         restore(g, saved);
                         continue;
                     }
-                    if (rules::調査_駒成(g, x, y, tx, ty, p) == rules::有) {
+                    if (rules::調査_駒成(x, y, tx, ty, p, g.state.promotedPiece) == rules::有) {
                         out.emplace_back(x, y, tx, ty, g.state.promotedPiece, 0, 0);
                         if (rules::移動後チェック(ty, p) == rules::無) continue;
                     }

@@ -42,9 +42,10 @@ TEST(SearchTest, TakesARoyalPieceInOne) {
     const Position nueTakes = build({{5, 1, kKing}, {4, 3, -kNueKing}, {9, 9, kGold}, {6, 1, kGold}}, -1);
     Searcher s(1);
     const Choice a = s.choose(rookTakes, budget(20000));
-    EXPECT_EQ((std::tuple{a.x, a.y, a.tx, a.ty}), (std::tuple{1, 5, 1, 8}));
+    EXPECT_EQ((std::tuple{a.played.fromX, a.played.fromY, a.played.toX, a.played.toY}),
+              (std::tuple{1, 5, 1, 8}));
     const Choice b = s.choose(nueTakes, budget(20000));
-    EXPECT_EQ((std::tuple{b.tx, b.ty}), (std::tuple{5, 1}));
+    EXPECT_EQ((std::tuple{b.played.toX, b.played.toY}), (std::tuple{5, 1}));
     EXPECT_GE(b.score, kWinBound);
 }
 
@@ -83,7 +84,8 @@ TEST(SearchTest, WinsMaterialByAForkInTwo) {
         const Choice c = (ply % 2 == 0 ? upper : lower).choose(p, budget(100000));
         ASSERT_TRUE(c.found);
         if (ply == 0) {
-            EXPECT_EQ((std::tuple{c.x, c.y, c.tx, c.ty}), (std::tuple{5, 4, 4, 6}));
+            EXPECT_EQ((std::tuple{c.played.fromX, c.played.fromY, c.played.toX, c.played.toY}),
+                      (std::tuple{5, 4, 4, 6}));
         }
         p.make(c.move);
     }

@@ -1,5 +1,7 @@
 #include "port_recorder.h"
 
+#include "words/japanese.h"
+
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -51,20 +53,33 @@ void PortRecorder::drawImage(control::ImageRef image, double x, double y) {
                       " piece " + std::to_string(image.piece) + " at " + number(x) + " " + number(y));
 }
 
-void PortRecorder::printText(double x, double y, std::string_view text, control::TextStyle style) {
+void PortRecorder::printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) {
+    printed.push_back(text);
     if (logDrawing)
         log.push_back("text " + number(x) + " " + number(y) + " size " + std::to_string(style.size) +
                       " colour " + std::to_string(style.colour) + (style.bold ? " bold " : " ") +
-                      std::string(text));
+                      words::日本語(text));
+}
+
+void PortRecorder::thinking(bool on) { facts.push_back(std::string("thinking ") + (on ? "1" : "0")); }
+
+void PortRecorder::gameFacts(const control::GameFacts& f) {
+    facts.push_back("facts first " + std::to_string(f.firstMover) + " human " + std::to_string(f.humanSide) +
+                    " level " + std::to_string(f.level) + (f.replaying ? " replaying" : ""));
+}
+
+void PortRecorder::gameOver(rules::Outcome o) {
+    const char* names[] = {"continues", "upper", "lower", "draw"};
+    facts.push_back(std::string("over ") + names[static_cast<int>(o)]);
 }
 
 void PortRecorder::refresh() {
     if (logDrawing) log.push_back("refresh");
 }
 
-control::Answer PortRecorder::messageBox(std::string_view text, std::string_view title,
+control::Answer PortRecorder::messageBox(const control::Message& text, control::Text title,
                                          control::Buttons buttons, control::Icon icon) {
-    log.push_back("msg " + std::string(text) + "|" + std::string(title) +
+    log.push_back("msg " + words::日本語(text) + "|" + std::string(words::原文(title)) +
                   (buttons == control::Buttons::YesNo ? "|yesno" : "") +
                   (icon == control::Icon::Exclamation ? "|!" : ""));
     if (!answers.empty()) {

@@ -8,9 +8,10 @@
 
 namespace testing_support {
 
-// A window port for tests: logs every call as one line of text, answers
-// message boxes from a script (then with the first button), returns from
-// waits at once and records a quit instead of ending the process.
+// A window port for tests: logs every call as one line of text (texts in the
+// game's Japanese, as the window shows them), answers message boxes from a
+// script (then with the first button), returns from waits at once and
+// records a quit instead of ending the process.
 class PortRecorder : public control::WindowPort {
 public:
     std::vector<std::string> log;
@@ -20,14 +21,21 @@ public:
     std::string nameBox;
     std::string folder = ".";
     int nextSoundHandle = 1;
+    // The facts the game told, apart from the log: "thinking 1", "facts ...", "over ...".
+    std::vector<std::string> facts;
+    // The texts printed, as they were said (the log has them in the game's Japanese).
+    std::vector<control::SurfaceText> printed;
 
     void outlineCell(int colour, int x, int y) override;
     void fillRect(double x, double y, int width, int height, int colour) override;
     void drawImage(control::ImageRef image, double x, double y) override;
-    void printText(double x, double y, std::string_view text, control::TextStyle style) override;
+    void printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) override;
     void refresh() override;
-    control::Answer messageBox(std::string_view text, std::string_view title, control::Buttons buttons,
+    control::Answer messageBox(const control::Message& text, control::Text title, control::Buttons buttons,
                                control::Icon icon) override;
+    void thinking(bool on) override;
+    void gameFacts(const control::GameFacts& facts) override;
+    void gameOver(rules::Outcome o) override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;

@@ -1,10 +1,10 @@
 #include "positions.h"
 
+#include "rules/move_execution.h"
+
 #include <cstdio>
 #include <sstream>
 #include <stdexcept>
-
-#include "rules/move_check.h"
 
 namespace testing_support {
 
@@ -51,11 +51,24 @@ std::string mapText(const rules::Grid<int>& m) {
     return out;
 }
 
+int 移動チェック(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
+    return rules::移動チェック(g.board, rules::着手文脈(g.record, g.state.stepState == 2), fx, fy, tx, ty,
+                               piece);
+}
+
+int 調査_鵺守(state::GameData& g, rules::Side side, int fx, int fy, int nx, int ny) {
+    return rules::調査_鵺守(g.board, rules::着手文脈(g.record, g.state.stepState == 2), side, fx, fy, nx, ny);
+}
+
+int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
+    return rules::調査_駒成(fx, fy, tx, ty, piece, g.state.promotedPiece);
+}
+
 std::vector<Square> destinations(control::Game& g, int x, int y, int piece) {
     std::vector<Square> out;
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-            if (rules::移動チェック(g, x, y, tx, ty, piece) == rules::有) out.emplace_back(tx, ty);
+            if (移動チェック(g, x, y, tx, ty, piece) == rules::有) out.emplace_back(tx, ty);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "port_recorder.h"
+#include "rules/move_check.h"
 #include "state/game.h"
 
 namespace testing_support {
@@ -26,10 +27,19 @@ std::string boardText(const rules::Board& b);
 // A 9 x 9 map as text, row 1 first, values right-aligned in width 4.
 std::string mapText(const rules::Grid<int>& m);
 
+// The rules asked as the game asks them: the move check after the record's
+// current entry, as a second step while the step state is 2; the guard test
+// likewise; the promotion test leaving its promoted code in the game state,
+// as the player's press reads it.
+int 移動チェック(state::GameData& g, int fx, int fy, int tx, int ty, int piece);
+int 調査_鵺守(state::GameData& g, rules::Side side, int fx, int fy, int nx, int ny);
+int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece);
+
 using Square = std::pair<int, int>;
 
-// Every square the piece may move to from (x, y) by the move check, in scan
-// order (column, then row).
+// Every square the piece may move to from (x, y) by the move check as the
+// game asks it (after the record's current entry, a second step while the
+// step state is 2), in scan order (column, then row).
 std::vector<Square> destinations(control::Game& g, int x, int y, int piece);
 
 }  // namespace testing_support

@@ -1,0 +1,82 @@
+#include "app/menu_bar.h"
+
+#include <QCoreApplication>
+
+#include "control/commands.h"
+#include "control/new_game.h"
+#include "control/record_jump.h"
+#include "control/resign.h"
+#include "state/window_port.h"
+
+namespace app {
+
+namespace {
+
+using control::MenuCheck;
+using Kind = MenuEntry::Kind;
+
+constexpr int checkOf(MenuCheck c) { return static_cast<int>(c); }
+
+// The game's own items first in each menu; the window's follow a separator.
+const MenuEntry kMenuBar[] = {
+    {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", Kind::Menu, control::TAIKYOKU_Click},
+    {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", Kind::Menu},
+    {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", Kind::Item, control::START_Click,
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::二人対局_新規},
+    {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", Kind::Menu},
+    {"SENTE", QT_TRANSLATE_NOOP("Menu", "先手"), "START2", Kind::Item, control::SENTE_Click,
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::SENTE_Click},
+    {"GOTE", QT_TRANSLATE_NOOP("Menu", "後手"), "START2", Kind::Item, control::GOTE_Click,
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::GOTE_Click},
+    {"LEVEL", QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", Kind::Menu},
+    {"LEVEL1", "LEVEL1", "LEVEL", Kind::Item, control::LEVEL1_Click, WindowCommand::None,
+     checkOf(MenuCheck::LEVEL1)},
+    {"LEVEL2", "LEVEL2", "LEVEL", Kind::Item, control::LEVEL2_Click, WindowCommand::None,
+     checkOf(MenuCheck::LEVEL2)},
+    {"LEVEL3", "LEVEL3", "LEVEL", Kind::Item, control::LEVEL3_Click, WindowCommand::None,
+     checkOf(MenuCheck::LEVEL3)},
+    {"LEVEL4", "LEVEL4", "LEVEL", Kind::Item, control::LEVEL4_Click, WindowCommand::None,
+     checkOf(MenuCheck::LEVEL4)},
+    {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", Kind::Item, control::OWARI_Click},
+    {"", "", "TAIKYOKU", Kind::Separator},
+    {"NEW_GAME", QT_TRANSLATE_NOOP("Menu", "新しい対局"), "TAIKYOKU", Kind::Item, nullptr,
+     WindowCommand::NewGame, kNoCheck, 0, QKeySequence::New, KeyRole::Shortcut},
+    {"RESIGN", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", Kind::Item, control::投了},
+    {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", Kind::Menu, control::STOP_Click},
+    {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", Kind::Item, control::CANCEL_Click},
+    {"REVERSE", QT_TRANSLATE_NOOP("Menu", "反転"), "STOP", Kind::Item, control::REVERSE_Click},
+    {"", "", "STOP", Kind::Separator},
+    {"STEP_BACK", QT_TRANSLATE_NOOP("Menu", "一手戻る"), "STOP", Kind::Item, control::REPLAY_Click,
+     WindowCommand::None, kNoCheck, Qt::Key_Left, QKeySequence::UnknownKey, KeyRole::RecordKey},
+    {"STEP_FORWARD", QT_TRANSLATE_NOOP("Menu", "一手進む"), "STOP", Kind::Item, control::AFTER_Click,
+     WindowCommand::None, kNoCheck, Qt::Key_Right, QKeySequence::UnknownKey, KeyRole::RecordKey},
+    {"RECORD_START", QT_TRANSLATE_NOOP("Menu", "棋譜の初めへ"), "STOP", Kind::Item, control::棋譜の初めへ,
+     WindowCommand::None, kNoCheck, Qt::Key_Home, QKeySequence::UnknownKey, KeyRole::RecordKey},
+    {"RECORD_END", QT_TRANSLATE_NOOP("Menu", "棋譜の終わりへ"), "STOP", Kind::Item, control::棋譜の終わりへ,
+     WindowCommand::None, kNoCheck, Qt::Key_End, QKeySequence::UnknownKey, KeyRole::RecordKey},
+    {"REPLAY", QT_TRANSLATE_NOOP("Menu", "戻"), "", Kind::Item, control::REPLAY_Click},
+    {"AFTER", QT_TRANSLATE_NOOP("Menu", "進"), "", Kind::Item, control::AFTER_Click},
+    {"KIFU", QT_TRANSLATE_NOOP("Menu", "棋譜"), "", Kind::Menu},
+    {"KIFU_READ", QT_TRANSLATE_NOOP("Menu", "読込"), "KIFU", Kind::Item, control::KIFU_READ_Click,
+     WindowCommand::None, kNoCheck, 0, QKeySequence::Open, KeyRole::Shortcut},
+    {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", Kind::Item, control::KIFU_WRITE_Click,
+     WindowCommand::None, kNoCheck, 0, QKeySequence::Save, KeyRole::Shortcut},
+    {"OPTION", QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "", Kind::Menu, control::OPTION_Click},
+    {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", Kind::Item, control::SIDOU_Click,
+     WindowCommand::None, checkOf(MenuCheck::SIDOU)},
+    {"BGM", "BGM", "OPTION", Kind::Item, control::BGM_Click, WindowCommand::None, checkOf(MenuCheck::BGM)},
+    {"", "", "OPTION", Kind::Separator},
+    {"SEIRYOKU", QT_TRANSLATE_NOOP("Menu", "勢力表示"), "OPTION", Kind::Item, nullptr,
+     WindowCommand::InfluenceView, kOwnCheck},
+    {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "OPTION", Kind::Item, nullptr, WindowCommand::Hint,
+     kNoCheck, Qt::Key_H, QKeySequence::UnknownKey, KeyRole::Shown},
+    {"", "", "OPTION", Kind::Separator},
+    {"LANGUAGE", "English", "OPTION", Kind::Item, nullptr, WindowCommand::Language},
+    {"VER", QT_TRANSLATE_NOOP("Menu", "その他"), "", Kind::Item, control::VER_Click},
+};
+
+}  // namespace
+
+std::span<const MenuEntry> menuBarEntries() { return kMenuBar; }
+
+}  // namespace app

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <vector>
+
+#include "rules/game_end.h"
+#include "rules/move_check.h"
+#include "state/move.h"
+#include "state/move_record.h"
+#include "state/pieces.h"
+
+namespace rules {
+
+// A position to ask, as a board that owns its rules: the squares, what the
+// rules read of the record before it (the recapture fact and the entries
+// used), and the side to move. It lists the legal moves, plays one, and says
+// how the game stands; whoever shows a game (the window, the command line,
+// self-play) asks it and decides none of these itself.
+class Position {
+public:
+    Position() = default;
+    // The game at its record's current entry, `side` (+1 upper, -1 lower) to move.
+    Position(const Board& board, const MoveRecord& record, int side);
+
+    const Board& board() const { return board_; }
+    int side() const { return side_; }
+    int entries() const { return entries_; }
+
+    // Every legal move of the side to move, in scan order: sources column by
+    // column, each column top to bottom, and their destinations alike. Where
+    // a piece may promote, the promoted move comes first, and the unpromoted
+    // one follows where the piece could still move. A Nue King's step to a
+    // neighbour is a move of its own (the computer may stop there), followed
+    // by every two-step move through that square, its second step a king
+    // step the move check allows (back to the start included). Each move
+    // carries what it takes.
+    // 例: the human-first position gives the lower side 30 moves
+    std::vector<state::Move> 合法手() const;
+
+    // Plays a move of the side to move (as 合法手 lists them): the board, the
+    // record's facts and the side to move change as the game's own record and
+    // board would.
+    void 着手(const state::Move& m);
+
+    // How the game stands: the last move took a royal piece, the side to
+    // move has no legal move, or the record has no room for another entry.
+    Outcome 結果() const;
+
+private:
+    void step(int fx, int fy, int tx, int ty, int placed);
+
+    Board board_;
+    int side_ = -1;
+    RecaptureFact recapture_;
+    int lastPlaced_ = 1;  // entry 0 places +1 after every game start
+    int entries_ = 0;
+    state::Move last_;
+};
+
+}  // namespace rules
