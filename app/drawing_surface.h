@@ -64,8 +64,10 @@ private:
 // Paints the game's drawing calls at one resolution: device pixels per twip.
 class SurfacePainter {
 public:
-    explicit SurfacePainter(double devicePerTwip) : k_(devicePerTwip), art_(devicePerTwip) {}
+    explicit SurfacePainter(double devicePerTwip, PieceSet set = PieceSet::Kanji2)
+        : k_(devicePerTwip), set_(set), art_(devicePerTwip, set) {}
     double devicePerTwip() const { return k_; }
+    PieceSet pieceSet() const { return set_; }
 
     // The device size of the whole surface.
     QSize deviceSize() const;
@@ -79,6 +81,7 @@ private:
     void outline(QPainter& p, const DrawOp& op);
 
     double k_;
+    PieceSet set_;
     Artwork art_;
 };
 

@@ -2,13 +2,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLabel>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cmath>
@@ -17,11 +22,14 @@
 #include "app/beside_board.h"
 #include "app/board_access.h"
 #include "app/board_cursor.h"
+#include "app/how_to_play.h"
+#include "app/image_export.h"
 #include "app/language.h"
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "app/teaching_layers.h"
+#include "app/window_fit.h"
 #include "app/window_language.h"
 #include "control/commands.h"
 #include "sound/sound_layer.h"
@@ -34,26 +42,40 @@ using control::MenuCheck;
 
 // The menu bar in display order: control name, caption, the menu it stands
 // in ("" for the bar itself), what choosing it runs, and the check mark it
-// carries. A menu with a submenu runs its command when it opens.
+// carries. A menu with a submenu runs its command when it opens. The
+// window's own items run `own` instead and may carry a key and a status tip;
+// a row without a name is a separator.
 struct MenuEntry {
     const char* name;
     const char* caption;
     const char* under;
     void (*command)(control::Game&);
     bool submenu;
-    int check;  // a MenuCheck, or -1
+    int check;  // a MenuCheck, kNoCheck, or kOwnCheck for a mark the window keeps
+    void (*own)(MainWindow&) = nullptr;
+    const char* key = nullptr;
+    const char* tip = nullptr;
 };
 
 constexpr int kNoCheck = -1;
+constexpr int kOwnCheck = -2;
 constexpr int checkIndex(MenuCheck c) { return static_cast<int>(c); }
+
+template <PieceSet set>
+void usePieces(MainWindow& w) {
+    w.setPieceSet(set);
+}
+void togglePanel(MainWindow& w) { w.setSidePanelShown(!w.sidePanelShown()); }
+void saveImage(MainWindow& w) { w.saveImage(); }
+void howToPlay(MainWindow& w) { w.showHowToPlay(); }
 
 constexpr MenuEntry kMenuBar[] = {
     {"TAIKYOKU", "対局", "", control::TAIKYOKU_Click, true, kNoCheck},
     {"MATCH_MAN", "対局(人間)", "TAIKYOKU", nullptr, true, kNoCheck},
     {"START", "スタート", "MATCH_MAN", control::START_Click, false, kNoCheck},
     {"START2", "対局(COM)", "TAIKYOKU", nullptr, true, kNoCheck},
-    {"SENTE", "先手", "START2", control::SENTE_Click, false, kNoCheck},
-    {"GOTE", "後手", "START2", control::GOTE_Click, false, kNoCheck},
+    {"SENTE", "先手", "START2", control::SENTE_Click, false, kNoCheck, nullptr, nullptr, kSenteTip},
+    {"GOTE", "後手", "START2", control::GOTE_Click, false, kNoCheck, nullptr, nullptr, kGoteTip},
     {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", nullptr, true, kNoCheck},
     {"LEVEL1", "LEVEL1", "LEVEL", control::LEVEL1_Click, false, checkIndex(MenuCheck::LEVEL1)},
     {"LEVEL2", "LEVEL2", "LEVEL", control::LEVEL2_Click, false, checkIndex(MenuCheck::LEVEL2)},
@@ -63,6 +85,8 @@ constexpr MenuEntry kMenuBar[] = {
     {"STOP", "局面", "", control::STOP_Click, true, kNoCheck},
     {"CANCEL", "最初", "STOP", control::CANCEL_Click, false, kNoCheck},
     {"REVERSE", "反転", "STOP", control::REVERSE_Click, false, kNoCheck},
+    {"", "", "STOP", nullptr, false, kNoCheck},
+    {"SAVE_IMAGE", QT_TRANSLATE_NOOP("Menu", "画像で保存…"), "STOP", nullptr, false, kNoCheck, saveImage},
     {"REPLAY", "戻", "", control::REPLAY_Click, false, kNoCheck},
     {"AFTER", "進", "", control::AFTER_Click, false, kNoCheck},
     {"KIFU", "棋譜", "", nullptr, true, kNoCheck},
@@ -71,7 +95,20 @@ constexpr MenuEntry kMenuBar[] = {
     {"OPTION", "ｵﾌﾟｼｮﾝ", "", control::OPTION_Click, true, kNoCheck},
     {"SIDOU", "移動指導", "OPTION", control::SIDOU_Click, false, checkIndex(MenuCheck::SIDOU)},
     {"BGM", "BGM", "OPTION", control::BGM_Click, false, checkIndex(MenuCheck::BGM)},
-    {"VER", "その他", "", control::VER_Click, false, kNoCheck},
+    {"", "", "OPTION", nullptr, false, kNoCheck},
+    {"PIECES", QT_TRANSLATE_NOOP("Menu", "駒"), "OPTION", nullptr, true, kNoCheck},
+    {kPieceSets[0].controlName, kPieceSets[0].caption, "PIECES", nullptr, false, kOwnCheck,
+     usePieces<kPieceSets[0].set>},
+    {kPieceSets[1].controlName, kPieceSets[1].caption, "PIECES", nullptr, false, kOwnCheck,
+     usePieces<kPieceSets[1].set>},
+    {kPieceSets[2].controlName, kPieceSets[2].caption, "PIECES", nullptr, false, kOwnCheck,
+     usePieces<kPieceSets[2].set>},
+    {"SIDE_PANEL", QT_TRANSLATE_NOOP("Menu", "サイドパネル"), "OPTION", nullptr, false, kOwnCheck, togglePanel,
+     "F9"},
+    // その他 opens a menu: the version box first, as the bar's item showed it.
+    {"OTHER", "その他", "", nullptr, true, kNoCheck},
+    {"VER", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "OTHER", control::VER_Click, false, kNoCheck},
+    {"HOW_TO_PLAY", QT_TRANSLATE_NOOP("Menu", "遊び方"), "OTHER", nullptr, false, kNoCheck, howToPlay, "F1"},
 };
 
 // The view's size at the first start: the whole surface at its natural size.
@@ -84,6 +121,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     : sound_(sound), services_(std::move(services)) {
     setWindowTitle(kCaption);
     view_ = new SurfaceView(surface_, this);  // the window owns its central widget
+    view_->setPieceSet(defaultPieceSet(inEnglish()));
     view_->prepareInBackground(kFirstViewSize);
     beside_ = std::make_unique<BesideBoard>(game_, *view_, [this](const Command& c) { handle(c); });
     auto* central = new QWidget(this);  // the view, and the side panel right of it
@@ -112,6 +150,13 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     };
     view_->onPress(press);
     buildMenus();
+    status_ = new QLabel(statusBar());  // the status line owns it
+    status_->setObjectName("StatusText");
+    statusBar()->addWidget(status_, 1);
+    fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(); });
+    if (Translators* t = Translators::of()) t->onChanged([this] { retranslateOwn(); });
+    retranslateOwn();
+    showOwnMarks();
     teaching_ = std::make_unique<TeachingLayers>(*this);
     beside_->addToMenus(*menuBar());
     cursor_ = std::make_unique<BoardCursor>(*view_, press);
@@ -133,6 +178,25 @@ void MainWindow::buildMenus() {
         QMenu* parent = *e.under ? menus.at(e.under) : nullptr;
         const Command command = e.command;
         QAction* action = nullptr;
+        if (!*e.name) {
+            parent->addSeparator();
+            continue;
+        }
+        if (e.own) {
+            action = parent->addAction(e.caption);
+            action->setObjectName(e.name);
+            action->setCheckable(e.check == kOwnCheck);
+            if (e.key) action->setShortcut(QKeySequence(QString::fromLatin1(e.key)));
+            const auto own = e.own;
+            connect(action, &QAction::triggered, this, [this, own] {
+                // The window decides the marks: undo the toggle the menu made itself.
+                showOwnMarks();
+                if (!busy_ && !game_.state.quitRequested) own(*this);
+            });
+            own_[e.name] = action;
+            continue;
+        }
+        if (e.tip) own_[e.name] = nullptr;  // its tip is set in the language of the day
         if (e.submenu) {
             QMenu* menu = parent ? parent->addMenu(e.caption) : menuBar()->addMenu(e.caption);
             menu->setObjectName(e.name);
@@ -153,8 +217,59 @@ void MainWindow::buildMenus() {
             });
         }
         action->setObjectName(e.name);
+        if (e.tip) own_[e.name] = action;
     }
 }
+
+void MainWindow::showOwnMarks() {
+    for (const PieceSetInfo& info : kPieceSets)
+        if (QAction* a = own_[info.controlName]) a->setChecked(info.set == pieceSet());
+    if (QAction* a = own_["SIDE_PANEL"]) a->setChecked(sidePanelShown());
+}
+
+void MainWindow::retranslateOwn() {
+    for (const MenuEntry& e : kMenuBar)
+        if (e.tip && own_[e.name]) own_[e.name]->setStatusTip(windowText("Tip", e.tip));
+    followStatus();
+}
+
+PieceSet MainWindow::pieceSet() const { return view_->pieceSet(); }
+
+void MainWindow::setPieceSet(PieceSet set) {
+    view_->setPieceSet(set);
+    showOwnMarks();
+}
+
+bool MainWindow::sidePanelShown() const { return fit_->shown(); }
+
+void MainWindow::setSidePanelShown(bool shown) {
+    fit_->setShown(shown);
+    showOwnMarks();
+}
+
+void MainWindow::saveImage() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString suggested = QDir(folder).filePath("nuedori.png");
+    const QString path = services_.imagePath ? services_.imagePath(this, suggested)
+                                             : QFileDialog::getSaveFileName(this, windowText("Menu", "画像で保存…"),
+                                                                            suggested, "PNG (*.png);;SVG (*.svg)");
+    if (path.isEmpty()) return;
+    const QString failed = writeBoardImage(*this, path);
+    if (failed.isEmpty() || !services_.answer) return;
+    services_.answer(this, BoxRequest{(QDir::toNativeSeparators(path) + "\n" + failed).toStdString(), kCaption,
+                                      control::Buttons::Ok, control::Icon::Exclamation});
+}
+
+void MainWindow::showHowToPlay() {
+    if (!howToPlay_) howToPlay_ = new HowToPlay(*this);  // the window owns it
+    howToPlay_->showPage();
+}
+
+QString MainWindow::statusText() const { return status_->text(); }
+
+void MainWindow::followStatus() { status_->setText(stepStatus(game_.state)); }
+
+int MainWindow::barsHeight() const { return menuBar()->sizeHint().height() + statusBar()->sizeHint().height(); }
 
 QAction* MainWindow::menuItem(const QString& controlName) const {
     const auto actions = menuBar()->findChildren<QAction*>(controlName);
@@ -169,6 +284,7 @@ void MainWindow::handle(const Command& command) {
     busy_ = false;
     beside_->eventEnded();
     access_->follow();
+    followStatus();
 }
 
 void MainWindow::start() {
@@ -177,11 +293,14 @@ void MainWindow::start() {
 }
 
 void MainWindow::placeAtFirstStart() {
-    // The whole surface at its natural size below the menu bar, the frame's
-    // corner 60 twips (4 pixels) up and left of the screen's usable area.
-    resize(kFirstViewSize.width() + SidePanel::kWidth,
-           kFirstViewSize.height() + menuBar()->sizeHint().height());
-    if (const QScreen* s = screen()) move(s->availableGeometry().topLeft() - QPoint(4, 4));
+    // The whole surface at its natural size below the menu bar, or as large
+    // as the screen's usable area allows at its scale; the frame's corner 60
+    // twips (4 pixels) up and left of that area.
+    const QScreen* s = screen();
+    const QSize room = s ? s->availableGeometry().size() : QSize(4096, 4096);
+    resize(firstWindowSize(room, barsHeight()));
+    fit_->fit();
+    if (s) move(s->availableGeometry().topLeft() - QPoint(4, 4));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

@@ -36,7 +36,8 @@ GameWindow::GameWindow(double waitFactor)
                                         [this](int button, double x, double y) {
                                             presses.push_back({button, x, y});
                                         },
-                                        [this](const std::string& path) { chosenFiles.push_back(path); }}) {}
+                                        [this](const std::string& path) { chosenFiles.push_back(path); },
+                                        [this](QWidget*, const QString&) { return imagePath; }}) {}
 
 void GameWindow::startAndShow() {
     window.start();

@@ -35,7 +35,7 @@ PlayWindow::PlayWindow(Answerer fb)
             }),
       window(sound, app::WindowServices{[this](QWidget*, const app::BoxRequest& r) { return answer(r); }, 0,
                                         [this] { ++quits; }, [this](int, double, double) { ++presses; },
-                                        [this](const std::string& path) { chosenFile = path; }}) {}
+                                        [this](const std::string& path) { chosenFile = path; }, {}}) {}
 
 control::Answer PlayWindow::answer(const app::BoxRequest& r) {
     control::Answer a = r.buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
