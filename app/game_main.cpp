@@ -61,7 +61,8 @@ namespace {
 // A board image is made on no screen and with no sound; a box the game
 // shows meanwhile is told on the standard error.
 void startHeadless() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen with the caller's options (a screen of a given size), if any.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
 }
 

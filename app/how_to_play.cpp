@@ -1,6 +1,7 @@
 #include "app/how_to_play.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
@@ -21,7 +22,7 @@ namespace app {
 
 namespace {
 
-QString tr(const char* japanese) { return QCoreApplication::translate("HowToPlay", japanese); }
+QString pageText(const char* japanese) { return QCoreApplication::translate("HowToPlay", japanese); }
 
 // A few squares of the board, drawn as the board draws them, each 49 by 60
 // pixels (a tenth of the board's twips) times the screen's pixel ratio.
@@ -269,15 +270,15 @@ const char* const kKeys[][2] = {
 };
 
 QString pageHtml() {
-    QString html = "<h2>" + tr("遊び方") + "</h2>";
+    QString html = "<h2>" + pageText(QT_TRANSLATE_NOOP("HowToPlay", "遊び方")) + "</h2>";
     for (const Section& s : kSections) {
-        html += "<h3>" + tr(s.heading) + "</h3>";
-        for (const char* paragraph : s.paragraphs) html += "<p>" + tr(paragraph).toHtmlEscaped() + "</p>";
+        html += "<h3>" + pageText(s.heading) + "</h3>";
+        for (const char* paragraph : s.paragraphs) html += "<p>" + pageText(paragraph).toHtmlEscaped() + "</p>";
         for (Diagram d : s.diagrams) html += "<p><img src=\"" + diagramName(d) + "\"></p>";
     }
-    html += "<h3>" + tr("キー") + "</h3><table cellpadding=\"3\">";
+    html += "<h3>" + pageText(QT_TRANSLATE_NOOP("HowToPlay", "キー")) + "</h3><table cellpadding=\"3\">";
     for (const auto& key : kKeys)
-        html += "<tr><td><b>" + QString(key[0]).toHtmlEscaped() + "</b></td><td>" + tr(key[1]) + "</td></tr>";
+        html += "<tr><td><b>" + QString(key[0]).toHtmlEscaped() + "</b></td><td>" + pageText(key[1]) + "</td></tr>";
     return html + "</table>";
 }
 
@@ -285,7 +286,7 @@ QString pageHtml() {
 
 QString stepStatus(const control::GameState& s) {
     if (s.stepState != 2 || s.selection != 1 || s.sideToMove == 0) return {};
-    return tr("鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）");
+    return pageText(QT_TRANSLATE_NOOP("HowToPlay", "鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）"));
 }
 
 QImage drawDiagram(Diagram diagram, PieceSet set, double pixelRatio) {
@@ -311,10 +312,12 @@ HowToPlay::HowToPlay(MainWindow& window) : QDialog(&window), window_(window) {
     // As tall as the screen allows, the page's width beside it.
     const QSize room = screen() ? screen()->availableGeometry().size() : QSize(800, 600);
     resize(QSize(620, 720).boundedTo(room * 0.9));
+}
+
+void HowToPlay::changeEvent(QEvent* event) {
     // A page left open follows the window's language.
-    if (Translators* t = Translators::of()) t->onChanged([this] {
-            if (isVisible()) write();
-        });
+    if (event->type() == QEvent::LanguageChange && isVisible()) write();
+    QDialog::changeEvent(event);
 }
 
 void HowToPlay::showPage() {
@@ -325,7 +328,7 @@ void HowToPlay::showPage() {
 }
 
 void HowToPlay::write() {
-    setWindowTitle(tr("遊び方"));
+    setWindowTitle(pageText(QT_TRANSLATE_NOOP("HowToPlay", "遊び方")));
     QTextDocument* page = browser_->document();
     for (Diagram d : kDiagrams)
         page->addResource(QTextDocument::ImageResource, QUrl(diagramName(d)),

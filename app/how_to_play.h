@@ -40,6 +40,9 @@ public:
     void showPage();
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void write();
 

@@ -154,7 +154,6 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     status_->setObjectName("StatusText");
     statusBar()->addWidget(status_, 1);
     fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(); });
-    if (Translators* t = Translators::of()) t->onChanged([this] { retranslateOwn(); });
     retranslateOwn();
     showOwnMarks();
     teaching_ = std::make_unique<TeachingLayers>(*this);
@@ -328,6 +327,11 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         e->accept();
     else
         e->ignore();
+}
+
+void MainWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslateOwn();
+    QMainWindow::changeEvent(e);
 }
 
 // ---- the surface ----

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -28,9 +29,9 @@ struct PieceSetInfo {
 };
 
 inline constexpr PieceSetInfo kPieceSets[] = {
-    {PieceSet::Kanji2, "kanji2", "PIECES_KANJI2", "二字駒"},
-    {PieceSet::Kanji1, "kanji1", "PIECES_KANJI1", "一字駒"},
-    {PieceSet::International, "international", "PIECES_INTERNATIONAL", "国際駒"},
+    {PieceSet::Kanji2, "kanji2", "PIECES_KANJI2", QT_TRANSLATE_NOOP("Menu", "二字駒")},
+    {PieceSet::Kanji1, "kanji1", "PIECES_KANJI1", QT_TRANSLATE_NOOP("Menu", "一字駒")},
+    {PieceSet::International, "international", "PIECES_INTERNATIONAL", QT_TRANSLATE_NOOP("Menu", "国際駒")},
 };
 
 // 例: pieceSetNamed("kanji1") == PieceSet::Kanji1; pieceSetNamed("chess") is empty
