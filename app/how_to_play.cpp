@@ -104,7 +104,7 @@ private:
     QPainter p_;
 };
 
-const QColor kJumpTint(40, 110, 255, 90), kStepTint(255, 150, 0, 110), kArrow(30, 120, 60);
+const QColor kJumpTint(60, 130, 255, 150), kStepTint(255, 150, 0, 110), kArrow(30, 120, 60);
 
 QImage jump(PieceSet set, double ratio) {
     Sketch s(5, 5, ratio, set);
@@ -113,8 +113,8 @@ QImage jump(PieceSet set, double ratio) {
             const int distance = std::max(std::abs(c - 2), std::abs(r - 2));
             if (distance > 0) s.tint(c, r, distance == 2 ? kJumpTint : kStepTint);
         }
-    s.piece(1, 1, 1);   // jumped over: pieces in between do not matter
-    s.piece(0, 0, 7);   // and taken where it lands
+    s.piece(1, 1, 1);  // jumped over: pieces in between do not matter
+    s.piece(0, 0, 7);  // and taken where it lands
     s.piece(2, 2, -14);
     s.arrow({2, 2}, {0, 0}, kArrow);
     return s.done();
@@ -153,8 +153,8 @@ QImage gameEnd(PieceSet set, double ratio) {
 
 QImage recapture(PieceSet set, double ratio) {
     Sketch s(3, 3, ratio, set);
-    s.piece(1, 1, 14);   // the upper Nue King has just taken the lower one here
-    s.piece(1, 2, -9);   // and the gold may not take it back at once
+    s.piece(1, 1, 14);  // the upper Nue King has just taken the lower one here
+    s.piece(1, 2, -9);  // and the gold may not take it back at once
     s.arrow({1, 2}, {1, 1}, QColor(220, 30, 30));
     s.cross(1, 1);
     return s.done();
@@ -173,7 +173,8 @@ QImage marks(PieceSet set, double ratio) {
             p.setBrush(Qt::NoBrush);
             p.drawRect(s.cell(c, r).adjusted(1.5, 1.5, -1.5, -1.5));
             paintDestinationMark(p, s.cell(c, r), DestinationMark{c, r, goldReaches(c, r), false});
-            if (distance == 2) paintDestinationMark(p, s.cell(c, r), DestinationMark{c, r, goldReaches(c, r), true});
+            if (distance == 2)
+                paintDestinationMark(p, s.cell(c, r), DestinationMark{c, r, goldReaches(c, r), true});
         }
     s.piece(4, 0, 9);
     s.piece(2, 2, -14);
@@ -201,10 +202,11 @@ struct Section {
 // The page, section by section; each paragraph is one entry of the translation file.
 const Section kSections[] = {
     {QT_TRANSLATE_NOOP("HowToPlay", "二つの軍"),
-     {QT_TRANSLATE_NOOP("HowToPlay",
-                        "一方は鵺王（ぬえおう）ただ一枚、もう一方は将棋の全軍です。先に指す方が鵺王を持ちます。"
-                        "コンピュータとの対局では、対局(COM) → 先手 で鵺王を、後手 で全軍を持ちます。"
-                        "あなたはいつも盤の手前（下）に座ります。")},
+     {QT_TRANSLATE_NOOP(
+         "HowToPlay",
+         "一方は鵺王（ぬえおう）ただ一枚、もう一方は将棋の全軍です。先に指す方が鵺王を持ちます。"
+         "コンピュータとの対局では、対局(COM) → 先手 で鵺王を、後手 で全軍を持ちます。"
+         "あなたはいつも盤の手前（下）に座ります。")},
      {}},
     {QT_TRANSLATE_NOOP("HowToPlay", "鵺王の跳び"),
      {QT_TRANSLATE_NOOP("HowToPlay",
@@ -219,9 +221,10 @@ const Section kSections[] = {
                         "一歩ごとに駒を取れます。")},
      {Diagram::TwoSteps}},
     {QT_TRANSLATE_NOOP("HowToPlay", "全軍の駒と成り"),
-     {QT_TRANSLATE_NOOP("HowToPlay",
-                        "全軍の駒は将棋と同じに動きます：歩、香、桂、銀、金、角、飛、王。取った駒は盤から消え、"
-                        "打つことはありません。"),
+     {QT_TRANSLATE_NOOP(
+          "HowToPlay",
+          "全軍の駒は将棋と同じに動きます：歩、香、桂、銀、金、角、飛、王。取った駒は盤から消え、"
+          "打つことはありません。"),
       QT_TRANSLATE_NOOP("HowToPlay",
                         "歩、香、桂は敵陣（向こう側の三段）の桝へ動くとき、銀、角、飛は敵陣へ動くときと"
                         "敵陣から動くときに成れます。右ボタンで置けば成り（下の段）、左ボタンなら成りません。"
@@ -246,9 +249,10 @@ const Section kSections[] = {
                         "二歩で行き着ける桝を示します。")},
      {Diagram::Marks}},
     {QT_TRANSLATE_NOOP("HowToPlay", "勢力表示の数"),
-     {QT_TRANSLATE_NOOP("HowToPlay",
-                        "ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左下の青い数は手前"
-                        "（下）の側、右上の赤い数は奥（上）の側の数で、桝は多く利いている側の色になります。")},
+     {QT_TRANSLATE_NOOP(
+         "HowToPlay",
+         "ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左下の青い数は手前"
+         "（下）の側、右上の赤い数は奥（上）の側の数で、桝は多く利いている側の色になります。")},
      {Diagram::Influence}},
 };
 
@@ -273,12 +277,14 @@ QString pageHtml() {
     QString html = "<h2>" + pageText(QT_TRANSLATE_NOOP("HowToPlay", "遊び方")) + "</h2>";
     for (const Section& s : kSections) {
         html += "<h3>" + pageText(s.heading) + "</h3>";
-        for (const char* paragraph : s.paragraphs) html += "<p>" + pageText(paragraph).toHtmlEscaped() + "</p>";
+        for (const char* paragraph : s.paragraphs)
+            html += "<p>" + pageText(paragraph).toHtmlEscaped() + "</p>";
         for (Diagram d : s.diagrams) html += "<p><img src=\"" + diagramName(d) + "\"></p>";
     }
     html += "<h3>" + pageText(QT_TRANSLATE_NOOP("HowToPlay", "キー")) + "</h3><table cellpadding=\"3\">";
     for (const auto& key : kKeys)
-        html += "<tr><td><b>" + QString(key[0]).toHtmlEscaped() + "</b></td><td>" + pageText(key[1]) + "</td></tr>";
+        html += "<tr><td><b>" + QString(key[0]).toHtmlEscaped() + "</b></td><td>" + pageText(key[1]) +
+                "</td></tr>";
     return html + "</table>";
 }
 
@@ -286,7 +292,8 @@ QString pageHtml() {
 
 QString stepStatus(const control::GameState& s) {
     if (s.stepState != 2 || s.selection != 1 || s.sideToMove == 0) return {};
-    return pageText(QT_TRANSLATE_NOOP("HowToPlay", "鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）"));
+    return pageText(QT_TRANSLATE_NOOP(
+        "HowToPlay", "鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）"));
 }
 
 QImage drawDiagram(Diagram diagram, PieceSet set, double pixelRatio) {

@@ -25,8 +25,9 @@ QString stepStatus(const control::GameState& s);
 
 // The pictures of the page, drawn with the game's own pieces and marks.
 enum class Diagram { Jump, TwoSteps, Army, GameEnd, Recapture, Marks, Influence };
-inline constexpr Diagram kDiagrams[] = {Diagram::Jump,      Diagram::TwoSteps, Diagram::Army,     Diagram::GameEnd,
-                                        Diagram::Recapture, Diagram::Marks,    Diagram::Influence};
+inline constexpr Diagram kDiagrams[] = {Diagram::Jump,     Diagram::TwoSteps,  Diagram::Army,
+                                        Diagram::GameEnd,  Diagram::Recapture, Diagram::Marks,
+                                        Diagram::Influence};
 // 例: drawDiagram(Diagram::Jump, PieceSet::Kanji2, 1.0) is five squares by five
 QImage drawDiagram(Diagram diagram, PieceSet set, double pixelRatio);
 

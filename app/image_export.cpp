@@ -44,7 +44,11 @@ void paintBoard(QPainter& p, MainWindow& window, double scale, bool drawings) {
     p.setClipRect(crop);
     p.fillRect(crop, paletteColour(control::kGreen));
     if (drawings) art.drawBoard(p);
+    // Texts beside the board (a record's header, the players' labels) stay out,
+    // even where their margins reach in.
+    const QRectF texts = kBoardImageTwips.adjusted(-150, -150, 150, 150);
     for (const DrawOp& op : window.drawingSurface().calls()) {
+        if (op.kind == DrawOp::Kind::Text && !texts.contains(op.area)) continue;
         const bool piece = op.kind == DrawOp::Kind::Image && op.image.name != control::Image::TITLE &&
                            op.image.name != control::Image::KARA_MASU;
         // An outline in green on the board only puts back the grid line the wood has.
@@ -52,7 +56,8 @@ void paintBoard(QPainter& p, MainWindow& window, double scale, bool drawings) {
         if (drawings && gridLine && onBoard(op.at)) continue;
         if (drawings && op.kind == DrawOp::Kind::Image && onBoard(op.at)) {
             if (piece)
-                paintPiece(p, QRectF(art.cellDeviceRect(op.at.x(), op.at.y())), faceIn(window.pieceSet(), op.image));
+                paintPiece(p, QRectF(art.cellDeviceRect(op.at.x(), op.at.y())),
+                           faceIn(window.pieceSet(), op.image));
             continue;
         }
         surface.paint(p, op);
@@ -153,8 +158,8 @@ int exportImage(MainWindow& window, const QStringList& arguments) {
         window.show();
         QCoreApplication::processEvents();
     }
-    const QString failed = arguments.contains("--whole-window") ? writeWindowImage(window, out)
-                                                                 : writeBoardImage(window, out);
+    const QString failed =
+        arguments.contains("--whole-window") ? writeWindowImage(window, out) : writeBoardImage(window, out);
     return failed.isEmpty() ? 0 : fail(out + ": " + failed);
 }
 

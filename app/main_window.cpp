@@ -1,16 +1,17 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLabel>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -51,7 +52,7 @@ struct MenuEntry {
     const char* under;
     void (*command)(control::Game&);
     bool submenu;
-    int check;  // a MenuCheck, kNoCheck, or kOwnCheck for a mark the window keeps
+    int check;  // a MenuCheck, kNoCheck, or kOwnCheck (kOwnChoice) for a mark the window keeps
     void (*own)(MainWindow&) = nullptr;
     const char* key = nullptr;
     const char* tip = nullptr;
@@ -59,6 +60,7 @@ struct MenuEntry {
 
 constexpr int kNoCheck = -1;
 constexpr int kOwnCheck = -2;
+constexpr int kOwnChoice = -3;  // one of the marked items of its menu
 constexpr int checkIndex(MenuCheck c) { return static_cast<int>(c); }
 
 template <PieceSet set>
@@ -97,14 +99,14 @@ constexpr MenuEntry kMenuBar[] = {
     {"BGM", "BGM", "OPTION", control::BGM_Click, false, checkIndex(MenuCheck::BGM)},
     {"", "", "OPTION", nullptr, false, kNoCheck},
     {"PIECES", QT_TRANSLATE_NOOP("Menu", "駒"), "OPTION", nullptr, true, kNoCheck},
-    {kPieceSets[0].controlName, kPieceSets[0].caption, "PIECES", nullptr, false, kOwnCheck,
+    {kPieceSets[0].controlName, kPieceSets[0].caption, "PIECES", nullptr, false, kOwnChoice,
      usePieces<kPieceSets[0].set>},
-    {kPieceSets[1].controlName, kPieceSets[1].caption, "PIECES", nullptr, false, kOwnCheck,
+    {kPieceSets[1].controlName, kPieceSets[1].caption, "PIECES", nullptr, false, kOwnChoice,
      usePieces<kPieceSets[1].set>},
-    {kPieceSets[2].controlName, kPieceSets[2].caption, "PIECES", nullptr, false, kOwnCheck,
+    {kPieceSets[2].controlName, kPieceSets[2].caption, "PIECES", nullptr, false, kOwnChoice,
      usePieces<kPieceSets[2].set>},
-    {"SIDE_PANEL", QT_TRANSLATE_NOOP("Menu", "サイドパネル"), "OPTION", nullptr, false, kOwnCheck, togglePanel,
-     "F9"},
+    {"SIDE_PANEL", QT_TRANSLATE_NOOP("Menu", "サイドパネル"), "OPTION", nullptr, false, kOwnCheck,
+     togglePanel, "F9"},
     // その他 opens a menu: the version box first, as the bar's item showed it.
     {"OTHER", "その他", "", nullptr, true, kNoCheck},
     {"VER", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "OTHER", control::VER_Click, false, kNoCheck},
@@ -173,6 +175,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     std::map<std::string, QMenu*> menus;
+    std::map<std::string, QActionGroup*> choices;  // a menu of marked items: one of them is chosen
     for (const MenuEntry& e : kMenuBar) {
         QMenu* parent = *e.under ? menus.at(e.under) : nullptr;
         const Command command = e.command;
@@ -184,7 +187,12 @@ void MainWindow::buildMenus() {
         if (e.own) {
             action = parent->addAction(e.caption);
             action->setObjectName(e.name);
-            action->setCheckable(e.check == kOwnCheck);
+            action->setCheckable(e.check == kOwnCheck || e.check == kOwnChoice);
+            if (e.check == kOwnChoice) {
+                QActionGroup*& group = choices[e.under];
+                if (!group) group = new QActionGroup(parent);  // the menu owns it
+                group->addAction(action);
+            }
             if (e.key) action->setShortcut(QKeySequence(QString::fromLatin1(e.key)));
             const auto own = e.own;
             connect(action, &QAction::triggered, this, [this, own] {
@@ -249,14 +257,15 @@ void MainWindow::setSidePanelShown(bool shown) {
 void MainWindow::saveImage() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString suggested = QDir(folder).filePath("nuedori.png");
-    const QString path = services_.imagePath ? services_.imagePath(this, suggested)
-                                             : QFileDialog::getSaveFileName(this, windowText("Menu", "画像で保存…"),
-                                                                            suggested, "PNG (*.png);;SVG (*.svg)");
+    const QString path = services_.imagePath
+                             ? services_.imagePath(this, suggested)
+                             : QFileDialog::getSaveFileName(this, windowText("Menu", "画像で保存…"),
+                                                            suggested, "PNG (*.png);;SVG (*.svg)");
     if (path.isEmpty()) return;
     const QString failed = writeBoardImage(*this, path);
     if (failed.isEmpty() || !services_.answer) return;
-    services_.answer(this, BoxRequest{(QDir::toNativeSeparators(path) + "\n" + failed).toStdString(), kCaption,
-                                      control::Buttons::Ok, control::Icon::Exclamation});
+    services_.answer(this, BoxRequest{(QDir::toNativeSeparators(path) + "\n" + failed).toStdString(),
+                                      kCaption, control::Buttons::Ok, control::Icon::Exclamation});
 }
 
 void MainWindow::showHowToPlay() {
@@ -268,7 +277,9 @@ QString MainWindow::statusText() const { return status_->text(); }
 
 void MainWindow::followStatus() { status_->setText(stepStatus(game_.state)); }
 
-int MainWindow::barsHeight() const { return menuBar()->sizeHint().height() + statusBar()->sizeHint().height(); }
+int MainWindow::barsHeight() const {
+    return menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+}
 
 QAction* MainWindow::menuItem(const QString& controlName) const {
     const auto actions = menuBar()->findChildren<QAction*>(controlName);

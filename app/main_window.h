@@ -153,9 +153,9 @@ private:
     std::array<QAction*, control::kMenuCheckCount> checkItems_{};
     std::array<bool, control::kMenuCheckCount> checks_{};
     bool busy_ = false;
-    PanelFit* fit_ = nullptr;             // owned by the window
-    QLabel* status_ = nullptr;            // in the status line, which owns it
-    HowToPlay* howToPlay_ = nullptr;      // owned by the window, made when first asked for
+    PanelFit* fit_ = nullptr;              // owned by the window
+    QLabel* status_ = nullptr;             // in the status line, which owns it
+    HowToPlay* howToPlay_ = nullptr;       // owned by the window, made when first asked for
     std::map<std::string, QAction*> own_;  // the window's own items with a mark or a tip
 };
 

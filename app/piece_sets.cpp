@@ -35,25 +35,25 @@ struct Moves {
 // By the magnitude of the piece code, 1 (pawn) to 15 (king).
 constexpr std::array<Moves, 16> kMoves = {{
     {},
-    {bit(Ahead)},                  // 歩
-    {kGold},                       // と
-    {0, bit(Ahead)},               // 香
-    {kGold},                       // 成香
-    {0, 0, true},                  // 桂
-    {kGold},                       // 成桂
-    {kSilver},                     // 銀
-    {kGold},                       // 成銀
-    {kGold},                       // 金
-    {0, kOrthogonal},              // 飛
-    {kDiagonal, kOrthogonal},      // 龍
-    {0, kDiagonal},                // 角
-    {kOrthogonal, kDiagonal},      // 馬
+    {bit(Ahead)},                               // 歩
+    {kGold},                                    // と
+    {0, bit(Ahead)},                            // 香
+    {kGold},                                    // 成香
+    {0, 0, true},                               // 桂
+    {kGold},                                    // 成桂
+    {kSilver},                                  // 銀
+    {kGold},                                    // 成銀
+    {kGold},                                    // 金
+    {0, kOrthogonal},                           // 飛
+    {kDiagonal, kOrthogonal},                   // 龍
+    {0, kDiagonal},                             // 角
+    {kOrthogonal, kDiagonal},                   // 馬
     {kOrthogonal | kDiagonal, 0, false, true},  // 鵺王
-    {kOrthogonal | kDiagonal},     // 王
+    {kOrthogonal | kDiagonal},                  // 王
 }};
 
 // The letters of the English move list: P L N S G R B K, and U for the Nue King.
-constexpr std::array<const char*, 16> kLetters = {"", "P", "P", "L", "L", "N", "N", "S",
+constexpr std::array<const char*, 16> kLetters = {"",  "P", "P", "L", "L", "N", "N", "S",
                                                   "S", "G", "R", "R", "B", "B", "U", "K"};
 
 // Where each way's mark points to, as fractions of the body (its five-sided
@@ -151,7 +151,12 @@ void paintSymbol(QPainter& p, const QRectF& body, const PieceFace& face) {
     // The letter stands upright on both sides' pieces, to be read at once;
     // the piece's point and its marks show which way it faces.
     p.save();
-    if (face.upper) p.setTransform(QTransform().translate(letter.center().x(), letter.center().y()).rotate(180).translate(-letter.center().x(), -letter.center().y()), true);
+    if (face.upper)
+        p.setTransform(QTransform()
+                           .translate(letter.center().x(), letter.center().y())
+                           .rotate(180)
+                           .translate(-letter.center().x(), -letter.center().y()),
+                       true);
     p.drawText(letter, Qt::AlignCenter, face.kanji);
     p.restore();
     p.setPen(Qt::NoPen);

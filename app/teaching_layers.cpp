@@ -255,7 +255,8 @@ void TeachingLayers::paintInfluence(QPainter& p, const SurfacePlacement& place) 
 }
 
 void TeachingLayers::paintDestinations(QPainter& p, const SurfacePlacement& place) {
-    for (const DestinationMark& m : destinationMarks()) paintDestinationMark(p, cellOnWidget(place, m.x, m.y), m);
+    for (const DestinationMark& m : destinationMarks())
+        paintDestinationMark(p, cellOnWidget(place, m.x, m.y), m);
 }
 
 void TeachingLayers::paintHint(QPainter& p, const SurfacePlacement& place) {

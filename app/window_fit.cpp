@@ -36,8 +36,8 @@ QSize firstWindowSize(QSize available, int barsHeight) {
     if (natural.width() <= available.width() && natural.height() <= available.height()) return natural;
     const QSize room = natural.boundedTo(available);
     const int viewWidth = room.width() - sidePanelWidth(room, barsHeight);
-    const double scale = std::min(viewWidth / kSurfacePixels.width(),
-                                  (room.height() - barsHeight) / kSurfacePixels.height());
+    const double scale =
+        std::min(viewWidth / kSurfacePixels.width(), (room.height() - barsHeight) / kSurfacePixels.height());
     const int height = barsHeight + static_cast<int>(std::ceil(scale * kSurfacePixels.height()));
     return QSize(room.width(), std::min(room.height(), height));
 }

@@ -55,7 +55,9 @@ std::vector<app::DrawOp> everyPiece() {
     return ops;
 }
 
-void pressSquare(GameWindow& w, int x, int y) { w.pressAt(Qt::LeftButton, 690 + (x - 1) * 490 + 245, 300 + (y - 1) * 600 + 300); }
+void pressSquare(GameWindow& w, int x, int y) {
+    w.pressAt(Qt::LeftButton, 690 + (x - 1) * 490 + 245, 300 + (y - 1) * 600 + 300);
+}
 
 }  // namespace
 
@@ -134,7 +136,9 @@ TEST(BoardImage, PngAndSvgShowThePositionWithTheLastMove) {
     for (int y = 0; y < png.height(); y += 7)
         for (int x = 0; x < png.width(); x += 7) {
             const QRgb a = png.pixel(x, y), b = drawn.pixel(x, y);
-            near += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 40;
+            near += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                        std::abs(qBlue(a) - qBlue(b)) <
+                    40;
         }
     EXPECT_GT(near, png.width() / 7 * (png.height() / 7) * 9 / 10);
 }
@@ -186,8 +190,8 @@ TEST(WindowFit, TheBoardKeepsItsShareAndThePanelGivesWay) {
         bool panel;
     };
     const int bars = 40;
-    const Case cases[] = {{{838, 512}, true}, {{1600, 1000}, true}, {{420, 300}, true},
-                          {{300, 400}, false}, {{1000, 420}, true}, {{500, 500}, false}};
+    const Case cases[] = {{{838, 512}, true},  {{1600, 1000}, true}, {{420, 300}, true},
+                          {{300, 400}, false}, {{1000, 420}, true},  {{500, 500}, false}};
     for (const Case& c : cases) {
         const int panel = app::sidePanelWidth(c.window, bars);
         EXPECT_EQ(panel > 0, c.panel) << c.window.width() << "x" << c.window.height();
@@ -196,14 +200,16 @@ TEST(WindowFit, TheBoardKeepsItsShareAndThePanelGivesWay) {
         // A board is taller than wide: where the window is too narrow for that, the
         // panel has given way and the board is as large as the width allows.
         const double share = c.window.width() > c.window.height() ? app::kBoardShare : 0.55;
-        EXPECT_GE(app::boardHeightIn(QSizeF(view)), share * smaller) << c.window.width() << "x" << c.window.height();
+        EXPECT_GE(app::boardHeightIn(QSizeF(view)), share * smaller)
+            << c.window.width() << "x" << c.window.height();
     }
     // The first window fits every screen, at its natural size where there is room.
     for (const QSize room : {QSize(800, 500), QSize(683, 384), QSize(400, 300), QSize(1280, 1024)}) {
         const QSize first = app::firstWindowSize(room, bars);
         EXPECT_LE(first.width(), room.width());
         EXPECT_LE(first.height(), room.height());
-        EXPECT_GE(app::boardHeightIn(QSizeF(first.width() - app::sidePanelWidth(first, bars), first.height() - bars)),
+        EXPECT_GE(app::boardHeightIn(
+                      QSizeF(first.width() - app::sidePanelWidth(first, bars), first.height() - bars)),
                   app::kBoardShare * std::min(first.width(), first.height()));
     }
     EXPECT_EQ(app::firstWindowSize({1280, 1024}, bars), QSize(627 + 210, 471 + bars));
