@@ -19,8 +19,8 @@ namespace {
 // where the selected square's and the teaching outlines are drawn, and the
 // last move's tint 70 twips in: a black rim with a yellow line inside it,
 // heavy enough to stand out on the light wood and on every set's pieces.
-constexpr double kInsetTwips = 52;
-constexpr double kRimTwips = 46, kLineTwips = 30;
+constexpr double kInsetTwips = 56;
+constexpr double kRimTwips = 60, kLineTwips = 36;
 
 }  // namespace
 
@@ -45,9 +45,9 @@ void BoardCursor::paint(QPainter& p, const SurfacePlacement& place) const {
     const double pixels = place.scale / kTwipsPerPixel;
     p.save();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, std::max(3.5, kRimTwips * pixels), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(Qt::black, std::max(4.0, kRimTwips * pixels), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(frame);
-    p.setPen(QPen(QColor(255, 220, 0), std::max(2.0, kLineTwips * pixels), Qt::SolidLine, Qt::SquareCap,
+    p.setPen(QPen(QColor(255, 220, 0), std::max(2.4, kLineTwips * pixels), Qt::SolidLine, Qt::SquareCap,
                   Qt::MiterJoin));
     p.drawRect(frame);
     p.restore();
