@@ -146,6 +146,11 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
                               QPointF(body.left() + w * 0.14 + inset, body.top() + h * 0.2 + inset / 2),
                               QPointF(body.center().x(), body.top() + inset * 1.8)}));
 
+    if (face.symbol) {
+        paintSymbol(p, body, face);
+        p.restore();
+        return;
+    }
     QFont font(kPieceFontFamily);
     font.setBold(true);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -329,7 +334,7 @@ void Artwork::prepare(double titleX, double titleY) {
     for (int n = static_cast<int>(Image::UE_HU); n <= static_cast<int>(Image::SITA_OU); ++n) {
         const auto name = static_cast<Image>(n);
         for (const control::ImageRef& ref : {control::ImageRef{name, 0, 15}, control::ImageRef{name, 1, 14}})
-            pieceImage(faceOf(ref), pieceSize());
+            pieceImage(faceIn(set_, ref), pieceSize());
     }
 }
 
@@ -350,6 +355,11 @@ void Artwork::drawPiece(QPainter& p, double x, double y, const PieceFace& face) 
     // One image of each piece at this resolution, whichever column it stands
     // in (rounding makes the columns a pixel wider or narrower).
     p.drawImage(cell.topLeft(), pieceImage(face, pieceSize()));
+}
+
+void Artwork::drawBoard(QPainter& p) {
+    const QImage& wood = boardWood();
+    p.drawImage(boardRect_.topLeft(), wood);
 }
 
 void Artwork::drawTitle(QPainter& p, double x, double y) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <tuple>
 
+#include "app/piece_sets.h"
 #include "state/window_port.h"
 
 class QPainter;
@@ -25,16 +26,22 @@ inline constexpr const char* kTextFontFamily = "IPAexGothic";
 
 // What a piece image shows: its kanji (one or two, stacked), whether it is
 // red (promoted), its size among the pieces, and whether it is turned about.
+// A symbol face shows the kanji field as a letter with the marks of the
+// kind's moves instead (see paintSymbol).
 struct PieceFace {
     QString kanji;
     bool red = false;
     double size = 1.0;  // 1.0 for the kings, smaller for the lesser pieces
     bool upper = false;
+    bool symbol = false;
+    int kind = 0;  // the piece code's magnitude, for a symbol face
     friend bool operator<(const PieceFace& a, const PieceFace& b) {
-        return std::tie(a.kanji, a.red, a.size, a.upper) < std::tie(b.kanji, b.red, b.size, b.upper);
+        return std::tie(a.kanji, a.red, a.size, a.upper, a.symbol, a.kind) <
+               std::tie(b.kanji, b.red, b.size, b.upper, b.symbol, b.kind);
     }
     friend bool operator==(const PieceFace& a, const PieceFace& b) {
-        return std::tie(a.kanji, a.red, a.size, a.upper) == std::tie(b.kanji, b.red, b.size, b.upper);
+        return std::tie(a.kanji, a.red, a.size, a.upper, a.symbol, a.kind) ==
+               std::tie(b.kanji, b.red, b.size, b.upper, b.symbol, b.kind);
     }
 };
 
@@ -56,10 +63,10 @@ inline constexpr double kTitleWidth = 1620, kTitleHeight = 960;
 // The artwork at one resolution (device pixels per twip), made on first use
 // (or all at once by prepare) and kept: the board's wood with its grid lines,
 // the piece images, the title. It may be made on one thread and used on
-// another, one at a time.
+// another, one at a time. Its pieces wear the faces of one set.
 class Artwork {
 public:
-    explicit Artwork(double devicePerTwip) : k_(devicePerTwip) {}
+    explicit Artwork(double devicePerTwip, PieceSet set = PieceSet::Kanji2) : k_(devicePerTwip), set_(set) {}
 
     // Device pixel rectangle of a twip rectangle, edges rounded to whole
     // pixels so that neighbouring cells share their edges exactly.
@@ -71,6 +78,8 @@ public:
     // The same, only inside the ring of the cell's outline (restores the grid line).
     void drawSquareRing(QPainter& p, int x, int y);
     void drawPiece(QPainter& p, double x, double y, const PieceFace& face);
+    // The whole board's wood and lines at once.
+    void drawBoard(QPainter& p);
     void drawTitle(QPainter& p, double x, double y);
 
     // Makes the board's wood, the title for its place and every piece face
@@ -88,6 +97,7 @@ private:
     QSize pieceSize() const;
 
     double k_;
+    PieceSet set_;
     QImage board_;
     QRect boardRect_;
     QImage title_;

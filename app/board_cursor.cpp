@@ -17,9 +17,10 @@ namespace {
 
 // The frame lies between the ring 30 twips wide along the square's edge,
 // where the selected square's and the teaching outlines are drawn, and the
-// last move's tint 70 twips in: a black rim with a yellow line inside it.
-constexpr double kInsetTwips = 50;
-constexpr double kRimTwips = 40, kLineTwips = 24;
+// last move's tint 70 twips in: a black rim with a yellow line inside it,
+// heavy enough to stand out on the light wood and on every set's pieces.
+constexpr double kInsetTwips = 56;
+constexpr double kRimTwips = 60, kLineTwips = 36;
 
 }  // namespace
 
@@ -44,9 +45,9 @@ void BoardCursor::paint(QPainter& p, const SurfacePlacement& place) const {
     const double pixels = place.scale / kTwipsPerPixel;
     p.save();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, std::max(3.0, kRimTwips * pixels), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(QPen(Qt::black, std::max(4.0, kRimTwips * pixels), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawRect(frame);
-    p.setPen(QPen(QColor(255, 220, 0), std::max(1.5, kLineTwips * pixels), Qt::SolidLine, Qt::SquareCap,
+    p.setPen(QPen(QColor(255, 220, 0), std::max(2.4, kLineTwips * pixels), Qt::SolidLine, Qt::SquareCap,
                   Qt::MiterJoin));
     p.drawRect(frame);
     p.restore();

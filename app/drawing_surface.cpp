@@ -98,7 +98,7 @@ void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
             else if (op.image.name == control::Image::KARA_MASU)
                 art_.drawSquare(p, op.at.x(), op.at.y());
             else
-                art_.drawPiece(p, op.at.x(), op.at.y(), faceOf(op.image));
+                art_.drawPiece(p, op.at.x(), op.at.y(), faceIn(set_, op.image));
             break;
         case DrawOp::Kind::Text: {
             const QString words = inEnglish() ? englishWords(op.said) : op.text;

@@ -66,8 +66,10 @@ private:
 // Paints the game's drawing calls at one resolution: device pixels per twip.
 class SurfacePainter {
 public:
-    explicit SurfacePainter(double devicePerTwip) : k_(devicePerTwip), art_(devicePerTwip) {}
+    explicit SurfacePainter(double devicePerTwip, PieceSet set = PieceSet::Kanji2)
+        : k_(devicePerTwip), set_(set), art_(devicePerTwip, set) {}
     double devicePerTwip() const { return k_; }
+    PieceSet pieceSet() const { return set_; }
 
     // The device size of the whole surface.
     QSize deviceSize() const;
@@ -83,6 +85,7 @@ private:
     void fitMoveText(QFont& font, const QString& words) const;
 
     double k_;
+    PieceSet set_;
     Artwork art_;
 };
 

@@ -5,9 +5,11 @@
 #include <QFont>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "app/artwork.h"
+#include "app/image_export.h"
 #include "app/language.h"
 #include "app/surface_view.h"
 #include "sound/sound_layer.h"
@@ -54,22 +56,51 @@ void setUpApplication(QApplication& application) {
     new Translators(application);  // the application owns it
 }
 
+namespace {
+
+// A board image is made on no screen and with no sound; a box the game
+// shows meanwhile is told on the standard error.
+void startHeadless() {
+    // Offscreen with the caller's options (a screen of a given size), if any.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+}
+
+control::Answer tellOnStandardError(QWidget*, const BoxRequest& request) {
+    std::fprintf(stderr, "%s: %s\n", request.title.c_str(), request.text.c_str());
+    return request.buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+}
+
+}  // namespace
+
 int runGame(int argc, char** argv, const StartOptions& options) {
+    QStringList given;
+    for (int i = 0; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);
+    const bool exporting = asksForImage(given);
+    if (exporting) startHeadless();
     QApplication application(argc, argv);
     setUpApplication(application);
     Translators::of()->use(startLanguage(QCoreApplication::arguments(),
                                          [](const char* name) { return qEnvironmentVariable(name); }));
+    const auto answer = exporting ? tellOnStandardError : askWithMessageBox;
 
-    sound::SoundLayer sound(waveFolders(), [](std::string_view text, std::string_view caption) {
-        askWithMessageBox(nullptr, BoxRequest{soundWarningWords(text), std::string(caption),
-                                              control::Buttons::Ok, control::Icon::Exclamation});
+    sound::SoundLayer sound(waveFolders(), [answer](std::string_view text, std::string_view caption) {
+        answer(nullptr, BoxRequest{soundWarningWords(text), std::string(caption), control::Buttons::Ok,
+                                   control::Icon::Exclamation});
     });
     WindowServices services;
-    services.answer = askWithMessageBox;
+    services.answer = answer;
     services.quit = [] { QCoreApplication::exit(0); };
     MainWindow window(sound, std::move(services));
+    QString unknown;
+    if (const std::optional<PieceSet> set = piecesAsked(QCoreApplication::arguments(), &unknown))
+        window.setPieceSet(*set);
+    else if (!unknown.isNull())
+        std::fprintf(stderr, "nuedori: no piece set \"%s\"\n", unknown.toLocal8Bit().constData());
     if (options.firstPaint) window.view()->onFirstPaint(options.firstPaint);
     window.start();
+    if (exporting) return exportImage(window, QCoreApplication::arguments());
     if (window.game().state.quitRequested) return 0;
     window.show();
     return QApplication::exec();

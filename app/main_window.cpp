@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,11 +25,14 @@
 #include "app/beside_board.h"
 #include "app/board_access.h"
 #include "app/board_cursor.h"
+#include "app/how_to_play.h"
+#include "app/image_export.h"
 #include "app/language.h"
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "app/teaching_layers.h"
+#include "app/window_fit.h"
 #include "app/window_language.h"
 #include "control/commands.h"
 #include "sound/sound_layer.h"
@@ -75,6 +82,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     : sound_(sound), services_(std::move(services)) {
     setWindowTitle(kCaption);
     view_ = new SurfaceView(surface_, this);  // the window owns its central widget
+    view_->setPieceSet(defaultPieceSet(inEnglish()));
     view_->prepareInBackground(kFirstViewSize);
     beside_ = std::make_unique<BesideBoard>(game_, *view_, [this](const Command& c) { handle(c); });
     auto* central = new QWidget(this);  // the view, and the side panel right of it
@@ -102,6 +110,10 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
         handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
     };
     view_->onPress(press);
+    status_ = new QLabel(statusBar());  // the status line owns it
+    status_->setObjectName("StatusText");
+    statusBar()->addWidget(status_, 1);
+    fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(); });
     teaching_ = std::make_unique<TeachingLayers>(*this);
     buildMenus();
     cursor_ = std::make_unique<BoardCursor>(*view_, press);
@@ -146,7 +158,10 @@ void MainWindow::buildMenus() {
                 if (entry->newGame) newGame_ = entry->newGame;
                 if (entry->command) handle(entry->command);
                 if (entry->check != kOwnCheck) runWindowCommand(entry->window);
+                // The window's marks say what it shows, whatever the menu toggled.
+                if (entry->check == kWindowMark) showOwnMarks();
             });
+            if (check == kWindowMark) marked_[e.window] = action;
             // A mark the window keeps itself acts whenever it changes.
             if (check == kOwnCheck)
                 connect(action, &QAction::toggled, this, [this, entry] { runWindowCommand(entry->window); });
@@ -160,6 +175,7 @@ void MainWindow::buildMenus() {
         captioned_.emplace_back(action, &e);
     }
     beside_->panel().setFocusPolicy(Qt::TabFocus);
+    showOwnMarks();
     retranslate();
 }
 
@@ -168,11 +184,17 @@ void MainWindow::runWindowCommand(WindowCommand command) {
         case WindowCommand::None: break;
         case WindowCommand::NewGame: handle(newGame_); break;
         case WindowCommand::InfluenceView: teaching_->showInfluence(menuItem("SEIRYOKU")->isChecked()); break;
+        case WindowCommand::SaveImage: saveImage(); break;
         case WindowCommand::Hint: teaching_->askHint(); break;
+        case WindowCommand::PiecesKanji2: setPieceSet(PieceSet::Kanji2); break;
+        case WindowCommand::PiecesKanji1: setPieceSet(PieceSet::Kanji1); break;
+        case WindowCommand::PiecesInternational: setPieceSet(PieceSet::International); break;
+        case WindowCommand::SidePanel: setSidePanelShown(!sidePanelShown()); break;
         case WindowCommand::Language:
             if (Translators* t = Translators::of())
                 t->use(t->language() == Language::English ? Language::Japanese : Language::English);
             break;
+        case WindowCommand::HowToPlay: showHowToPlay(); break;
     }
 }
 
@@ -184,13 +206,66 @@ void MainWindow::retranslate() {
             continue;
         }
         action->setText(windowText("Menu", QString::fromUtf8(entry->caption)));
+        if (entry->tip) action->setStatusTip(windowText("Tip", QString::fromUtf8(entry->tip)));
     }
     panel_->retranslate();
+    followStatus();
     SidePanel& panel = beside_->panel();
     panel.moveList()->setAccessibleName(QCoreApplication::translate("Panel", "棋譜"));
     panel.turnLabel()->setAccessibleName(QCoreApplication::translate("Panel", "手番"));
     beside_->follow();
     view_->repaintAll();
+}
+
+void MainWindow::showOwnMarks() {
+    const auto mark = [this](WindowCommand c, bool on) {
+        if (QAction* a = marked_[c]) a->setChecked(on);
+    };
+    mark(WindowCommand::PiecesKanji2, pieceSet() == PieceSet::Kanji2);
+    mark(WindowCommand::PiecesKanji1, pieceSet() == PieceSet::Kanji1);
+    mark(WindowCommand::PiecesInternational, pieceSet() == PieceSet::International);
+    mark(WindowCommand::SidePanel, sidePanelShown());
+}
+
+PieceSet MainWindow::pieceSet() const { return view_->pieceSet(); }
+
+void MainWindow::setPieceSet(PieceSet set) {
+    view_->setPieceSet(set);
+    showOwnMarks();
+}
+
+bool MainWindow::sidePanelShown() const { return fit_->shown(); }
+
+void MainWindow::setSidePanelShown(bool shown) {
+    fit_->setShown(shown);
+    showOwnMarks();
+}
+
+void MainWindow::saveImage() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString suggested = QDir(folder).filePath("nuedori.png");
+    const QString path = services_.imagePath
+                             ? services_.imagePath(this, suggested)
+                             : QFileDialog::getSaveFileName(this, windowText("Menu", "画像で保存…"),
+                                                            suggested, "PNG (*.png);;SVG (*.svg)");
+    if (path.isEmpty()) return;
+    const QString failed = writeBoardImage(*this, path);
+    if (failed.isEmpty() || !services_.answer) return;
+    services_.answer(this, BoxRequest{(QDir::toNativeSeparators(path) + "\n" + failed).toStdString(),
+                                      kCaption, control::Buttons::Ok, control::Icon::Exclamation});
+}
+
+void MainWindow::showHowToPlay() {
+    if (!howToPlay_) howToPlay_ = new HowToPlay(*this);  // the window owns it
+    howToPlay_->showPage();
+}
+
+QString MainWindow::statusText() const { return status_->text(); }
+
+void MainWindow::followStatus() { status_->setText(stepStatus(game_.state)); }
+
+int MainWindow::barsHeight() const {
+    return menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
 }
 
 QAction* MainWindow::menuItem(const QString& controlName) const {
@@ -206,6 +281,7 @@ void MainWindow::handle(const Command& command) {
     busy_ = false;
     beside_->eventEnded();
     access_->follow();
+    followStatus();
 }
 
 void MainWindow::start() {
@@ -214,11 +290,14 @@ void MainWindow::start() {
 }
 
 void MainWindow::placeAtFirstStart() {
-    // The whole surface at its natural size below the menu bar, the frame's
-    // corner 60 twips (4 pixels) up and left of the screen's usable area.
-    resize(kFirstViewSize.width() + SidePanel::kWidth,
-           kFirstViewSize.height() + menuBar()->sizeHint().height());
-    if (const QScreen* s = screen()) move(s->availableGeometry().topLeft() - QPoint(4, 4));
+    // The whole surface at its natural size below the menu bar, or as large
+    // as the screen's usable area allows at its scale; the frame's corner 60
+    // twips (4 pixels) up and left of that area.
+    const QScreen* s = screen();
+    const QSize room = s ? s->availableGeometry().size() : QSize(4096, 4096);
+    resize(firstWindowSize(room, barsHeight()));
+    fit_->fit();
+    if (s) move(s->availableGeometry().topLeft() - QPoint(4, 4));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -12,11 +13,13 @@
 #include "app/drawing_surface.h"
 #include "app/file_panel.h"
 #include "app/menu_bar.h"
+#include "app/piece_sets.h"
 #include "control/commands.h"
 #include "state/game.h"
 #include "state/window_port.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace sound {
@@ -28,6 +31,8 @@ namespace app {
 class BesideBoard;
 class BoardAccess;
 class BoardCursor;
+class HowToPlay;
+class PanelFit;
 class SurfaceView;
 class TeachingLayers;
 
@@ -51,6 +56,8 @@ struct WindowServices {
     std::function<void(int button, double x, double y)> pressWatcher;
     // Told of every file chosen in the file list; may be empty.
     std::function<void(const std::string& path)> fileWatcher;
+    // Asks where to save a board image (empty: not saved); empty for the file dialog.
+    std::function<QString(QWidget* parent, const QString& suggested)> imagePath;
 };
 
 // The caption of the main window.
@@ -61,10 +68,13 @@ inline constexpr const char* kCaption = " QXぬえどり王";
 // quitting of the game all go through here.
 class MainWindow : public QMainWindow, public control::WindowPort {
 public:
+    using Command = std::function<void(control::Game&)>;
+
     MainWindow(sound::SoundLayer& sound, WindowServices services);
     ~MainWindow() override;
 
     control::Game& game() { return game_; }
+    const DrawingSurface& drawingSurface() const { return surface_; }
     SurfaceView* view() const { return view_; }
     BesideBoard& besideBoard() { return *beside_; }
     FilePanel& filePanel() { return *panel_; }
@@ -84,6 +94,22 @@ public:
     // The labels' facts the game told last, and how its last game ended.
     const control::GameFacts& gameFacts() const { return facts_; }
     rules::Outcome lastOutcome() const { return outcome_; }
+
+    // Runs one event of the game as a menu item would.
+    void run(const Command& command) { handle(command); }
+
+    // The pieces' faces (ｵﾌﾟｼｮﾝ → 駒); the menu's marks follow.
+    PieceSet pieceSet() const;
+    void setPieceSet(PieceSet set);
+    // The side panel, shown or hidden by the player (ｵﾌﾟｼｮﾝ → サイドパネル, F9).
+    bool sidePanelShown() const;
+    void setSidePanelShown(bool shown);
+    // 局面 → 画像で保存: asks where, then writes the board as PNG or SVG.
+    void saveImage();
+    // その他 → 遊び方.
+    void showHowToPlay();
+    // The status line's text now (empty while there is nothing to say).
+    QString statusText() const;
 
     // control::WindowPort
     void outlineCell(int colour, int x, int y) override;
@@ -118,10 +144,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    using Command = std::function<void(control::Game&)>;
-
     void buildMenus();
     void runWindowCommand(WindowCommand command);
+    void showOwnMarks();
+    void followStatus();
+    int barsHeight() const;
     void placeAtFirstStart();
     // Runs one event of the game to its end, unless the program is ending.
     void handle(const Command& command);
@@ -144,6 +171,10 @@ private:
     control::GameFacts facts_;
     rules::Outcome outcome_ = rules::Outcome::Continues;
     bool busy_ = false;
+    PanelFit* fit_ = nullptr;                   // owned by the window
+    QLabel* status_ = nullptr;                  // in the status line, which owns it
+    HowToPlay* howToPlay_ = nullptr;            // owned by the window, made when first asked for
+    std::map<WindowCommand, QAction*> marked_;  // the items whose marks the window sets
 };
 
 }  // namespace app

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "app/how_to_play.h"
+#include "app/piece_sets.h"
 #include "control/commands.h"
 #include "control/new_game.h"
 #include "control/record_jump.h"
@@ -25,9 +27,11 @@ const MenuEntry kMenuBar[] = {
      WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::二人対局_新規},
     {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", Kind::Menu},
     {"SENTE", QT_TRANSLATE_NOOP("Menu", "先手"), "START2", Kind::Item, control::SENTE_Click,
-     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::SENTE_Click},
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::SENTE_Click,
+     kSenteTip},
     {"GOTE", QT_TRANSLATE_NOOP("Menu", "後手"), "START2", Kind::Item, control::GOTE_Click,
-     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::GOTE_Click},
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::GOTE_Click,
+     kGoteTip},
     {"LEVEL", QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", Kind::Menu},
     {"LEVEL1", "LEVEL1", "LEVEL", Kind::Item, control::LEVEL1_Click, WindowCommand::None,
      checkOf(MenuCheck::LEVEL1)},
@@ -45,6 +49,9 @@ const MenuEntry kMenuBar[] = {
     {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", Kind::Menu, control::STOP_Click},
     {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", Kind::Item, control::CANCEL_Click},
     {"REVERSE", QT_TRANSLATE_NOOP("Menu", "反転"), "STOP", Kind::Item, control::REVERSE_Click},
+    {"", "", "STOP", Kind::Separator},
+    {"SAVE_IMAGE", QT_TRANSLATE_NOOP("Menu", "画像で保存…"), "STOP", Kind::Item, nullptr,
+     WindowCommand::SaveImage},
     {"", "", "STOP", Kind::Separator},
     {"STEP_BACK", QT_TRANSLATE_NOOP("Menu", "一手戻る"), "STOP", Kind::Item, control::REPLAY_Click,
      WindowCommand::None, kNoCheck, Qt::Key_Left, QKeySequence::UnknownKey, KeyRole::RecordKey},
@@ -66,13 +73,27 @@ const MenuEntry kMenuBar[] = {
      WindowCommand::None, checkOf(MenuCheck::SIDOU)},
     {"BGM", "BGM", "OPTION", Kind::Item, control::BGM_Click, WindowCommand::None, checkOf(MenuCheck::BGM)},
     {"", "", "OPTION", Kind::Separator},
+    {"PIECES", QT_TRANSLATE_NOOP("Menu", "駒"), "OPTION", Kind::Menu},
+    {kPieceSets[0].controlName, kPieceSets[0].caption, "PIECES", Kind::Item, nullptr,
+     WindowCommand::PiecesKanji2, kWindowMark},
+    {kPieceSets[1].controlName, kPieceSets[1].caption, "PIECES", Kind::Item, nullptr,
+     WindowCommand::PiecesKanji1, kWindowMark},
+    {kPieceSets[2].controlName, kPieceSets[2].caption, "PIECES", Kind::Item, nullptr,
+     WindowCommand::PiecesInternational, kWindowMark},
+    {"SIDE_PANEL", QT_TRANSLATE_NOOP("Menu", "サイドパネル"), "OPTION", Kind::Item, nullptr,
+     WindowCommand::SidePanel, kWindowMark, Qt::Key_F9, QKeySequence::UnknownKey, KeyRole::Shortcut},
+    {"", "", "OPTION", Kind::Separator},
     {"SEIRYOKU", QT_TRANSLATE_NOOP("Menu", "勢力表示"), "OPTION", Kind::Item, nullptr,
      WindowCommand::InfluenceView, kOwnCheck},
     {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "OPTION", Kind::Item, nullptr, WindowCommand::Hint,
      kNoCheck, Qt::Key_H, QKeySequence::UnknownKey, KeyRole::Shown},
     {"", "", "OPTION", Kind::Separator},
     {"LANGUAGE", "English", "OPTION", Kind::Item, nullptr, WindowCommand::Language},
-    {"VER", QT_TRANSLATE_NOOP("Menu", "その他"), "", Kind::Item, control::VER_Click},
+    // その他 opens a menu: the version box first, as the bar's item showed it.
+    {"OTHER", QT_TRANSLATE_NOOP("Menu", "その他"), "", Kind::Menu},
+    {"VER", QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "OTHER", Kind::Item, control::VER_Click},
+    {"HOW_TO_PLAY", QT_TRANSLATE_NOOP("Menu", "遊び方"), "OTHER", Kind::Item, nullptr,
+     WindowCommand::HowToPlay, kNoCheck, Qt::Key_F1, QKeySequence::UnknownKey, KeyRole::Shortcut},
 };
 
 }  // namespace

@@ -12,7 +12,19 @@ namespace app {
 
 // What a menu item does besides a command of the game: the window's own
 // commands.
-enum class WindowCommand { None, NewGame, InfluenceView, Hint, Language };
+enum class WindowCommand {
+    None,
+    NewGame,
+    SaveImage,
+    InfluenceView,
+    Hint,
+    PiecesKanji2,
+    PiecesKanji1,
+    PiecesInternational,
+    SidePanel,
+    Language,
+    HowToPlay,
+};
 
 // How an item's key reaches it: a shortcut of the window; a key taken where
 // the window gets it, with no modifier, and not while a control of the file
@@ -33,17 +45,20 @@ struct MenuEntry {
     void (*command)(control::Game&) = nullptr;
     WindowCommand window = WindowCommand::None;
     // The check mark: a MenuCheck of the game's (its number), kOwnCheck for a
-    // mark the window keeps itself, or kNoCheck.
+    // mark the menu toggles itself, kWindowMark for one the window sets from
+    // what it shows, or kNoCheck.
     int check = -1;
     int key = 0;  // a Qt::Key, or
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     KeyRole keyRole = KeyRole::None;
     // A game of this kind: what 新しい対局 runs again once this item began one.
     void (*newGame)(control::Game&) = nullptr;
+    const char* tip = nullptr;  // the status line's words while it is pointed at
 };
 
 inline constexpr int kNoCheck = -1;
 inline constexpr int kOwnCheck = -2;
+inline constexpr int kWindowMark = -3;
 
 // The whole menu bar, the game's own items and the window's, in one table.
 std::span<const MenuEntry> menuBarEntries();

@@ -16,8 +16,8 @@ SurfaceView::SurfaceView(DrawingSurface& surface, QWidget* parent) : QWidget(par
 
 void SurfaceView::prepareInBackground(QSize firstSize) {
     const double k = SurfacePlacement::fit(QSizeF(firstSize)).scale * devicePixelRatioF() / kTwipsPerPixel;
-    preparing_ = std::async(std::launch::async, [k] {
-        auto painter = std::make_unique<SurfacePainter>(k);
+    preparing_ = std::async(std::launch::async, [k, set = set_] {
+        auto painter = std::make_unique<SurfacePainter>(k, set);
         painter->prepare();
         return painter;
     });
@@ -25,8 +25,8 @@ void SurfaceView::prepareInBackground(QSize firstSize) {
 
 namespace {
 
-bool sameDensity(const std::unique_ptr<SurfacePainter>& p, double k) {
-    return p && std::abs(p->devicePerTwip() - k) < 1e-9;
+bool sameDensity(const std::unique_ptr<SurfacePainter>& p, double k, PieceSet set) {
+    return p && std::abs(p->devicePerTwip() - k) < 1e-9 && p->pieceSet() == set;
 }
 
 }  // namespace
@@ -36,11 +36,11 @@ void SurfaceView::bringUpToDate() {
     const double k = place.scale * devicePixelRatioF() / kTwipsPerPixel;
     bool all = false;
     std::vector<DrawOp> fresh = surface_.takeNew(all);
-    if (!sameDensity(painter_, k)) {
+    if (!sameDensity(painter_, k, set_)) {
         // A new size: paint every call that still shows, at the new density,
         // with the artwork made in the background if it was made for it.
         if (preparing_.valid()) painter_ = preparing_.get();
-        if (!sameDensity(painter_, k)) painter_ = std::make_unique<SurfacePainter>(k);
+        if (!sameDensity(painter_, k, set_)) painter_ = std::make_unique<SurfacePainter>(k, set_);
         all = true;
     }
     if (all || picture_.isNull()) {
@@ -50,6 +50,11 @@ void SurfaceView::bringUpToDate() {
     QPainter p(&picture_);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     for (const DrawOp& op : fresh) painter_->paint(p, op);
+}
+
+void SurfaceView::setPieceSet(PieceSet set) {
+    set_ = set;
+    repaintAll();
 }
 
 QImage SurfaceView::shownPicture() {

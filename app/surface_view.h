@@ -35,6 +35,10 @@ public:
     // have when it is first shown, while the window and the game start up.
     void prepareInBackground(QSize firstSize);
 
+    // The pieces' faces; a change paints the whole surface afresh.
+    PieceSet pieceSet() const { return set_; }
+    void setPieceSet(PieceSet set);
+
     // Paints the whole surface afresh, as when the language of its texts changes.
     void repaintAll() {
         picture_ = QImage();
@@ -61,6 +65,7 @@ private:
     std::function<void(const SurfacePlacement&)> placed_;
     std::function<void()> firstPaint_;
     std::vector<Layer> layers_;
+    PieceSet set_ = PieceSet::Kanji2;
 };
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 
@@ -44,27 +45,37 @@ void tintCell(QPainter& p, const QRectF& cell, int lower, int upper) {
     p.fillRect(cell.adjusted(in, in, -in, -in), c);
 }
 
-// A small count on a white badge in a corner of the cell.
+// A count on a white badge in a corner of the cell, its figure growing with
+// the board: 11 pixels high at the natural size.
 void badge(QPainter& p, const QRectF& cell, int count, const QColor& colour, bool top) {
     if (count == 0) return;
-    const double side = std::max(cell.height() * 0.26, 9.0);
-    const double in = cell.height() * 0.08;
+    const int figure = std::max(static_cast<int>(std::lround(cell.height() * 0.28)), 6);
+    const double side = figure * 1.25;
+    const double in = cell.height() * 0.06;
     const QRectF box = top ? QRectF(cell.right() - in - side, cell.top() + in, side, side)
                            : QRectF(cell.left() + in, cell.bottom() - in - side, side, side);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
     p.drawRoundedRect(box, side * 0.25, side * 0.25);
     QFont f = p.font();
-    f.setPixelSize(std::max(static_cast<int>(side * 0.8), 8));
+    f.setPixelSize(figure);
     f.setBold(true);
     p.setFont(f);
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, QString::number(count));
 }
 
+}  // namespace
+
+void paintInfluenceSquare(QPainter& p, const QRectF& cell, int lower, int upper) {
+    tintCell(p, cell, lower, upper);
+    badge(p, cell, lower, kLowerColour, false);
+    badge(p, cell, upper, kUpperColour, true);
+}
+
 // Safe: a green ring; attacked: a red cross. A two-step landing has its mark
 // in the other corner, smaller, so both can show on one square.
-void destinationMark(QPainter& p, const QRectF& cell, const DestinationMark& m) {
+void paintDestinationMark(QPainter& p, const QRectF& cell, const DestinationMark& m) {
     const double side = cell.height() * (m.twoStep ? 0.2 : 0.26);
     const double in = cell.height() * 0.1;
     const QRectF box = m.twoStep ? QRectF(cell.right() - in - side, cell.bottom() - in - side, side, side)
@@ -87,8 +98,6 @@ void destinationMark(QPainter& p, const QRectF& cell, const DestinationMark& m) 
         p.drawEllipse(box);
     }
 }
-
-}  // namespace
 
 namespace {
 
@@ -225,15 +234,13 @@ void TeachingLayers::paintInfluence(QPainter& p, const SurfacePlacement& place) 
     const rules::ReachCounts& c = shownCounts();
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-            const QRectF cell = cellOnWidget(place, x, y);
-            tintCell(p, cell, c.lower(x, y), c.upper(x, y));
-            badge(p, cell, c.lower(x, y), kLowerColour, false);
-            badge(p, cell, c.upper(x, y), kUpperColour, true);
+            paintInfluenceSquare(p, cellOnWidget(place, x, y), c.lower(x, y), c.upper(x, y));
         }
 }
 
 void TeachingLayers::paintDestinations(QPainter& p, const SurfacePlacement& place) {
-    for (const DestinationMark& m : destinationMarks()) destinationMark(p, cellOnWidget(place, m.x, m.y), m);
+    for (const DestinationMark& m : destinationMarks())
+        paintDestinationMark(p, cellOnWidget(place, m.x, m.y), m);
 }
 
 void TeachingLayers::paintHint(QPainter& p, const SurfacePlacement& place) {

@@ -13,6 +13,7 @@
 
 class QWidget;
 class QPainter;
+class QRectF;
 
 namespace app {
 
@@ -25,6 +26,15 @@ struct DestinationMark {
     bool twoStep = false;  // a landing of the Nue King's two-step move
     friend bool operator==(const DestinationMark&, const DestinationMark&) = default;
 };
+
+// The influence view on one square: the tint of the side that reaches it
+// more, the lower side's count in blue at the lower left, the upper side's
+// in red at the upper right.
+void paintInfluenceSquare(QPainter& p, const QRectF& cell, int lower, int upper);
+// A destination's mark: a green ring where the piece would stand safe, a red
+// cross where it could be taken; a Nue King's two-step landing smaller, in
+// the lower right corner, a diamond where safe.
+void paintDestinationMark(QPainter& p, const QRectF& cell, const DestinationMark& m);
 
 // The learner's layers over the surface, painted over it and never into it:
 // the influence view (ｵﾌﾟｼｮﾝ → 勢力表示), the safe and attacked marks of a

@@ -2,6 +2,141 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>HowToPlay</name>
+    <message>
+        <source>二つの軍</source>
+        <translation>Two armies</translation>
+    </message>
+    <message>
+        <source>一方は鵺王（ぬえおう）ただ一枚、もう一方は将棋の全軍です。先に指す方が鵺王を持ちます。コンピュータとの対局では、対局(COM) → 先手 で鵺王を、後手 で全軍を持ちます。あなたはいつも盤の手前（下）に座ります。</source>
+        <translation>One side has a single piece, the Nue King; the other has a full shogi army. The side that moves first has the Nue King. Against the computer, Game → Game (computer) → Move first gives you the Nue King, Move second gives you the army. You always sit at the lower side of the board.</translation>
+    </message>
+    <message>
+        <source>鵺王の跳び</source>
+        <translation>The Nue King&apos;s jump</translation>
+    </message>
+    <message>
+        <source>鵺王は一手で、二桝以内のどこへでも行けます。二桝先（青）へは跳んで一度に着き、間にある駒は関係ありません。着いた桝の敵の駒は取れます。</source>
+        <translation>In one move the Nue King goes anywhere within two squares. It jumps to a square two away (blue) in one go: pieces in between do not matter. It captures an opposing piece where it lands.</translation>
+    </message>
+    <message>
+        <source>鵺王の二歩</source>
+        <translation>The Nue King&apos;s two steps</translation>
+    </message>
+    <message>
+        <source>隣の桝（橙）へ動かすと、鵺王はそこで止まって二歩目を待ちます。このとき下の状態表示に「二歩目」と出ます。もう一度、その隣の桝へ動かすと手番が終わります。元の桝へ戻ってもかまいませんが、二歩目は省けず、その場に留まることもできません。一歩ごとに駒を取れます。</source>
+        <translation>Moved to a neighbouring square (orange), the Nue King stops there and waits for its second step; the status line at the bottom says so. Move it once more to a square next to it, and the turn is over. It may step back to where it started, but the second step cannot be skipped, nor can it stay where it is. Each step may capture.</translation>
+    </message>
+    <message>
+        <source>全軍の駒と成り</source>
+        <translation>The army&apos;s pieces and promotion</translation>
+    </message>
+    <message>
+        <source>全軍の駒は将棋と同じに動きます：歩、香、桂、銀、金、角、飛、王。取った駒は盤から消え、打つことはありません。</source>
+        <translation>The army&apos;s pieces move as in shogi: pawn (P), lance (L), knight (N), silver (S), gold (G), bishop (B), rook (R) and king (K). Captured pieces leave the board; there are no drops.</translation>
+    </message>
+    <message>
+        <source>歩、香、桂は敵陣（向こう側の三段）の桝へ動くとき、銀、角、飛は敵陣へ動くときと敵陣から動くときに成れます。右ボタンで置けば成り（下の段）、左ボタンなら成りません。その先へ動けなくなる歩、香、桂は成るしかなく、左ボタンでは置けません。</source>
+        <translation>A pawn, lance or knight may promote when it moves to a square of the far three rows; a silver, bishop or rook when it moves into them or out of them. Put the piece down with the right button to promote (the lower row, in red), with the left button not to. A pawn, lance or knight that could move no further must promote: the left button will not put it there.</translation>
+    </message>
+    <message>
+        <source>勝ち負け</source>
+        <translation>How a game ends</translation>
+    </message>
+    <message>
+        <source>相手の王か鵺王を取った方の勝ちです。コンピュータとの対局では、コンピュータの王を詰ませても勝ちになります。対局 → 投了 で負けを認めます。五百手を超えると引き分けです。</source>
+        <translation>Whoever captures the opposing king or Nue King wins. Against the computer you also win by mating the computer&apos;s king. Game → Resign gives the game up. A game longer than five hundred moves is a draw.</translation>
+    </message>
+    <message>
+        <source>先鵺子（すぐの取り返し）</source>
+        <translation>No immediate recapture</translation>
+    </message>
+    <message>
+        <source>両方に鵺王がいる局面で自分の鵺王を取られた直後は、相手の鵺王を取れません。ただし相手の鵺王がその一つ前の手（二歩の一歩目）でも動いていたときは取れます。</source>
+        <translation>In a position where both sides have a Nue King, right after your Nue King has been captured you may not capture the other Nue King, unless that Nue King also made the move before (the first of its two steps).</translation>
+    </message>
+    <message>
+        <source>移動指導の印</source>
+        <translation>The marks of Show moves</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ → 移動指導 をつけて駒を持つと、動ける桝が白い枠で囲まれます。鵺王では、二歩目を続けられる隣の桝が赤い枠です。左上の緑の丸はそこなら取られない桝、赤い×は取られる桝です。右下の小さな◇（安全）と×（取られる）は、二歩で行き着ける桝を示します。</source>
+        <translation>With Options → Show moves on, a picked-up piece&apos;s squares are framed in white; for the Nue King the neighbouring squares from which it can take a second step are framed in red. A green ring in the upper left corner marks a square where the piece would be safe, a red cross one where it could be captured. The small diamonds (safe) and crosses (could be captured) in the lower right corner show where a two-step move could end.</translation>
+    </message>
+    <message>
+        <source>勢力表示の数</source>
+        <translation>The numbers of Show influence</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左下の青い数は手前（下）の側、右上の赤い数は奥（上）の側の数で、桝は多く利いている側の色になります。</source>
+        <translation>Options → Show influence shows how many pieces reach each square: the blue number in the lower left counts the lower side&apos;s pieces, the red number in the upper right the upper side&apos;s, and the square takes the colour of the side that reaches it more.</translation>
+    </message>
+    <message>
+        <source>戻 / 進</source>
+        <translation>Back / Forward</translation>
+    </message>
+    <message>
+        <source>棋譜の初め / 終わりへ</source>
+        <translation>To the start / the end of the record</translation>
+    </message>
+    <message>
+        <source>棋譜の書込 / 読込</source>
+        <translation>Save / load the record</translation>
+    </message>
+    <message>
+        <source>前と同じ種類の新しい対局</source>
+        <translation>A new game of the kind last started</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>キーを盤へ、次に棋譜欄へ渡す</source>
+        <translation>Gives the keys to the board, then to the panel</translation>
+    </message>
+    <message>
+        <source>（盤）カーソルを動かす</source>
+        <translation>(board) moves the cursor</translation>
+    </message>
+    <message>
+        <source>（盤）カーソルの桝で左ボタン</source>
+        <translation>(board) the left button on the cursor&apos;s square</translation>
+    </message>
+    <message>
+        <source>（盤）カーソルの桝で右ボタン（成る）</source>
+        <translation>(board) the right button there (promotion)</translation>
+    </message>
+    <message>
+        <source>このページ</source>
+        <translation>This page</translation>
+    </message>
+    <message>
+        <source>サイドパネルを隠す / 出す</source>
+        <translation>Hides / shows the side panel</translation>
+    </message>
+    <message>
+        <source>メニューを開く</source>
+        <translation>Opens the menus</translation>
+    </message>
+    <message>
+        <source>プログラムを終える</source>
+        <translation>Ends the program</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）</source>
+        <translation>The Nue King&apos;s second step: move it one more square (it may step back to where it started)</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>対局</source>
@@ -77,7 +212,7 @@
     </message>
     <message>
         <source>その他</source>
-        <translation>About</translation>
+        <translation>More</translation>
     </message>
     <message>
         <source>新しい対局</source>
@@ -110,6 +245,38 @@
     <message>
         <source>ヒント</source>
         <translation>Hint</translation>
+    </message>
+    <message>
+        <source>画像で保存…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>駒</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>サイドパネル</source>
+        <translation>Side panel</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
+        <source>二字駒</source>
+        <translation>Two-kanji</translation>
+    </message>
+    <message>
+        <source>一字駒</source>
+        <translation>One-kanji</translation>
+    </message>
+    <message>
+        <source>国際駒</source>
+        <translation>International</translation>
     </message>
 </context>
 <context>
@@ -471,6 +638,17 @@
     <message>
         <source>コンピュータ %1</source>
         <translation>Computer level %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tip</name>
+    <message>
+        <source>あなたが鵺王ひとつを持って先に指し、コンピュータが将棋の全軍を持ちます</source>
+        <translation>You play the lone Nue King and move first; the computer has the full shogi army</translation>
+    </message>
+    <message>
+        <source>あなたが将棋の全軍を持ち、コンピュータの鵺王が先に指します</source>
+        <translation>You play the full shogi army; the computer&apos;s Nue King moves first</translation>
     </message>
 </context>
 <context>

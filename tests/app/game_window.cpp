@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 
 #include <cmath>
@@ -36,7 +37,8 @@ GameWindow::GameWindow(double waitFactor)
                                         [this](int button, double x, double y) {
                                             presses.push_back({button, x, y});
                                         },
-                                        [this](const std::string& path) { chosenFiles.push_back(path); }}) {}
+                                        [this](const std::string& path) { chosenFiles.push_back(path); },
+                                        [this](QWidget*, const QString&) { return imagePath; }}) {}
 
 void GameWindow::startAndShow() {
     window.start();
@@ -68,7 +70,8 @@ void GameWindow::pressAt(Qt::MouseButton button, double twipX, double twipY) {
 
 void GameWindow::resizeView(int width, int height) {
     // The view gets the size asked; the side panel keeps its width beside it.
-    window.resize(width + app::SidePanel::kWidth, height + window.menuBar()->height());
+    window.resize(width + app::SidePanel::kWidth,
+                  height + window.menuBar()->height() + window.statusBar()->height());
     QApplication::processEvents();
 }
 

@@ -33,6 +33,7 @@ struct GameWindow {
     int quits = 0;
     std::vector<Press> presses;
     std::vector<std::string> chosenFiles;
+    QString imagePath;  // the answer to 画像で保存's question
     sound::SoundLayer sound;
     app::MainWindow window;
 

@@ -34,9 +34,12 @@ PlayWindow::PlayWindow(Answerer fb)
             [this](std::string_view text, std::string_view caption) {
                 boxes.push_back({std::string(text), std::string(caption)});
             }),
-      window(sound, app::WindowServices{[this](QWidget*, const app::BoxRequest& r) { return answer(r); }, 0,
-                                        [this] { ++quits; }, [this](int, double, double) { ++presses; },
-                                        [this](const std::string& path) { chosenFile = path; }}) {}
+      window(sound, app::WindowServices{[this](QWidget*, const app::BoxRequest& r) { return answer(r); },
+                                        0,
+                                        [this] { ++quits; },
+                                        [this](int, double, double) { ++presses; },
+                                        [this](const std::string& path) { chosenFile = path; },
+                                        {}}) {}
 
 control::Answer PlayWindow::answer(const app::BoxRequest& r) {
     control::Answer a = r.buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;

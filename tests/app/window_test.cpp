@@ -68,6 +68,8 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "  最初 CANCEL\n"
               "  反転 REVERSE\n"
               "   \n"
+              "  画像で保存… SAVE_IMAGE\n"
+              "   \n"
               "  一手戻る STEP_BACK\n"
               "  一手進む STEP_FORWARD\n"
               "  棋譜の初めへ RECORD_START\n"
@@ -81,11 +83,19 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "  移動指導 SIDOU [ ]\n"
               "  BGM BGM [x]\n"
               "   \n"
+              "  駒 PIECES\n"
+              "    二字駒 PIECES_KANJI2 [x]\n"
+              "    一字駒 PIECES_KANJI1 [ ]\n"
+              "    国際駒 PIECES_INTERNATIONAL [ ]\n"
+              "  サイドパネル SIDE_PANEL [x]\n"
+              "   \n"
               "  勢力表示 SEIRYOKU [ ]\n"
               "  ヒント HINT\n"
               "   \n"
               "  English LANGUAGE\n"
-              "その他 VER\n");
+              "その他 OTHER\n"
+              "  バージョン情報 VER\n"
+              "  遊び方 HOW_TO_PLAY\n");
 }
 
 TEST(MenuBar, LevelMarksFollowTheChosenLevel) {
