@@ -217,4 +217,64 @@ TEST(Language, TheMenuItemSwitchesAtOnceAndBackToTheSameJapanese) {
     EXPECT_TRUE(list->item(1)->text().contains("▲５七鵺王")) << list->item(1)->text().toStdString();
 }
 
+// Every text a player reads in English, the surface's included: the game
+// names its texts and the window words them, so nothing Japanese is left but
+// the pieces and the title, which are pictures.
+Strings japaneseOnTheSurface(PlayWindow& w) {
+    Strings left;
+    for (const app::DrawOp& op : w.window.drawingSurface().calls())
+        if (op.kind == app::DrawOp::Kind::Text && hasJapanese(app::englishWords(op.said)))
+            left.push_back(app::englishWords(op.said).toStdString());
+    return left;
+}
+
+TEST(Language, EveryTextTheGameNamesHasItsEnglish) {
+    InEnglish english;
+    // The message boxes' texts and titles, then the surface's labels.
+    for (int i = 1; i <= static_cast<int>(control::Text::TitleEmpty); ++i) {
+        const auto text = static_cast<control::Text>(i);
+        if (text == control::Text::Version) continue;  // the game's name is its name in any language
+        const std::string words = app::messageWords(control::Message{text, "a.kifu", 3});
+        EXPECT_FALSE(hasJapanese(QString::fromStdString(words))) << i << " " << words;
+    }
+    for (int i = static_cast<int>(control::Text::LabelFirst); i <= static_cast<int>(control::Text::Thinking);
+         ++i) {
+        control::SurfaceText label;
+        label.text = static_cast<control::Text>(i);
+        EXPECT_FALSE(hasJapanese(app::surfaceWords(label)))
+            << i << " " << app::surfaceWords(label).toStdString();
+    }
+}
+
+TEST(Language, AWholeGameInEnglishShowsNoJapanese) {
+    InEnglish english;
+    testing_support::WorkingFolder folder;
+    PlayWindow w;
+    w.start();
+    w.choose("SENTE");
+    w.click(5, 9);  // the Nue King's two steps: the list shows the first as pending
+    w.click(5, 8);
+    const QListWidget* list = w.window.besideBoard().panel().moveList();
+    ASSERT_GE(list->count(), 2);
+    EXPECT_TRUE(list->item(1)->text().contains("U-5h-…")) << list->item(1)->text().toStdString();
+    w.click(5, 7);  // the computer replies, thinking
+    w.choose("REPLAY");
+    w.choose("KIFU_WRITE");
+    w.saveAs("english");
+    w.choose("KIFU_READ");
+    ASSERT_TRUE(w.clickFile("english.棋譜"));
+    w.choose("AFTER");
+    w.choose("AFTER");
+    // The loaded record's header names its players in English.
+    QStringList words;
+    for (const app::DrawOp& op : w.window.drawingSurface().calls())
+        if (op.kind == app::DrawOp::Kind::Text) words << app::englishWords(op.said);
+    EXPECT_TRUE(words.contains("First: Human")) << words.join('|').toStdString();
+    Strings seen = japaneseOnTheSurface(w);
+    for (const std::string& t : japaneseLeft(w)) seen.push_back(t);
+    for (const std::string& m : w.messages())
+        if (hasJapanese(QString::fromStdString(m)) && m.find(".棋譜") == std::string::npos) seen.push_back(m);
+    EXPECT_EQ(seen, Strings{});
+}
+
 }  // namespace

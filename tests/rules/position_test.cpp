@@ -1,0 +1,96 @@
+// The position the window and self-play ask: its legal moves against the
+// counts the rules' own move check gives (the level-four generator is proven
+// against the move check to the same depth), and the one end-of-game procedure.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "positions.h"
+#include "rules/initial_position.h"
+#include "rules/position.h"
+
+namespace {
+
+using rules::Outcome;
+
+bool takesRoyal(const state::Move& m) {
+    const auto royal = [](int c) {
+        return rules::magnitude(c) == rules::王 || rules::magnitude(c) == rules::鵺王;
+    };
+    return royal(m.captured) || royal(m.captured2);
+}
+
+// Move sequences of `depth` moves; a game whose royal piece was taken has none after it.
+std::uint64_t perft(const rules::Position& p, int depth) {
+    if (depth == 0) return 1;
+    std::uint64_t leaves = 0;
+    for (const state::Move& m : p.合法手()) {
+        if (depth > 1 && takesRoyal(m)) continue;
+        rules::Position next = p;
+        next.着手(m);
+        leaves += perft(next, depth - 1);
+    }
+    return leaves;
+}
+
+}  // namespace
+
+TEST(Position, CountsTheMovesOfBothStartsAsTheMoveCheckDoes) {
+    const struct {
+        void (*setUp)(state::GameData&);
+        std::uint64_t counts[3];
+    } rows[] = {
+        {rules::初期設定_先手自, {30, 1440, 40936}},  // the upper army first
+        {rules::初期設定_先手敵, {48, 1440, 99180}},  // the upper Nue King first: two-step moves count once
+    };
+    for (const auto& row : rows) {
+        testing_support::TestGame t;
+        row.setUp(t.game);
+        const rules::Position start(t.game.board, rules::MoveRecord{}, 1);
+        for (int depth = 1; depth <= 3; ++depth)
+            EXPECT_EQ(perft(start, depth), row.counts[depth - 1]) << depth;
+    }
+}
+
+TEST(Position, PlaysBothStepsAndTellsTheResult) {
+    testing_support::TestGame t;
+    testing_support::setBoard(t.game, R"(
+        . . . . 15 . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . -7 . . . .
+        . . . . 14 . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . . . . . .
+        . . . . -15 . . . .)");
+    rules::Position p(t.game.board, rules::MoveRecord{}, 1);
+    // The Nue King takes the silver, then steps back where it stood.
+    p.着手(state::Move{5, 5, 5, 4, true, 5, 5, 14, 14, -7, 0});
+    EXPECT_EQ(p.board()(5, 5), 14);
+    EXPECT_EQ(p.board()(5, 4), 0);
+    EXPECT_EQ(p.entries(), 2);
+    EXPECT_EQ(p.side(), -1);
+    EXPECT_EQ(p.結果(), Outcome::Continues);
+    p.着手(state::Move{5, 9, 5, 8, false, 0, 0, -15, -15, 0, 0});
+    p.着手(state::Move{5, 5, 5, 7, false, 0, 0, 14, 14, 0, 0});
+    p.着手(state::Move{5, 8, 5, 7, false, 0, 0, -15, -15, 14, 0});  // the king takes the Nue King
+    EXPECT_EQ(p.結果(), Outcome::LowerWins);
+}
+
+TEST(GameEnd, OneProcedureInOneOrder) {
+    const struct {
+        rules::EndFacts facts;
+        Outcome outcome;
+    } rows[] = {
+        {{}, Outcome::Continues},
+        {{.mover = -1, .captured = 15}, Outcome::LowerWins},
+        {{.mover = 1, .captured2 = -14}, Outcome::UpperWins},  // taken on the second step
+        {{.mover = 1, .captured = -9}, Outcome::Continues},
+        {{.mover = -1, .moverMates = true}, Outcome::LowerWins},
+        {{.mover = -1, .nextCanMove = false, .recordFull = true}, Outcome::LowerWins},  // no move first
+        {{.recordFull = true}, Outcome::Draw},
+        {{.mover = 1, .captured = -15, .recordFull = true}, Outcome::UpperWins},
+    };
+    for (const auto& row : rows) EXPECT_EQ(rules::終局判定(row.facts), row.outcome);
+}
