@@ -28,10 +28,7 @@ namespace app {
 
 namespace {
 
-constexpr const char* kContext = "Review";
 const QColor kArrowColour(0, 150, 80, 190);
-
-QString tr(const char* japanese) { return QCoreApplication::translate(kContext, japanese); }
 
 // The marks chess and shogi players write after a move, and a tint that
 // grows with the fault.
@@ -52,7 +49,7 @@ bool sameEntry(const rules::MoveRecord& a, const rules::MoveRecord& b, int k) {
 }
 
 QString sideLine(const char* mark, const review::SideSummary& s) {
-    return tr("%1 疑問手 %2　悪手 %3　大悪手 %4　正確度 %5%")
+    return QCoreApplication::translate("Review", "%1 疑問手 %2　悪手 %3　大悪手 %4　正確度 %5%")
         .arg(QString::fromUtf8(mark))
         .arg(s.inaccuracies)
         .arg(s.mistakes)
@@ -257,13 +254,14 @@ void GameReview::showBest() {
         const state::Move& before = shown_->moves[static_cast<std::size_t>(m->ply - 2)].played;
         previous = {before.lastX(), before.lastY()};
     }
-    best_->setText(tr("最善：") + QString::fromUtf8(record::手番記号(m->side, shown_->firstMover)) +
+    best_->setText(QCoreApplication::translate("Review", "最善：") +
+                   QString::fromUtf8(record::手番記号(m->side, shown_->firstMover)) +
                    QString::fromStdString(record::指し手表記(m->best, n, previous)));
 }
 
 void GameReview::showSummary() {
     summary_->setVisible(shown_ || refused_);
-    if (refused_) return summary_->setText(tr("この棋譜は検討できません"));
+    if (refused_) return summary_->setText(QCoreApplication::translate("Review", "この棋譜は検討できません"));
     if (!shown_) return;
     const std::vector<review::MoveReview> held(shown_->moves.begin(), shown_->moves.begin() + held_);
     const int first = shown_->firstMover;
@@ -272,10 +270,10 @@ void GameReview::showSummary() {
 }
 
 void GameReview::retranslate() {
-    cancel_->setText(tr("中止"));
-    tryAgainButton_->setText(tr("ここから対局"));
-    progress_->setAccessibleName(tr("検討中"));
-    graph_->setAccessibleName(tr("評価グラフ"));
+    cancel_->setText(QCoreApplication::translate("Review", "中止"));
+    tryAgainButton_->setText(QCoreApplication::translate("Review", "ここから対局"));
+    progress_->setAccessibleName(QCoreApplication::translate("Review", "検討中"));
+    graph_->setAccessibleName(QCoreApplication::translate("Review", "評価グラフ"));
     follow();
 }
 

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "search/search.h"
+
 namespace review {
 
 double 勝率(int score, Army side) {
+    if (score >= search::kWinBound) return 1;
+    if (score <= -search::kWinBound) return 0;
     const double balance = side == Army::Full ? kArmyBalance : (side == Army::Nue ? -kArmyBalance : 0);
     return 1.0 / (1.0 + std::exp(-(score - balance) / kWinChanceScale));
 }

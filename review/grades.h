@@ -16,7 +16,8 @@ enum class Army { Even, Full, Nue };
 // Nue King's and 0 for neither: the search counts the army's material, so
 // the two sides stand even where the army's score is kArmyBalance, not 0.
 // Both figures were fitted on level four's self-play games by
-// tools/fit_win_chance.sh.
+// tools/fit_win_chance.sh. A score the search knows to be won or lost
+// (beyond search::kWinBound: a royal piece is taken by force) gives 1 or 0.
 // 例: 勝率(0, Army::Even) == 0.5, 勝率(s, Army::Full) == 1 - 勝率(-s, Army::Nue)
 inline constexpr double kWinChanceScale = 700;
 inline constexpr double kArmyBalance = 5000;

@@ -4,8 +4,11 @@
 # in slices of SLICE games, scores every position of every game with
 # `nuedori-cli review --scores`, and finds the balance and the scale under
 # which the army's score best foretells whether the army won (a logistic
-# regression by maximum likelihood; a draw counts half a win). Positions
-# already won or lost (|score| >= 29000) say nothing and are left out.
+# regression by maximum likelihood; a draw counts half a win). Every game
+# weighs the same: its positions share a weight of one, so a long game (a
+# draw by a full record has 500 entries) counts no more than a short one.
+# Positions already won or lost (|score| >= 29000) say nothing and are left
+# out.
 # Prints the fit, then the chance it gives beside the share of games the
 # army won, by the army's score.
 #
@@ -47,7 +50,8 @@ awk '
     /^result / {
         for (i = first + 1; i <= n; i++) {
             if ($2 == "unfinished" || army[i] == "even" || score[i] >= 29000 || score[i] <= -29000) continue
-            m++; a[m] = score[i] / 1000; y[m] = ($2 == "draw") ? 0.5 : ($2 == armySide[i] ? 1 : 0)
+            m++; a[m] = score[i] / 1000; y[m] = ($2 == "draw") ? 0.5 : ($2 == armySide[i] ? 1 : 0); g[m] = games
+            inGame[games]++
         }
         first = n; games++
     }
@@ -55,7 +59,7 @@ awk '
         l = 0
         for (i = 1; i <= m; i++) {
             p = 1 / (1 + exp(-(v0 + v1 * a[i]))); if (p < 1e-12) p = 1e-12; if (p > 1 - 1e-12) p = 1 - 1e-12
-            l += y[i] * log(p) + (1 - y[i]) * log(1 - p)
+            l += (y[i] * log(p) + (1 - y[i]) * log(1 - p)) / inGame[g[i]]
         }
         return l
     }
@@ -67,8 +71,8 @@ awk '
         for (step = 0; step < 100; step++) {
             g0 = g1 = h00 = h01 = h11 = 0
             for (i = 1; i <= m; i++) {
-                p = 1 / (1 + exp(-(w0 + w1 * a[i]))); d = p * (1 - p) + 1e-9
-                g0 += y[i] - p; g1 += (y[i] - p) * a[i]
+                p = 1 / (1 + exp(-(w0 + w1 * a[i]))); wt = 1 / inGame[g[i]]; d = wt * p * (1 - p) + 1e-9
+                g0 += wt * (y[i] - p); g1 += wt * (y[i] - p) * a[i]
                 h00 += d; h01 += d * a[i]; h11 += d * a[i] * a[i]
             }
             det = h00 * h11 - h01 * h01
@@ -78,7 +82,7 @@ awk '
             if (t <= 1e-6) break
             w0 += t * d0; w1 += t * d1; ll = tried
         }
-        printf "scale %.0f balance %.0f from %d positions of %d games (mean log-likelihood %.4f)\n", 1000 / w1, -1000 * w0 / w1, m, games, ll / m
+        printf "scale %.0f balance %.0f from %d positions of %d games (log-likelihood %.4f a game)\n", 1000 / w1, -1000 * w0 / w1, m, games, ll / games
         printf "%16s %8s %8s %9s\n", "army score", "chance", "won", "positions"
         for (i = 1; i <= m; i++) {
             b = int(a[i] + 10); if (b < 0) b = 0; if (b > 19) b = 19
