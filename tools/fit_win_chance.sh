@@ -16,7 +16,8 @@
 #   GAMES=40 SLICE=4 LIMIT=100000 NODES=300000 PLIES=6 SEED=1 RUN="nice -n 19" tools/fit_win_chance.sh
 #
 # LIMIT is level four's node budget per move in the games, NODES the review's
-# per position; RUN is put before every nuedori-cli run (a lock, a nice level).
+# per position; RUN is put before every nuedori-cli run (a lock, a nice level);
+# SCORES names a file to keep the scores in.
 set -eu
 CLI=${1:-build/test/cli/nuedori-cli}
 GAMES=${GAMES:-40}
@@ -39,6 +40,7 @@ while [ "$played" -lt "$GAMES" ]; do
         fit "$dir" "$CLI" "$NODES" >>"$WORK/scores"
     played=$((played + n))
 done
+if [ -n "${SCORES:-}" ]; then cp "$WORK/scores" "$SCORES"; fi
 
 awk '
     /^position / {
