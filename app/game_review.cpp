@@ -203,6 +203,8 @@ void GameReview::take(review::Result r) {
     follow();
 }
 
+int GameReview::firstMover() const { return record::先手の側(window_.game().state); }
+
 int GameReview::currentMove() const { return window_.besideBoard().panel().currentLine(); }
 
 const review::MoveReview* GameReview::currentReview() const {
@@ -226,8 +228,12 @@ void GameReview::follow() {
     graph_->setVisible(showing);
     if (showing) {
         std::vector<double> chances;
-        for (int i = 0; i <= held_; ++i)
-            chances.push_back(shown_->positions[static_cast<std::size_t>(i)].firstMoverWin);
+        // ▲ is the side the move list marks so, even on a board turned about.
+        const bool same = firstMover() == shown_->firstMover;
+        for (int i = 0; i <= held_; ++i) {
+            const double w = shown_->positions[static_cast<std::size_t>(i)].firstMoverWin;
+            chances.push_back(same ? w : 1 - w);
+        }
         graph_->show(std::move(chances), std::min(currentMove(), held_));
     }
     showNotes();
@@ -255,7 +261,7 @@ void GameReview::showBest() {
         previous = {before.lastX(), before.lastY()};
     }
     best_->setText(QCoreApplication::translate("Review", "最善：") +
-                   QString::fromUtf8(record::手番記号(m->side, shown_->firstMover)) +
+                   QString::fromUtf8(record::手番記号(m->side, firstMover())) +
                    QString::fromStdString(record::指し手表記(m->best, n, previous)));
 }
 
@@ -264,7 +270,7 @@ void GameReview::showSummary() {
     if (refused_) return summary_->setText(QCoreApplication::translate("Review", "この棋譜は検討できません"));
     if (!shown_) return;
     const std::vector<review::MoveReview> held(shown_->moves.begin(), shown_->moves.begin() + held_);
-    const int first = shown_->firstMover;
+    const int first = firstMover();
     summary_->setText(sideLine("▲", review::集計(held, first)) + "\n" +
                       sideLine("△", review::集計(held, -first)));
 }

@@ -71,6 +71,7 @@ private:
     void poll();
     void take(review::Result r);
     int currentMove() const;
+    int firstMover() const;  // the side the move list marks ▲
     const review::MoveReview* currentReview() const;
     void showNotes();
     void showBest();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -95,6 +96,18 @@ TEST(ReviewWindow, ShowsTheCommandLinesReviewAtOneBudget) {
     EXPECT_EQ(w.game().record.counter, r->moves[9].last);
     EXPECT_EQ(w.window.besideBoard().panel().currentLine(), 10);
     EXPECT_TRUE(review.bestLabel()->text().startsWith("最善：△")) << review.bestLabel()->text().toStdString();
+
+    // At a mistake or a blunder, ここから対局 hands its hook the position before it.
+    const auto bad = std::find_if(r->moves.begin(), r->moves.end(), [](const review::MoveReview& m) {
+        return m.grade >= review::Grade::Mistake;
+    });
+    ASSERT_NE(bad, r->moves.end());
+    int tryFrom = -1;
+    review.onTryAgain([&](int entry) { tryFrom = entry; });
+    QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(static_cast<int>(graph->xOf(bad->ply)), 1));
+    ASSERT_FALSE(review.tryAgainButton()->isHidden());
+    QTest::mouseClick(review.tryAgainButton(), Qt::LeftButton);
+    EXPECT_EQ(tryFrom, bad->first - 1);
 }
 
 TEST(ReviewWindow, CancelStopsTheWorkerAtOnce) {
