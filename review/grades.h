@@ -19,8 +19,8 @@ enum class Army { Even, Full, Nue };
 // tools/fit_win_chance.sh. A score the search knows to be won or lost
 // (beyond search::kWinBound: a royal piece is taken by force) gives 1 or 0.
 // 例: 勝率(0, Army::Even) == 0.5, 勝率(s, Army::Full) == 1 - 勝率(-s, Army::Nue)
-inline constexpr double kWinChanceScale = 2850;
-inline constexpr double kArmyBalance = 5680;
+inline constexpr double kWinChanceScale = 3160;
+inline constexpr double kArmyBalance = 5520;
 double 勝率(int score, Army side);
 
 // A move's grade, from the win chance it gave away.
