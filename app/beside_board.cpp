@@ -22,6 +22,7 @@ void BesideBoard::follow() {
                               inEnglish() ? record::Notation::Western : record::Notation::Japanese, pending);
     panel_->follow(game_, lines_, thinking_);
     lastMove_.show(lastMoveSquares(game_.record, lines_));
+    for (const auto& f : followers_) f();
     view_.update();
 }
 

@@ -31,6 +31,8 @@ public:
 
     // Brings the panel and the last move up to the game as it stands.
     void follow();
+    // Told after each follow(), for what else shows the game beside the board.
+    void onFollow(std::function<void()> f) { followers_.push_back(std::move(f)); }
     // The game says whether the computer thinks.
     void setThinking(bool on);
     // An event has run to its end: the computer thinks no more.
@@ -43,6 +45,7 @@ private:
     SidePanel* panel_ = nullptr;  // owned by the window it is laid out in
     LastMoveLayer lastMove_;
     std::vector<record::NotationLine> lines_;
+    std::vector<std::function<void()>> followers_;
     bool thinking_ = false;
 };
 

@@ -25,6 +25,7 @@
 #include "app/beside_board.h"
 #include "app/board_access.h"
 #include "app/board_cursor.h"
+#include "app/game_review.h"
 #include "app/how_to_play.h"
 #include "app/image_export.h"
 #include "app/language.h"
@@ -115,6 +116,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     statusBar()->addWidget(status_, 1);
     fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(); });
     teaching_ = std::make_unique<TeachingLayers>(*this);
+    review_ = std::make_unique<GameReview>(*this);
     buildMenus();
     cursor_ = std::make_unique<BoardCursor>(*view_, press);
     view_->addLayer([this](QPainter& p, const SurfacePlacement& place) { cursor_->paint(p, place); });
@@ -195,6 +197,7 @@ void MainWindow::runWindowCommand(WindowCommand command) {
                 t->use(t->language() == Language::English ? Language::Japanese : Language::English);
             break;
         case WindowCommand::HowToPlay: showHowToPlay(); break;
+        case WindowCommand::Review: review_->start(); break;
     }
 }
 
@@ -214,6 +217,7 @@ void MainWindow::retranslate() {
     panel.moveList()->setAccessibleName(QCoreApplication::translate("Panel", "棋譜"));
     panel.turnLabel()->setAccessibleName(QCoreApplication::translate("Panel", "手番"));
     beside_->follow();
+    review_->retranslate();
     view_->repaintAll();
 }
 

@@ -31,6 +31,7 @@ namespace app {
 class BesideBoard;
 class BoardAccess;
 class BoardCursor;
+class GameReview;
 class HowToPlay;
 class PanelFit;
 class SurfaceView;
@@ -80,6 +81,7 @@ public:
     FilePanel& filePanel() { return *panel_; }
     TeachingLayers& teaching() { return *teaching_; }
     BoardCursor& cursor() { return *cursor_; }
+    GameReview& review() { return *review_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
     // then the window takes its place and size. Call once, before show().
@@ -175,6 +177,7 @@ private:
     QLabel* status_ = nullptr;                  // in the status line, which owns it
     HowToPlay* howToPlay_ = nullptr;            // owned by the window, made when first asked for
     std::map<WindowCommand, QAction*> marked_;  // the items whose marks the window sets
+    std::unique_ptr<GameReview> review_;        // 棋譜 → 検討; ends its worker first
 };
 
 }  // namespace app

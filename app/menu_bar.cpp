@@ -68,6 +68,8 @@ const MenuEntry kMenuBar[] = {
      WindowCommand::None, kNoCheck, 0, QKeySequence::Open, KeyRole::Shortcut},
     {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", Kind::Item, control::KIFU_WRITE_Click,
      WindowCommand::None, kNoCheck, 0, QKeySequence::Save, KeyRole::Shortcut},
+    {"", "", "KIFU", Kind::Separator},
+    {"REVIEW", QT_TRANSLATE_NOOP("Menu", "検討"), "KIFU", Kind::Item, nullptr, WindowCommand::Review},
     {"OPTION", QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "", Kind::Menu, control::OPTION_Click},
     {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", Kind::Item, control::SIDOU_Click,
      WindowCommand::None, checkOf(MenuCheck::SIDOU)},

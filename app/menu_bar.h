@@ -24,6 +24,7 @@ enum class WindowCommand {
     SidePanel,
     Language,
     HowToPlay,
+    Review,
 };
 
 // How an item's key reaches it: a shortcut of the window; a key taken where

@@ -98,12 +98,23 @@ void SidePanel::showLines(const std::vector<record::NotationLine>& lines) {
     current_ = -1;
 }
 
+void SidePanel::setLineNotes(std::vector<LineNote> notes) {
+    notes_ = std::move(notes);
+    markLine(current_);
+}
+
+void SidePanel::addBelowList(QWidget* w) { layout()->addWidget(w); }
+
 void SidePanel::markLine(int line) {
     for (int row = 0; row < list_->count(); ++row) {
         QListWidgetItem* item = list_->item(row);
         const QString body = row == 0 ? QCoreApplication::translate("Panel", kStartLine)
                                       : texts_[static_cast<std::size_t>(row - 1)];
-        item->setText((row == line ? kMarker : kNoMarker) + body);
+        const LineNote note = row >= 1 && row <= static_cast<int>(notes_.size())
+                                  ? notes_[static_cast<std::size_t>(row - 1)]
+                                  : LineNote{};
+        item->setText((row == line ? kMarker : kNoMarker) + body + note.mark);
+        item->setBackground(note.tint.isValid() ? QBrush(note.tint) : QBrush());
         QFont font = item->font();
         font.setBold(row == line);
         item->setFont(font);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -12,6 +14,13 @@ class QLabel;
 class QListWidget;
 
 namespace app {
+
+// What a move's line carries besides its move: the review's grade, as a mark
+// after the move and a tint behind the line.
+struct LineNote {
+    QString mark;
+    QColor tint;  // invalid: none
+};
 
 // The panel right of the board: whose turn it is, the level, the kind of
 // game and a sign while the computer thinks, above the move list. The list
@@ -36,6 +45,10 @@ public:
     QLabel* thinkingSign() const { return thinking_; }
     // The marked line: 0 for the start, i for move i.
     int currentLine() const { return current_; }
+    // Notes for the lines of moves 1..notes.size(); the others have none.
+    void setLineNotes(std::vector<LineNote> notes);
+    // A widget under the move list (the review's).
+    void addBelowList(QWidget* w);
 
 private:
     void showLines(const std::vector<record::NotationLine>& lines);
@@ -47,6 +60,7 @@ private:
     QListWidget* list_ = nullptr;
     std::vector<int> entries_{0};  // the replay position of each line
     std::vector<QString> texts_;
+    std::vector<LineNote> notes_;
     int current_ = -1;
     std::function<void(int)> clicked_;
 };

@@ -16,7 +16,8 @@ namespace {
 int usage(const char* why) {
     std::fprintf(stderr,
                  "error %s\nusage: nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] "
-                 "[--random-plies K] [--seed S] [--out DIR] [--check]\n",
+                 "[--random-plies K] [--seed S] [--out DIR] [--check]\n"
+                 "       nuedori-cli review FILE [--nodes N] [--scores]\n",
                  why);
     return 2;
 }

@@ -60,6 +60,8 @@ Searcher::Searcher(std::size_t tableMegabytes) : table_(tableMegabytes) {}
 
 bool Searcher::shouldStop() {
     if (stopped_) return true;
+    if ((nodes_ & 1023) == 0 && stop_ != nullptr && stop_->load(std::memory_order_relaxed))
+        return stopped_ = true;
     if (nodeLimit_ != 0) {
         stopped_ = nodes_ >= nodeLimit_;
     } else if ((nodes_ & 1023) == 0) {
@@ -269,6 +271,7 @@ Choice Searcher::choose(const Position& root, const Limits& limits) {
     nodes_ = 0;
     stopped_ = false;
     nodeLimit_ = limits.nodes;
+    stop_ = limits.stop;
     deadline_ = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                             std::chrono::duration<double>(limits.seconds * 1.5));
     killers_ = {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +20,9 @@ struct Limits {
     double seconds = 1.0;     // the time for a move: new iterations start only in its first half,
                               // and the search stops at one and a half times it
     int depth = 60;           // the deepest iteration
+    // Set by another thread to end the search at once (checked every 1024
+    // nodes); the answer is then the best move found so far.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 // The move chosen: the search's own packed move, and the same move as the
@@ -72,6 +76,7 @@ private:
     std::uint64_t nodes_ = 0;
     std::uint64_t nodeLimit_ = 0;
     std::chrono::steady_clock::time_point deadline_{};
+    const std::atomic<bool>* stop_ = nullptr;
     bool stopped_ = false;
 };
 

@@ -278,6 +278,10 @@
         <source>国際駒</source>
         <translation>International</translation>
     </message>
+    <message>
+        <source>検討</source>
+        <translation>Review</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -591,6 +595,37 @@
     <message>
         <source>手番</source>
         <translation>Turn</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>%1 疑問手 %2&#x3000;悪手 %3&#x3000;大悪手 %4&#x3000;正確度 %5%</source>
+        <translation>%1 inaccuracies %2, mistakes %3, blunders %4, accuracy %5%</translation>
+    </message>
+    <message>
+        <source>最善：</source>
+        <translation>best: </translation>
+    </message>
+    <message>
+        <source>この棋譜は検討できません</source>
+        <translation>This record cannot be reviewed</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ここから対局</source>
+        <translation>Play from here</translation>
+    </message>
+    <message>
+        <source>検討中</source>
+        <translation>Reviewing</translation>
+    </message>
+    <message>
+        <source>評価グラフ</source>
+        <translation>Evaluation graph</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,8 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "棋譜 KIFU\n"
               "  読込 KIFU_READ\n"
               "  書込 KIFU_WRITE\n"
+              "   \n"
+              "  検討 REVIEW\n"
               "ｵﾌﾟｼｮﾝ OPTION\n"
               "  移動指導 SIDOU [ ]\n"
               "  BGM BGM [x]\n"
