@@ -142,8 +142,8 @@ QStringList GameKeeper::recentGames(int count) const {
     if (!keeping()) return {};
     const QDir folder(gamesFolder());
     QStringList paths;
-    for (const QString& name :
-         folder.entryList({QString("*") + kExtension}, QDir::Files, QDir::Name | QDir::Reversed)) {
+    // Newest first by the time each was written: names of one second tie.
+    for (const QString& name : folder.entryList({QString("*") + kExtension}, QDir::Files, QDir::Time)) {
         if (paths.size() == count) break;
         paths << folder.filePath(name);
     }

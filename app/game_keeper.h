@@ -55,7 +55,7 @@ public:
     // An event has ended: kept as keep() keeps it.
     bool eventEnded(const control::Game& g);
 
-    // The last `count` records of the games folder, newest first, as paths.
+    // The last `count` records written to the games folder, newest first, as paths.
     QStringList recentGames(int count) const;
     // A sentence on the first write that failed, once; empty otherwise.
     QString takeWriteProblem();

@@ -242,6 +242,7 @@ void MainWindow::retranslate() {
         if (entry->tip) action->setStatusTip(windowText("Tip", QString::fromUtf8(entry->tip)));
     }
     panel_->retranslate();
+    showResumed();
     followStatus();
     SidePanel& panel = beside_->panel();
     panel.moveList()->setAccessibleName(QCoreApplication::translate("Panel", "棋譜"));
@@ -312,7 +313,7 @@ void MainWindow::handle(const Command& command) {
     if (busy_ || game_.state.quitRequested || !command) return;
     busy_ = true;
     command(game_);
-    if (services_.keeper && services_.keeper->eventEnded(game_)) beside_->panel().setNotice({});
+    if (services_.keeper && services_.keeper->eventEnded(game_)) forgetResumed();
     busy_ = false;
     beside_->eventEnded();
     access_->follow();
@@ -329,9 +330,12 @@ void MainWindow::start() {
     applySettings();
     if (found.game) resume(*found.game);
     if (services_.keeper) services_.keeper->start(game_);
-    if (!found.setAside.isEmpty()) tellSetAside(kKeptGameDamaged, found.setAside);
-    if (services_.settings && !services_.settings->setAside().isEmpty())
-        tellSetAside(kSettingsDamaged, services_.settings->setAside());
+    // Told once the window is on the screen, over it.
+    const QString settingsAside = services_.settings ? services_.settings->setAside() : QString();
+    QTimer::singleShot(0, this, [this, game = found.setAside, settingsAside] {
+        if (!game.isEmpty()) tellSetAside(kKeptGameDamaged, game);
+        if (!settingsAside.isEmpty()) tellSetAside(kSettingsDamaged, settingsAside);
+    });
 }
 
 void MainWindow::leave() {
@@ -378,12 +382,26 @@ void MainWindow::rememberOptions() {
 void MainWindow::resume(const record::KeptGame& kept) {
     handle([&kept](control::Game& g) { control::対局を再開(g, kept); });
     const control::GameState& s = game_.state;
-    const QString kind = s.kifuMode ? QCoreApplication::translate("Panel", "棋譜再生")
-                         : s.gameKind == control::kTwoPlayers
-                             ? QCoreApplication::translate("Panel", "対局(人間)")
-                             : QCoreApplication::translate("Panel", "対局(COM)");
-    beside_->panel().setNotice(
-        QCoreApplication::translate("Panel", "前回の%1を再開しました（%2手）").arg(kind).arg(s.moveNumber));
+    resumed_ = Resumed{s.kifuMode                           ? QT_TRANSLATE_NOOP("Panel", "棋譜再生")
+                       : s.gameKind == control::kTwoPlayers ? QT_TRANSLATE_NOOP("Panel", "対局(人間)")
+                                                            : QT_TRANSLATE_NOOP("Panel", "対局(COM)"),
+                       s.moveNumber};
+    showResumed();
+}
+
+void MainWindow::showResumed() {
+    if (!resumed_) {
+        beside_->panel().setNotice({});
+        return;
+    }
+    beside_->panel().setNotice(QCoreApplication::translate("Panel", "前回の%1を再開しました（%2手）")
+                                   .arg(QCoreApplication::translate("Panel", resumed_->kind))
+                                   .arg(resumed_->moves));
+}
+
+void MainWindow::forgetResumed() {
+    resumed_.reset();
+    showResumed();
 }
 
 void MainWindow::tellSetAside(const char* what, const QString& newName) {
@@ -535,11 +553,11 @@ void MainWindow::gameFacts(const control::GameFacts& facts) { facts_ = facts; }
 void MainWindow::gameOver(rules::Outcome o) {
     outcome_ = o;
     if (services_.keeper) services_.keeper->gameEnded(game_);
-    beside_->panel().setNotice({});
+    forgetResumed();
 }
 
 void MainWindow::moveCompleted() {
-    if (services_.keeper && services_.keeper->keep(game_)) beside_->panel().setNotice({});
+    if (services_.keeper && services_.keeper->keep(game_)) forgetResumed();
 }
 
 void MainWindow::soundStartup() { sound_.startup(); }

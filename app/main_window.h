@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -168,6 +169,8 @@ private:
     void applySettings();
     void rememberOptions();
     void resume(const record::KeptGame& kept);
+    void showResumed();
+    void forgetResumed();
     void tellSetAside(const char* what, const QString& newName);
     void showRecentGames();
     QString startFolder() const;
@@ -192,6 +195,12 @@ private:
     control::GameFacts facts_;
     rules::Outcome outcome_ = rules::Outcome::Continues;
     bool busy_ = false;
+    // The game start-up went on with, until another begins: its kind and moves.
+    struct Resumed {
+        const char* kind;
+        int moves;
+    };
+    std::optional<Resumed> resumed_;
     bool leaving_ = false;                      // a termination signal came during an event
     QEventLoop* waiting_ = nullptr;             // the pause under way, if any
     PanelFit* fit_ = nullptr;                   // owned by the window

@@ -106,12 +106,17 @@ void 対局画面_再描画(Game& g) {
     }
     display::描画_レベル(g, s.level);
     display::描画_手数(g, s.moveNumber, kWhite);
+    // Each side's text beside the board names its last move, as after play.
     const rules::MoveRecord& r = g.record;
-    if (r.counter < 1) return;
-    const state::Move last = record::記録の手(r, record::手の最初(r, r.counter));
-    const bool upper = last.moved >= 1;
-    display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
-                           upper ? display::kUpperMoveY : display::kLowerMoveY, last, kWhite);
+    const int last = r.counter >= 1 ? record::手の最初(r, r.counter) : 0;
+    const int before = last >= 2 ? record::手の最初(r, last - 1) : 0;
+    for (const int first : {before, last}) {
+        if (first < 1) continue;
+        const state::Move m = record::記録の手(r, first);
+        const bool upper = m.moved >= 1;
+        display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
+                               upper ? display::kUpperMoveY : display::kLowerMoveY, m, kWhite);
+    }
 }
 
 std::array<std::string, 3> 棋譜の見出し(const record::KeptGame& k) {

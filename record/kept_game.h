@@ -59,8 +59,6 @@ struct KeptGame {
     rules::Board start;
     // Entries 1..last with their second-step marks, and the marker (counter).
     rules::MoveRecord record;
-
-    bool operator==(const KeptGame&) const = default;
 };
 
 // Why a kept game could not be read: the file is not there (the first run),
