@@ -44,9 +44,6 @@ struct Player {
     QTemporaryDir home;
     QString data() const { return home.filePath("data"); }
     QString settings() const { return home.filePath("config/nuedori.conf"); }
-    QStringList files(const QString& folder, const QString& pattern) const {
-        return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
-    }
 };
 
 // The game started again over the player's folders.
@@ -195,7 +192,7 @@ TEST(FilePanel, EscClosesItEnterSavesAndTheSaveViewListsTheRecords) {
     QTest::keyClicks(name, "first");
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_EQ(w.messages(), Strings{"棋譜を書き込みました|  "});
-    EXPECT_EQ(player.files(run.keeper.recordsFolder(), "*.棋譜"), QStringList{"first.棋譜"});
+    EXPECT_EQ(QDir(run.keeper.recordsFolder()).entryList({"*.棋譜"}), QStringList{"first.棋譜"});
     w.choose("KIFU_WRITE");
     EXPECT_TRUE(w.panelShows("SavedRecords"));
     EXPECT_EQ(w.panel<QListWidget>("SavedRecords")->item(0)->text(), "first.棋譜");
