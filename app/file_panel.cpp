@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +32,28 @@ constexpr QRectF kButtonArea{7980, 5260, 720, 400};
 constexpr QRectF kPanelArea{5650, 300, 3050, 5360};
 
 constexpr int kPathRole = Qt::UserRole;
+constexpr const char* kExtension = ".棋譜";
+
+// Enter in the name box does what RETURN does, and goes no further (the
+// board would take it for a press).
+class EnterKey : public QObject {
+public:
+    EnterKey(QObject* box, std::function<void()> enter) : QObject(box), enter_(std::move(enter)) {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        if (enter_) enter_();
+        return true;
+    }
+
+private:
+    std::function<void()> enter_;
+};
 
 bool ready(const QString& path) {
     const QFileInfo info(path);
@@ -39,8 +62,7 @@ bool ready(const QString& path) {
 
 }  // namespace
 
-FilePanel::FilePanel(QWidget* host, Hooks hooks)
-    : host_(host), hooks_(std::move(hooks)), folder_(QDir::currentPath()), filesFolder_(folder_) {}
+FilePanel::FilePanel(QWidget* host, Hooks hooks) : host_(host), hooks_(std::move(hooks)) {}
 
 QStringList FilePanel::drives() {
     QStringList list{QDir::rootPath(), QDir::homePath()};
@@ -68,6 +90,8 @@ void FilePanel::build() {
     folders_->setObjectName("Dir1");
     files_ = new QListWidget(host_);
     files_->setObjectName("File1");
+    saved_ = new QListWidget(host_);
+    saved_->setObjectName("SavedRecords");
     label_ = new QLabel(host_);
     label_->setObjectName("Label1");
     label_->setAutoFillBackground(true);
@@ -78,8 +102,11 @@ void FilePanel::build() {
     retranslate();
     for (QWidget* w :
          {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
-          static_cast<QWidget*>(label_), static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
+          static_cast<QWidget*>(saved_), static_cast<QWidget*>(label_), static_cast<QWidget*>(name_),
+          static_cast<QWidget*>(button_)})
         w->hide();
+    folder_ = QDir(hooks_.startFolder ? hooks_.startFolder() : QDir::currentPath()).absolutePath();
+    filesFolder_ = folder_;
 
     showDrives();
     QObject::connect(drive_, &QComboBox::currentIndexChanged, host_, [this] { driveChanged(); });
@@ -88,7 +115,14 @@ void FilePanel::build() {
     QObject::connect(files_, &QListWidget::itemClicked, host_, [this](QListWidgetItem* item) {
         if (hooks_.fileChosen) hooks_.fileChosen(QDir(filesFolder_).filePath(item->text()).toStdString());
     });
+    QObject::connect(saved_, &QListWidget::itemClicked, host_, [this](QListWidgetItem* item) {
+        name_->setText(item->text().chopped(static_cast<int>(QString(kExtension).size())));
+        name_->setFocus();
+    });
     QObject::connect(button_, &QPushButton::clicked, host_, [this] {
+        if (hooks_.returnPressed) hooks_.returnPressed();
+    });
+    new EnterKey(name_, [this] {
         if (hooks_.returnPressed) hooks_.returnPressed();
     });
     showFolder();
@@ -133,6 +167,7 @@ void FilePanel::setFolder(const QString& path) {
     // Dir1_Change: the file list follows the folder list.
     filesFolder_ = folder_;
     showFiles();
+    if (hooks_.folderChanged) hooks_.folderChanged(folder_);
 }
 
 void FilePanel::showFolder() {
@@ -163,9 +198,25 @@ void FilePanel::showFolder() {
 }
 
 void FilePanel::showFiles() {
+    const QStringList records =
+        QDir(filesFolder_).entryList(QStringList{QString("*") + kExtension}, QDir::Files, QDir::Name);
     files_->clear();
-    const QDir dir(filesFolder_);
-    files_->addItems(dir.entryList(QStringList{"*.棋譜"}, QDir::Files, QDir::Name));
+    files_->addItems(records);
+    saved_->clear();
+    saved_->addItems(records);
+}
+
+bool FilePanel::isOpen() const { return built() && !backing_->isHidden(); }
+
+// The lists as they are on the disk now, each time the panel opens.
+void FilePanel::opened(bool wasOpen) {
+    if (wasOpen || !isOpen()) return;
+    showFolder();
+    showFiles();
+}
+
+void FilePanel::showSaved() {
+    saved_->setVisible(!label_->isHidden() && files_->isHidden() && !folders_->isHidden());
 }
 
 void FilePanel::setListsVisible(bool drive, bool folder, bool files) {
@@ -173,10 +224,13 @@ void FilePanel::setListsVisible(bool drive, bool folder, bool files) {
         if (!drive && !folder && !files) return;
         build();
     }
+    const bool wasOpen = isOpen();
     drive_->setVisible(drive);
     folders_->setVisible(folder);
     files_->setVisible(files);
+    showSaved();
     showBacking();
+    opened(wasOpen);
 }
 
 void FilePanel::showBacking() {
@@ -191,10 +245,13 @@ void FilePanel::setNameRowVisible(bool visible) {
         if (!visible) return;
         build();
     }
+    const bool wasOpen = isOpen();
     label_->setVisible(visible);
     name_->setVisible(visible);
     button_->setVisible(visible);
+    showSaved();
     showBacking();
+    opened(wasOpen);
     if (visible) name_->setFocus();
 }
 
@@ -218,6 +275,7 @@ void FilePanel::place(const SurfacePlacement& placement) {
     put(drive_, kDriveArea);
     put(folders_, kFolderArea);
     put(files_, kFileArea);
+    put(saved_, kFileArea);
     put(label_, kLabelArea);
     put(name_, kNameArea);
     put(button_, kButtonArea);
@@ -226,7 +284,8 @@ void FilePanel::place(const SurfacePlacement& placement) {
     font.setPixelSize(std::max(8, static_cast<int>(std::lround(12 * placement.scale))));
     for (QWidget* w :
          {static_cast<QWidget*>(drive_), static_cast<QWidget*>(folders_), static_cast<QWidget*>(files_),
-          static_cast<QWidget*>(label_), static_cast<QWidget*>(name_), static_cast<QWidget*>(button_)})
+          static_cast<QWidget*>(saved_), static_cast<QWidget*>(label_), static_cast<QWidget*>(name_),
+          static_cast<QWidget*>(button_)})
         w->setFont(font);
     const int icon = font.pixelSize() + 2;
     folders_->setIconSize(QSize(icon, icon));

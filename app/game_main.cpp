@@ -4,13 +4,17 @@
 #include <QDir>
 #include <QFont>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <filesystem>
 
 #include "app/artwork.h"
+#include "app/game_keeper.h"
 #include "app/image_export.h"
 #include "app/language.h"
+#include "app/player_settings.h"
+#include "app/quit_signals.h"
 #include "app/surface_view.h"
 #include "sound/sound_layer.h"
 
@@ -74,6 +78,29 @@ control::Answer tellOnStandardError(QWidget*, const BoxRequest& request) {
 
 }  // namespace
 
+namespace {
+
+// The player's data folder (~/.local/share/nuedori) and settings file
+// (~/.config/nuedori/nuedori.conf), or, for a picture of the board, none:
+// it neither reads nor writes the player's games.
+QString dataFolder(bool exporting) {
+    return exporting ? QString() : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+QString settingsFile(bool exporting) {
+    if (exporting) return {};
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath("nuedori.conf");
+}
+
+// --lang first, then the language the player last chose, then the locale.
+Language languageAtStart(const PlayerSettings& settings) {
+    const QStringList arguments = QCoreApplication::arguments();
+    const std::optional<Language> remembered = settings.language();
+    if (!arguments.contains("--lang") && remembered) return *remembered;
+    return startLanguage(arguments, [](const char* name) { return qEnvironmentVariable(name); });
+}
+
+}  // namespace
+
 int runGame(int argc, char** argv, const StartOptions& options) {
     QStringList given;
     for (int i = 0; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);
@@ -81,8 +108,9 @@ int runGame(int argc, char** argv, const StartOptions& options) {
     if (exporting) startHeadless();
     QApplication application(argc, argv);
     setUpApplication(application);
-    Translators::of()->use(startLanguage(QCoreApplication::arguments(),
-                                         [](const char* name) { return qEnvironmentVariable(name); }));
+    PlayerSettings settings(settingsFile(exporting));
+    GameKeeper keeper(dataFolder(exporting));
+    Translators::of()->use(languageAtStart(settings));
     const auto answer = exporting ? tellOnStandardError : askWithMessageBox;
 
     sound::SoundLayer sound(waveFolders(), [answer](std::string_view text, std::string_view caption) {
@@ -92,7 +120,10 @@ int runGame(int argc, char** argv, const StartOptions& options) {
     WindowServices services;
     services.answer = answer;
     services.quit = [] { QCoreApplication::exit(0); };
+    services.keeper = &keeper;
+    services.settings = &settings;
     MainWindow window(sound, std::move(services));
+    new QuitSignals(&window, [&window] { window.leave(); });  // the window owns it
     QString unknown;
     if (const std::optional<PieceSet> set = piecesAsked(QCoreApplication::arguments(), &unknown))
         window.setPieceSet(*set);

@@ -7,12 +7,15 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -25,10 +28,12 @@
 #include "app/beside_board.h"
 #include "app/board_access.h"
 #include "app/board_cursor.h"
+#include "app/game_keeper.h"
 #include "app/game_review.h"
 #include "app/how_to_play.h"
 #include "app/image_export.h"
 #include "app/language.h"
+#include "app/player_settings.h"
 #include "app/side_panel.h"
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
@@ -36,6 +41,10 @@
 #include "app/window_fit.h"
 #include "app/window_language.h"
 #include "control/commands.h"
+#include "control/file_panel.h"
+#include "control/kept_game.h"
+#include "control/play_on.h"
+#include "control/record_jump.h"
 #include "sound/sound_layer.h"
 
 namespace app {
@@ -77,6 +86,15 @@ private:
 constexpr QSize kFirstViewSize(static_cast<int>(kSurfacePixels.width()) + 1,
                                static_cast<int>(kSurfacePixels.height()) + 1);
 
+// What 最近の対局 lists.
+constexpr int kRecentGames = 10;
+
+// The notices of a file set aside at start-up.
+constexpr const char* kKeptGameDamaged = QT_TRANSLATE_NOOP(
+    "Window", "前回の対局のファイルが読めませんでした。新しく始めます。ファイルはこの名前で残しました：");
+constexpr const char* kSettingsDamaged = QT_TRANSLATE_NOOP(
+    "Window", "設定のファイルが読めませんでした。初期設定で始めます。ファイルはこの名前で残しました：");
+
 }  // namespace
 
 MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
@@ -102,6 +120,10 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
                                 [this] {
                                     messageBox(control::Text::DeviceNotReady, control::Text::TitleError,
                                                control::Buttons::Ok, control::Icon::None);
+                                },
+                                [this] { return startFolder(); },
+                                [this](const QString& folder) {
+                                    if (services_.settings) services_.settings->setFolder(folder);
                                 }});
     view_->onPlacementChanged([this](const SurfacePlacement& p) { panel_->place(p); });
     // The keyboard's Enter on the cursor's square is a press like the mouse's.
@@ -117,12 +139,29 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(); });
     teaching_ = std::make_unique<TeachingLayers>(*this);
     review_ = std::make_unique<GameReview>(*this);
+    // ここから対局 at a reviewed mistake: back to the position before it, then on
+    // as a game of the kind it was.
+    review_->onTryAgain([this](int entry) {
+        handle([entry](control::Game& g) {
+            control::棋譜_移動(g, entry);
+            if (g.record.counter != entry) return;  // refused on the way, as 戻 and 進 are
+            if (g.state.gameKind == control::kAgainstComputer)
+                control::ここから対局_COM(g);
+            else
+                control::ここから対局_人間(g);
+        });
+    });
     buildMenus();
     cursor_ = std::make_unique<BoardCursor>(*view_, press);
     view_->addLayer([this](QPainter& p, const SurfacePlacement& place) { cursor_->paint(p, place); });
     access_ = new BoardAccess(*view_, game_, *cursor_);
     cursor_->onMoved([this] { access_->cursorMoved(); });
     new WindowLanguage(*this);  // the window owns it
+    // The translators outlive the window: the listener asks whether it is still there.
+    if (Translators* t = Translators::of())
+        t->onChanged([self = QPointer<MainWindow>(this), t] {
+            if (self && self->services_.settings) self->services_.settings->setLanguage(t->language());
+        });
     setTabOrder(view_, &beside_->panel());
     // The window keeps the keys (and the board shows no cursor) until Tab
     // gives the board or the panel the focus.
@@ -148,6 +187,8 @@ void MainWindow::buildMenus() {
             menus[e.name] = menu;
             action = menu->menuAction();
             if (command) connect(menu, &QMenu::aboutToShow, this, [this, command] { handle(command); });
+            if (e.window != WindowCommand::None)
+                connect(menu, &QMenu::aboutToShow, this, [this, w = e.window] { runWindowCommand(w); });
         } else {
             action = parent ? parent->addAction(QString()) : menuBar()->addAction(QString());
             const int check = e.check;
@@ -159,6 +200,8 @@ void MainWindow::buildMenus() {
                 if (entry->check >= 0) action->setChecked(checks_[static_cast<std::size_t>(entry->check)]);
                 if (entry->newGame) newGame_ = entry->newGame;
                 if (entry->command) handle(entry->command);
+                // The player's own choice of level or option is remembered.
+                if (entry->check >= 0) rememberOptions();
                 if (entry->check != kOwnCheck) runWindowCommand(entry->window);
                 // The window's marks say what it shows, whatever the menu toggled.
                 if (entry->check == kWindowMark) showOwnMarks();
@@ -185,7 +228,10 @@ void MainWindow::runWindowCommand(WindowCommand command) {
     switch (command) {
         case WindowCommand::None: break;
         case WindowCommand::NewGame: handle(newGame_); break;
-        case WindowCommand::InfluenceView: teaching_->showInfluence(menuItem("SEIRYOKU")->isChecked()); break;
+        case WindowCommand::InfluenceView:
+            teaching_->showInfluence(menuItem("SEIRYOKU")->isChecked());
+            if (services_.settings) services_.settings->setInfluence(menuItem("SEIRYOKU")->isChecked());
+            break;
         case WindowCommand::SaveImage: saveImage(); break;
         case WindowCommand::Hint: teaching_->askHint(); break;
         case WindowCommand::PiecesKanji2: setPieceSet(PieceSet::Kanji2); break;
@@ -198,6 +244,7 @@ void MainWindow::runWindowCommand(WindowCommand command) {
             break;
         case WindowCommand::HowToPlay: showHowToPlay(); break;
         case WindowCommand::Review: review_->start(); break;
+        case WindowCommand::RecentGames: showRecentGames(); break;
     }
 }
 
@@ -212,6 +259,7 @@ void MainWindow::retranslate() {
         if (entry->tip) action->setStatusTip(windowText("Tip", QString::fromUtf8(entry->tip)));
     }
     panel_->retranslate();
+    showResumed();
     followStatus();
     SidePanel& panel = beside_->panel();
     panel.moveList()->setAccessibleName(QCoreApplication::translate("Panel", "棋譜"));
@@ -236,6 +284,7 @@ PieceSet MainWindow::pieceSet() const { return view_->pieceSet(); }
 void MainWindow::setPieceSet(PieceSet set) {
     view_->setPieceSet(set);
     showOwnMarks();
+    if (services_.settings) services_.settings->setPieces(set);
 }
 
 bool MainWindow::sidePanelShown() const { return fit_->shown(); }
@@ -282,15 +331,127 @@ void MainWindow::handle(const Command& command) {
     if (busy_ || game_.state.quitRequested || !command) return;
     busy_ = true;
     command(game_);
+    if (services_.keeper && services_.keeper->eventEnded(game_)) forgetResumed();
     busy_ = false;
     beside_->eventEnded();
     access_->follow();
     followStatus();
+    // A termination signal came meanwhile: now the program ends as always.
+    if (leaving_) handle(control::Form_Unload);
 }
 
 void MainWindow::start() {
+    // Read before anything can be written over it.
+    const GameKeeper::Found found = services_.keeper ? services_.keeper->takeKeptGame() : GameKeeper::Found{};
     handle(control::Form_Load);
     placeAtFirstStart();
+    applySettings();
+    if (found.game) resume(*found.game);
+    if (services_.keeper) services_.keeper->start(game_);
+    // Told once the window is on the screen, over it.
+    const QString settingsAside = services_.settings ? services_.settings->setAside() : QString();
+    QTimer::singleShot(0, this, [this, game = found.setAside, settingsAside] {
+        if (!game.isEmpty()) tellSetAside(kKeptGameDamaged, game);
+        if (!settingsAside.isEmpty()) tellSetAside(kSettingsDamaged, settingsAside);
+    });
+}
+
+void MainWindow::leave() {
+    if (!busy_) {
+        handle(control::Form_Unload);
+        return;
+    }
+    leaving_ = true;
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    if (waiting_) waiting_->quit();
+}
+
+void MainWindow::applySettings() {
+    PlayerSettings* s = services_.settings;
+    if (!s) return;
+    const std::optional<int> level = s->level();
+    if (level && *level != game_.state.level) {
+        constexpr void (*kLevels[])(control::Game&) = {control::LEVEL1_Click, control::LEVEL2_Click,
+                                                       control::LEVEL3_Click, control::LEVEL4_Click};
+        handle(kLevels[*level - 1]);
+    }
+    if (s->teaching().value_or(false) != game_.state.teachingOn) handle(control::SIDOU_Click);
+    if (s->music().value_or(true) != game_.state.bgmOn) handle(control::BGM_Click);
+    if (s->influence().value_or(false)) menuItem("SEIRYOKU")->setChecked(true);
+    if (const std::optional<PieceSet> set = s->pieces()) {
+        if (!QCoreApplication::arguments().contains("--pieces")) setPieceSet(*set);
+    }
+    // Only onto a screen there is now: a screen unplugged since would hide it.
+    const std::optional<QRect> frame = s->geometry();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (!frame || !screen->availableGeometry().contains(frame->center())) continue;
+        resize(frame->size());
+        move(frame->topLeft());
+        break;
+    }
+}
+
+void MainWindow::rememberOptions() {
+    if (!services_.settings) return;
+    const control::GameState& s = game_.state;
+    services_.settings->setOptions(s.level, s.teachingOn, s.bgmOn);
+}
+
+void MainWindow::resume(const record::KeptGame& kept) {
+    handle([&kept](control::Game& g) { control::対局を再開(g, kept); });
+    const control::GameState& s = game_.state;
+    resumed_ = Resumed{s.kifuMode                           ? QT_TRANSLATE_NOOP("Panel", "棋譜再生")
+                       : s.gameKind == control::kTwoPlayers ? QT_TRANSLATE_NOOP("Panel", "対局(人間)")
+                                                            : QT_TRANSLATE_NOOP("Panel", "対局(COM)"),
+                       s.moveNumber};
+    showResumed();
+}
+
+void MainWindow::showResumed() {
+    if (!resumed_) {
+        beside_->panel().setNotice({});
+        return;
+    }
+    beside_->panel().setNotice(QCoreApplication::translate("Panel", "前回の%1を再開しました（%2手）")
+                                   .arg(QCoreApplication::translate("Panel", resumed_->kind))
+                                   .arg(resumed_->moves));
+}
+
+void MainWindow::forgetResumed() {
+    resumed_.reset();
+    showResumed();
+}
+
+void MainWindow::tellSetAside(const char* what, const QString& newName) {
+    if (!services_.answer) return;
+    const QString text =
+        windowText("Window", QString::fromUtf8(what)) + "\n" + QDir::toNativeSeparators(newName);
+    services_.answer(
+        this, BoxRequest{text.toStdString(), kCaption, control::Buttons::Ok, control::Icon::Exclamation});
+}
+
+void MainWindow::showRecentGames() {
+    QMenu* menu = menuItem("RECENT")->menu();
+    menu->clear();
+    const QStringList games = services_.keeper ? services_.keeper->recentGames(kRecentGames) : QStringList{};
+    if (games.isEmpty()) menu->addAction(QCoreApplication::translate("Menu", "（なし）"))->setEnabled(false);
+    for (const QString& path : games) {
+        const RecentGame game = recentGameOf(path);
+        const QString caption =
+            game.unfinished ? game.when + QCoreApplication::translate("Menu", "（中断）") : game.when;
+        connect(menu->addAction(caption), &QAction::triggered, this, [this, path] {
+            handle([file = path.toStdString()](control::Game& g) { control::File1_Click(g, file); });
+        });
+    }
+}
+
+QString MainWindow::startFolder() const {
+    // The folder last used; the first time the game's records folder, never
+    // the folder the program happened to start in.
+    const QString last = services_.settings ? services_.settings->folder() : QString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    if (services_.keeper && services_.keeper->keeping()) return services_.keeper->recordsFolder();
+    return QDir::currentPath();
 }
 
 void MainWindow::placeAtFirstStart() {
@@ -311,7 +472,12 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (e->key() == Qt::Key_Escape) {
-        handle([](control::Game& g) { control::Form_KeyPress(g, control::kEscKey); });
+        // Esc leaves an open file panel as if nothing was chosen; only with
+        // the panel closed does it end the program.
+        if (panel_->isOpen())
+            handle(control::ファイルパネル_非表示);
+        else
+            handle([](control::Game& g) { control::Form_KeyPress(g, control::kEscKey); });
         return;
     }
     const QString text = e->text();
@@ -393,6 +559,8 @@ control::Answer MainWindow::messageBox(const control::Message& text, control::Te
                                        control::Buttons buttons, control::Icon icon) {
     // The core names the message; the player reads it in the language chosen.
     const BoxRequest request{messageWords(text), titleWords(title), buttons, icon};
+    // The program is being ended: nothing more is asked.
+    if (leaving_) return buttons == control::Buttons::YesNo ? control::Answer::No : control::Answer::Ok;
     if (!services_.answer)
         return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
     return services_.answer(this, request);
@@ -400,7 +568,15 @@ control::Answer MainWindow::messageBox(const control::Message& text, control::Te
 
 void MainWindow::thinking(bool on) { beside_->setThinking(on); }
 void MainWindow::gameFacts(const control::GameFacts& facts) { facts_ = facts; }
-void MainWindow::gameOver(rules::Outcome o) { outcome_ = o; }
+void MainWindow::gameOver(rules::Outcome o) {
+    outcome_ = o;
+    if (services_.keeper) services_.keeper->gameEnded(game_);
+    forgetResumed();
+}
+
+void MainWindow::moveCompleted() {
+    if (services_.keeper && services_.keeper->keep(game_)) forgetResumed();
+}
 
 void MainWindow::soundStartup() { sound_.startup(); }
 int MainWindow::loadSound(std::string_view fileName, int flags) { return sound_.load(fileName, flags); }
@@ -413,22 +589,24 @@ void MainWindow::soundShutdown() { sound_.shutdown(); }
 void MainWindow::wait(double seconds) {
     beside_->follow();  // the panel shows the game as it stands while it waits
     const double length = seconds * services_.waitFactor;
-    if (length <= 0) return;
+    if (length <= 0 || leaving_) return;
     // Measured on the monotonic clock, so the wait is never shorter than asked
     // (a timer may fire a little early: then it is started again for the rest).
     const auto total = static_cast<qint64>(std::ceil(length * 1e9));
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;
+    waiting_ = &loop;
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    for (qint64 left = total; left > 0; left = total - clock.nsecsElapsed()) {
+    for (qint64 left = total; left > 0 && !leaving_; left = total - clock.nsecsElapsed()) {
         timer.start(static_cast<int>((left + 999'999) / 1'000'000));
         // Repaints go on; the player's input waits until the pause is over.
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
+    waiting_ = nullptr;
 }
 
 // ---- file panel, check marks, quitting ----
@@ -449,6 +627,10 @@ void MainWindow::setMenuChecked(control::MenuCheck item, bool checked) {
 }
 
 void MainWindow::quit() {
+    // Before the process ends: the game where the next start finds it, and
+    // the window's place.
+    if (services_.keeper) services_.keeper->keep(game_);
+    if (services_.settings) services_.settings->setGeometry(QRect(pos(), size()));
     if (services_.quit) services_.quit();
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,10 +16,12 @@
 #include "app/menu_bar.h"
 #include "app/piece_sets.h"
 #include "control/commands.h"
+#include "record/kept_game.h"
 #include "state/game.h"
 #include "state/window_port.h"
 
 class QAction;
+class QEventLoop;
 class QLabel;
 class QMenu;
 
@@ -30,6 +33,8 @@ namespace app {
 
 class BesideBoard;
 class BoardAccess;
+class GameKeeper;
+class PlayerSettings;
 class BoardCursor;
 class GameReview;
 class HowToPlay;
@@ -59,6 +64,10 @@ struct WindowServices {
     std::function<void(const std::string& path)> fileWatcher;
     // Asks where to save a board image (empty: not saved); empty for the file dialog.
     std::function<QString(QWidget* parent, const QString& suggested)> imagePath;
+    // Where the player's games and settings are kept, owned by whoever
+    // creates the window; null keeps and remembers nothing.
+    GameKeeper* keeper = nullptr;
+    PlayerSettings* settings = nullptr;
 };
 
 // The caption of the main window.
@@ -84,8 +93,14 @@ public:
     GameReview& review() { return *review_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
-    // then the window takes its place and size. Call once, before show().
+    // then the window takes its place and size, the player's settings are
+    // applied and a kept game goes on. Call once, before show().
     void start();
+
+    // A termination signal: the program ends the normal way, the game kept.
+    // An event under way (a box open, a pause) is cut short first: its boxes
+    // answer No or OK unasked.
+    void leave();
 
     // The menu item of a control name (START, LEVEL2, VER ...), or null.
     QAction* menuItem(const QString& controlName) const;
@@ -124,6 +139,7 @@ public:
     void thinking(bool on) override;
     void gameFacts(const control::GameFacts& facts) override;
     void gameOver(rules::Outcome o) override;
+    void moveCompleted() override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;
@@ -152,6 +168,14 @@ private:
     void followStatus();
     int barsHeight() const;
     void placeAtFirstStart();
+    void applySettings();
+    void rememberOptions();
+    void resume(const record::KeptGame& kept);
+    void showResumed();
+    void forgetResumed();
+    void tellSetAside(const char* what, const QString& newName);
+    void showRecentGames();
+    QString startFolder() const;
     // Runs one event of the game to its end, unless the program is ending.
     void handle(const Command& command);
 
@@ -173,6 +197,14 @@ private:
     control::GameFacts facts_;
     rules::Outcome outcome_ = rules::Outcome::Continues;
     bool busy_ = false;
+    // The game start-up went on with, until another begins: its kind and moves.
+    struct Resumed {
+        const char* kind;
+        int moves;
+    };
+    std::optional<Resumed> resumed_;
+    bool leaving_ = false;                      // a termination signal came during an event
+    QEventLoop* waiting_ = nullptr;             // the pause under way, if any
     PanelFit* fit_ = nullptr;                   // owned by the window
     QLabel* status_ = nullptr;                  // in the status line, which owns it
     HowToPlay* howToPlay_ = nullptr;            // owned by the window, made when first asked for

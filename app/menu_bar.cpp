@@ -6,6 +6,7 @@
 #include "app/piece_sets.h"
 #include "control/commands.h"
 #include "control/new_game.h"
+#include "control/play_on.h"
 #include "control/record_jump.h"
 #include "control/resign.h"
 #include "state/window_port.h"
@@ -20,6 +21,12 @@ using Kind = MenuEntry::Kind;
 constexpr int checkOf(MenuCheck c) { return static_cast<int>(c); }
 
 // The game's own items first in each menu; the window's follow a separator.
+// The status line's words for the items that play on from a record.
+constexpr const char* kPlayOnComTip =
+    QT_TRANSLATE_NOOP("Tip", "盤の局面からコンピュータと対局します（あなたは下側、この後の手は消えます）");
+constexpr const char* kPlayOnManTip =
+    QT_TRANSLATE_NOOP("Tip", "盤の局面から二人で対局します（この後の手は消えます）");
+
 const MenuEntry kMenuBar[] = {
     {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", Kind::Menu, control::TAIKYOKU_Click},
     {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", Kind::Menu},
@@ -46,6 +53,12 @@ const MenuEntry kMenuBar[] = {
     {"NEW_GAME", QT_TRANSLATE_NOOP("Menu", "新しい対局"), "TAIKYOKU", Kind::Item, nullptr,
      WindowCommand::NewGame, kNoCheck, 0, QKeySequence::New, KeyRole::Shortcut},
     {"RESIGN", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", Kind::Item, control::投了},
+    {"PLAY_ON_COM", QT_TRANSLATE_NOOP("Menu", "ここから対局(COM)"), "TAIKYOKU", Kind::Item,
+     control::ここから対局_COM, WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None,
+     nullptr, kPlayOnComTip},
+    {"PLAY_ON_MAN", QT_TRANSLATE_NOOP("Menu", "ここから対局(人間)"), "TAIKYOKU", Kind::Item,
+     control::ここから対局_人間, WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None,
+     nullptr, kPlayOnManTip},
     {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", Kind::Menu, control::STOP_Click},
     {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", Kind::Item, control::CANCEL_Click},
     {"REVERSE", QT_TRANSLATE_NOOP("Menu", "反転"), "STOP", Kind::Item, control::REVERSE_Click},
@@ -69,6 +82,8 @@ const MenuEntry kMenuBar[] = {
     {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", Kind::Item, control::KIFU_WRITE_Click,
      WindowCommand::None, kNoCheck, 0, QKeySequence::Save, KeyRole::Shortcut},
     {"", "", "KIFU", Kind::Separator},
+    {"RECENT", QT_TRANSLATE_NOOP("Menu", "最近の対局"), "KIFU", Kind::Menu, nullptr,
+     WindowCommand::RecentGames},
     {"REVIEW", QT_TRANSLATE_NOOP("Menu", "検討"), "KIFU", Kind::Item, nullptr, WindowCommand::Review},
     {"OPTION", QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "", Kind::Menu, control::OPTION_Click},
     {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", Kind::Item, control::SIDOU_Click,

@@ -25,6 +25,7 @@ enum class WindowCommand {
     Language,
     HowToPlay,
     Review,
+    RecentGames,  // fills 最近の対局 as it opens
 };
 
 // How an item's key reaches it: a shortcut of the window; a key taken where
@@ -42,7 +43,8 @@ struct MenuEntry {
     const char* caption;
     const char* under;
     Kind kind;
-    // The game's command: the item's, or the menu's when it opens.
+    // The game's command: the item's, or the menu's when it opens (as a
+    // window command of a menu is run when it opens).
     void (*command)(control::Game&) = nullptr;
     WindowCommand window = WindowCommand::None;
     // The check mark: a MenuCheck of the game's (its number), kOwnCheck for a

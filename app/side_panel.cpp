@@ -54,6 +54,10 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     thinking_ = new QLabel(this);
     thinking_->setObjectName("ThinkingSign");
     thinking_->setStyleSheet("color: #c00000; font-weight: bold;");
+    notice_ = new QLabel(this);
+    notice_->setObjectName("NoticeLine");
+    notice_->setWordWrap(true);
+    notice_->hide();
     list_ = new QListWidget(this);
     list_->setObjectName("MoveList");
     list_->setAccessibleName("棋譜");
@@ -62,8 +66,9 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    for (QWidget* w : {static_cast<QWidget*>(turn_), static_cast<QWidget*>(kind_),
-                       static_cast<QWidget*>(thinking_), static_cast<QWidget*>(list_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(turn_), static_cast<QWidget*>(kind_), static_cast<QWidget*>(thinking_),
+          static_cast<QWidget*>(notice_), static_cast<QWidget*>(list_)})
         layout->addWidget(w);
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = list_->row(item);
@@ -81,6 +86,11 @@ void SidePanel::follow(const control::Game& g, const std::vector<record::Notatio
     thinking_->setText(thinking ? QCoreApplication::translate("Panel", "コンピュータ思考中…") : QString());
     showLines(lines);
     markLine(record::表記行(lines, g.record.counter));
+}
+
+void SidePanel::setNotice(const QString& text) {
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
 }
 
 void SidePanel::showLines(const std::vector<record::NotationLine>& lines) {

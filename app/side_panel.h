@@ -43,6 +43,9 @@ public:
     QLabel* turnLabel() const { return turn_; }
     QLabel* gameLabel() const { return kind_; }
     QLabel* thinkingSign() const { return thinking_; }
+    // One line on the game: which game was resumed at start-up; empty hides it.
+    void setNotice(const QString& text);
+    QLabel* noticeLine() const { return notice_; }
     // The marked line: 0 for the start, i for move i.
     int currentLine() const { return current_; }
     // Notes for the lines of moves 1..notes.size(); the others have none.
@@ -57,6 +60,7 @@ private:
     QLabel* turn_ = nullptr;
     QLabel* kind_ = nullptr;
     QLabel* thinking_ = nullptr;
+    QLabel* notice_ = nullptr;
     QListWidget* list_ = nullptr;
     std::vector<int> entries_{0};  // the replay position of each line
     std::vector<QString> texts_;

@@ -96,6 +96,7 @@ void com_ban(Game& g) {
     }
     g.state.moveNumber += 1;
     display::描画_手数(g, g.state.moveNumber, kWhite);
+    g.port.moveCompleted();
     g.maps.manKingX = 0;
     engine::勢力調査_COM(g);
     engine::勢力調査_MAN(g);

@@ -1,13 +1,12 @@
 // 書込 and 読込: saving the record through the file panel, and loading a
 // record to step through. A file is checked whole before the game changes.
-#include <array>
-#include <chrono>
 #include <filesystem>
 #include <string>
 
 #include "control/commands.h"
 #include "control/end_of_game.h"
 #include "control/file_panel.h"
+#include "control/kept_game.h"
 #include "control/refusal.h"
 #include "control/startup.h"
 #include "display/board_drawing.h"
@@ -21,17 +20,6 @@ namespace control {
 namespace {
 
 constexpr const char* kExtension = ".棋譜";
-
-// The computer's level for the player of the token, 0 for a person.
-int computerLevel(const Game& g, int token) {
-    return g.state.gameKind == kAgainstComputer && token == g.state.comToken ? g.state.level : 0;
-}
-
-// Date and time of saving, then who moved first and who second.
-std::array<std::string, 3> headerLines(const Game& g) {
-    return {record::dateTimeLine(std::chrono::system_clock::now()),
-            record::対局者行(true, computerLevel(g, 1)), record::対局者行(false, computerLevel(g, -1))};
-}
 
 std::string fileNameOf(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
@@ -107,7 +95,8 @@ void Command1_Click(Game& g) {
         return;
     }
     const std::filesystem::path target = std::filesystem::path(g.port.fileListFolder()) / (name + kExtension);
-    const auto failed = record::saveKifu(record::kifuFromRecord(g.record, headerLines(g)), target);
+    const auto failed =
+        record::saveKifu(record::kifuFromRecord(g.record, 棋譜の見出し(保存用の対局(g))), target);
     if (failed) {  // the panel stays open to try another name or folder
         g.port.messageBox(Message{Text::SaveFailed, failed->reason}, Text::TitleSave, Buttons::Ok,
                           Icon::None);

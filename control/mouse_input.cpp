@@ -154,6 +154,7 @@ void makeMove(Game& g, int button, bool secondStep) {
     display::描画_手数(g, s.moveNumber, kWhite);
     g.port.playSound(s.sounds.piece);
     engine::勢力調査_両軍(g);
+    g.port.moveCompleted();
     endOfMove(g, played);
 }
 

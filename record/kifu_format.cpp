@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cerrno>
 #include <charconv>
-#include <fstream>
-#include <system_error>
 #include <utility>
 
-#include <fcntl.h>
 #include <iconv.h>
-#include <unistd.h>
 
 #include "record/record_moves.h"
 #include "state/pieces.h"
@@ -226,70 +221,8 @@ std::optional<ReadError> readMoveLines(const std::vector<std::string_view>& line
 // ---- Files ----
 
 // A record of 500 moves is under 10 KB; a file far beyond that is no record,
-// and reading it whole could take all the memory there is (a device or a
-// named pipe chosen by mistake may never end at all).
+// and reading it whole could take all the memory there is.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
-
-std::optional<std::string> fileBytes(const fs::path& path) {
-    std::error_code ignored;
-    if (!fs::is_regular_file(path, ignored)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    std::array<char, 4096> chunk;
-    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
-        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxFileBytes) return std::nullopt;
-    }
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
-
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-// Creates the file, which must not exist yet, with the bytes pushed to the
-// disk; on failure the file is removed again. The one place that speaks
-// POSIX: the standard streams say that a write failed but not why (a full
-// disk, the file-size limit), cannot refuse a name already taken, and cannot
-// push the bytes to the disk before the rename makes them the saved game.
-std::error_code writeNewFile(const fs::path& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return lastError();
-    std::error_code failure;
-    while (!bytes.empty() && !failure) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written > 0)
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        else if (written == 0)
-            failure = std::make_error_code(std::errc::io_error);
-        else if (errno != EINTR)
-            failure = lastError();
-    }
-    if (!failure && ::fsync(fd) != 0) failure = lastError();
-    if (::close(fd) != 0 && !failure) failure = lastError();
-    if (failure) ::unlink(path.c_str());
-    return failure;
-}
-
-struct TemporaryFile {
-    fs::path path;
-    std::error_code failure;
-};
-
-// A new file beside the target, named after it with a ".tmp" ending that the
-// file list's pattern never shows. A name already taken is never reused.
-TemporaryFile writeTemporaryFile(const fs::path& target, std::string_view bytes) {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    TemporaryFile temp;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        temp.path = target;
-        temp.path.replace_filename(target.filename().string() + "." + std::to_string(stamp + attempt) +
-                                   ".tmp");
-        temp.failure = writeNewFile(temp.path, bytes);
-        if (temp.failure != std::errc::file_exists) break;
-    }
-    return temp;
-}
 
 }  // namespace
 
@@ -323,15 +256,7 @@ std::string dateTimeLine(std::chrono::system_clock::time_point when) {
 }
 
 std::optional<SaveError> saveKifu(const Kifu& kifu, const fs::path& target) {
-    if (!target.has_filename()) return SaveError{"The file has no name"};
-    const TemporaryFile temp = writeTemporaryFile(target, kifuText(kifu));
-    if (temp.failure) return SaveError{temp.failure.message()};
-    std::error_code renamed;
-    fs::rename(temp.path, target, renamed);
-    if (!renamed) return std::nullopt;
-    std::error_code ignored;
-    fs::remove(temp.path, ignored);
-    return SaveError{renamed.message()};
+    return saveFile(kifuText(kifu), target);
 }
 
 // ---- Reading ----
@@ -353,7 +278,7 @@ ReadResult parseKifu(std::string_view bytes) {
 }
 
 ReadResult readKifuFile(const fs::path& path) {
-    const std::optional<std::string> bytes = fileBytes(path);
+    const std::optional<std::string> bytes = readSmallFile(path, kMaxFileBytes);
     if (!bytes) return ReadError{ReadError::Kind::kUnreadable, 0};
     return parseKifu(*bytes);
 }

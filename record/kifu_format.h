@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "record/safe_file.h"
 #include "state/move.h"
 #include "state/move_record.h"
 
@@ -53,12 +54,6 @@ struct ReadError {
 
 using ReadResult = std::variant<Kifu, ReadError>;
 
-// A save that did not happen; `reason` is a sentence for the player, such as
-// "No space left on device".
-struct SaveError {
-    std::string reason;
-};
-
 // ---- Writing ----
 
 // The 17-character move line: each value left-aligned and space-padded to the
@@ -88,10 +83,8 @@ struct HeaderPlayer {
 };
 std::optional<HeaderPlayer> 見出しの対局者(std::string_view line);
 
-// Writes the file at `target`, replacing any file of that name. The text goes
-// to a new file in the same folder first, which is renamed over the target
-// only once it is complete; on failure nothing is left behind and the old
-// file, if any, is unchanged.
+// Writes the file at `target`, replacing any file of that name, as saveFile
+// writes: never half-written.
 std::optional<SaveError> saveKifu(const Kifu& kifu, const std::filesystem::path& target);
 
 // ---- Reading ----

@@ -110,6 +110,9 @@ public:
     virtual void thinking(bool) {}
     virtual void gameFacts(const GameFacts&) {}
     virtual void gameOver(rules::Outcome) {}
+    // A move is complete on the board, both steps of a Nue King's: the
+    // window may keep the game as it stands.
+    virtual void moveCompleted() {}
 
     // Sound layer. A handle of 0 is a no-operation everywhere.
     virtual void soundStartup() = 0;

@@ -282,6 +282,26 @@
         <source>検討</source>
         <translation>Review</translation>
     </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>（中断）</source>
+        <translation> (unfinished)</translation>
+    </message>
+    <message>
+        <source>ここから対局(COM)</source>
+        <translation>Play on from here (computer)</translation>
+    </message>
+    <message>
+        <source>ここから対局(人間)</source>
+        <translation>Play on from here (two players)</translation>
+    </message>
+    <message>
+        <source>最近の対局</source>
+        <translation>Recent games</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -596,6 +616,10 @@
         <source>手番</source>
         <translation>Turn</translation>
     </message>
+    <message>
+        <source>前回の%1を再開しました（%2手）</source>
+        <translation>Resumed the last game: %1, move %2</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>
@@ -685,6 +709,14 @@
         <source>あなたが将棋の全軍を持ち、コンピュータの鵺王が先に指します</source>
         <translation>You play the full shogi army; the computer&apos;s Nue King moves first</translation>
     </message>
+    <message>
+        <source>盤の局面からコンピュータと対局します（あなたは下側、この後の手は消えます）</source>
+        <translation>Play the computer from the position on the board (you take the lower side; the later moves are dropped)</translation>
+    </message>
+    <message>
+        <source>盤の局面から二人で対局します（この後の手は消えます）</source>
+        <translation>Two players go on from the position on the board (the later moves are dropped)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -699,6 +731,14 @@
     <message>
         <source>RETURN</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>前回の対局のファイルが読めませんでした。新しく始めます。ファイルはこの名前で残しました：</source>
+        <translation>The last game could not be read, so a new one begins. Its file was kept as:</translation>
+    </message>
+    <message>
+        <source>設定のファイルが読めませんでした。初期設定で始めます。ファイルはこの名前で残しました：</source>
+        <translation>The settings could not be read, so the defaults are used. The file was kept as:</translation>
     </message>
 </context>
 </TS>

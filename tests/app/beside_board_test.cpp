@@ -234,6 +234,9 @@ TEST(Keys, StepTheRecordOpenTheFilePanelAndStartTheLastKindOfGame) {
     pressKey(w, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(g.state.comToken, 1);
     EXPECT_EQ(g.record.last, 1);  // the computer's first move of a new game
+    pressKey(w, Qt::Key_Escape);  // the first closes the file panel, still open
+    EXPECT_FALSE(w.panelShows("File1"));
+    EXPECT_EQ(w.quits, 0);
     pressKey(w, Qt::Key_Escape);
     EXPECT_EQ(w.quits, 1);
 }

@@ -3,7 +3,8 @@
 #  1. with the dummy sound driver: the main window appears, a screenshot of
 #     it is saved, Esc ends the game with status 0 within a few seconds;
 #  2. with no usable sound driver: the warning box appears and is answered,
-#     then the main window appears and Esc ends the game with status 0.
+#     then the main window appears and Esc ends the game with status 0;
+#  3. a termination signal ends it the normal way, with status 0.
 # Usage: end_to_end.sh PATH/TO/nuedori FOLDER-FOR-SCREENSHOTS
 set -u
 game=$1
@@ -16,6 +17,8 @@ XDG_RUNTIME_DIR=$(mktemp -d /tmp/nuedori-e2e.XXXXXX)
 chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR
 work=$(mktemp -d /tmp/nuedori-e2e-cwd.XXXXXX)
+# The game keeps its games and settings here, never in the player's home.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
@@ -81,6 +84,7 @@ colours=$(/usr/bin/convert "$shots/nuedori-window.png" -format '%k' info:)
 [ "$colours" -gt 20 ] || fail "the screenshot shows only $colours colours"
 press "$main" Escape
 ends_with_zero "normal start"
+[ -s "$XDG_DATA_HOME/nuedori/game-in-progress.txt" ] || fail "Esc left without keeping the game"
 echo "normal start: window $main, screenshot $shots/nuedori-window.png, ended with status 0"
 
 # 2. No sound device: the warning box first, then the game.
@@ -94,3 +98,11 @@ sleep 0.3
 press "$main" Escape
 ends_with_zero "silent start"
 echo "silent start: warning box answered, window $main, ended with status 0"
+
+# 3. A termination signal: the normal way out.
+SDL_AUDIODRIVER=dummy "$game" &
+pid=$!
+main=$(window_titled '^ QXぬえどり王$') || fail "the main window did not appear"
+kill -TERM "$pid"
+ends_with_zero "termination signal"
+echo "termination signal: ended with status 0"

@@ -55,7 +55,7 @@ done
 echo quit | "$root/usr/bin/nuedori-cli" >/dev/null || fail "nuedori-cli from the package"
 mkdir "$work/cwd"
 (cd "$work/cwd" && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-   timeout 3 "$root/usr/bin/nuedori" >"$work/game.log" 2>&1)
+   XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" timeout 3 "$root/usr/bin/nuedori" >"$work/game.log" 2>&1)
 game=$?
 [ $game -eq 124 ] || { cat "$work/game.log"; fail "the game from the package ended with $game"; }
 exit $status

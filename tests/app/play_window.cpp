@@ -28,7 +28,7 @@
 
 namespace testing_support {
 
-PlayWindow::PlayWindow(Answerer fb)
+PlayWindow::PlayWindow(Answerer fb, app::GameKeeper* keeper, app::PlayerSettings* settings)
     : fallback(std::move(fb)),
       sound({NUEDORI_WAVE_DIR},
             [this](std::string_view text, std::string_view caption) {
@@ -39,7 +39,9 @@ PlayWindow::PlayWindow(Answerer fb)
                                         [this] { ++quits; },
                                         [this](int, double, double) { ++presses; },
                                         [this](const std::string& path) { chosenFile = path; },
-                                        {}}) {}
+                                        {},
+                                        keeper,
+                                        settings}) {}
 
 control::Answer PlayWindow::answer(const app::BoxRequest& r) {
     control::Answer a = r.buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;

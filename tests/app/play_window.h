@@ -37,7 +37,10 @@ class PlayWindow {
 public:
     using Answerer = std::function<control::Answer(const app::BoxRequest&)>;
 
-    explicit PlayWindow(Answerer fallback = {});
+    // With a keeper and settings the window keeps the game and remembers
+    // the player as the game does, in the folders they name.
+    explicit PlayWindow(Answerer fallback = {}, app::GameKeeper* keeper = nullptr,
+                        app::PlayerSettings* settings = nullptr);
 
     std::vector<SeenBox> boxes;
     std::deque<control::Answer> script;

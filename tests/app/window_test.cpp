@@ -64,6 +64,8 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "   \n"  // after a separator, the items added beside the game's own
               "  新しい対局 NEW_GAME\n"
               "  投了 RESIGN\n"
+              "  ここから対局(COM) PLAY_ON_COM\n"
+              "  ここから対局(人間) PLAY_ON_MAN\n"
               "局面 STOP\n"
               "  最初 CANCEL\n"
               "  反転 REVERSE\n"
@@ -80,6 +82,7 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "  読込 KIFU_READ\n"
               "  書込 KIFU_WRITE\n"
               "   \n"
+              "  最近の対局 RECENT\n"
               "  検討 REVIEW\n"
               "ｵﾌﾟｼｮﾝ OPTION\n"
               "  移動指導 SIDOU [ ]\n"

@@ -30,7 +30,7 @@ inline std::string twoStepBoard() {
         if (x == 5 && y == 7) v = -1;
         if ((x == 4 || x == 6) && y == 9) v = -3;
         if (x == 1 && y == 9) v = -15;
-        board += " " + std::to_string(v);
+        (board += ' ') += std::to_string(v);
     }
     return board;
 }

@@ -32,7 +32,7 @@ std::vector<std::string> lines(const std::string& answer) {
 std::string boardLine(const rules::Board& b) {
     std::string out = "board";
     for (int y = 1; y <= 9; ++y)
-        for (int x = 1; x <= 9; ++x) out += " " + std::to_string(b(x, y));
+        for (int x = 1; x <= 9; ++x) (out += ' ') += std::to_string(b(x, y));
     return out;
 }
 
@@ -161,7 +161,7 @@ TEST(Session, MateAnswersBothSidesAndTheEscapeCount) {
         if (x == 1 && y == 8) v = 9;
         if (x == 1 && y == 9) v = -15;
         if (x == 4 && y == 9) v = 10;
-        board += " " + std::to_string(v);
+        (board += ' ') += std::to_string(v);
     }
     ASSERT_EQ(s.handle(board), "ok\n");
     EXPECT_EQ(s.handle("mate"), "mate 1 0 0\n");
@@ -221,7 +221,7 @@ TEST(Session, ScoresPrintWithFourDecimals) {
         int v = 0;
         if ((x == 3 || x == 7) && y == 3) v = 1;
         if (x == 5 && y == 9) v = -15;
-        board += " " + std::to_string(v);
+        (board += ' ') += std::to_string(v);
     }
     ASSERT_EQ(s.handle(board), "ok\n");
     EXPECT_EQ(s.handle("candidates"), "cand 3 3 3 4 1 3.1000\ncand 7 3 7 4 1 3.1000\nend 2\n");
@@ -292,7 +292,7 @@ TEST(Session, MalformedLinesAnswerOneErrorAndChangeNothing) {
         if (x == 9 && y == 5) v = -15;
         if (x == 5 && y == 6) v = -1;
         if (x == 9 && y == 9) v = -3;
-        capture += " " + std::to_string(v);
+        (capture += ' ') += std::to_string(v);
     }
     ASSERT_EQ(s.handle(capture), "ok\n");
     const std::vector<std::string> cands = lines(s.handle("candidates"));
