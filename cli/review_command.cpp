@@ -69,8 +69,11 @@ void printScores(const review::Result& r) {
 }  // namespace
 
 std::string reviewSquares(const state::Move& m) {
-    std::string out = square(m.fromX, m.fromY) + "-" + square(m.toX, m.toY);
-    if (m.twoStep) out += "-" + square(m.toX2, m.toY2);
+    // Appended piece by piece: GCC 12 at -O3 takes "-" + a short string for
+    // an overlapping copy (-Wrestrict).
+    std::string out = square(m.fromX, m.fromY);
+    (out += '-') += square(m.toX, m.toY);
+    if (m.twoStep) (out += '-') += square(m.toX2, m.toY2);
     return out;
 }
 

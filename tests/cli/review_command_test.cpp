@@ -66,9 +66,9 @@ TEST(ReviewCommand, OneLinePerMoveAndASummaryOfThem) {
     for (const char* side : {"lower", "upper"}) {
         expected += std::string(" ") + side;
         for (const char* grade : {"inaccuracy", "mistake", "blunder"})
-            expected += " " + std::to_string(counted[side][grade]);
+            (expected += ' ') += std::to_string(counted[side][grade]);  // no " " + s: -Wrestrict at -O3
         const std::vector<std::string> summary = wordsOf(run.lines.back());
-        expected += " " + summary[std::string(side) == "lower" ? 5 : 10];
+        (expected += ' ') += summary[std::string(side) == "lower" ? 5 : 10];
     }
     EXPECT_EQ(run.lines.back(), expected);
 }
