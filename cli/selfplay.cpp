@@ -2,9 +2,11 @@
 #include "control/computer_turn.h"
 #include "control/game_reset.h"
 #include "control/piece_move.h"
+#include "control/search_limits.h"
 #include "control/strong_move.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -94,11 +96,9 @@ MoveResult computerMove(control::Game& g, control::Game& view, int sign, int lev
     return MoveResult::Played;
 }
 
-// Level four searches either side on the real board, no turning about.
-MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, const search::Limits& limits,
-                      double& longest) {
+// The search levels search either side on the real board, no turning about.
+MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, const search::Limits& limits) {
     const search::Choice c = control::強い指し手(g, sign, searcher, limits);
-    longest = std::max(longest, c.seconds);
     if (!c.found) return MoveResult::NoMove;
     if (g.record.full()) return MoveResult::NoRoom;
     playMove(g, {c.x, c.y, c.tx, c.ty, c.moved, c.placed});
@@ -108,7 +108,7 @@ MoveResult strongMove(control::Game& g, int sign, search::Searcher& searcher, co
     return MoveResult::Played;
 }
 
-// Level four's table for each side, for the length of one game.
+// The search's table for each side, for the length of one game.
 constexpr std::size_t kTableMegabytes = 32;
 
 Winner winnerOf(int sign) { return sign > 0 ? Winner::Upper : Winner::Lower; }
@@ -173,10 +173,13 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
     control::Game view{g.port};
     std::unique_ptr<search::Searcher> searchers[2];
     for (int sign : {1, -1})
-        if (levelOf(options, sign) == 4)
+        if (search::isSearchLevel(levelOf(options, sign)))
             searchers[sign > 0 ? 0 : 1] = std::make_unique<search::Searcher>(kTableMegabytes);
-    search::Limits limits;
-    limits.nodes = static_cast<std::uint64_t>(options.limit);
+    const rules::SteadyTimeSource time;
+    rules::GameClock clock(time, options.clock, options.clock);
+    // The near-best choice of the lower search levels differs from game to game.
+    const std::uint64_t seed =
+        (static_cast<std::uint64_t>(options.seed) << 32) + static_cast<unsigned>(index);
     std::mt19937 rng(options.seed + static_cast<unsigned>(index));
     // The Nue King's side moves first: the lower side in odd games.
     int side = index % 2 == 1 ? -1 : 1;
@@ -192,6 +195,7 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
         if (g.record.full()) break;  // the next move would need entry 501: a draw
         const int firstEntry = g.record.counter + 1;
         Move move{};
+        clock.start(side);
         if (ply < options.randomPlies) {
             if (!randomMove(g, side, rng, move)) {
                 result.winner = winnerOf(-side);
@@ -200,14 +204,28 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
             playMove(g, move);
         } else {
             const int level = levelOf(options, side);
-            const MoveResult played = level == 4 ? strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits,
-                                                              result.longestStrongMove)
-                                                 : computerMove(g, view, side, level);
+            const bool strong = search::isSearchLevel(level);
+            const auto began = std::chrono::steady_clock::now();
+            const MoveResult played =
+                strong ? strongMove(g, side, *searchers[side > 0 ? 0 : 1],
+                                    control::levelMoveLimits(level, &clock, side,
+                                                             static_cast<std::uint64_t>(options.limit), seed))
+                       : computerMove(g, view, side, level);
+            if (strong)
+                result.longestStrongMove =
+                    std::max(result.longestStrongMove,
+                             std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
             if (played == MoveResult::NoRoom) break;
             if (played == MoveResult::NoMove) {
                 result.winner = winnerOf(-side);
                 break;
             }
+        }
+        // A move made after the side's time ran out loses, whatever it took.
+        if (!clock.stop()) {
+            result.winner = winnerOf(-side);
+            result.onTime = true;
+            break;
         }
         if (options.check && result.problem.empty()) {
             result.problem = positionProblem(g);

@@ -2,6 +2,7 @@
 
 #include "control/hint.h"
 #include "rules/reach.h"
+#include "search/levels.h"
 
 namespace cli {
 
@@ -25,8 +26,9 @@ std::string attacksCommand(control::Game& g, const Words& w) {
 std::string hintCommand(control::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return "error hint: wrong number of words\n";
     const std::optional<control::Hint> h =
-        g.state.level == 4 ? control::強いヒント(g, -1, player.searcher(), player.limits())
-                           : control::指し手ヒント(g, -1);
+        search::isSearchLevel(g.state.level)
+            ? control::強いヒント(g, -1, player.searcher(), player.limits(search::kStrongestLevel))
+            : control::指し手ヒント(g, -1);
     if (!h) return "nomove\n";
     std::string out = "hint " + std::to_string(h->x) + " " + std::to_string(h->y) + " " +
                       std::to_string(h->tx) + " " + std::to_string(h->ty) + " " + std::to_string(h->placed);

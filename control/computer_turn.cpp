@@ -9,6 +9,7 @@
 #include "engine/influence.h"
 #include "engine/mate.h"
 #include "rules/move_execution.h"
+#include "search/levels.h"
 #include "state/game.h"
 
 namespace control {
@@ -37,8 +38,8 @@ void com_ban(Game& g) {
     display::描画_思考中(g);
     g.port.refresh();
     待ち時間(g, 0.5);
-    // Level four chooses by its own search; the rest of the turn is the same.
-    const bool strong = g.state.level == 4;
+    // Levels 4 to 8 choose by their own search; the rest of the turn is the same.
+    const bool strong = search::isSearchLevel(g.state.level);
     const StrongMove strongMove = strong ? 強い指し手探索(g) : StrongMove{};
     const engine::ChosenMove best = strong ? strongMove.first : engine::指し手探索(g);
     if (!best.found) {  // a side that cannot move has lost

@@ -36,7 +36,7 @@ std::optional<Hint> 指し手ヒント(const state::GameData& g, int sign);
 std::optional<Hint> 強いヒント(const state::GameData& g, int sign, search::Searcher& searcher,
                                const search::Limits& limits);
 
-// ヒント: the hint for the player to move, by the strongest level (four),
+// ヒント: the hint for the player to move, by the strongest level (eight),
 // searched on a worker thread while the window keeps repainting and input
 // waits. Refused like the other commands, with the refusal sound and a
 // message, when no game runs, while a Nue King waits for its second step,

@@ -18,6 +18,15 @@ struct Limits {
     double seconds = 1.0;     // the time for a move: new iterations start only in its first half,
                               // and the search stops at one and a half times it
     int depth = 60;           // the deepest iteration
+    // A clock's last moment for the move, in seconds: the search answers its
+    // best so far there, budget or not. 0: none, so a budgeted search depends
+    // on the position and the budget alone.
+    double stopSeconds = 0;
+    // The weaker levels' near-best choice: any move of the last completed
+    // iteration within `margin` hundredths of a pawn of the best may be played,
+    // picked by `seed` and the position. 0: always the best.
+    int margin = 0;
+    std::uint64_t seed = 0;
 };
 
 // The move chosen, in the game's coordinates: the piece on (x, y) goes to
@@ -60,7 +69,9 @@ private:
 
     int search(Position& p, int depth, int alpha, int beta, int ply, bool nullAllowed);
     int quiesce(Position& p, int alpha, int beta, int ply, int evasions);
-    int rootIteration(Position& p, int depth, std::vector<RootMove>& moves);
+    int rootIteration(Position& p, int depth, std::vector<RootMove>& moves, int margin);
+    RootMove nearBestPick(const Position& p, const std::vector<RootMove>& moves, int best,
+                          const Limits& limits) const;
     bool shouldStop();
     bool repeated(const Position& p, int ply) const;
     void scoreMoves(const Position& p, const MoveList& list, Move ttMove, int ply,
@@ -74,6 +85,7 @@ private:
     std::uint64_t nodes_ = 0;
     std::uint64_t nodeLimit_ = 0;
     std::chrono::steady_clock::time_point deadline_{};
+    bool timed_ = false;  // whether the deadline counts
     bool stopped_ = false;
 };
 

@@ -65,9 +65,9 @@ inline constexpr int kMusicSoundFlags = 1;
 inline constexpr int kEscKey = 27;
 
 // Menu items that carry a check mark.
-// LEVEL4 comes last so the others keep their numbers.
-enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4 };
-inline constexpr std::size_t kMenuCheckCount = 6;
+// The search levels come last so the others keep their numbers.
+enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4, LEVEL5, LEVEL6, LEVEL7, LEVEL8 };
+inline constexpr std::size_t kMenuCheckCount = 10;
 
 // The one way the game reaches the world: the window's surface, its message
 // boxes, the sound layer, waits, the file panel and quitting.
