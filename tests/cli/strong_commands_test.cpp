@@ -10,6 +10,7 @@
 
 #include "cli/selfplay.h"
 #include "cli/session.h"
+#include "state/game.h"
 
 namespace {
 
@@ -123,6 +124,16 @@ TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
         EXPECT_EQ(selfplay({"--games", "0", "--level", "8", "--clock", clock}).lines,
                   std::vector<std::string>{"total: 0 upper, 0 lower, 0 draws, 0 time losses"})
             << clock;
+    // A side with no time left loses its first move on time: the lower side
+    // moves first in odd games.
+    cli::SelfPlayOptions timed;
+    timed.level = 5;
+    timed.clock = {rules::ClockKind::Byoyomi, std::chrono::milliseconds(0), std::chrono::milliseconds(0)};
+    control::NullPort port;
+    control::Game g{port};
+    const cli::SelfPlayGame lost = cli::playSelfPlayGame(g, 1, timed);
+    EXPECT_TRUE(lost.onTime);
+    EXPECT_EQ(lost.winner, cli::Winner::Upper);
 }
 
 }  // namespace
