@@ -4,23 +4,20 @@
 
 #include <set>
 
-#include "search/attacks.h"
+#include "rules/initial_position.h"
 #include "search/levels.h"
 #include "search/pieces.h"
 #include "search/time_use.h"
+#include "state/game_data.h"
 
 namespace {
 
 using namespace search;
 
 TEST(Levels, EachLevelThinksMoreThanTheOneBelowAndEightIsTheFullSearch) {
-    EXPECT_FALSE(isSearchLevel(3));
-    EXPECT_FALSE(isSearchLevel(9));
+    EXPECT_FALSE(isSearchLevel(3) || isSearchLevel(9));
     const Limits full = levelLimits(kStrongestLevel);
-    EXPECT_EQ(full.nodes, Limits{}.nodes);
-    EXPECT_EQ(full.seconds, Limits{}.seconds);
-    EXPECT_EQ(full.depth, Limits{}.depth);
-    EXPECT_EQ(full.margin, 0);
+    EXPECT_EQ((std::tuple{full.nodes, full.seconds, full.depth, full.margin}), (std::tuple{0u, 1.0, 60, 0}));
     EXPECT_EQ(levelLimits(kStrongestLevel, 5000).nodes, 5000u);
     for (int level = kFirstSearchLevel; level < kStrongestLevel; ++level) {
         SCOPED_TRACE(level);
@@ -30,26 +27,8 @@ TEST(Levels, EachLevelThinksMoreThanTheOneBelowAndEightIsTheFullSearch) {
         EXPECT_GT(own.nodes, 0u);
         EXPECT_LE(own.depth, above.depth);
         EXPECT_GE(own.margin, above.margin);
-        if (own.depth == above.depth && above.nodes != 0) {
-            EXPECT_LT(own.nodes, above.nodes);
-        }
+        EXPECT_TRUE(own.depth < above.depth || above.nodes == 0 || own.nodes < above.nodes);
     }
-}
-
-Position openingPosition() {
-    Position p = emptyPosition();
-    // The army's back rank and pawns against a Nue King, the army to move.
-    const int back[9] = {kLance, kKnight, kSilver, kGold, kKing, kGold, kSilver, kKnight, kLance};
-    for (int x = 1; x <= 9; ++x) {
-        put(p, x, 1, back[x - 1]);
-        put(p, x, 3, kPawn);
-    }
-    put(p, 2, 2, kRook);
-    put(p, 8, 2, kBishop);
-    put(p, 5, 9, -kNueKing);
-    p.side = 1;
-    p.key = p.computeKey();
-    return p;
 }
 
 TEST(Levels, TheNearBestChoiceVariesBySeedYetKeepsAWinningCapture) {
@@ -57,29 +36,26 @@ TEST(Levels, TheNearBestChoiceVariesBySeedYetKeepsAWinningCapture) {
     near.nodes = 20000;
     near.depth = 2;
     near.margin = 60;
-    const Position opening = openingPosition();
+    state::GameData start;
+    rules::初期設定_先手敵(start);
+    const Position opening = fromGame(start.board, rules::MoveRecord{}, 1);
     std::set<Move> chosen;
-    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
-        near.seed = seed;
-        Searcher s(1);
-        const Choice c = s.choose(opening, near);
-        ASSERT_TRUE(c.found);
-        chosen.insert(c.move);
-        EXPECT_EQ(Searcher(1).choose(opening, near).move, c.move);  // the same seed, the same move
+    for (near.seed = 1; near.seed <= 8; ++near.seed) {
+        const Move m = Searcher(1).choose(opening, near).move;
+        chosen.insert(m);
+        EXPECT_EQ(Searcher(1).choose(opening, near).move, m);  // the same seed, the same move
     }
     EXPECT_GT(chosen.size(), 1u);
     // A rook hangs to the bishop: no move within the margin leaves it.
     Position rook = emptyPosition();
-    put(rook, 5, 1, kKing);
-    put(rook, 1, 1, kBishop);
-    put(rook, 6, 6, -kRook);
-    put(rook, 5, 9, -kKing);
+    for (const auto& [x, y, code] :
+         {std::tuple{5, 1, +kKing}, {1, 1, +kBishop}, {6, 6, -kRook}, {5, 9, -kKing}})
+        put(rook, x, y, code);
     rook.side = 1;
     rook.key = rook.computeKey();
-    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
-        near.seed = seed;
+    for (near.seed = 1; near.seed <= 8; ++near.seed) {
         const Choice c = Searcher(1).choose(rook, near);
-        EXPECT_EQ((std::tuple{c.tx, c.ty}), (std::tuple{6, 6})) << seed;
+        EXPECT_EQ((std::tuple{c.tx, c.ty}), (std::tuple{6, 6})) << near.seed;
     }
 }
 
@@ -95,21 +71,13 @@ TEST(Levels, AClockNeverGivesAMoveMoreThanItAllows) {
             // The increment comes only after the move: it cannot pay for it.
             const double allowed = t.main + t.byoyomi;
             EXPECT_GT(l.stopSeconds, 0);
-            if (allowed > 0.2) {
-                EXPECT_LE(l.stopSeconds, allowed - 0.15);
-            }
-            if (level == 8) {
-                EXPECT_LE(l.seconds, l.stopSeconds);
-            }
+            EXPECT_TRUE(allowed <= 0.2 || l.stopSeconds <= allowed - 0.15);
+            EXPECT_TRUE(level != 8 || l.seconds <= l.stopSeconds);
             EXPECT_EQ(l.nodes, levelLimits(level).nodes);
             // A second of byoyomi leaves time to think; a second of increment
             // leaves a second for the next move.
-            if (t.byoyomi >= 1) {
-                EXPECT_GE(l.stopSeconds, 0.5);
-            }
-            if (t.increment >= 1) {
-                EXPECT_GE(t.main - l.stopSeconds + t.increment, 1);
-            }
+            EXPECT_TRUE(t.byoyomi < 1 || l.stopSeconds >= 0.5);
+            EXPECT_TRUE(t.increment < 1 || t.main - l.stopSeconds + t.increment >= 1);
         }
     }
 }
