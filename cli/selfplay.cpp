@@ -177,10 +177,12 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
             searchers[sign > 0 ? 0 : 1] = std::make_unique<search::Searcher>(kTableMegabytes);
     const rules::SteadyTimeSource time;
     rules::GameClock clock(time, options.clock, options.clock);
-    // The near-best choice of the lower search levels differs from game to game.
-    const std::uint64_t seed =
-        (static_cast<std::uint64_t>(options.seed) << 32) + static_cast<unsigned>(index);
-    std::mt19937 rng(options.seed + static_cast<unsigned>(index));
+    // The random plies and the near-best choice of the lower search levels
+    // differ from game to game by the seed plus the game's number, so game i
+    // from seed s is game i - k from seed s + k: for an even k, the same game,
+    // and a long run can be played in slices.
+    const unsigned seed = options.seed + static_cast<unsigned>(index);
+    std::mt19937 rng(seed);
     // The Nue King's side moves first: the lower side in odd games.
     int side = index % 2 == 1 ? -1 : 1;
     if (side < 0)
