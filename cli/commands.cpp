@@ -13,6 +13,7 @@
 #include "record/record_moves.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
+#include "search/levels.h"
 
 namespace cli {
 
@@ -137,7 +138,7 @@ std::string showCommand(control::Game& g, const Words& w) {
 std::string levelCommand(control::Game& g, const Words& w) {
     if (w.size() != 2) return wrongCount("level");
     int level = 0;
-    if (!parseNumber(w[1], 1, 4, level)) return error("level: 1 to 4");
+    if (!parseNumber(w[1], 1, search::kStrongestLevel, level)) return error("level: 1 to 8");
     g.state.level = level;
     return "ok\n";
 }

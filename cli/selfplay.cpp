@@ -2,9 +2,11 @@
 #include "control/computer_choice.h"
 #include "control/game_reset.h"
 #include "control/piece_move.h"
+#include "control/search_limits.h"
 #include "control/strong_move.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -58,16 +60,18 @@ std::optional<state::Move> randomMove(const control::Game& g, int sign, std::mt1
     return move;
 }
 
-// Level four searches either side on the real board, no turning about.
+// The search levels search either side on the real board, no turning about.
 std::optional<state::Move> strongMove(const control::Game& g, int sign, search::Searcher& searcher,
                                       const search::Limits& limits, double& longest) {
+    const auto began = std::chrono::steady_clock::now();
     const search::Choice c = control::強い指し手(g, sign, searcher, limits);
-    longest = std::max(longest, c.seconds);
+    longest =
+        std::max(longest, std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count());
     if (!c.found) return std::nullopt;
     return c.played;
 }
 
-// Level four's table for each side, for the length of one game.
+// The search's table for each side, for the length of one game.
 constexpr std::size_t kTableMegabytes = 32;
 
 Winner winnerOf(rules::Outcome o) {
@@ -135,11 +139,16 @@ int levelOf(const SelfPlayOptions& options, int sign) {
 SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options) {
     std::unique_ptr<search::Searcher> searchers[2];
     for (int sign : {1, -1})
-        if (levelOf(options, sign) == 4)
+        if (search::isSearchLevel(levelOf(options, sign)))
             searchers[sign > 0 ? 0 : 1] = std::make_unique<search::Searcher>(kTableMegabytes);
-    search::Limits limits;
-    limits.nodes = static_cast<std::uint64_t>(options.limit);
-    std::mt19937 rng(options.seed + static_cast<unsigned>(index));
+    const rules::SteadyTimeSource time;
+    rules::GameClock clock(time, options.clock, options.clock);
+    // The random plies and the near-best choice of the lower search levels
+    // differ from game to game by the seed plus the game's number, so game i
+    // from seed s is game i - k from seed s + k: for an even k, the same game,
+    // and a long run can be played in slices.
+    const unsigned seed = options.seed + static_cast<unsigned>(index);
+    std::mt19937 rng(seed);
     // The Nue King's side moves first: the lower side in odd games.
     int side = index % 2 == 1 ? -1 : 1;
     if (side < 0)
@@ -154,10 +163,14 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
         const int firstEntry = g.record.counter + 1;
         const int level = levelOf(options, side);
         std::optional<state::Move> move;
+        clock.start(side);
         if (ply < options.randomPlies)
             move = randomMove(g, side, rng);
-        else if (level == 4)
-            move = strongMove(g, side, *searchers[side > 0 ? 0 : 1], limits, result.longestStrongMove);
+        else if (search::isSearchLevel(level))
+            move = strongMove(g, side, *searchers[side > 0 ? 0 : 1],
+                              control::levelMoveLimits(level, &clock, side,
+                                                       static_cast<std::uint64_t>(options.limit), seed),
+                              result.longestStrongMove);
         else
             move = control::側の指し手(g, side, level);
         // A side that cannot move loses; no room for the move in the record is a draw.
@@ -174,8 +187,13 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
                 o = rules::Outcome::Draw;
             } else {
                 playMove(g, *move);
-                o = rules::終局判定(
-                    {.mover = side, .captured = move->captured, .captured2 = move->captured2});
+                // A move made after the side's time ran out loses, whatever it took.
+                const bool inTime = clock.stop();
+                result.onTime = !inTime;
+                o = rules::終局判定({.outOfTime = inTime ? 0 : side,
+                                     .mover = side,
+                                     .captured = move->captured,
+                                     .captured2 = move->captured2});
             }
             if (options.check && result.problem.empty()) {
                 result.problem = positionProblem(g);

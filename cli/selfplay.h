@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "rules/clock.h"
+
 namespace control {
 struct Game;
 }
@@ -12,11 +14,12 @@ struct SelfPlayOptions {
     int games = 0;
     int level = 3;       // the upper side's level, and the lower side's unless lowerLevel is set
     int lowerLevel = 0;  // the lower side's level; 0: the same as the upper side's
-    int limit = 0;       // level four's node budget per move; 0: its time limit
+    int limit = 0;       // level 8's node budget per move; 0: its time limit
     int randomPlies = 0;
     unsigned seed = 1;
-    std::string outDir;  // empty: no files
-    bool check = false;  // check the position after every move and the saved records
+    std::string outDir;        // empty: no files
+    bool check = false;        // check the position after every move and the saved records
+    rules::TimeControl clock;  // both sides' clock; none by default
 };
 
 enum class Winner { Upper, Lower, Draw };
@@ -25,7 +28,8 @@ struct SelfPlayGame {
     Winner winner = Winner::Draw;
     int moves = 0;                 // record entries
     std::string problem;           // what a check found wrong, empty when all was well
-    double longestStrongMove = 0;  // seconds of level four's longest search in the game
+    double longestStrongMove = 0;  // seconds of the search levels' longest move in the game
+    bool onTime = false;           // the loser ran out of time
 };
 
 // Plays game number `index` (from 1) of the computer against itself on g:
@@ -46,7 +50,7 @@ std::string positionProblem(const control::Game& g);
 std::string replayProblem(const control::Game& g);
 
 // `nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] [--random-plies K] [--seed S]
-// [--out DIR] [--check]`
+// [--out DIR] [--check] [--clock sudden:M | fischer:M:S | byoyomi:M:S]`
 int selfplayMain(int argc, char** argv);
 
 }  // namespace cli

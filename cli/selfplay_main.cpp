@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/selfplay.h"
 #include "record/kifu_format.h"
+#include "search/levels.h"
 #include "state/game.h"
 
 namespace cli {
@@ -16,10 +17,36 @@ namespace {
 int usage(const char* why) {
     std::fprintf(stderr,
                  "error %s\nusage: nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] "
-                 "[--random-plies K] [--seed S] [--out DIR] [--check]\n"
+                 "[--random-plies K] [--seed S] [--out DIR] [--check] "
+                 "[--clock sudden:M | fischer:M:S | byoyomi:M:S]\n"
                  "       nuedori-cli review FILE [--nodes N] [--scores]\n",
                  why);
     return 2;
+}
+
+// sudden:M, fischer:M:S or byoyomi:M:S: M minutes, S seconds a move. Sudden
+// death and Fischer need a minute at least, Fischer and byoyomi a second a move.
+bool parseClock(std::string_view text, rules::TimeControl& clock) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos) return false;
+    const std::string_view kind = text.substr(0, colon), numbers = text.substr(colon + 1);
+    const std::size_t second = numbers.find(':');
+    int minutes = 0, seconds = 0;
+    if (kind == "sudden") {
+        if (second != std::string_view::npos || !parseNumber(numbers, 1, 600, minutes)) return false;
+        clock.kind = rules::ClockKind::SuddenDeath;
+    } else if (kind == "fischer" || kind == "byoyomi") {
+        if (second == std::string_view::npos ||
+            !parseNumber(numbers.substr(0, second), kind == "fischer" ? 1 : 0, 600, minutes) ||
+            !parseNumber(numbers.substr(second + 1), 1, 3600, seconds))
+            return false;
+        clock.kind = kind == "fischer" ? rules::ClockKind::Fischer : rules::ClockKind::Byoyomi;
+    } else {
+        return false;
+    }
+    clock.main = std::chrono::minutes(minutes);
+    clock.perMove = std::chrono::seconds(seconds);
+    return true;
 }
 
 bool parseOptions(int argc, char** argv, SelfPlayOptions& o, const char*& why) {
@@ -39,10 +66,10 @@ bool parseOptions(int argc, char** argv, SelfPlayOptions& o, const char*& why) {
         if (name == "--games" && parseNumber(value, 0, 1000000, n)) {
             o.games = n;
             haveGames = true;
-        } else if (name == "--level" && parseNumber(value, 1, 4, n)) {
+        } else if (name == "--level" && parseNumber(value, 1, search::kStrongestLevel, n)) {
             o.level = n;
             haveLevel = true;
-        } else if (name == "--lower-level" && parseNumber(value, 1, 4, n)) {
+        } else if (name == "--lower-level" && parseNumber(value, 1, search::kStrongestLevel, n)) {
             o.lowerLevel = n;
         } else if (name == "--limit" && parseNumber(value, 0, 2000000000, n)) {
             o.limit = n;
@@ -50,6 +77,7 @@ bool parseOptions(int argc, char** argv, SelfPlayOptions& o, const char*& why) {
             o.randomPlies = n;
         } else if (name == "--seed" && parseNumber(value, 0, 2147483647, n)) {
             o.seed = static_cast<unsigned>(n);
+        } else if (name == "--clock" && parseClock(value, o.clock)) {
         } else if (name == "--out") {
             o.outDir = std::string(value);
         } else {
@@ -107,16 +135,18 @@ int selfplayMain(int argc, char** argv) {
     control::NullPort port;
     control::Game g{port};
     int totals[3] = {0, 0, 0};
-    int failures = 0;
+    int failures = 0, timeLosses = 0;
     for (int i = 1; i <= o.games; ++i) {
         const SelfPlayGame game = playSelfPlayGame(g, i, o);
         ++totals[static_cast<int>(game.winner)];
+        timeLosses += game.onTime ? 1 : 0;
         if (game.winner == Winner::Draw)
             std::printf("game %d: draw in %d moves\n", i, game.moves);
         else
-            std::printf("game %d: %s in %d moves\n", i, winnerText(game.winner), game.moves);
+            std::printf("game %d: %s%s in %d moves\n", i, winnerText(game.winner),
+                        game.onTime ? " on time" : "", game.moves);
         if (game.longestStrongMove > 0)
-            std::fprintf(stderr, "game %d: level four's longest move %.3f s\n", i, game.longestStrongMove);
+            std::fprintf(stderr, "game %d: the search's longest move %.3f s\n", i, game.longestStrongMove);
         if (!game.problem.empty()) {
             std::fprintf(stderr, "game %d: %s\n", i, game.problem.c_str());
             ++failures;
@@ -130,7 +160,10 @@ int selfplayMain(int argc, char** argv) {
         }
         std::fflush(stdout);
     }
-    std::printf("total: %d upper, %d lower, %d draws\n", totals[0], totals[1], totals[2]);
+    std::printf("total: %d upper, %d lower, %d draws", totals[0], totals[1], totals[2]);
+    // Time losses are counted only where there is a clock to lose on.
+    if (o.clock.kind != rules::ClockKind::None) std::printf(", %d time losses", timeLosses);
+    std::printf("\n");
     return failures == 0 ? 0 : 1;
 }
 

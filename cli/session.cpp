@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/teaching_commands.h"
+#include "search/levels.h"
 
 namespace cli {
 
@@ -49,10 +50,11 @@ std::string Session::handle(std::string_view line) {
         finished_ = true;
         return {};
     }
-    // Level four's commands: its node budget, the move count, its move.
+    // The search levels' commands: level 8's node budget, the move count, their move.
     if (words[0] == "limit") return limitCommand(strong_, words);
     if (words[0] == "perft") return perftCommand(game_, words);
-    if (words[0] == "go" && game_.state.level == 4) return strongGoCommand(game_, strong_, words);
+    if (words[0] == "go" && search::isSearchLevel(game_.state.level))
+        return strongGoCommand(game_, strong_, words);
     if (words[0] == "hint") return hintCommand(game_, strong_, words);
     for (const Command& c : kCommands)
         if (words[0] == c.name) return c.run(game_, words);

@@ -2,6 +2,7 @@
 
 #include "control/computer_turn.h"
 #include "control/strong_move.h"
+#include "search/levels.h"
 #include "search/perft.h"
 #include "state/game.h"
 
@@ -26,11 +27,7 @@ search::Searcher& StrongPlayer::searcher() {
     return *searcher_;
 }
 
-search::Limits StrongPlayer::limits() const {
-    search::Limits l;
-    l.nodes = nodeLimit;
-    return l;
-}
+search::Limits StrongPlayer::limits(int level) const { return search::levelLimits(level, nodeLimit); }
 
 std::string limitCommand(StrongPlayer& player, const Words& w) {
     if (w.size() != 2) return error("limit: wrong number of words");
@@ -53,7 +50,7 @@ std::string perftCommand(control::Game& g, const Words& w) {
 
 std::string strongGoCommand(control::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return error("go: wrong number of words");
-    const search::Choice c = control::強い指し手(g, 1, player.searcher(), player.limits());
+    const search::Choice c = control::強い指し手(g, 1, player.searcher(), player.limits(g.state.level));
     if (!c.found || g.record.full()) return "nomove\n";
     const state::Move& m = c.played;
     control::指し手実行(g, m);

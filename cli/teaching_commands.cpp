@@ -3,6 +3,7 @@
 #include "control/computer_choice.h"
 #include "control/hint.h"
 #include "rules/reach.h"
+#include "search/levels.h"
 
 namespace cli {
 
@@ -25,9 +26,10 @@ std::string attacksCommand(control::Game& g, const Words& w) {
 
 std::string hintCommand(control::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return "error hint: wrong number of words\n";
-    const std::optional<state::Move> h = g.state.level == 4
-                                             ? control::強いヒント(g, -1, player.searcher(), player.limits())
-                                             : control::側の指し手(g, -1, g.state.level);
+    const std::optional<state::Move> h =
+        search::isSearchLevel(g.state.level)
+            ? control::強いヒント(g, -1, player.searcher(), player.limits(search::kStrongestLevel))
+            : control::側の指し手(g, -1, g.state.level);
     if (!h) return "nomove\n";
     std::string out = "hint " + std::to_string(h->fromX) + " " + std::to_string(h->fromY) + " " +
                       std::to_string(h->toX) + " " + std::to_string(h->toY) + " " + std::to_string(h->placed);

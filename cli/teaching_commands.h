@@ -12,7 +12,8 @@ namespace cli {
 std::string attacksCommand(control::Game& g, const Words& w);
 
 // `hint`: the move the computer would choose at the session's level for the
-// lower side of the current board (at level 4 with the session's limit),
+// lower side of the current board (at levels 4 to 8 the strongest level's,
+// with the session's limit),
 // `hint X Y TX TY PLACED` (and ` second TX2 TY2` for a Nue King's second
 // step), or `nomove`. The game is not changed.
 std::string hintCommand(control::Game& g, StrongPlayer& player, const Words& w);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "state/window_port.h"
+
 namespace control {
 
 struct Game;
@@ -26,7 +28,16 @@ void GOTE_Click(Game& g);   // 後手: against the computer, computer first
 void LEVEL1_Click(Game& g);
 void LEVEL2_Click(Game& g);
 void LEVEL3_Click(Game& g);
-void LEVEL4_Click(Game& g);      // the strong computer, with a search of its own
+// The search levels, each stronger than the one before: LEVEL8 is the strongest.
+void LEVEL4_Click(Game& g);
+void LEVEL5_Click(Game& g);
+void LEVEL6_Click(Game& g);
+void LEVEL7_Click(Game& g);
+void LEVEL8_Click(Game& g);
+// The menu mark of search level 4 to 8.
+constexpr MenuCheck searchLevelCheck(int level) {
+    return static_cast<MenuCheck>(static_cast<int>(MenuCheck::LEVEL4) + level - 4);
+}
 void OWARI_Click(Game& g);       // 終わり
 void CANCEL_Click(Game& g);      // 最初
 void REVERSE_Click(Game& g);     // 反転

@@ -10,6 +10,7 @@
 #include "engine/influence.h"
 #include "engine/mate.h"
 #include "rules/move_execution.h"
+#include "search/levels.h"
 #include "state/game.h"
 
 namespace control {
@@ -27,7 +28,7 @@ struct TurnChoice {
 
 TurnChoice choose(Game& g) {
     TurnChoice c;
-    if (g.state.level == 4) {
+    if (search::isSearchLevel(g.state.level)) {
         const search::Choice strong = 強い指し手探索(g);
         c.found = strong.found;
         c.move = strong.played;
@@ -85,8 +86,8 @@ void com_ban(Game& g) {
         if (終局(g, {.recordFull = g.record.full()})) return;
         g.port.messageBox(Message{Text::SecondStepComing}, Text::TitleTwoSteps, Buttons::Ok, Icon::None);
         const std::optional<state::Move> second =
-            g.state.level == 4 ? 二手目実行(g, played.toX, played.toY, choice.x2, choice.y2)
-                               : com_ban2手目(g, played.toX, played.toY, rules::鵺王);
+            search::isSearchLevel(g.state.level) ? 二手目実行(g, played.toX, played.toY, choice.x2, choice.y2)
+                                                 : com_ban2手目(g, played.toX, played.toY, rules::鵺王);
         if (second) {
             played.twoStep = true;
             played.toX2 = second->toX;

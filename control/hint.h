@@ -18,7 +18,7 @@ struct Game;
 std::optional<state::Move> 強いヒント(const state::GameData& g, int sign, search::Searcher& searcher,
                                       const search::Limits& limits);
 
-// ヒント: the move for the player to move, by the strongest level (four),
+// ヒント: the move for the player to move, by the strongest level (eight),
 // searched on a worker thread while the window keeps repainting and input
 // waits. Refused like the other commands, with the refusal sound and a
 // message, when no game runs, while a Nue King waits for its second step,

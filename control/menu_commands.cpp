@@ -10,6 +10,7 @@
 #include "display/board_drawing.h"
 #include "display/texts.h"
 #include "rules/initial_position.h"
+#include "search/levels.h"
 #include "state/game.h"
 
 namespace control {
@@ -39,7 +40,11 @@ void chooseLevel(Game& g, int level) {
     g.port.setMenuChecked(MenuCheck::LEVEL1, level == 1);
     g.port.setMenuChecked(MenuCheck::LEVEL2, level == 2);
     g.port.setMenuChecked(MenuCheck::LEVEL3, level == 3);
-    if (level == 4 || g.state.level == 4) g.port.setMenuChecked(MenuCheck::LEVEL4, level == 4);
+    // The search levels' marks are set only when one of them is involved, so
+    // a choice among levels 1 to 3 sets the marks it always did.
+    if (search::isSearchLevel(level) || search::isSearchLevel(g.state.level))
+        for (int l = search::kFirstSearchLevel; l <= search::kStrongestLevel; ++l)
+            g.port.setMenuChecked(searchLevelCheck(l), level == l);
     g.state.level = level;
     display::描画_レベル(g, level);
     tellLabels(g);
@@ -116,6 +121,10 @@ void LEVEL1_Click(Game& g) { chooseLevel(g, 1); }
 void LEVEL2_Click(Game& g) { chooseLevel(g, 2); }
 void LEVEL3_Click(Game& g) { chooseLevel(g, 3); }
 void LEVEL4_Click(Game& g) { chooseLevel(g, 4); }
+void LEVEL5_Click(Game& g) { chooseLevel(g, 5); }
+void LEVEL6_Click(Game& g) { chooseLevel(g, 6); }
+void LEVEL7_Click(Game& g) { chooseLevel(g, 7); }
+void LEVEL8_Click(Game& g) { chooseLevel(g, 8); }
 
 void CANCEL_Click(Game& g) {
     rules::初期設定_先手自(g);

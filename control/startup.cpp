@@ -4,6 +4,7 @@
 #include "control/commands.h"
 #include "display/texts.h"
 #include "rules/initial_position.h"
+#include "search/levels.h"
 #include "state/game.h"
 
 namespace control {
@@ -25,7 +26,8 @@ void 起動_初期化(Game& g) {
     g.port.setMenuChecked(MenuCheck::LEVEL1, false);
     g.port.setMenuChecked(MenuCheck::LEVEL2, false);
     g.port.setMenuChecked(MenuCheck::LEVEL3, true);
-    if (g.state.level == 4) g.port.setMenuChecked(MenuCheck::LEVEL4, false);  // a record loaded at level 4
+    // a record loaded at a search level
+    if (search::isSearchLevel(g.state.level)) g.port.setMenuChecked(searchLevelCheck(g.state.level), false);
     g.state.level = 3;
     g.state.movableColour = kGreen;
     g.state.stepState = 0;

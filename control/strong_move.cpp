@@ -3,13 +3,14 @@
 #include <chrono>
 #include <future>
 
+#include "search/levels.h"
 #include "state/game.h"
 
 namespace control {
 
 namespace {
 
-// The level-four table for one move or hint: allocated for it and freed
+// The search's table for one move or hint: allocated for it and freed
 // after it, so the game keeps no large state between moves.
 constexpr std::size_t kTableMegabytes = 32;
 
@@ -33,7 +34,7 @@ search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits) 
 
 search::Choice 強い指し手探索(Game& g) {
     g.search.snapshot = g.board;
-    return 考慮中探索(g, 1, search::Limits{});
+    return 考慮中探索(g, 1, search::levelLimits(g.state.level));
 }
 
 }  // namespace control

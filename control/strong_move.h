@@ -21,8 +21,9 @@ search::Choice 強い指し手(const state::GameData& g, int side, search::Searc
 // waits, as in the computer's other pauses.
 search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits);
 
-// The computer's (upper side's) level-four move, searched on a worker thread
-// for about a second while the window keeps repainting and input waits, as
+// The computer's (upper side's) move at the game's search level (4 to 8),
+// searched on a worker thread (level 8 for about a second) while the window
+// keeps repainting and input waits, as
 // in the computer's other pauses. Keeps the board before the move as the
 // search snapshot, as the one-ply search does.
 search::Choice 強い指し手探索(Game& g);

@@ -13,6 +13,7 @@ Outcome winnerIs(int side) { return side > 0 ? Outcome::UpperWins : Outcome::Low
 }  // namespace
 
 Outcome 終局判定(const EndFacts& f) {
+    if (f.outOfTime != 0) return winnerIs(-f.outOfTime);
     if (royal(f.captured) || royal(f.captured2)) return winnerIs(f.mover);
     if (f.moverMates) return winnerIs(f.mover);
     if (!f.nextCanMove) return winnerIs(f.mover);

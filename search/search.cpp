@@ -62,9 +62,9 @@ bool Searcher::shouldStop() {
     if (stopped_) return true;
     if ((nodes_ & 1023) == 0 && stop_ != nullptr && stop_->load(std::memory_order_relaxed))
         return stopped_ = true;
-    if (nodeLimit_ != 0) {
-        stopped_ = nodes_ >= nodeLimit_;
-    } else if ((nodes_ & 1023) == 0) {
+    if (nodeLimit_ != 0 && nodes_ >= nodeLimit_) {
+        stopped_ = true;
+    } else if (timed_ && (nodes_ & 1023) == 0) {
         stopped_ = std::chrono::steady_clock::now() >= deadline_;
     }
     return stopped_;
@@ -238,7 +238,10 @@ int Searcher::search(Position& p, int depth, int alpha, int beta, int ply, bool 
     return best;
 }
 
-int Searcher::rootIteration(Position& p, int depth, std::vector<RootMove>& moves) {
+// With a margin the later moves are tested against the best less the margin,
+// not the best itself, so that every move within the margin comes out with
+// its true score and one beneath it with a score below best - margin.
+int Searcher::rootIteration(Position& p, int depth, std::vector<RootMove>& moves, int margin) {
     int alpha = -kInfinite;
     const int beta = kInfinite;
     for (std::size_t i = 0; i < moves.size(); ++i) {
@@ -247,8 +250,9 @@ int Searcher::rootIteration(Position& p, int depth, std::vector<RootMove>& moves
         if (i == 0) {
             s = -search(p, depth - 1, -beta, -alpha, 1, true);
         } else {
-            s = -search(p, depth - 1, -alpha - 1, -alpha, 1, true);
-            if (s > alpha && !stopped_) s = -search(p, depth - 1, -beta, -alpha, 1, true);
+            const int floor = alpha - margin;
+            s = -search(p, depth - 1, -floor - 1, -floor, 1, true);
+            if (s > floor && !stopped_) s = -search(p, depth - 1, -beta, -floor, 1, true);
         }
         p.unmake(moves[i].move, u);
         if (stopped_) return alpha;
@@ -263,6 +267,25 @@ int Searcher::rootIteration(Position& p, int depth, std::vector<RootMove>& moves
     return alpha;
 }
 
+// One of the moves within the margin of the best, by the seed and the
+// position alone: a level that plays it again in the same position plays the
+// same move. A won game is always played out by the best move.
+Searcher::RootMove Searcher::nearBestPick(const Position& p, const std::vector<RootMove>& moves, int best,
+                                          const Limits& limits) const {
+    if (best >= kWinBound) return moves[0];
+    std::vector<RootMove> near;
+    for (const RootMove& m : moves)
+        if (m.score > best - limits.margin) near.push_back(m);
+    if (near.empty()) return moves[0];
+    // splitmix64 of the seed and the position's key
+    std::uint64_t z = limits.seed ^ p.key;
+    z += 0x9e3779b97f4a7c15ull;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    z ^= z >> 31;
+    return near[static_cast<std::size_t>(z % near.size())];
+}
+
 Choice Searcher::choose(const Position& root, const Limits& limits) {
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&] {
@@ -272,8 +295,14 @@ Choice Searcher::choose(const Position& root, const Limits& limits) {
     stopped_ = false;
     nodeLimit_ = limits.nodes;
     stop_ = limits.stop;
+    // Without a budget the move ends at one and a half times its time; a
+    // clock may end it sooner, budget or not.
+    double stopAfter = limits.nodes == 0 ? limits.seconds * 1.5 : 0;
+    if (limits.stopSeconds > 0)
+        stopAfter = stopAfter > 0 ? std::min(stopAfter, limits.stopSeconds) : limits.stopSeconds;
+    timed_ = stopAfter > 0;
     deadline_ = start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                            std::chrono::duration<double>(limits.seconds * 1.5));
+                            std::chrono::duration<double>(stopAfter));
     killers_ = {};
     for (auto& row : history_) row.fill(0);
     if (limits.nodes != 0)
@@ -300,8 +329,9 @@ Choice Searcher::choose(const Position& root, const Limits& limits) {
         moves.push_back({list.moves[static_cast<std::size_t>(i)], 0});
     }
     Choice best = describe(p, moves[0].move);
+    RootMove picked;  // the near-best choice of the last completed iteration
     for (int depth = 1; depth <= limits.depth; ++depth) {
-        const int score = rootIteration(p, depth, moves);
+        const int score = rootIteration(p, depth, moves, limits.margin);
         // An unfinished iteration still counts when its first move, the
         // earlier best, was searched through and another one beat it.
         if (stopped_ && moves[0].move == best.move) break;
@@ -309,11 +339,18 @@ Choice Searcher::choose(const Position& root, const Limits& limits) {
         best.score = score;
         if (stopped_) break;
         best.depth = depth;
+        if (limits.margin > 0) picked = nearBestPick(p, moves, score, limits);
         if (score >= kWinBound || score <= -kWinBound) break;
         if (limits.nodes == 0 && elapsed() >= limits.seconds * 0.5) break;
         // Later moves keep the order of their last scores.
         std::stable_sort(moves.begin() + 1, moves.end(),
                          [](const RootMove& a, const RootMove& b) { return a.score > b.score; });
+    }
+    if (picked.move != 0 && picked.move != best.move) {
+        const int depth = best.depth;
+        best = describe(p, picked.move);
+        best.depth = depth;
+        best.score = picked.score;
     }
     best.nodes = nodes_;
     best.seconds = elapsed();

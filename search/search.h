@@ -23,6 +23,15 @@ struct Limits {
     // Set by another thread to end the search at once (checked every 1024
     // nodes); the answer is then the best move found so far.
     const std::atomic<bool>* stop = nullptr;
+    // A clock's last moment for the move, in seconds: the search answers its
+    // best so far there, budget or not. 0: none, so a budgeted search depends
+    // on the position and the budget alone.
+    double stopSeconds = 0;
+    // The weaker levels' near-best choice: any move of the last completed
+    // iteration within `margin` hundredths of a pawn of the best may be played,
+    // picked by `seed` and the position. 0: always the best.
+    int margin = 0;
+    std::uint64_t seed = 0;
 };
 
 // The move chosen: the search's own packed move, and the same move as the
@@ -62,7 +71,9 @@ private:
 
     int search(Position& p, int depth, int alpha, int beta, int ply, bool nullAllowed);
     int quiesce(Position& p, int alpha, int beta, int ply, int evasions);
-    int rootIteration(Position& p, int depth, std::vector<RootMove>& moves);
+    int rootIteration(Position& p, int depth, std::vector<RootMove>& moves, int margin);
+    RootMove nearBestPick(const Position& p, const std::vector<RootMove>& moves, int best,
+                          const Limits& limits) const;
     bool shouldStop();
     bool repeated(const Position& p, int ply) const;
     void scoreMoves(const Position& p, const MoveList& list, Move ttMove, int ply,
@@ -77,6 +88,7 @@ private:
     std::uint64_t nodeLimit_ = 0;
     std::chrono::steady_clock::time_point deadline_{};
     const std::atomic<bool>* stop_ = nullptr;
+    bool timed_ = false;  // whether the deadline counts
     bool stopped_ = false;
 };
 

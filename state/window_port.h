@@ -68,9 +68,9 @@ inline constexpr int kMusicSoundFlags = 1;
 inline constexpr int kEscKey = 27;
 
 // Menu items that carry a check mark.
-// LEVEL4 comes last so the others keep their numbers.
-enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4 };
-inline constexpr std::size_t kMenuCheckCount = 6;
+// The search levels come last so the others keep their numbers.
+enum class MenuCheck { LEVEL1, LEVEL2, LEVEL3, SIDOU, BGM, LEVEL4, LEVEL5, LEVEL6, LEVEL7, LEVEL8 };
+inline constexpr std::size_t kMenuCheckCount = 10;
 
 // What the labels beside the board stand for: who moved first, which side is
 // the human's against the computer (0 in a game between two people), the

@@ -1,22 +1,24 @@
 #!/bin/sh
-# Level four against another level through nuedori-cli selfplay, from random
-# openings: GAMES games with level four as the upper side, then GAMES with it
-# as the lower side, from the same openings (the same seed), every move and
-# record checked. Prints the score by side and by the pieces it had (odd
-# games start from the human-first position, where the lower side owns the
-# Nue King; even games from the computer-first one).
+# A search level (LEVEL, 8 unless set) against another level through
+# nuedori-cli selfplay, from random openings: GAMES games with it as the
+# upper side, then GAMES with it as the lower side, from the same openings
+# (the same seed), every move and record checked. Prints the score by side
+# and by the pieces it had (odd games start from the human-first position,
+# where the lower side owns the Nue King; even games from the computer-first
+# one). tools/ladder_match.py plays the whole ladder.
 #
 #   tools/level4_match.sh [nuedori-cli]
-#   GAMES=100 PLIES=4 LIMIT=0 SEED=1 OPPONENT=3 OUT=dir tools/level4_match.sh
+#   GAMES=100 PLIES=4 LIMIT=0 SEED=1 LEVEL=8 OPPONENT=3 OUT=dir tools/level4_match.sh
 #
-# LIMIT is level four's node budget per move (0: its time limit, about a
-# second). OPPONENT=4 plays level four against itself.
+# LIMIT is level 8's node budget per move (0: its time limit, about a
+# second). OPPONENT=8 plays level 8 against itself.
 set -eu
 CLI=${1:-build/test/cli/nuedori-cli}
 GAMES=${GAMES:-100}
 PLIES=${PLIES:-4}
 LIMIT=${LIMIT:-0}
 SEED=${SEED:-1}
+LEVEL=${LEVEL:-8}
 OPPONENT=${OPPONENT:-3}
 OUT=${OUT:-}
 LOG=$(mktemp -d)
@@ -34,12 +36,12 @@ half() { # upper level, lower level, name
     fi
 }
 
-half 4 "$OPPONENT" upper
-half "$OPPONENT" 4 lower
+half "$LEVEL" "$OPPONENT" upper
+half "$OPPONENT" "$LEVEL" lower
 
-# One line per half: wins, losses, draws of level four, in all and by its pieces.
-score() { # file, the side level four played (upper or lower)
-    awk -v me="$2" '
+# One line per half: wins, losses, draws of the level, in all and by its pieces.
+score() { # file, the side the level played (upper or lower)
+    awk -v me="$2" -v level="$LEVEL" '
         /^game / {
             n = $2; sub(":", "", n); result = $3
             pieces = ((n % 2 == 1) == (me == "lower")) ? "nue" : "army"
@@ -47,16 +49,16 @@ score() { # file, the side level four played (upper or lower)
             G[pieces]++
         }
         END {
-            printf "level 4 as %s: %d won, %d lost, %d drawn, score %.1f%%", me, w, l, d, 100 * (w + d / 2) / (w + l + d)
+            printf "level %d as %s: %d won, %d lost, %d drawn, score %.1f%%", level, me, w, l, d, 100 * (w + d / 2) / (w + l + d)
             printf "  (with the Nue King %d-%d-%d, with the army %d-%d-%d)\n", W["nue"], L["nue"], D["nue"], W["army"], L["army"], D["army"]
         }' "$1"
 }
 
-echo "level 4 against level $OPPONENT, $GAMES games a side, $PLIES random plies, seed $SEED, limit $LIMIT"
+echo "level $LEVEL against level $OPPONENT, $GAMES games a side, $PLIES random plies, seed $SEED, limit $LIMIT"
 score "$LOG/upper.out" upper
 score "$LOG/lower.out" lower
-awk '/^game / { if (FILENAME ~ /upper/ ? $3 == "upper" : $3 == "lower") w++; else if ($3 == "draw") d++; else l++ }
-     END { printf "level 4 in all: %d won, %d lost, %d drawn, score %.1f%%\n", w, l, d, 100 * (w + d / 2) / (w + l + d) }' \
+awk -v level="$LEVEL" '/^game / { if (FILENAME ~ /upper/ ? $3 == "upper" : $3 == "lower") w++; else if ($3 == "draw") d++; else l++ }
+     END { printf "level %d in all: %d won, %d lost, %d drawn, score %.1f%%\n", level, w, l, d, 100 * (w + d / 2) / (w + l + d) }' \
     "$LOG/upper.out" "$LOG/lower.out"
 cat "$LOG/upper.err" "$LOG/lower.err" | awk '/longest move/ { if ($(NF-1) > m) m = $(NF-1) }
-    END { printf "level 4 longest move: %.3f s\n", m }'
+    END { printf "the search'"'"'s longest move: %.3f s\n", m }'

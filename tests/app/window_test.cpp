@@ -60,6 +60,10 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "    LEVEL2 LEVEL2 [ ]\n"
               "    LEVEL3 LEVEL3 [x]\n"
               "    LEVEL4 LEVEL4 [ ]\n"
+              "    LEVEL5 LEVEL5 [ ]\n"
+              "    LEVEL6 LEVEL6 [ ]\n"
+              "    LEVEL7 LEVEL7 [ ]\n"
+              "    LEVEL8 LEVEL8 [ ]\n"
               "  終わり OWARI\n"
               "   \n"  // after a separator, the items added beside the game's own
               "  新しい対局 NEW_GAME\n"

@@ -184,7 +184,7 @@ TEST(SelfPlay, WithoutFilesOrWithBadOptions) {
     EXPECT_EQ(run.lines, (std::vector<std::string>{"total: 0 upper, 0 lower, 0 draws"}));
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"--games", "1"},
-                                               {"--games", "1", "--level", "5"},
+                                               {"--games", "1", "--level", "9"},
                                                {"--games", "x", "--level", "1"},
                                                {"--games", "1", "--level", "1", "--seed"},
                                                {"--games", "1", "--level", "1", "--colour", "red"}}) {

@@ -247,7 +247,7 @@ TEST(Session, MalformedLinesAnswerOneErrorAndChangeNothing) {
         "show board",
         "level",
         "level 0",
-        "level 5",
+        "level 9",
         "level x",
         "level 2 2",
         "level -1",

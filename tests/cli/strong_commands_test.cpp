@@ -1,5 +1,6 @@
-// Level four through the command line: the level, the node budget, the move
-// count, its move under a budget, and self-play with a level for each side.
+// The search levels through the command line: the levels, level 8's node
+// budget, the move count, a move under a budget, and self-play with a level
+// for each side and a clock.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "cli/selfplay.h"
 #include "cli/session.h"
+#include "state/game.h"
 
 namespace {
 
@@ -24,12 +26,12 @@ std::vector<std::string> run(cli::Session& s, std::initializer_list<const char*>
 
 TEST(StrongCommands, LevelLimitAndPerft) {
     cli::Session s;
-    EXPECT_EQ(run(s, {"level 4", "limit 0", "limit 2000000000", "start human", "perft 0", "perft 1",
-                      "perft 2", "start computer", "perft 1"}),
-              (std::vector<std::string>{"ok", "ok", "ok", "ok", "perft 0 1", "perft 1 30", "perft 2 1440",
-                                        "ok", "perft 1 48"}));
+    EXPECT_EQ(run(s, {"level 4", "level 8", "limit 0", "limit 2000000000", "start human", "perft 0",
+                      "perft 1", "perft 2", "start computer", "perft 1"}),
+              (std::vector<std::string>{"ok", "ok", "ok", "ok", "ok", "perft 0 1", "perft 1 30",
+                                        "perft 2 1440", "ok", "perft 1 48"}));
     for (const char* bad : {"limit", "limit -1", "limit 2000000001", "limit x", "limit 1 2", "perft",
-                            "perft 7", "perft -1", "level 5", "level 0"})
+                            "perft 7", "perft -1", "level 9", "level 0"})
         EXPECT_EQ(s.handle(bad).rfind("error ", 0), 0u) << bad;
     // With a royal piece gone there are no moves.
     EXPECT_EQ(
@@ -51,7 +53,7 @@ TEST(StrongCommands, GoUnderANodeBudget) {
     std::vector<std::string> answers[2];
     for (auto& a : answers) {
         cli::Session s;
-        a = run(s, {"start human", "level 4", "limit 20000", "go", "show"});
+        a = run(s, {"start human", "level 8", "limit 20000", "go", "show"});
     }
     EXPECT_EQ(answers[0], answers[1]);
     std::istringstream words(answers[0][3]);
@@ -102,7 +104,14 @@ TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
     EXPECT_EQ(cli::levelOf(o, -1), 2);
     EXPECT_EQ(cli::levelOf(o, 1), 4);
     for (const std::vector<std::string>& bad :
-         std::vector<std::vector<std::string>>{{"--games", "1", "--level", "3", "--lower-level", "5"},
+         std::vector<std::vector<std::string>>{{"--games", "1", "--level", "3", "--lower-level", "9"},
+                                               {"--games", "1", "--level", "9"},
+                                               {"--games", "1", "--level", "4", "--clock", "sudden:0"},
+                                               {"--games", "1", "--level", "4", "--clock", "sudden:1:5"},
+                                               {"--games", "1", "--level", "4", "--clock", "fischer:0:5"},
+                                               {"--games", "1", "--level", "4", "--clock", "byoyomi:1"},
+                                               {"--games", "1", "--level", "4", "--clock", "byoyomi:1:0"},
+                                               {"--games", "1", "--level", "4", "--clock", "blitz:1:1"},
                                                {"--games", "1", "--level", "3", "--lower-level", "0"},
                                                {"--games", "1", "--level", "4", "--limit", "-5"},
                                                {"--games", "1", "--level", "4", "--limit"}}) {
@@ -110,6 +119,21 @@ TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
         EXPECT_NE(b.status, 0) << bad[bad.size() - 2];
         EXPECT_TRUE(b.lines.empty());
     }
+    // Time losses are counted where there is a clock.
+    for (const char* clock : {"sudden:1", "fischer:1:1", "byoyomi:0:1"})
+        EXPECT_EQ(selfplay({"--games", "0", "--level", "8", "--clock", clock}).lines,
+                  std::vector<std::string>{"total: 0 upper, 0 lower, 0 draws, 0 time losses"})
+            << clock;
+    // A side with no time left loses its first move on time: the lower side
+    // moves first in odd games.
+    cli::SelfPlayOptions timed;
+    timed.level = 5;
+    timed.clock = {rules::ClockKind::Byoyomi, std::chrono::milliseconds(0), std::chrono::milliseconds(0)};
+    control::NullPort port;
+    control::Game g{port};
+    const cli::SelfPlayGame lost = cli::playSelfPlayGame(g, 1, timed);
+    EXPECT_TRUE(lost.onTime);
+    EXPECT_EQ(lost.winner, cli::Winner::Upper);
 }
 
 }  // namespace

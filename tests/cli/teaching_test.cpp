@@ -71,11 +71,11 @@ TEST(Teaching, HintIsTheComputersChoiceOnTheBoardTurnedAbout) {
     }
 }
 
-TEST(Teaching, AtLevelFourTheHintIsTheStrongSearchsUnderItsNodeBudget) {
+TEST(Teaching, AtASearchLevelTheHintIsTheStrongestsUnderItsNodeBudget) {
     std::string first;
     for (int run = 0; run < 2; ++run) {
         cli::Session s;
-        s.handle("level 4");
+        s.handle(run == 0 ? "level 4" : "level 8");
         s.handle("limit 3000");
         s.handle("start human");
         const std::string before = s.handle("show");

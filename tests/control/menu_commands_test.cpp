@@ -72,7 +72,7 @@ TEST(Level, ChoosingTheCheckedLevelChangesNothing) {
     EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 2");
 }
 
-TEST(Level, FourCarriesItsOwnMarkAndAFreshStartClearsIt) {
+TEST(Level, SearchLevelsCarryTheirOwnMarksAndAFreshStartClearsThem) {
     TestGame t;
     Form_Load(t.game);
     t.port.clear();
@@ -80,17 +80,24 @@ TEST(Level, FourCarriesItsOwnMarkAndAFreshStartClearsIt) {
     EXPECT_EQ(t.game.state.level, 4);
     EXPECT_EQ(
         t.port.linesStartingWith("check"),
-        (std::vector<std::string>{"check LEVEL1 0", "check LEVEL2 0", "check LEVEL3 0", "check LEVEL4 1"}));
+        (std::vector<std::string>{"check LEVEL1 0", "check LEVEL2 0", "check LEVEL3 0", "check LEVEL4 1",
+                                  "check LEVEL5 0", "check LEVEL6 0", "check LEVEL7 0", "check LEVEL8 0"}));
     EXPECT_EQ(t.port.log.back(), "text 0 0 size 12 colour 15 bold 4");
     t.port.clear();
+    LEVEL7_Click(t.game);
+    EXPECT_EQ(t.game.state.level, 7);
+    auto marks = t.port.linesStartingWith("check");
+    EXPECT_NE(std::find(marks.begin(), marks.end(), "check LEVEL4 0"), marks.end());
+    EXPECT_NE(std::find(marks.begin(), marks.end(), "check LEVEL7 1"), marks.end());
+    t.port.clear();
     LEVEL1_Click(t.game);
-    EXPECT_EQ(t.port.linesStartingWith("check").back(), "check LEVEL4 0");
-    LEVEL4_Click(t.game);
+    EXPECT_EQ(t.port.linesStartingWith("check").back(), "check LEVEL8 0");
+    LEVEL8_Click(t.game);
     t.port.clear();
     Form_Load(t.game);  // as loading a record does
     EXPECT_EQ(t.game.state.level, 3);
-    const auto marks = t.port.linesStartingWith("check");
-    EXPECT_NE(std::find(marks.begin(), marks.end(), "check LEVEL4 0"), marks.end());
+    marks = t.port.linesStartingWith("check");
+    EXPECT_NE(std::find(marks.begin(), marks.end(), "check LEVEL8 0"), marks.end());
 }
 
 TEST(TeachingMode, OnShowsReachInWhiteOffErasesEveryOutlineAroundTheBoard) {

@@ -1,4 +1,4 @@
-// The computer's turn at level four: its own search chooses, and the turn
+// The computer's turn at level 8: its own search chooses, and the turn
 // plays the move, the second Nue King step and the end of the game through
 // the same procedures as at the other levels.
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ using testing_support::TestGame;
 
 void prepare(TestGame& t, const char* board) {
     setBoard(t.game, board);
-    t.game.state.level = 4;
+    t.game.state.level = 8;
     t.game.state.sounds.piece = 3;
     t.game.state.humanToken = -1;
     t.game.state.comToken = 1;

@@ -26,7 +26,7 @@ constexpr std::array<std::string_view, 24> kImageNames{
     "UE_SYA",    "UE_RYUU",  "UE_KAKU",  "UE_UMA",   "UE_OU",     "SITA_HU",   "SITA_TO",  "SITA_KYOU",
     "SITA_KEI",  "SITA_GIN", "SITA_KIN", "SITA_SYA", "SITA_RYUU", "SITA_KAKU", "SITA_UMA", "SITA_OU"};
 constexpr std::array<std::string_view, control::kMenuCheckCount> kMenuCheckNames{
-    "LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM", "LEVEL4"};
+    "LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM", "LEVEL4", "LEVEL5", "LEVEL6", "LEVEL7", "LEVEL8"};
 
 std::string_view imageName(control::Image image) { return kImageNames.at(static_cast<std::size_t>(image)); }
 std::string_view menuCheckName(control::MenuCheck item) {
