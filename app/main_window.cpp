@@ -38,10 +38,12 @@
 #include "app/surface_geometry.h"
 #include "app/surface_view.h"
 #include "app/teaching_layers.h"
+#include "app/time_control_dialog.h"
 #include "app/window_fit.h"
 #include "app/window_language.h"
 #include "control/commands.h"
 #include "control/file_panel.h"
+#include "control/game_clock.h"
 #include "control/kept_game.h"
 #include "control/play_on.h"
 #include "control/record_jump.h"
@@ -129,6 +131,8 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     // The keyboard's Enter on the cursor's square is a press like the mouse's.
     const auto press = [this](int button, QPointF twips) {
         if (game_.state.quitRequested) return;
+        // A paused game holds still: its board too.
+        if (game_.clock && game_.clock->paused()) return;
         if (services_.pressWatcher) services_.pressWatcher(button, twips.x(), twips.y());
         handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
     };
@@ -139,6 +143,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(); });
     teaching_ = std::make_unique<TeachingLayers>(*this);
     review_ = std::make_unique<GameReview>(*this);
+    clocks_ = std::make_unique<GameClocks>(game_, beside_->panel(), sound_, [this] { clockTicked(); });
     // ここから対局 at a reviewed mistake: back to the position before it, then on
     // as a game of the kind it was.
     review_->onTryAgain([this](int entry) {
@@ -245,6 +250,7 @@ void MainWindow::runWindowCommand(WindowCommand command) {
         case WindowCommand::HowToPlay: showHowToPlay(); break;
         case WindowCommand::Review: review_->start(); break;
         case WindowCommand::RecentGames: showRecentGames(); break;
+        case WindowCommand::TimeControl: chooseTimeControl(); break;
     }
 }
 
@@ -331,6 +337,7 @@ void MainWindow::handle(const Command& command) {
     if (busy_ || game_.state.quitRequested || !command) return;
     busy_ = true;
     command(game_);
+    followClock();
     if (services_.keeper && services_.keeper->eventEnded(game_)) forgetResumed();
     busy_ = false;
     beside_->eventEnded();
@@ -338,6 +345,33 @@ void MainWindow::handle(const Command& command) {
     followStatus();
     // A termination signal came meanwhile: now the program ends as always.
     if (leaving_) handle(control::Form_Unload);
+}
+
+void MainWindow::followClock() {
+    if (!game_.clock) return;
+    if (game_.state.kifuMode) {
+        game_.clock = nullptr;
+        clocks_->end();
+        return;
+    }
+    control::時計_手番(game_);
+    clocks_->show();
+}
+
+void MainWindow::clockTicked() {
+    // During an event the game itself sees a move made too late.
+    const rules::GameClock* clock = game_.clock;
+    if (busy_ || !clock || clock->running() == 0 || !clock->outOfTime(clock->running())) return;
+    handle([](control::Game& g) { control::時間切れ(g); });
+}
+
+void MainWindow::chooseTimeControl() {
+    const std::optional<ClockChoice> chosen = askTimeControl(this, clockChoice_);
+    if (!chosen) return;
+    clockChoice_ = *chosen;
+    if (!services_.settings) return;
+    services_.settings->setClock(1, clockChoice_[0]);
+    services_.settings->setClock(-1, clockChoice_[1]);
 }
 
 void MainWindow::start() {
@@ -370,11 +404,9 @@ void MainWindow::applySettings() {
     PlayerSettings* s = services_.settings;
     if (!s) return;
     const std::optional<int> level = s->level();
-    if (level && *level != game_.state.level) {
-        constexpr void (*kLevels[])(control::Game&) = {control::LEVEL1_Click, control::LEVEL2_Click,
-                                                       control::LEVEL3_Click, control::LEVEL4_Click};
-        handle(kLevels[*level - 1]);
-    }
+    if (level && *level != game_.state.level)
+        handle([n = *level](control::Game& g) { control::LEVELn_Click(g, n); });
+    clockChoice_ = {s->clock(1).value_or(rules::TimeControl{}), s->clock(-1).value_or(rules::TimeControl{})};
     if (s->teaching().value_or(false) != game_.state.teachingOn) handle(control::SIDOU_Click);
     if (s->music().value_or(true) != game_.state.bgmOn) handle(control::BGM_Click);
     if (s->influence().value_or(false)) menuItem("SEIRYOKU")->setChecked(true);
@@ -399,6 +431,10 @@ void MainWindow::rememberOptions() {
 
 void MainWindow::resume(const record::KeptGame& kept) {
     handle([&kept](control::Game& g) { control::対局を再開(g, kept); });
+    if (kept.state == record::KeptState::Playing) {
+        game_.clock = clocks_->resume(kept.clocks);
+        followClock();
+    }
     const control::GameState& s = game_.state;
     resumed_ = Resumed{s.kifuMode                           ? QT_TRANSLATE_NOOP("Panel", "棋譜再生")
                        : s.gameKind == control::kTwoPlayers ? QT_TRANSLATE_NOOP("Panel", "対局(人間)")
@@ -478,6 +514,13 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
             handle(control::ファイルパネル_非表示);
         else
             handle([](control::Game& g) { control::Form_KeyPress(g, control::kEscKey); });
+        return;
+    }
+    // P holds a two-player game's clock still, and P again lets it run.
+    if (e->key() == Qt::Key_P && e->modifiers() == Qt::NoModifier && game_.clock &&
+        game_.state.gameKind == control::kTwoPlayers) {
+        handle([](control::Game& g) { control::時計_一時停止(g); });
+        clocks_->show();
         return;
     }
     const QString text = e->text();
@@ -570,9 +613,12 @@ void MainWindow::thinking(bool on) { beside_->setThinking(on); }
 void MainWindow::gameFacts(const control::GameFacts& facts) { facts_ = facts; }
 void MainWindow::gameOver(rules::Outcome o) {
     outcome_ = o;
+    clocks_->show();  // stopped, before the result is told
     if (services_.keeper) services_.keeper->gameEnded(game_);
     forgetResumed();
 }
+
+void MainWindow::gameBegins() { game_.clock = clocks_->begin(clockChoice_); }
 
 void MainWindow::moveCompleted() {
     if (services_.keeper && services_.keeper->keep(game_)) forgetResumed();

@@ -13,6 +13,7 @@
 
 #include "app/drawing_surface.h"
 #include "app/file_panel.h"
+#include "app/game_clocks.h"
 #include "app/menu_bar.h"
 #include "app/piece_sets.h"
 #include "control/commands.h"
@@ -140,6 +141,7 @@ public:
     void gameFacts(const control::GameFacts& facts) override;
     void gameOver(rules::Outcome o) override;
     void moveCompleted() override;
+    void gameBegins() override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;
@@ -178,6 +180,12 @@ private:
     QString startFolder() const;
     // Runs one event of the game to its end, unless the program is ending.
     void handle(const Command& command);
+    // The clock after an event: the side to move's time runs; a loaded
+    // record has none.
+    void followClock();
+    // Between events, ten times a second: a side out of time loses.
+    void clockTicked();
+    void chooseTimeControl();
 
     DrawingSurface surface_;
     control::Game game_{*this};
@@ -210,6 +218,8 @@ private:
     HowToPlay* howToPlay_ = nullptr;            // owned by the window, made when first asked for
     std::map<WindowCommand, QAction*> marked_;  // the items whose marks the window sets
     std::unique_ptr<GameReview> review_;        // 棋譜 → 検討; ends its worker first
+    std::unique_ptr<GameClocks> clocks_;        // the clock lent to the game, and its lines
+    ClockChoice clockChoice_{};                 // 持ち時間: the next game's time controls
 };
 
 }  // namespace app

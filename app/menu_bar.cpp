@@ -27,6 +27,9 @@ constexpr const char* kPlayOnComTip =
 constexpr const char* kPlayOnManTip =
     QT_TRANSLATE_NOOP("Tip", "盤の局面から二人で対局します（この後の手は消えます）");
 
+constexpr const char* kTimeControlTip = QT_TRANSLATE_NOOP(
+    "Tip", "次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）");
+
 const MenuEntry kMenuBar[] = {
     {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", Kind::Menu, control::TAIKYOKU_Click},
     {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", Kind::Menu},
@@ -67,6 +70,9 @@ const MenuEntry kMenuBar[] = {
     {"PLAY_ON_MAN", QT_TRANSLATE_NOOP("Menu", "ここから対局(人間)"), "TAIKYOKU", Kind::Item,
      control::ここから対局_人間, WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None,
      nullptr, kPlayOnManTip},
+    {"TIME_CONTROL", QT_TRANSLATE_NOOP("Menu", "持ち時間…"), "TAIKYOKU", Kind::Item, nullptr,
+     WindowCommand::TimeControl, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, nullptr,
+     kTimeControlTip},
     {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", Kind::Menu, control::STOP_Click},
     {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", Kind::Item, control::CANCEL_Click},
     {"REVERSE", QT_TRANSLATE_NOOP("Menu", "反転"), "STOP", Kind::Item, control::REVERSE_Click},

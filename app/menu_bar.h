@@ -26,6 +26,7 @@ enum class WindowCommand {
     HowToPlay,
     Review,
     RecentGames,  // fills 最近の対局 as it opens
+    TimeControl,
 };
 
 // How an item's key reaches it: a shortcut of the window; a key taken where

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include "search/levels.h"
+
 namespace app {
 
 namespace {
@@ -16,6 +18,8 @@ constexpr const char* kMusic = "music";
 constexpr const char* kPieces = "pieces";
 constexpr const char* kGeometry = "window/geometry";
 constexpr const char* kFolder = "records/folder";
+constexpr const char* kUpperClock = "clock/upper";
+constexpr const char* kLowerClock = "clock/lower";
 
 // A window smaller than this was never one the player made.
 constexpr int kSmallestSide = 100;
@@ -62,7 +66,7 @@ std::optional<int> PlayerSettings::level() const {
     if (!settings_) return std::nullopt;
     bool ok = false;
     const int v = settings_->value(kLevel).toInt(&ok);
-    if (!ok || v < 1 || v > 4) return std::nullopt;
+    if (!ok || v < 1 || v > search::kStrongestLevel) return std::nullopt;
     return v;
 }
 
@@ -112,5 +116,15 @@ void PlayerSettings::setPieces(PieceSet set) {
 void PlayerSettings::setGeometry(const QRect& frame) { put(kGeometry, frame); }
 
 void PlayerSettings::setFolder(const QString& folder) { put(kFolder, folder); }
+
+std::optional<rules::TimeControl> PlayerSettings::clock(int side) const {
+    if (!settings_) return std::nullopt;
+    return rules::timeControlNamed(
+        settings_->value(side > 0 ? kUpperClock : kLowerClock).toString().toStdString());
+}
+
+void PlayerSettings::setClock(int side, const rules::TimeControl& control) {
+    put(side > 0 ? kUpperClock : kLowerClock, QString::fromStdString(rules::timeControlName(control)));
+}
 
 }  // namespace app

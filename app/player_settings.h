@@ -8,6 +8,7 @@
 
 #include "app/language.h"
 #include "app/piece_sets.h"
+#include "rules/clock.h"
 
 class QSettings;
 
@@ -16,6 +17,8 @@ namespace app {
 // What the game remembers of its player between runs, in one settings file
 // (INI, written through a temporary file by QSettings): the language, the
 // computer's level, 移動指導 and 勢力表示, the music, the piece set, the
+// time controls of the next game (each side's, as rules::timeControlName
+// words them), the
 // window's place and size, and the folder the file panel last showed. A file
 // that cannot be read is set aside under a new name and the defaults are
 // used; a value that is not right is that setting's default. An empty file
@@ -39,6 +42,8 @@ public:
     std::optional<PieceSet> pieces() const;
     std::optional<QRect> geometry() const;
     QString folder() const;
+    // The time control of a side's clock (+1 upper, -1 lower).
+    std::optional<rules::TimeControl> clock(int side) const;
 
     void setLanguage(Language language);
     void setOptions(int level, bool teaching, bool music);
@@ -46,6 +51,7 @@ public:
     void setPieces(PieceSet set);
     void setGeometry(const QRect& frame);
     void setFolder(const QString& folder);
+    void setClock(int side, const rules::TimeControl& control);
 
 private:
     std::optional<bool> flag(const char* key) const;

@@ -115,6 +115,11 @@ void SidePanel::setLineNotes(std::vector<LineNote> notes) {
 
 void SidePanel::addBelowList(QWidget* w) { layout()->addWidget(w); }
 
+void SidePanel::addAboveList(QWidget* w) {
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(list_), w);
+}
+
 void SidePanel::markLine(int line) {
     for (int row = 0; row < list_->count(); ++row) {
         QListWidgetItem* item = list_->item(row);

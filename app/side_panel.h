@@ -52,6 +52,8 @@ public:
     void setLineNotes(std::vector<LineNote> notes);
     // A widget under the move list (the review's).
     void addBelowList(QWidget* w);
+    // A widget over the move list (the clocks).
+    void addAboveList(QWidget* w);
 
 private:
     void showLines(const std::vector<record::NotationLine>& lines);

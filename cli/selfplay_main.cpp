@@ -24,28 +24,12 @@ int usage(const char* why) {
     return 2;
 }
 
-// sudden:M, fischer:M:S or byoyomi:M:S: M minutes, S seconds a move. Sudden
-// death and Fischer need a minute at least, Fischer and byoyomi a second a move.
+// sudden:M, fischer:M:S or byoyomi:M:S (rules/clock.h); "none" is no clock
+// to ask for.
 bool parseClock(std::string_view text, rules::TimeControl& clock) {
-    const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos) return false;
-    const std::string_view kind = text.substr(0, colon), numbers = text.substr(colon + 1);
-    const std::size_t second = numbers.find(':');
-    int minutes = 0, seconds = 0;
-    if (kind == "sudden") {
-        if (second != std::string_view::npos || !parseNumber(numbers, 1, 600, minutes)) return false;
-        clock.kind = rules::ClockKind::SuddenDeath;
-    } else if (kind == "fischer" || kind == "byoyomi") {
-        if (second == std::string_view::npos ||
-            !parseNumber(numbers.substr(0, second), kind == "fischer" ? 1 : 0, 600, minutes) ||
-            !parseNumber(numbers.substr(second + 1), 1, 3600, seconds))
-            return false;
-        clock.kind = kind == "fischer" ? rules::ClockKind::Fischer : rules::ClockKind::Byoyomi;
-    } else {
-        return false;
-    }
-    clock.main = std::chrono::minutes(minutes);
-    clock.perMove = std::chrono::seconds(seconds);
+    const std::optional<rules::TimeControl> named = rules::timeControlNamed(text);
+    if (!named || named->kind == rules::ClockKind::None) return false;
+    clock = *named;
     return true;
 }
 

@@ -34,6 +34,8 @@ void LEVEL5_Click(Game& g);
 void LEVEL6_Click(Game& g);
 void LEVEL7_Click(Game& g);
 void LEVEL8_Click(Game& g);
+// LEVEL1_Click .. LEVEL8_Click by the level's number.
+void LEVELn_Click(Game& g, int level);
 // The menu mark of search level 4 to 8.
 constexpr MenuCheck searchLevelCheck(int level) {
     return static_cast<MenuCheck>(static_cast<int>(MenuCheck::LEVEL4) + level - 4);

@@ -1,6 +1,7 @@
 #include "control/computer_turn.h"
 
 #include "control/end_of_game.h"
+#include "control/game_clock.h"
 #include "control/piece_move.h"
 #include "control/strong_move.h"
 #include "control/waiting_and_closing.h"
@@ -73,10 +74,14 @@ void com_ban(Game& g) {
     display::描画_思考中(g);
     g.port.refresh();
     待ち時間(g, 0.5);
+    時計_思考開始(g);
     const TurnChoice choice = choose(g);
+    const int late = 時計_着手完了(g);
     g.port.thinking(false);
-    // A side that cannot move has lost; a move with no room in the record is a draw.
-    if (終局(g, {.mover = -1, .nextCanMove = choice.found, .recordFull = g.record.full()})) return;
+    // Out of time, it loses before it moves; a side that cannot move has
+    // lost; a move with no room in the record is a draw.
+    if (終局(g, {.outOfTime = late, .mover = -1, .nextCanMove = choice.found, .recordFull = g.record.full()}))
+        return;
     state::Move played = choice.move;
     指し手実行(g, played);
     待ち時間(g, 0.5);

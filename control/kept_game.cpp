@@ -10,6 +10,7 @@
 #include "engine/influence.h"
 #include "record/kifu_format.h"
 #include "record/record_moves.h"
+#include "rules/clock.h"
 #include "rules/initial_position.h"
 #include "state/game.h"
 
@@ -44,9 +45,16 @@ int turnByRecord(const GameState& s, const rules::MoveRecord& r) {
     return r.moved[static_cast<std::size_t>(r.counter)] >= 1 ? s.humanToken : s.comToken;
 }
 
-void chooseKeptLevel(Game& g, int level) {
-    constexpr void (*kLevels[])(Game&) = {LEVEL1_Click, LEVEL2_Click, LEVEL3_Click, LEVEL4_Click};
-    kLevels[level - 1](g);
+// Each side's clock as it reads now: a side whose time runs is kept with
+// what it has used of this move taken off.
+std::array<record::KeptClock, 2> keptClocks(const rules::GameClock* clock) {
+    std::array<record::KeptClock, 2> kept{};
+    if (clock == nullptr || !clock->active()) return kept;
+    for (const int side : {1, -1}) {
+        const std::size_t i = side > 0 ? 0 : 1;
+        kept[i] = record::KeptClock{clock->control(side), clock->read(side).main};
+    }
+    return kept;
 }
 
 }  // namespace
@@ -67,13 +75,14 @@ record::KeptGame 保存用の対局(const Game& g) {
     if (s.stepState == 2 && k.record.counter >= 1) dropPendingStep(now, k.record);
     k.turn = turnByRecord(s, k.record);
     k.start = record::記録を戻した盤(now, k.record);
+    if (k.state == record::KeptState::Playing) k.clocks = keptClocks(g.clock);
     return k;
 }
 
 void 対局を再開(Game& g, const record::KeptGame& kept) {
     if (kept.state == record::KeptState::None) return;
     GameState& s = g.state;
-    chooseKeptLevel(g, kept.level);
+    LEVELn_Click(g, kept.level);
     if (kept.teaching != s.teachingOn) SIDOU_Click(g);
     if (kept.music != s.bgmOn) BGM_Click(g);
     s.gameKind = kept.gameKind;

@@ -76,6 +76,7 @@ void SENTE_Click(Game& g) {
     g.state.humanToken = 1;
     g.state.comToken = -1;
     g.state.sideToMove = 1;
+    g.port.gameBegins();
     tellLabels(g);
     g.port.messageBox(Message{Text::HumanToMove}, Text::TitleBlank, Buttons::Ok, Icon::None);
 }
@@ -89,6 +90,7 @@ void GOTE_Click(Game& g) {
     g.state.humanToken = -1;
     g.state.comToken = 1;
     g.state.sideToMove = 1;
+    g.port.gameBegins();
     tellLabels(g);
     コンピュータの手番(g);
 }
@@ -105,6 +107,7 @@ void START_Click(Game& g) {
         g.state.comToken = upperFirst ? 1 : -1;
         g.state.sideToMove = 1;
         if (upperFirst) display::描画_対局者(g, 5.08, Text::LabelFirst, 5.08, Text::LabelSecond, 6.08, 11);
+        g.port.gameBegins();
         tellLabels(g);
         g.port.messageBox(Message{Text::FirstToMove}, Text::TitleBlank, Buttons::Ok, Icon::None);
     } else {
@@ -117,6 +120,7 @@ void START_Click(Game& g) {
     g.state.resumeNotice = 0;
 }
 
+void LEVELn_Click(Game& g, int level) { chooseLevel(g, level); }
 void LEVEL1_Click(Game& g) { chooseLevel(g, 1); }
 void LEVEL2_Click(Game& g) { chooseLevel(g, 2); }
 void LEVEL3_Click(Game& g) { chooseLevel(g, 3); }

@@ -6,6 +6,7 @@
 #include "control/computer_turn.h"
 #include "control/end_of_game.h"
 #include "control/file_panel.h"
+#include "control/game_clock.h"
 #include "control/game_reset.h"
 #include "control/nue_king_step.h"
 #include "control/piece_move.h"
@@ -106,12 +107,14 @@ bool forbiddenRecapture(const Game& g, int target) {
 }
 
 // After a completed move: the end of the game, or the turn passes. Against
-// the computer the human's mate of its king ends the game too.
-void endOfMove(Game& g, const state::Move& played) {
+// the computer the human's mate of its king ends the game too; a move made
+// after the mover's time ran out (`late`, its side) loses, whatever it did.
+void endOfMove(Game& g, const state::Move& played, int late) {
     GameState& s = g.state;
     const bool againstComputer = s.gameKind == kAgainstComputer;
     const bool mates = againstComputer && engine::詰めかCOM(g) == rules::有;
-    if (終局(g, {.mover = played.side(),
+    if (終局(g, {.outOfTime = late,
+                 .mover = played.side(),
                  .captured = played.captured,
                  .captured2 = played.captured2,
                  .moverMates = mates}))
@@ -154,8 +157,9 @@ void makeMove(Game& g, int button, bool secondStep) {
     display::描画_手数(g, s.moveNumber, kWhite);
     g.port.playSound(s.sounds.piece);
     engine::勢力調査_両軍(g);
+    const int late = 時計_着手完了(g);
     g.port.moveCompleted();
-    endOfMove(g, played);
+    endOfMove(g, played, late);
 }
 
 void secondPress(Game& g, int x, int y, int button) {

@@ -32,6 +32,7 @@ void playOn(Game& g, int kind) {
     s.resumeNotice = 0;
     s.selection = 0;
     対局画面_再描画(g);
+    g.port.gameBegins();
     g.port.gameFacts(対局の事実(g));
     g.port.refresh();
 }

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <future>
 
+#include "control/search_limits.h"
+#include "rules/clock.h"
 #include "search/levels.h"
 #include "state/game.h"
 
@@ -13,6 +15,8 @@ namespace {
 // The search's table for one move or hint: allocated for it and freed
 // after it, so the game keeps no large state between moves.
 constexpr std::size_t kTableMegabytes = 32;
+// How often the window's thread looks whether the worker has chosen.
+constexpr double kPollSeconds = 0.05;
 
 }  // namespace
 
@@ -28,13 +32,16 @@ search::Choice 考慮中探索(Game& g, int side, const search::Limits& limits) 
         search::Searcher searcher(kTableMegabytes);
         return searcher.choose(position, limits);
     });
-    while (thinking.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) g.port.wait(0.05);
+    while (thinking.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        g.port.wait(kPollSeconds);
     return thinking.get();
 }
 
 search::Choice 強い指し手探索(Game& g) {
     g.search.snapshot = g.board;
-    return 考慮中探索(g, 1, search::levelLimits(g.state.level));
+    // Under a clock the level spends the time the clock allows (a move
+    // waits up to one poll of the worker beyond its search).
+    return 考慮中探索(g, 1, levelMoveLimits(g.state.level, g.clock, 1, 0, 0, kPollSeconds));
 }
 
 }  // namespace control

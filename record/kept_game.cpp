@@ -24,6 +24,12 @@ constexpr std::array<Name, 3> kStates{{{"none", static_cast<int>(KeptState::None
                                        {"replaying", static_cast<int>(KeptState::Replaying)}}};
 constexpr std::array<Name, 2> kKinds{
     {{"computer", control::kAgainstComputer}, {"two-players", control::kTwoPlayers}}};
+constexpr std::array<Name, 2> kClockSides{{{"upper", 0}, {"lower", 1}}};
+constexpr std::array<Name, 3> kClockKinds{{{"sudden", static_cast<int>(rules::ClockKind::SuddenDeath)},
+                                           {"fischer", static_cast<int>(rules::ClockKind::Fischer)},
+                                           {"byoyomi", static_cast<int>(rules::ClockKind::Byoyomi)}}};
+// A day in milliseconds: more than any clock is set to.
+constexpr int kLongestClock = 24 * 60 * 60 * 1000;
 
 template <std::size_t N>
 std::string_view wordOf(const std::array<Name, N>& names, int value) {
@@ -55,6 +61,15 @@ std::string entryLine(const rules::MoveRecord& r, int k) {
     return text + '\n';
 }
 
+std::string clockLine(const KeptClock& c, std::size_t side) {
+    std::string text = "clock ";
+    ((text += wordOf(kClockSides, static_cast<int>(side))) += ' ') +=
+        wordOf(kClockKinds, static_cast<int>(c.control.kind));
+    for (const auto ms : {c.control.main, c.control.perMove, c.left})
+        (text += ' ') += std::to_string(ms.count());
+    return text + '\n';
+}
+
 // ---- Reading ----
 
 std::vector<std::string_view> wordsOf(std::string_view text) {
@@ -82,6 +97,22 @@ std::optional<bool> yesNo(std::string_view word) {
     const std::optional<int> v = number(word, 0, 1);
     if (!v) return std::nullopt;
     return *v == 1;
+}
+
+// "clock SIDE KIND MAIN PER-MOVE LEFT", as clockLine writes it.
+bool readClock(KeptGame& g, const std::vector<std::string_view>& w) {
+    if (w.size() != 6) return false;
+    const std::optional<int> side = valueOf(kClockSides, w[1]);
+    const std::optional<int> kind = valueOf(kClockKinds, w[2]);
+    const std::optional<int> main = number(w[3], 0, kLongestClock);
+    const std::optional<int> perMove = number(w[4], 0, kLongestClock);
+    const std::optional<int> left = number(w[5], 0, kLongestClock);
+    if (!side || !kind || !main || !perMove || !left) return false;
+    g.clocks[static_cast<std::size_t>(*side)] =
+        KeptClock{{static_cast<rules::ClockKind>(*kind), std::chrono::milliseconds(*main),
+                   std::chrono::milliseconds(*perMove)},
+                  std::chrono::milliseconds(*left)};
+    return true;
 }
 
 // What the reader has seen so far, to tell a whole game from a part of one.
@@ -171,7 +202,7 @@ bool readFact(Reading& r, std::string_view key, std::string_view v) {
         });
     if (key == "lower-token")
         return take(number(v, -1, 1), [&](int n) { g.lowerToken = n; }) && g.lowerToken != 0;
-    if (key == "level") return take(number(v, 1, 4), [&](int n) { g.level = n; });
+    if (key == "level") return take(number(v, 1, 8), [&](int n) { g.level = n; });
     if (key == "move-number") return take(number(v, 0, 99999), [&](int n) { g.moveNumber = n; });
     if (key == "reversed") return take(yesNo(v), [&](bool b) { g.reversed = b; });
     if (key == "teaching") return take(yesNo(v), [&](bool b) { g.teaching = b; });
@@ -183,6 +214,7 @@ bool readFact(Reading& r, std::string_view key, std::string_view v) {
 bool readLine(Reading& r, const std::vector<std::string_view>& w) {
     if (w[0] == "start") return readStart(r, w);
     if (w[0] == "entry") return readEntry(r, w);
+    if (w[0] == "clock") return readClock(r.game, w);
     if (!isFact(w[0])) return true;
     return w.size() == 2 && readFact(r, w[0], w[1]);
 }
@@ -233,6 +265,8 @@ std::string keptGameText(const KeptGame& g) {
     }
     line(out, "marker", g.record.counter);
     for (int k = 1; k <= g.record.last; ++k) out += entryLine(g.record, k);
+    for (std::size_t side = 0; side < g.clocks.size(); ++side)
+        if (g.clocks[side].control.kind != rules::ClockKind::None) out += clockLine(g.clocks[side], side);
     return out;
 }
 

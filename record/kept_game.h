@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "record/safe_file.h"
+#include "rules/clock.h"
 #include "state/game_state.h"
 #include "state/move_record.h"
 #include "state/pieces.h"
@@ -24,7 +25,7 @@ namespace record {
 //   kind computer                  computer or two-players
 //   lower-token 1                  the lower side's turn token (+1 moved first)
 //   turn -1                        the turn token of the side to move
-//   level 3                        the computer's level, 1..4
+//   level 3                        the computer's level, 1..8
 //   move-number 1                  the move number shown beside the board
 //   reversed 0                     1 after 反転 (the record then starts there)
 //   teaching 0                     移動指導 on (1) or off
@@ -38,11 +39,25 @@ namespace record {
 //                                  and captured piece, as a record file's
 //                                  move line; "second" marks the second step
 //                                  of a Nue King's move
+//   clock lower byoyomi 600000 30000 412300
+//                                  a side's clock (upper or lower), when
+//                                  the game has one: its kind (sudden,
+//                                  fischer or byoyomi), main time and
+//                                  increment or byoyomi, and main time left,
+//                                  in milliseconds
 //
 // A key it does not know is passed over, so a later game can add facts (a
 // clock) that this one ignores; a later version of what it knows is refused.
 
 enum class KeptState { None, Playing, Replaying };
+
+// One side's clock between moves: its time control and the main time left
+// (the byoyomi is whole again at every move).
+struct KeptClock {
+    rules::TimeControl control;
+    std::chrono::milliseconds left{0};
+    bool operator==(const KeptClock&) const = default;
+};
 
 struct KeptGame {
     static constexpr int kVersion = 1;
@@ -59,6 +74,8 @@ struct KeptGame {
     rules::Board start;
     // Entries 1..last with their second-step marks, and the marker (counter).
     rules::MoveRecord record;
+    // The upper side's clock, then the lower side's; kind None: no clock.
+    std::array<KeptClock, 2> clocks{};
 };
 
 // Why a kept game could not be read: the file is not there (the first run),

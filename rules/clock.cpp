@@ -1,10 +1,77 @@
 #include "rules/clock.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace rules {
 
 using std::chrono::milliseconds;
+
+namespace {
+
+constexpr int kMostMinutes = 600;
+constexpr int kMostSeconds = 3600;
+
+struct KindName {
+    ClockKind kind;
+    std::string_view word;
+    int leastMinutes;
+    bool perMove;  // takes seconds a move
+};
+constexpr std::array<KindName, 4> kKindNames{{{ClockKind::None, "none", 0, false},
+                                              {ClockKind::SuddenDeath, "sudden", 1, false},
+                                              {ClockKind::Fischer, "fischer", 1, true},
+                                              {ClockKind::Byoyomi, "byoyomi", 0, true}}};
+
+std::optional<int> numberIn(std::string_view word, int low, int high) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// The word before the first colon, and the rest (empty without a colon).
+std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos) return {text, {}};
+    return {text.substr(0, colon), text.substr(colon + 1)};
+}
+
+}  // namespace
+
+std::optional<TimeControl> timeControlNamed(std::string_view text) {
+    const auto [word, numbers] = firstWord(text);
+    for (const KindName& k : kKindNames) {
+        if (k.word != word) continue;
+        if (k.kind == ClockKind::None)
+            return numbers.empty() && text == word ? std::optional(TimeControl{}) : std::nullopt;
+        const auto [minutesText, secondsText] = firstWord(numbers);
+        const std::optional<int> minutes = numberIn(minutesText, k.leastMinutes, kMostMinutes);
+        const std::optional<int> seconds =
+            k.perMove ? numberIn(secondsText, 1, kMostSeconds) : std::optional(0);
+        const bool colons = k.perMove ? numbers.find(':') != std::string_view::npos
+                                      : numbers.find(':') == std::string_view::npos;
+        if (!minutes || !seconds || !colons) return std::nullopt;
+        return TimeControl{k.kind, std::chrono::minutes(*minutes), std::chrono::seconds(*seconds)};
+    }
+    return std::nullopt;
+}
+
+std::string timeControlName(const TimeControl& control) {
+    for (const KindName& k : kKindNames) {
+        if (k.kind != control.kind) continue;
+        if (k.kind == ClockKind::None) return std::string(k.word);
+        std::string text =
+            std::string(k.word) + ':' +
+            std::to_string(std::chrono::duration_cast<std::chrono::minutes>(control.main).count());
+        if (k.perMove)
+            text += ':' +
+                    std::to_string(std::chrono::duration_cast<std::chrono::seconds>(control.perMove).count());
+        return text;
+    }
+    return "none";
+}
 
 milliseconds SteadyTimeSource::now() const {
     return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now().time_since_epoch());

@@ -8,6 +8,9 @@
 
 #include <array>
 #include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace rules {
 
@@ -23,7 +26,16 @@ struct TimeControl {
     ClockKind kind = ClockKind::None;
     std::chrono::milliseconds main{0};
     std::chrono::milliseconds perMove{0};  // the increment or the byoyomi
+    bool operator==(const TimeControl&) const = default;
 };
+
+// A time control in words, as the command line takes it and the settings
+// keep it: "none", "sudden:M", "fischer:M:S" or "byoyomi:M:S", M minutes and
+// S seconds a move. Sudden death and Fischer take a minute at least, Fischer
+// and byoyomi a second a move at least; at most 600 minutes and 3600 seconds.
+// 例: timeControlNamed("byoyomi:0:30") is byoyomi of 30 s from the first move.
+std::optional<TimeControl> timeControlNamed(std::string_view text);
+std::string timeControlName(const TimeControl& control);
 
 // Where the clock reads the time: a steady clock in play, a fake in tests.
 class TimeSource {

@@ -106,6 +106,10 @@ int SoundLayer::load(std::string_view fileName, int /*flags*/) {
     return makeBuffer(fileName, std::get<std::vector<unsigned char>>(image));
 }
 
+int SoundLayer::loadImage(std::string_view name, const std::vector<unsigned char>& image) {
+    return running_ ? makeBuffer(name, image) : 0;
+}
+
 int SoundLayer::makeBuffer(std::string_view fileName, const std::vector<unsigned char>& image) {
     SDL_RWops* rw = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
     Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;

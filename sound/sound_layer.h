@@ -46,6 +46,9 @@ public:
     // the game's (3 for effects, 1 for the music); every buffer plays the
     // same way here, so they change nothing.
     int load(std::string_view fileName, int flags);
+    // A buffer from a wave file's image in memory (a sound the game makes
+    // itself); `name` names it in a warning.
+    int loadImage(std::string_view name, const std::vector<unsigned char>& image);
 
     void play(int handle);
     void loop(int handle);  // plays until stop; returns at once

@@ -160,6 +160,14 @@ Wave chime() {
     return toWave(s, 0.6);
 }
 
+Wave clockChime() {
+    std::vector<double> s(samplesFor(0.25), 0.0);
+    const std::vector<Partial> bell = {{1.0, 1.0, 0.2}, {2.71, 0.3, 0.1}, {5.15, 0.1, 0.05}};
+    addStroke(s, 0, 1760.0, bell, 1.0, 0.002, 0.25, false);
+    fadeOut(s, 0.03);
+    return toWave(s, 0.4);
+}
+
 Wave refusalBuzz() {
     std::vector<double> s(samplesFor(0.42), 0.0);
     for (double start : {0.0, 0.21}) {

@@ -18,6 +18,7 @@ struct Wave {
 Wave chime();           // その他.wav: two soft bell strokes, about 1.5 s
 Wave refusalBuzz();     // 禁止.wav: a low double buzz, about 0.4 s
 Wave woodClick();       // 駒打音.wav: a piece struck on a wooden board, about 0.2 s
+Wave clockChime();      // the clock's last seconds: one short high bell stroke, about 0.25 s
 Wave backgroundTune();  // BGM.wav: koto over a drone in the miyako-bushi mode on D,
                         // about 29 s; its last sample runs into its first
 

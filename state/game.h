@@ -3,6 +3,10 @@
 #include "state/game_data.h"
 #include "state/window_port.h"
 
+namespace rules {
+class GameClock;
+}
+
 namespace control {
 
 // The one game object: the game's data and the window it plays in, for the
@@ -15,6 +19,11 @@ struct Game : state::GameData {
     Game& operator=(const Game&) = delete;
 
     WindowPort& port;
+    // The clock of the game in play, when the window gives it one as the
+    // game begins (WindowPort::gameBegins); null plays without a clock, as
+    // the game always has. The window owns it; game control runs it
+    // (control/game_clock.h).
+    rules::GameClock* clock = nullptr;
 };
 
 }  // namespace control

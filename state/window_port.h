@@ -113,6 +113,9 @@ public:
     // A move is complete on the board, both steps of a Nue King's: the
     // window may keep the game as it stands.
     virtual void moveCompleted() {}
+    // A game begins: before its first move the window may give it a clock
+    // (Game::clock).
+    virtual void gameBegins() {}
 
     // Sound layer. A handle of 0 is a no-operation everywhere.
     virtual void soundStartup() = 0;

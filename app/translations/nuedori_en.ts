@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Clock</name>
+    <message>
+        <source>持ち時間なし</source>
+        <translation>no time limit</translation>
+    </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>out of time</translation>
+    </message>
+    <message>
+        <source>秒読み %1</source>
+        <translation>byoyomi %1</translation>
+    </message>
+    <message>
+        <source>（一時停止）</source>
+        <translation> (paused)</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>切れ負け</source>
+        <translation>Sudden death</translation>
+    </message>
+    <message>
+        <source>フィッシャー</source>
+        <translation>Fischer</translation>
+    </message>
+    <message>
+        <source>秒読み</source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message>
+        <source> 分</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> 秒／手</source>
+        <translation> s a move</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>Time control</translation>
+    </message>
+    <message>
+        <source>手前（あなた）</source>
+        <translation>Near side (you)</translation>
+    </message>
+    <message>
+        <source>向こう（コンピュータ）</source>
+        <translation>Far side (computer)</translation>
+    </message>
+    <message>
+        <source>両者同じ持ち時間</source>
+        <translation>The same for both</translation>
+    </message>
+    <message>
+        <source>次の対局から使います。二人で対局するときは、手前は盤の下側の人です。</source>
+        <translation>Used from the next game. In a game between two players, the near side is the player at the bottom of the board.</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlay</name>
     <message>
         <source>二つの軍</source>
@@ -301,6 +364,10 @@
     <message>
         <source>最近の対局</source>
         <translation>Recent games</translation>
+    </message>
+    <message>
+        <source>持ち時間…</source>
+        <translation>Time control…</translation>
     </message>
 </context>
 <context>
@@ -716,6 +783,10 @@
     <message>
         <source>盤の局面から二人で対局します（この後の手は消えます）</source>
         <translation>Two players go on from the position on the board (the later moves are dropped)</translation>
+    </message>
+    <message>
+        <source>次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）</source>
+        <translation>Sets each side's time for the next game (P pauses a two-player game)</translation>
     </message>
 </context>
 <context>
