@@ -24,7 +24,8 @@ constexpr std::array<Name, 3> kStates{{{"none", static_cast<int>(KeptState::None
                                        {"replaying", static_cast<int>(KeptState::Replaying)}}};
 constexpr std::array<Name, 2> kKinds{
     {{"computer", control::kAgainstComputer}, {"two-players", control::kTwoPlayers}}};
-constexpr std::array<Name, 2> kClockSides{{{"upper", 0}, {"lower", 1}}};
+// A side's clock is its own fact: an earlier game passes over both.
+constexpr std::array<Name, 2> kClockKeys{{{"clock-upper", 0}, {"clock-lower", 1}}};
 constexpr std::array<Name, 3> kClockKinds{{{"sudden", static_cast<int>(rules::ClockKind::SuddenDeath)},
                                            {"fischer", static_cast<int>(rules::ClockKind::Fischer)},
                                            {"byoyomi", static_cast<int>(rules::ClockKind::Byoyomi)}}};
@@ -62,9 +63,8 @@ std::string entryLine(const rules::MoveRecord& r, int k) {
 }
 
 std::string clockLine(const KeptClock& c, std::size_t side) {
-    std::string text = "clock ";
-    ((text += wordOf(kClockSides, static_cast<int>(side))) += ' ') +=
-        wordOf(kClockKinds, static_cast<int>(c.control.kind));
+    std::string text(wordOf(kClockKeys, static_cast<int>(side)));
+    (text += ' ') += wordOf(kClockKinds, static_cast<int>(c.control.kind));
     for (const auto ms : {c.control.main, c.control.perMove, c.left})
         (text += ' ') += std::to_string(ms.count());
     return text + '\n';
@@ -99,14 +99,14 @@ std::optional<bool> yesNo(std::string_view word) {
     return *v == 1;
 }
 
-// "clock SIDE KIND MAIN PER-MOVE LEFT", as clockLine writes it.
+// "clock-SIDE KIND MAIN PER-MOVE LEFT", as clockLine writes it.
 bool readClock(KeptGame& g, const std::vector<std::string_view>& w) {
-    if (w.size() != 6) return false;
-    const std::optional<int> side = valueOf(kClockSides, w[1]);
-    const std::optional<int> kind = valueOf(kClockKinds, w[2]);
-    const std::optional<int> main = number(w[3], 0, kLongestClock);
-    const std::optional<int> perMove = number(w[4], 0, kLongestClock);
-    const std::optional<int> left = number(w[5], 0, kLongestClock);
+    if (w.size() != 5) return false;
+    const std::optional<int> side = valueOf(kClockKeys, w[0]);
+    const std::optional<int> kind = valueOf(kClockKinds, w[1]);
+    const std::optional<int> main = number(w[2], 0, kLongestClock);
+    const std::optional<int> perMove = number(w[3], 0, kLongestClock);
+    const std::optional<int> left = number(w[4], 0, kLongestClock);
     if (!side || !kind || !main || !perMove || !left) return false;
     g.clocks[static_cast<std::size_t>(*side)] =
         KeptClock{{static_cast<rules::ClockKind>(*kind), std::chrono::milliseconds(*main),
@@ -214,7 +214,7 @@ bool readFact(Reading& r, std::string_view key, std::string_view v) {
 bool readLine(Reading& r, const std::vector<std::string_view>& w) {
     if (w[0] == "start") return readStart(r, w);
     if (w[0] == "entry") return readEntry(r, w);
-    if (w[0] == "clock") return readClock(r.game, w);
+    if (valueOf(kClockKeys, w[0])) return readClock(r.game, w);
     if (!isFact(w[0])) return true;
     return w.size() == 2 && readFact(r, w[0], w[1]);
 }

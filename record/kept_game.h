@@ -39,9 +39,10 @@ namespace record {
 //                                  and captured piece, as a record file's
 //                                  move line; "second" marks the second step
 //                                  of a Nue King's move
-//   clock lower byoyomi 600000 30000 412300
-//                                  a side's clock (upper or lower), when
-//                                  the game has one: its kind (sudden,
+//   clock-lower byoyomi 600000 30000 412300
+//                                  a side's clock (clock-upper or
+//                                  clock-lower), when the game has one:
+//                                  its kind (sudden,
 //                                  fischer or byoyomi), main time and
 //                                  increment or byoyomi, and main time left,
 //                                  in milliseconds

@@ -70,6 +70,7 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "  投了 RESIGN\n"
               "  ここから対局(COM) PLAY_ON_COM\n"
               "  ここから対局(人間) PLAY_ON_MAN\n"
+              "  持ち時間… TIME_CONTROL\n"
               "局面 STOP\n"
               "  最初 CANCEL\n"
               "  反転 REVERSE\n"

@@ -42,6 +42,8 @@ KeptGame twoStepGame() {
     r.placed[0] = 1;
     r.last = 4;
     r.counter = 3;
+    k.clocks[1] = {{rules::ClockKind::Byoyomi, std::chrono::minutes(10), std::chrono::seconds(30)},
+                   std::chrono::milliseconds(412300)};
     return k;
 }
 
@@ -73,6 +75,8 @@ TEST(KeptGame, ReadsBackWhatItWroteAndPassesOverFactsItDoesNotKnow) {
     const auto later = record::parseKeptGame(replaced(text, "level 4\n", "level 4\r\nclock 300 290\n"));
     ASSERT_TRUE(std::holds_alternative<KeptGame>(later));
     EXPECT_EQ(record::keptGameText(std::get<KeptGame>(later)), text);
+    EXPECT_TRUE(
+        std::holds_alternative<KeptGame>(record::parseKeptGame(replaced(text, "level 4", "level 8"))));
 
     const std::filesystem::path file = testing::TempDir() + "kept-" + std::to_string(::getpid()) + ".txt";
     EXPECT_EQ(errorOf(record::readKeptGame(file)), Kind::Missing);
@@ -104,6 +108,7 @@ TEST(KeptGame, DamageIsNamedWithItsLine) {
         bad("a piece code out of range", "start 9 0 0 0 0 -14", "start 9 0 0 0 0 -16"),
         bad("a second step first", "entry 5 9 5 8 -14 -14 0", "entry 5 9 5 8 -14 -14 0 second"),
         bad("a kind not known", "kind computer", "kind three-players"),
+        bad("a clock of a kind not known", "clock-lower byoyomi", "clock-lower hourglass"),
         unplayable("a move from an empty square", "entry 7 3 7 4", "entry 6 4 6 5"),
         unplayable("a second step of a pawn", "entry 7 3 7 4 1 1 0", "entry 7 3 7 4 1 1 0 second"),
         unplayable("the marker past the end", "marker 3", "marker 5"),
