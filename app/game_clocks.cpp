@@ -68,17 +68,15 @@ GameClocks::GameClocks(const control::Game& game, SidePanel& panel, sound::Sound
 
 GameClocks::~GameClocks() = default;
 
-rules::GameClock* GameClocks::begin(const ClockChoice& choice) { return use(choice); }
-
 rules::GameClock* GameClocks::resume(const std::array<record::KeptClock, 2>& kept) {
-    rules::GameClock* clock = use({kept[0].control, kept[1].control});
+    rules::GameClock* clock = begin({kept[0].control, kept[1].control});
     if (clock)
         for (const int side : {1, -1}) clock->setMainLeft(side, kept[indexOf(side)].left);
     show();
     return clock;
 }
 
-rules::GameClock* GameClocks::use(const ClockChoice& choice) {
+rules::GameClock* GameClocks::begin(const ClockChoice& choice) {
     clock_ = std::make_unique<rules::GameClock>(source_, choice[0], choice[1]);
     if (!clock_->active()) {
         end();

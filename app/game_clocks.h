@@ -57,7 +57,6 @@ public:
     void show();
 
 private:
-    rules::GameClock* use(const ClockChoice& choice);
     void tick();
     void chime();
     QString sideName(int side) const;

@@ -16,8 +16,8 @@ struct Game;
 
 // Starts the time of the side to move, or stops the clock where nobody's
 // time runs: no game, a record stepped through, or the computer to move
-// between its turns. Answers whether a game is in play for the clock; the
-// window asks after every event, and lets its clock go when it is not.
+// between its turns. Answers whether a game is in play for the clock. The
+// window asks after every event.
 bool 時計_手番(Game& g);
 
 // The computer begins to search: its time (the upper side's) runs.

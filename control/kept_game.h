@@ -14,12 +14,12 @@ struct Game;
 
 // The game as it stands, to keep: no game, a game in progress or a loaded
 // record being stepped through; its kind, sides, level and options; the
-// position before entry 1 and the record with its marker; a game in play
-// its clocks as they read now. A Nue King that
-// waits for its second step is kept as before its first: only completed
-// moves are kept. The side to move is the one the record says: the other
-// side of the move at the marker, so that it is right at any moment of an
-// event, while the computer thinks included.
+// position before entry 1 and the record with its marker; a game in play,
+// its clocks as they read now. A Nue King that waits for its second step is
+// kept as before its first: only completed moves are kept. The side to move
+// is the one the record says: the other side of the move at the marker, so
+// that it is right at any moment of an event, while the computer thinks
+// included.
 record::KeptGame 保存用の対局(const Game& g);
 
 // Sets the game up as it was kept, after start-up: the level and the

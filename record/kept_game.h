@@ -41,11 +41,10 @@ namespace record {
 //                                  of a Nue King's move
 //   clock-lower byoyomi 600000 30000 412300
 //                                  a side's clock (clock-upper or
-//                                  clock-lower), when the game has one:
-//                                  its kind (sudden,
-//                                  fischer or byoyomi), main time and
-//                                  increment or byoyomi, and main time left,
-//                                  in milliseconds
+//                                  clock-lower), when the game has one: its
+//                                  kind (sudden, fischer or byoyomi), main
+//                                  time, increment or byoyomi, and main time
+//                                  left, in milliseconds
 //
 // A key it does not know is passed over, so a later game can add facts (a
 // clock) that this one ignores; a later version of what it knows is refused.

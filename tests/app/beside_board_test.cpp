@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/beside_board.h"
+#include "app/game_clocks.h"
 #include "app/side_panel.h"
 #include "game_window.h"
 #include "play_window.h"
@@ -257,4 +258,27 @@ TEST(Status, ShowsTheTurnAndASignWhileTheComputerThinks) {
     EXPECT_TRUE(panel.thinkingSign()->text().isEmpty());
     EXPECT_EQ(panel.turnLabel()->text(), "手番：△あなた");
     EXPECT_EQ(panel.gameLabel()->text(), "対局(COM)　LEVEL3");
+}
+
+TEST(SidePanel, AClockReadsInMinutesThenTenthsThenItsByoyomi) {
+    using std::chrono::milliseconds;
+    const rules::TimeControl sudden{rules::ClockKind::SuddenDeath, std::chrono::minutes(90), {}};
+    const rules::TimeControl byoyomi{rules::ClockKind::Byoyomi, {}, std::chrono::seconds(30)};
+    struct Case {
+        rules::SideTime time;
+        rules::TimeControl control;
+        const char* reads;
+    };
+    const Case cases[] = {
+        {{.main = milliseconds(5400000)}, sudden, "1:30:00"},
+        {{.main = milliseconds(59001)}, sudden, "1:00"},  // a second begun is shown whole
+        {{.main = milliseconds(10000)}, sudden, "0:10"},
+        {{.main = milliseconds(9999)}, sudden, "9.9"},
+        {{.main = milliseconds(50)}, sudden, "0.0"},
+        {{.byoyomi = milliseconds(7250), .inByoyomi = true}, byoyomi, "秒読み 7.2"},
+        {{.outOfTime = true}, byoyomi, "時間切れ"},
+        {{}, {}, "持ち時間なし"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(app::clockReading(c.time, c.control).toStdString(), c.reads) << c.reads;
 }

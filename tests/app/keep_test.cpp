@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -239,4 +240,36 @@ TEST(KeptGame, FinishedAndReplacedGamesAreRecentGamesAndTheSettingsStay) {
     EXPECT_EQ(again.w.game().state.level, 2);
     EXPECT_TRUE(again.w.game().state.teachingOn);
     EXPECT_TRUE(again.w.window.menuItem("LEVEL2")->isChecked());
+}
+
+TEST(KeptGame, TheClocksAndALevelAboveFourComeBack) {
+    Player player;
+    const rules::TimeControl byoyomi = *rules::timeControlNamed("byoyomi:0:30");
+    const rules::TimeControl sudden = *rules::timeControlNamed("sudden:5");
+    {
+        app::PlayerSettings settings(player.settings());
+        settings.setClock(-1, byoyomi);
+        settings.setClock(1, sudden);
+        settings.setOptions(7, false, true);
+    }
+    {
+        Restart run(player);
+        run.w.choose("START");
+        ASSERT_NE(run.w.game().clock, nullptr);
+        play(run.w, 1);
+        EXPECT_EQ(run.w.game().clock->running(),
+                  1);  // the upper side's time runs after the lower side's move
+        run.w.choose("OWARI");
+    }
+    Restart again(player);
+    EXPECT_EQ(again.w.game().state.level, 7);
+    const rules::GameClock* clock = again.w.game().clock;
+    ASSERT_NE(clock, nullptr);
+    EXPECT_EQ(clock->control(-1), byoyomi);
+    EXPECT_EQ(clock->control(1), sudden);
+    EXPECT_EQ(clock->running(), 1);
+    EXPECT_GT(clock->read(1).main, std::chrono::minutes(4));
+    const auto* upper = again.w.window.findChild<QLabel*>("UpperClock");
+    ASSERT_NE(upper, nullptr);
+    EXPECT_TRUE(upper->text().startsWith("▶")) << upper->text().toStdString();
 }
