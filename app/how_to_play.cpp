@@ -263,6 +263,7 @@ const char* const kKeys[][2] = {
     {"Ctrl+S / Ctrl+O", QT_TRANSLATE_NOOP("HowToPlay", "棋譜の書込 / 読込")},
     {"Ctrl+N", QT_TRANSLATE_NOOP("HowToPlay", "前と同じ種類の新しい対局")},
     {"H", QT_TRANSLATE_NOOP("HowToPlay", "ヒント")},
+    {"P", QT_TRANSLATE_NOOP("HowToPlay", "持ち時間のある二人の対局を一時停止 / 再開")},
     {"Tab", QT_TRANSLATE_NOOP("HowToPlay", "キーを盤へ、次に棋譜欄へ渡す")},
     {"↑ ↓ ← →", QT_TRANSLATE_NOOP("HowToPlay", "（盤）カーソルを動かす")},
     {"Enter / Space", QT_TRANSLATE_NOOP("HowToPlay", "（盤）カーソルの桝で左ボタン")},

@@ -198,6 +198,10 @@
         <source>鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）</source>
         <translation>The Nue King&apos;s second step: move it one more square (it may step back to where it started)</translation>
     </message>
+    <message>
+        <source>持ち時間のある二人の対局を一時停止 / 再開</source>
+        <translation>Pause / go on with a two-player game that has clocks</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -786,7 +790,7 @@
     </message>
     <message>
         <source>次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）</source>
-        <translation>Sets each side's time for the next game (P pauses a two-player game)</translation>
+        <translation>Sets each side&apos;s time for the next game (P pauses a two-player game)</translation>
     </message>
 </context>
 <context>
