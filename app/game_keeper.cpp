@@ -9,6 +9,7 @@
 #include "app/player_settings.h"
 #include "control/kept_game.h"
 #include "record/kifu_format.h"
+#include "record/record_moves.h"
 
 namespace app {
 
@@ -32,15 +33,8 @@ bool goesOn(const record::KeptGame& before, const record::KeptGame& now) {
     if (now.record.last == 0 && before.record.last > 0) return false;
     const int kept = before.record.counter;
     if (now.record.last < kept) return false;
-    for (int k = 1; k <= kept; ++k) {
-        const std::size_t i = static_cast<std::size_t>(k);
-        const rules::MoveRecord& a = before.record;
-        const rules::MoveRecord& b = now.record;
-        if (a.fromX[i] != b.fromX[i] || a.fromY[i] != b.fromY[i] || a.toX[i] != b.toX[i] ||
-            a.toY[i] != b.toY[i] || a.placed[i] != b.placed[i] || a.moved[i] != b.moved[i] ||
-            a.captured[i] != b.captured[i])
-            return false;
-    }
+    for (int k = 1; k <= kept; ++k)
+        if (record::記録の項(before.record, k) != record::記録の項(now.record, k)) return false;
     return true;
 }
 

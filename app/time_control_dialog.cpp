@@ -18,22 +18,17 @@ namespace {
 
 using rules::ClockKind;
 
-// The kinds in the order the list offers them, with what each takes.
+// The kinds in the order the list offers them.
 struct KindRow {
     ClockKind kind;
     const char* caption;
-    int leastMinutes;
-    bool perMove;
 };
 constexpr KindRow kKinds[] = {
-    {ClockKind::None, QT_TRANSLATE_NOOP("Clock", "なし"), 0, false},
-    {ClockKind::SuddenDeath, QT_TRANSLATE_NOOP("Clock", "切れ負け"), 1, false},
-    {ClockKind::Fischer, QT_TRANSLATE_NOOP("Clock", "フィッシャー"), 1, true},
-    {ClockKind::Byoyomi, QT_TRANSLATE_NOOP("Clock", "秒読み"), 0, true},
+    {ClockKind::None, QT_TRANSLATE_NOOP("Clock", "なし")},
+    {ClockKind::SuddenDeath, QT_TRANSLATE_NOOP("Clock", "切れ負け")},
+    {ClockKind::Fischer, QT_TRANSLATE_NOOP("Clock", "フィッシャー")},
+    {ClockKind::Byoyomi, QT_TRANSLATE_NOOP("Clock", "秒読み")},
 };
-// As rules::timeControlNamed takes them.
-constexpr int kMostMinutes = 600;
-constexpr int kMostSeconds = 3600;
 constexpr rules::TimeControl kFirstChoice{ClockKind::Byoyomi, std::chrono::minutes(10),
                                           std::chrono::seconds(30)};
 
@@ -45,9 +40,9 @@ public:
     SideRow(QGridLayout& grid, int row, const QString& caption) {
         grid.addWidget(new QLabel(caption), row, 0);
         for (const KindRow& k : kKinds) kind_->addItem(clockText(k.caption));
-        minutes_->setRange(0, kMostMinutes);
+        minutes_->setRange(0, rules::kMostClockMinutes);
         minutes_->setSuffix(QCoreApplication::translate("Clock", " 分"));
-        seconds_->setRange(0, kMostSeconds);
+        seconds_->setRange(0, rules::kMostSecondsAMove);
         seconds_->setSuffix(QCoreApplication::translate("Clock", " 秒／手"));
         grid.addWidget(kind_, row, 1);
         grid.addWidget(minutes_, row, 2);
@@ -67,10 +62,10 @@ public:
     }
 
     rules::TimeControl get() const {
-        const KindRow& k = kindRow();
-        if (k.kind == ClockKind::None) return {};
-        return {k.kind, std::chrono::minutes(minutes_->value()),
-                std::chrono::seconds(k.perMove ? seconds_->value() : 0)};
+        const ClockKind kind = kindRow().kind;
+        if (kind == ClockKind::None) return {};
+        return {kind, std::chrono::minutes(minutes_->value()),
+                std::chrono::seconds(rules::takesSecondsAMove(kind) ? seconds_->value() : 0)};
     }
 
     void setEnabled(bool on) {
@@ -86,11 +81,12 @@ private:
 
     // A kind takes only what it uses, within what it allows.
     void fitToKind(bool enabled = true) {
-        const KindRow& k = kindRow();
-        minutes_->setMinimum(k.leastMinutes);
-        seconds_->setMinimum(k.perMove ? 1 : 0);
-        minutes_->setEnabled(enabled && kind_->isEnabled() && k.kind != ClockKind::None);
-        seconds_->setEnabled(enabled && kind_->isEnabled() && k.perMove);
+        const ClockKind kind = kindRow().kind;
+        const bool perMove = rules::takesSecondsAMove(kind);
+        minutes_->setMinimum(rules::leastMinutes(kind));
+        seconds_->setMinimum(perMove ? 1 : 0);
+        minutes_->setEnabled(enabled && kind_->isEnabled() && kind != ClockKind::None);
+        seconds_->setEnabled(enabled && kind_->isEnabled() && perMove);
     }
 
     QComboBox* kind_ = new QComboBox;

@@ -147,16 +147,7 @@ bool readEntry(Reading& r, const std::vector<std::string_view>& w) {
     }
     const state::Move e = 記録行(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
     if (!isValidEntry(e) || (second && r.entries == 0)) return false;
-    const std::size_t k = static_cast<std::size_t>(++r.entries);
-    rules::MoveRecord& rec = r.game.record;
-    rec.fromX[k] = e.fromX;
-    rec.fromY[k] = e.fromY;
-    rec.toX[k] = e.toX;
-    rec.toY[k] = e.toY;
-    rec.placed[k] = e.placed;
-    rec.moved[k] = e.moved;
-    rec.captured[k] = e.captured;
-    rec.secondStep[k] = second;
+    記録の項に書く(r.game.record, ++r.entries, e, second);
     return true;
 }
 

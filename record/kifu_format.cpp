@@ -323,17 +323,8 @@ rules::MoveRecord recordFromKifu(const Kifu& kifu) {
     assert(kifu.entries.size() <= static_cast<std::size_t>(Kifu::kMaxEntries));
     rules::MoveRecord r;
     r.placed[0] = 1;  // entry 0 after a game start: the recapture rule reads it
-    for (std::size_t i = 0; i < kifu.entries.size(); ++i) {
-        const state::Move& e = kifu.entries[i];
-        const std::size_t k = i + 1;
-        r.fromX[k] = e.fromX;
-        r.fromY[k] = e.fromY;
-        r.toX[k] = e.toX;
-        r.toY[k] = e.toY;
-        r.placed[k] = e.placed;
-        r.moved[k] = e.moved;
-        r.captured[k] = e.captured;
-    }
+    for (std::size_t i = 0; i < kifu.entries.size(); ++i)
+        記録の項に書く(r, static_cast<int>(i) + 1, kifu.entries[i]);
     r.last = static_cast<int>(kifu.entries.size());
     r.counter = 0;
     二手目を読む(r);

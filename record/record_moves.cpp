@@ -27,6 +27,18 @@ state::Move 記録の項(const rules::MoveRecord& r, int k) {
                        0,          r.moved[i], r.placed[i], r.captured[i], 0};
 }
 
+void 記録の項に書く(rules::MoveRecord& r, int k, const state::Move& e, bool secondStep) {
+    const std::size_t i = at(k);
+    r.fromX[i] = e.fromX;
+    r.fromY[i] = e.fromY;
+    r.toX[i] = e.toX;
+    r.toY[i] = e.toY;
+    r.placed[i] = e.placed;
+    r.moved[i] = e.moved;
+    r.captured[i] = e.captured;
+    r.secondStep[i] = secondStep;
+}
+
 int 手の最後(const rules::MoveRecord& r, int first) {
     const int next = first + 1;
     return next <= r.last && next <= rules::MoveRecord::kCapacity && r.secondStep[at(next)] ? next : first;

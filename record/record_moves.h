@@ -11,6 +11,10 @@ namespace record {
 // Entry k as a move of one entry.
 state::Move 記録の項(const rules::MoveRecord& r, int k);
 
+// Writes entry k from a move of one entry (its first step), and whether it
+// is a Nue King's second step; the counter and the end stay as they are.
+void 記録の項に書く(rules::MoveRecord& r, int k, const state::Move& e, bool secondStep = false);
+
 // The last entry of the move that begins at entry `first`: the next entry
 // when that is the move's second step, else `first` itself. Entries past the
 // end of the record (r.last) are not read.

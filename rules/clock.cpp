@@ -9,9 +9,6 @@ using std::chrono::milliseconds;
 
 namespace {
 
-constexpr int kMostMinutes = 600;
-constexpr int kMostSeconds = 3600;
-
 struct KindName {
     ClockKind kind;
     std::string_view word;
@@ -31,6 +28,12 @@ std::optional<int> numberIn(std::string_view word, int low, int high) {
     return value;
 }
 
+const KindName& nameOf(ClockKind kind) {
+    for (const KindName& k : kKindNames)
+        if (k.kind == kind) return k;
+    return kKindNames[0];
+}
+
 // The word before the first colon, and the rest (empty without a colon).
 std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
     const std::size_t colon = text.find(':');
@@ -47,9 +50,9 @@ std::optional<TimeControl> timeControlNamed(std::string_view text) {
         if (k.kind == ClockKind::None)
             return numbers.empty() && text == word ? std::optional(TimeControl{}) : std::nullopt;
         const auto [minutesText, secondsText] = firstWord(numbers);
-        const std::optional<int> minutes = numberIn(minutesText, k.leastMinutes, kMostMinutes);
+        const std::optional<int> minutes = numberIn(minutesText, k.leastMinutes, kMostClockMinutes);
         const std::optional<int> seconds =
-            k.perMove ? numberIn(secondsText, 1, kMostSeconds) : std::optional(0);
+            k.perMove ? numberIn(secondsText, 1, kMostSecondsAMove) : std::optional(0);
         const bool colons = k.perMove ? numbers.find(':') != std::string_view::npos
                                       : numbers.find(':') == std::string_view::npos;
         if (!minutes || !seconds || !colons) return std::nullopt;
@@ -59,19 +62,18 @@ std::optional<TimeControl> timeControlNamed(std::string_view text) {
 }
 
 std::string timeControlName(const TimeControl& control) {
-    for (const KindName& k : kKindNames) {
-        if (k.kind != control.kind) continue;
-        if (k.kind == ClockKind::None) return std::string(k.word);
-        std::string text =
-            std::string(k.word) + ':' +
-            std::to_string(std::chrono::duration_cast<std::chrono::minutes>(control.main).count());
-        if (k.perMove)
-            text += ':' +
-                    std::to_string(std::chrono::duration_cast<std::chrono::seconds>(control.perMove).count());
-        return text;
-    }
-    return "none";
+    const KindName& k = nameOf(control.kind);
+    if (k.kind == ClockKind::None) return std::string(k.word);
+    std::string text = std::string(k.word) + ':' +
+                       std::to_string(std::chrono::duration_cast<std::chrono::minutes>(control.main).count());
+    if (k.perMove)
+        text +=
+            ':' + std::to_string(std::chrono::duration_cast<std::chrono::seconds>(control.perMove).count());
+    return text;
 }
+
+int leastMinutes(ClockKind kind) { return nameOf(kind).leastMinutes; }
+bool takesSecondsAMove(ClockKind kind) { return nameOf(kind).perMove; }
 
 milliseconds SteadyTimeSource::now() const {
     return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now().time_since_epoch());

@@ -37,6 +37,13 @@ struct TimeControl {
 std::optional<TimeControl> timeControlNamed(std::string_view text);
 std::string timeControlName(const TimeControl& control);
 
+// What a kind takes, as timeControlNamed accepts it: its least minutes, and
+// whether it has seconds a move.
+inline constexpr int kMostClockMinutes = 600;
+inline constexpr int kMostSecondsAMove = 3600;
+int leastMinutes(ClockKind kind);
+bool takesSecondsAMove(ClockKind kind);
+
 // Where the clock reads the time: a steady clock in play, a fake in tests.
 class TimeSource {
 public:
