@@ -97,22 +97,13 @@ void GameClocks::end() {
     box_->hide();
 }
 
-QString GameClocks::sideName(int side) const {
-    const control::GameState& s = game_.state;
-    const int token = side > 0 ? s.comToken : s.humanToken;
-    const QString mark = token == 1 ? "▲" : "△";
-    if (s.gameKind == control::kAgainstComputer)
-        return mark + (side > 0 ? QCoreApplication::translate("Panel", "コンピュータ")
-                                : QCoreApplication::translate("Panel", "あなた"));
-    return mark + (token == 1 ? QCoreApplication::translate("Panel", "先手")
-                              : QCoreApplication::translate("Panel", "後手"));
-}
-
 void GameClocks::show() {
     if (!clock_) return;
     for (const int side : {1, -1}) {
         const rules::SideTime t = clock_->read(side);
-        QString text = sideName(side) + "  " + clockReading(t, clock_->control(side));
+        const control::GameState& s = game_.state;
+        QString text = playerWords(s, side > 0 ? s.comToken : s.humanToken) + "  " +
+                       clockReading(t, clock_->control(side));
         if (t.running && clock_->paused()) text += QCoreApplication::translate("Clock", "（一時停止）");
         QLabel* line = lines_[indexOf(side)];
         line->setText((t.running ? "▶ " : "　 ") + text);

@@ -59,7 +59,6 @@ public:
 private:
     void tick();
     void chime();
-    QString sideName(int side) const;
 
     const control::Game& game_;
     sound::SoundLayer& sound_;

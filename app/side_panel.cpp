@@ -16,17 +16,9 @@ QColor dimmed() { return QColor(150, 150, 150); }
 
 QString turnText(const control::GameState& s, bool thinking) {
     if (s.sideToMove == 0) return QCoreApplication::translate("Panel", "手番：―");
-    // Token 1 always stands for the side that moved first. While the
-    // computer thinks the turn is its own, whatever the state still says.
-    const int toMove = thinking ? s.comToken : s.sideToMove;
-    const QString mark = toMove == 1 ? "▲" : "△";
-    if (s.gameKind == control::kAgainstComputer && !s.kifuMode)
-        return QCoreApplication::translate("Panel", "手番：") + mark +
-               (toMove == s.humanToken ? QCoreApplication::translate("Panel", "あなた")
-                                       : QCoreApplication::translate("Panel", "コンピュータ"));
-    return QCoreApplication::translate("Panel", "手番：") + mark +
-           (s.sideToMove == 1 ? QCoreApplication::translate("Panel", "先手")
-                              : QCoreApplication::translate("Panel", "後手"));
+    // While the computer thinks the turn is its own, whatever the state still says.
+    return QCoreApplication::translate("Panel", "手番：") +
+           playerWords(s, thinking ? s.comToken : s.sideToMove);
 }
 
 QString kindText(const control::GameState& s) {
@@ -42,6 +34,16 @@ QString kindText(const control::GameState& s) {
 }
 
 }  // namespace
+
+QString playerWords(const control::GameState& s, int token) {
+    // Token 1 always stands for the side that moved first.
+    const QString mark = token == 1 ? "▲" : "△";
+    if (s.gameKind == control::kAgainstComputer && !s.kifuMode)
+        return mark + (token == s.humanToken ? QCoreApplication::translate("Panel", "あなた")
+                                             : QCoreApplication::translate("Panel", "コンピュータ"));
+    return mark + (token == 1 ? QCoreApplication::translate("Panel", "先手")
+                              : QCoreApplication::translate("Panel", "後手"));
+}
 
 SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     setObjectName("SidePanel");

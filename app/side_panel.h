@@ -22,6 +22,11 @@ struct LineNote {
     QColor tint;  // invalid: none
 };
 
+// The player of a turn token as the panel names it: ▲ or △ (who moved
+// first), then あなた or コンピュータ in a game against the computer, else
+// 先手 or 後手.
+QString playerWords(const control::GameState& s, int token);
+
 // The panel right of the board: whose turn it is, the level, the kind of
 // game and a sign while the computer thinks, above the move list. The list
 // has a first line for the start and one line per move; the line of the
