@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/artwork.h"
+#include "app/board/artwork.h"
 
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);

@@ -1,4 +1,4 @@
 // nuedori: the game's window.
-#include "app/game_main.h"
+#include "app/window/game_main.h"
 
 int main(int argc, char** argv) { return app::runGame(argc, argv); }

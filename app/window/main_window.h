@@ -1,0 +1,225 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/board/drawing_surface.h"
+#include "app/files/file_panel.h"
+#include "app/panel/game_clocks.h"
+#include "app/window/menu_bar.h"
+#include "app/board/piece_sets.h"
+#include "control/commands.h"
+#include "record/kept_game.h"
+#include "state/game.h"
+#include "state/window_port.h"
+
+class QAction;
+class QEventLoop;
+class QLabel;
+class QMenu;
+
+namespace sound {
+class SoundLayer;
+}
+
+namespace app {
+
+class BesideBoard;
+class BoardAccess;
+class GameKeeper;
+class PlayerSettings;
+class BoardCursor;
+class GameReview;
+class HowToPlay;
+class PanelFit;
+class SurfaceView;
+class TeachingLayers;
+
+// A message box the game asks for.
+struct BoxRequest {
+    std::string text;
+    std::string title;
+    control::Buttons buttons = control::Buttons::Ok;
+    control::Icon icon = control::Icon::None;
+};
+
+// What whoever creates the window decides: how message boxes are answered,
+// how long waits really last, and what ending the program does. The game
+// passes real message boxes, a factor of 1 and "end the process"; tests pass a
+// script, 0 and a recorder.
+struct WindowServices {
+    std::function<control::Answer(QWidget* parent, const BoxRequest&)> answer;
+    double waitFactor = 1.0;
+    std::function<void()> quit;
+    // Told of every mouse press handed to the game (button, twips); may be empty.
+    std::function<void(int button, double x, double y)> pressWatcher;
+    // Told of every file chosen in the file list; may be empty.
+    std::function<void(const std::string& path)> fileWatcher;
+    // Asks where to save a board image (empty: not saved); empty for the file dialog.
+    std::function<QString(QWidget* parent, const QString& suggested)> imagePath;
+    // Where the player's games and settings are kept, owned by whoever
+    // creates the window; null keeps and remembers nothing.
+    GameKeeper* keeper = nullptr;
+    PlayerSettings* settings = nullptr;
+};
+
+// The caption of the main window.
+inline constexpr const char* kCaption = " QXぬえどり王";
+
+// The game's main window: owns the game object and is its window port. The
+// surface, message boxes, sounds, waits, file panel, menu check marks and
+// quitting of the game all go through here.
+class MainWindow : public QMainWindow, public control::WindowPort {
+public:
+    using Command = std::function<void(control::Game&)>;
+
+    MainWindow(sound::SoundLayer& sound, WindowServices services);
+    ~MainWindow() override;
+
+    control::Game& game() { return game_; }
+    const DrawingSurface& drawingSurface() const { return surface_; }
+    SurfaceView* view() const { return view_; }
+    BesideBoard& besideBoard() { return *beside_; }
+    FilePanel& filePanel() { return *panel_; }
+    TeachingLayers& teaching() { return *teaching_; }
+    BoardCursor& cursor() { return *cursor_; }
+    GameReview& review() { return *review_; }
+
+    // Start-up: the game's own steps (sound, state, position, first drawing),
+    // then the window takes its place and size, the player's settings are
+    // applied and a kept game goes on. Call once, before show().
+    void start();
+
+    // A termination signal: the program ends the normal way, the game kept.
+    // An event under way (a box open, a pause) is cut short first: its boxes
+    // answer No or OK unasked.
+    void leave();
+
+    // The menu item of a control name (START, LEVEL2, VER ...), or null.
+    QAction* menuItem(const QString& controlName) const;
+
+    // Every caption and label of the window in the language chosen now.
+    void retranslate();
+
+    // The labels' facts the game told last, and how its last game ended.
+    const control::GameFacts& gameFacts() const { return facts_; }
+    rules::Outcome lastOutcome() const { return outcome_; }
+
+    // Runs one event of the game as a menu item would.
+    void run(const Command& command) { handle(command); }
+
+    // The pieces' faces (ｵﾌﾟｼｮﾝ → 駒); the menu's marks follow.
+    PieceSet pieceSet() const;
+    void setPieceSet(PieceSet set);
+    // The side panel, shown or hidden by the player (ｵﾌﾟｼｮﾝ → サイドパネル, F9).
+    bool sidePanelShown() const;
+    void setSidePanelShown(bool shown);
+    // 局面 → 画像で保存: asks where, then writes the board as PNG or SVG.
+    void saveImage();
+    // その他 → 遊び方.
+    void showHowToPlay();
+    // The status line's text now (empty while there is nothing to say).
+    QString statusText() const;
+
+    // control::WindowPort
+    void outlineCell(int colour, int x, int y) override;
+    void fillRect(double x, double y, int width, int height, int colour) override;
+    void drawImage(control::ImageRef image, double x, double y) override;
+    void printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) override;
+    void refresh() override;
+    control::Answer messageBox(const control::Message& text, control::Text title, control::Buttons buttons,
+                               control::Icon icon) override;
+    void thinking(bool on) override;
+    void gameFacts(const control::GameFacts& facts) override;
+    void gameOver(rules::Outcome o) override;
+    void moveCompleted() override;
+    void gameBegins() override;
+    void soundStartup() override;
+    int loadSound(std::string_view fileName, int flags) override;
+    void playSound(int handle) override;
+    void loopSound(int handle) override;
+    void stopSound(int handle) override;
+    void freeSound(int handle) override;
+    void soundShutdown() override;
+    void wait(double seconds) override;
+    void setListsVisible(bool drive, bool folder, bool files) override;
+    void setNameRowVisible(bool visible) override;
+    void clearNameBox() override;
+    std::string nameBoxText() override;
+    std::string fileListFolder() override;
+    void refreshFileList() override;
+    void setMenuChecked(control::MenuCheck item, bool checked) override;
+    void quit() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildMenus();
+    void runWindowCommand(WindowCommand command);
+    void showOwnMarks();
+    void followStatus();
+    int barsHeight() const;
+    void placeAtFirstStart();
+    void applySettings();
+    void rememberOptions();
+    void resume(const record::KeptGame& kept);
+    void showResumed();
+    void forgetResumed();
+    void tellSetAside(const char* what, const QString& newName);
+    void showRecentGames();
+    QString startFolder() const;
+    // Runs one event of the game to its end, unless the program is ending.
+    void handle(const Command& command);
+    // The clock after an event: the side to move's time runs; a loaded
+    // record has none.
+    void followClock();
+    // Between events, ten times a second: a side out of time loses.
+    void clockTicked();
+    void chooseTimeControl();
+
+    DrawingSurface surface_;
+    control::Game game_{*this};
+    sound::SoundLayer& sound_;
+    WindowServices services_;
+    SurfaceView* view_ = nullptr;
+    std::unique_ptr<FilePanel> panel_;
+    std::unique_ptr<TeachingLayers> teaching_;  // the learner's layers over the view
+    std::unique_ptr<BesideBoard> beside_;
+    std::unique_ptr<BoardCursor> cursor_;  // the keyboard's square on the board
+    BoardAccess* access_ = nullptr;        // the board to a screen reader, owned by the view
+    std::array<QAction*, control::kMenuCheckCount> checkItems_{};
+    std::array<bool, control::kMenuCheckCount> checks_{};
+    // The items by their rows of the menu table, for their captions.
+    std::vector<std::pair<QAction*, const MenuEntry*>> captioned_;
+    Command newGame_ = control::SENTE_Click;  // what 新しい対局 runs again
+    control::GameFacts facts_;
+    rules::Outcome outcome_ = rules::Outcome::Continues;
+    bool busy_ = false;
+    // The game start-up went on with, until another begins: its kind and moves.
+    struct Resumed {
+        const char* kind;
+        int moves;
+    };
+    std::optional<Resumed> resumed_;
+    bool leaving_ = false;                      // a termination signal came during an event
+    QEventLoop* waiting_ = nullptr;             // the pause under way, if any
+    PanelFit* fit_ = nullptr;                   // owned by the window
+    QLabel* status_ = nullptr;                  // in the status line, which owns it
+    HowToPlay* howToPlay_ = nullptr;            // owned by the window, made when first asked for
+    std::map<WindowCommand, QAction*> marked_;  // the items whose marks the window sets
+    std::unique_ptr<GameReview> review_;        // 棋譜 → 検討; ends its worker first
+    std::unique_ptr<GameClocks> clocks_;        // the clock lent to the game, and its lines
+    ClockChoice clockChoice_{};                 // 持ち時間: the next game's time controls
+};
+
+}  // namespace app
