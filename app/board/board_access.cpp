@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/board/board_cursor.h"
-#include "app/language/language.h"
 #include "app/board/surface_view.h"
+#include "app/language/language.h"
 #include "record/notation.h"
 #include "record/record_moves.h"
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/language/language.h"
 #include "app/board/surface_geometry.h"
+#include "app/language/language.h"
 #include "state/game_state.h"
 
 namespace app {

@@ -9,10 +9,10 @@
 #include <cstdio>
 
 #include "app/board/artwork.h"
-#include "app/panel/beside_board.h"
 #include "app/board/drawing_surface.h"
-#include "app/window/main_window.h"
 #include "app/board/surface_geometry.h"
+#include "app/panel/beside_board.h"
+#include "app/window/main_window.h"
 #include "control/commands.h"
 #include "control/record_jump.h"
 #include "record/notation.h"

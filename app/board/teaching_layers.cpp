@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include "app/board/surface_view.h"
 #include "app/language/language.h"
 #include "app/window/main_window.h"
-#include "app/board/surface_view.h"
 #include "control/hint.h"
 #include "record/notation.h"
 #include "rules/move_check.h"

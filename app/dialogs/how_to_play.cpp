@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/board/artwork.h"
+#include "app/board/teaching_layers.h"
 #include "app/language/language.h"
 #include "app/window/main_window.h"
-#include "app/board/teaching_layers.h"
 #include "display/board_drawing.h"
 
 namespace app {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/language/language.h"
 #include "app/board/piece_sets.h"
+#include "app/language/language.h"
 #include "rules/clock.h"
 
 class QSettings;

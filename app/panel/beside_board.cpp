@@ -1,8 +1,8 @@
 #include "app/panel/beside_board.h"
 
+#include "app/board/surface_view.h"
 #include "app/language/language.h"
 #include "app/panel/side_panel.h"
-#include "app/board/surface_view.h"
 #include "control/record_jump.h"
 
 namespace app {

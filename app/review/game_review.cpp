@@ -15,12 +15,12 @@
 #include <cmath>
 #include <vector>
 
-#include "app/panel/beside_board.h"
-#include "app/review/evaluation_graph.h"
-#include "app/language/language.h"
-#include "app/window/main_window.h"
-#include "app/panel/side_panel.h"
 #include "app/board/surface_view.h"
+#include "app/language/language.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/side_panel.h"
+#include "app/review/evaluation_graph.h"
+#include "app/window/main_window.h"
 #include "control/record_jump.h"
 #include "record/notation.h"
 

@@ -10,12 +10,12 @@
 #include <filesystem>
 
 #include "app/board/artwork.h"
-#include "app/keeping/game_keeper.h"
 #include "app/board/image_export.h"
-#include "app/language/language.h"
-#include "app/keeping/player_settings.h"
-#include "app/window/quit_signals.h"
 #include "app/board/surface_view.h"
+#include "app/keeping/game_keeper.h"
+#include "app/keeping/player_settings.h"
+#include "app/language/language.h"
+#include "app/window/quit_signals.h"
 #include "sound/sound_layer.h"
 
 namespace app {

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "app/board/drawing_surface.h"
+#include "app/board/piece_sets.h"
 #include "app/files/file_panel.h"
 #include "app/panel/game_clocks.h"
 #include "app/window/menu_bar.h"
-#include "app/board/piece_sets.h"
 #include "control/commands.h"
 #include "record/kept_game.h"
 #include "state/game.h"

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "app/dialogs/how_to_play.h"
 #include "app/board/piece_sets.h"
+#include "app/dialogs/how_to_play.h"
 #include "control/commands.h"
 #include "control/new_game.h"
 #include "control/play_on.h"

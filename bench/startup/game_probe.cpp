@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "app/game_main.h"
+#include "app/window/game_main.h"
 #include "first_paint_clock.h"
 
 int main(int argc, char** argv) {

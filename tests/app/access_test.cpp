@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "app/beside_board.h"
-#include "app/board_cursor.h"
-#include "app/side_panel.h"
+#include "app/board/board_cursor.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/side_panel.h"
 #include "play_window.h"
 
 namespace {

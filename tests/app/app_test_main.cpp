@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "app/game_main.h"
+#include "app/window/game_main.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/beside_board.h"
-#include "app/game_clocks.h"
-#include "app/side_panel.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/game_clocks.h"
+#include "app/panel/side_panel.h"
 #include "game_window.h"
 #include "play_window.h"
 

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/file_panel.h"
-#include "app/surface_view.h"
+#include "app/board/surface_view.h"
+#include "app/files/file_panel.h"
 #include "game_window.h"
 
 using testing_support::GameWindow;

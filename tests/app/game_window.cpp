@@ -10,8 +10,8 @@
 
 #include <cmath>
 
-#include "app/side_panel.h"
-#include "app/surface_view.h"
+#include "app/board/surface_view.h"
+#include "app/panel/side_panel.h"
 
 void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
 

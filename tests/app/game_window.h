@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/artwork.h"
-#include "app/main_window.h"
+#include "app/board/artwork.h"
+#include "app/window/main_window.h"
 #include "sound/sound_layer.h"
 
 void PrintTo(const QString& s, std::ostream* os);

@@ -17,8 +17,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/game_keeper.h"
-#include "app/player_settings.h"
+#include "app/keeping/game_keeper.h"
+#include "app/keeping/player_settings.h"
 #include "play_window.h"
 #include "positions.h"
 

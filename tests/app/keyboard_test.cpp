@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/beside_board.h"
-#include "app/board_cursor.h"
-#include "app/side_panel.h"
-#include "app/surface_view.h"
+#include "app/board/board_cursor.h"
+#include "app/board/surface_view.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/side_panel.h"
 #include "play_window.h"
 #include "positions.h"
 #include "rules/move_check.h"

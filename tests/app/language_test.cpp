@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "app/beside_board.h"
-#include "app/language.h"
-#include "app/side_panel.h"
-#include "app/teaching_layers.h"
+#include "app/board/teaching_layers.h"
+#include "app/language/language.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/side_panel.h"
 #include "play_window.h"
 #include "record/notation.h"
 #include "record/record_moves.h"

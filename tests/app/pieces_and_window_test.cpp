@@ -16,13 +16,13 @@
 
 #include <set>
 
-#include "app/beside_board.h"
-#include "app/how_to_play.h"
-#include "app/image_export.h"
-#include "app/language.h"
-#include "app/side_panel.h"
-#include "app/surface_view.h"
-#include "app/window_fit.h"
+#include "app/board/image_export.h"
+#include "app/board/surface_view.h"
+#include "app/dialogs/how_to_play.h"
+#include "app/language/language.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/side_panel.h"
+#include "app/window/window_fit.h"
 #include "display/board_drawing.h"
 #include "game_window.h"
 #include "record/kifu_format.h"

@@ -22,7 +22,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/surface_view.h"
+#include "app/board/surface_view.h"
 #include "rules/move_check.h"
 #include "state/pieces.h"
 

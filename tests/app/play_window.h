@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/surface_view.h"
+#include "app/board/surface_view.h"
+#include "app/window/main_window.h"
 #include "sound/sound_layer.h"
 #include "state/game.h"
 

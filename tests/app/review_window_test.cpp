@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/beside_board.h"
-#include "app/evaluation_graph.h"
-#include "app/game_review.h"
-#include "app/side_panel.h"
+#include "app/panel/beside_board.h"
+#include "app/panel/side_panel.h"
+#include "app/review/evaluation_graph.h"
+#include "app/review/game_review.h"
 #include "play_window.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "app/drawing_surface.h"
-#include "app/surface_geometry.h"
-#include "app/surface_view.h"
+#include "app/board/drawing_surface.h"
+#include "app/board/surface_geometry.h"
+#include "app/board/surface_view.h"
 #include "game_window.h"
 #include "positions.h"
 #include "rules/move_check.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <utility>
 
-#include "app/surface_view.h"
-#include "app/teaching_layers.h"
+#include "app/board/surface_view.h"
+#include "app/board/teaching_layers.h"
 #include "game_window.h"
 #include "positions.h"
 #include "rules/move_check.h"

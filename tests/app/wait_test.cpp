@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "app/surface_view.h"
+#include "app/board/surface_view.h"
 #include "game_window.h"
 
 using testing_support::GameWindow;

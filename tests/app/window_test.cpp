@@ -12,8 +12,8 @@
 
 #include <cstdlib>
 
-#include "app/game_main.h"
-#include "app/surface_view.h"
+#include "app/board/surface_view.h"
+#include "app/window/game_main.h"
 #include "game_window.h"
 
 using testing_support::GameWindow;
