@@ -22,9 +22,9 @@
 namespace {
 
 // Board order: 81 codes, row 1 first, columns 1..9 within a row.
-rules::Board fromBoardOrder(const char* codes) {
+state::Board fromBoardOrder(const char* codes) {
     std::istringstream in(codes);
-    rules::Board b;
+    state::Board b;
     for (int i = 0; i < 81; ++i) in >> b(i % 9 + 1, i / 9 + 1);
     return b;
 }
@@ -52,9 +52,9 @@ const char* const kCrowded =
     "0 -12 0 -7 0 -7 0 -10 0 "
     "-3 -5 0 -9 -15 -9 0 -5 0";
 
-rules::Board position(int which) {
-    control::NullPort port;
-    control::Game g{port};
+state::Board position(int which) {
+    state::NullPort port;
+    state::Game g{port};
     if (which == 0) rules::初期設定_先手自(g);
     if (which == 1) rules::初期設定_先手敵(g);
     if (which == 2) return fromBoardOrder(kCrowded);
@@ -65,9 +65,9 @@ const char* const kPositionNames[] = {"human first", "computer first", "crowded 
 
 // A game on the position with its maps up to date, as game control leaves them.
 struct Prepared {
-    control::NullPort port;
-    control::Game g{port};
-    explicit Prepared(const rules::Board& board) {
+    state::NullPort port;
+    state::Game g{port};
+    explicit Prepared(const state::Board& board) {
         g.board = board;
         g.state.stepState = 1;
         g.record.placed[0] = 1;
@@ -114,7 +114,7 @@ void BM_MateMan(benchmark::State& state) {
 // every run starts again from the maps of the position (a copy, timed too).
 void BM_MateCom(benchmark::State& state) {
     Prepared p(position(static_cast<int>(state.range(0))));
-    const engine::InfluenceMaps maps = p.g.maps;
+    const state::InfluenceMaps maps = p.g.maps;
     int mated = 0;
     for (auto _ : state) {
         p.g.maps = maps;
@@ -130,7 +130,7 @@ struct TurnResult {
     std::optional<state::Move> second;
 };
 
-TurnResult computerTurn(Prepared& p, const rules::Board& board) {
+TurnResult computerTurn(Prepared& p, const state::Board& board) {
     p.g.board = board;
     p.g.record.counter = p.g.record.last = 0;
     p.bringMapsUpToDate();
@@ -139,7 +139,7 @@ TurnResult computerTurn(Prepared& p, const rules::Board& board) {
     if (!r.best.found) return r;
     control::指し手実行(p.g, r.best.move);
     if (engine::二手目要求(r.best))
-        r.second = control::com_ban2手目(p.g, r.best.move.toX, r.best.move.toY, rules::鵺王);
+        r.second = control::com_ban2手目(p.g, r.best.move.toX, r.best.move.toY, state::鵺王);
     return r;
 }
 
@@ -166,7 +166,7 @@ std::string describe(const TurnResult& r) {
 }
 
 void BM_ComputerTurn(benchmark::State& state) {
-    const rules::Board board = fromBoardOrder(kMiddlegames[state.range(0)]);
+    const state::Board board = fromBoardOrder(kMiddlegames[state.range(0)]);
     Prepared p(board);
     p.g.state.level = static_cast<int>(state.range(1));
     TurnResult r;
@@ -182,7 +182,7 @@ void BM_ComputerTurn(benchmark::State& state) {
 void printSignature() {
     std::uint64_t all = 0xcbf29ce484222325ULL;
     for (int which = 0; which < 2; ++which) {
-        const rules::Board board = fromBoardOrder(kMiddlegames[which]);
+        const state::Board board = fromBoardOrder(kMiddlegames[which]);
         for (int level = 1; level <= 3; ++level) {
             Prepared p(board);
             p.g.state.level = level;

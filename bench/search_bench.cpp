@@ -43,7 +43,7 @@ std::vector<search::Position> benchmarkPositions() {
     std::vector<search::Position> out;
     for (const state::GameData* g : {&human, &computer})
         for (int side : {1, -1}) {
-            const search::Position start = search::fromGame(g->board, rules::MoveRecord{}, side);
+            const search::Position start = search::fromGame(g->board, state::MoveRecord{}, side);
             out.push_back(start);
             for (unsigned seed : {1u, 2u}) out.push_back(afterRandomPlies(start, 16, seed));
         }

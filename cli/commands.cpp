@@ -28,7 +28,7 @@ void appendNumber(std::string& out, int v) {
     out += std::to_string(v);
 }
 
-std::string boardLine(std::string_view name, const rules::Grid<int>& grid) {
+std::string boardLine(std::string_view name, const state::Grid<int>& grid) {
     std::string out(name);
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) appendNumber(out, grid(x, y));
@@ -36,25 +36,25 @@ std::string boardLine(std::string_view name, const rules::Grid<int>& grid) {
 }
 
 // A square map printed 0 wherever its value map holds 999.
-std::string squareLine(std::string_view name, const rules::Grid<int>& squares,
-                       const rules::Grid<int>& values) {
+std::string squareLine(std::string_view name, const state::Grid<int>& squares,
+                       const state::Grid<int>& values) {
     std::string out(name);
     for (int y = 1; y <= 9; ++y)
-        for (int x = 1; x <= 9; ++x) appendNumber(out, values(x, y) >= engine::kNone ? 0 : squares(x, y));
+        for (int x = 1; x <= 9; ++x) appendNumber(out, values(x, y) >= state::kNone ? 0 : squares(x, y));
     return out;
 }
 
-void clearKingSquares(control::Game& g) {
+void clearKingSquares(state::Game& g) {
     g.maps.manKingX = g.maps.manKingY = 0;
     g.maps.comKingX = g.maps.comKingY = 0;
 }
 
 // The analysis commands describe the board alone: nothing left over from an
 // earlier survey.
-void freshSurveys(control::Game& g) {
-    engine::InfluenceMaps& m = g.maps;
+void freshSurveys(state::Game& g) {
+    state::InfluenceMaps& m = g.maps;
     clearKingSquares(g);
-    for (engine::Map* map : {&m.manAtkX, &m.manAtkY, &m.comAtkX, &m.comAtkY, &m.comDefX, &m.comDefY})
+    for (state::Map* map : {&m.manAtkX, &m.manAtkY, &m.comAtkX, &m.comAtkY, &m.comDefX, &m.comDefY})
         map->fillSquares(0);
     engine::勢力調査_MAN(g);
     engine::勢力調査_COM(g);
@@ -102,21 +102,21 @@ std::string formatScore(double score) {
     return text;
 }
 
-std::string boardCommand(control::Game& g, const Words& w) {
+std::string boardCommand(state::Game& g, const Words& w) {
     if (w.size() != 82) return wrongCount("board");
-    rules::Board b;
+    state::Board b;
     for (int i = 0; i < 81; ++i) {
         int v = 0;
         if (!parseNumber(w[i + 1], -15, 15, v)) return error("board: value out of range");
         b(i % 9 + 1, i / 9 + 1) = v;
     }
     g.board = b;
-    g.record = rules::MoveRecord{};
+    g.record = state::MoveRecord{};
     clearKingSquares(g);
     return "ok\n";
 }
 
-std::string startCommand(control::Game& g, const Words& w) {
+std::string startCommand(state::Game& g, const Words& w) {
     if (w.size() != 2) return wrongCount("start");
     if (w[1] == "human")
         rules::初期設定_先手自(g);
@@ -124,18 +124,18 @@ std::string startCommand(control::Game& g, const Words& w) {
         rules::初期設定_先手敵(g);
     else
         return error("start: human or computer");
-    g.record = rules::MoveRecord{};
-    g.record.placed[0] = rules::歩;  // as every game start leaves entry 0
+    g.record = state::MoveRecord{};
+    g.record.placed[0] = state::歩;  // as every game start leaves entry 0
     clearKingSquares(g);
     return "ok\n";
 }
 
-std::string showCommand(control::Game& g, const Words& w) {
+std::string showCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("show");
     return boardLine("board", g.board) + "\n";
 }
 
-std::string levelCommand(control::Game& g, const Words& w) {
+std::string levelCommand(state::Game& g, const Words& w) {
     if (w.size() != 2) return wrongCount("level");
     int level = 0;
     if (!parseNumber(w[1], 1, search::kStrongestLevel, level)) return error("level: 1 to 8");
@@ -143,18 +143,18 @@ std::string levelCommand(control::Game& g, const Words& w) {
     return "ok\n";
 }
 
-std::string movesCommand(control::Game& g, const Words& w) {
+std::string movesCommand(state::Game& g, const Words& w) {
     if (w.size() != 3) return wrongCount("moves");
     int x = 0, y = 0;
     if (!parseNumber(w[1], 1, 9, x) || !parseNumber(w[2], 1, 9, y)) return error("moves: square 1..9");
     const int piece = g.board(x, y);
     std::string out = "moves";
-    if (piece == rules::空) return out + "\n";
+    if (piece == state::空) return out + "\n";
     // Asked as of a move entered normally, with nothing recorded.
     const rules::MoveContext afresh{};
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-            if (rules::移動チェック(g.board, afresh, x, y, tx, ty, piece) == rules::有) {
+            if (rules::移動チェック(g.board, afresh, x, y, tx, ty, piece) == state::有) {
                 appendNumber(out, tx);
                 out += ',';
                 out += std::to_string(ty);
@@ -162,10 +162,10 @@ std::string movesCommand(control::Game& g, const Words& w) {
     return out + "\n";
 }
 
-std::string mapsCommand(control::Game& g, const Words& w) {
+std::string mapsCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("maps");
     freshSurveys(g);
-    const engine::InfluenceMaps& m = g.maps;
+    const state::InfluenceMaps& m = g.maps;
     std::string out;
     out += boardLine("man_count", m.manCount) + "\n";
     out += boardLine("man_def", m.manDef) + "\n";
@@ -187,14 +187,14 @@ std::string mapsCommand(control::Game& g, const Words& w) {
     return out;
 }
 
-std::string pinsCommand(control::Game& g, const Words& w) {
+std::string pinsCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("pins");
     freshSurveys(g);
     engine::調査_移動不可駒(g);
     return boardLine("pins", g.pins.manPinned) + " flag " + std::to_string(g.pins.comHasPinned) + "\n";
 }
 
-std::string mateCommand(control::Game& g, const Words& w) {
+std::string mateCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("mate");
     freshSurveys(g);
     const int man = engine::詰めかMAN(g);
@@ -206,7 +206,7 @@ std::string mateCommand(control::Game& g, const Words& w) {
     return "mate " + std::to_string(man) + " " + std::to_string(com) + " " + std::to_string(escapes) + "\n";
 }
 
-std::string candidatesCommand(control::Game& g, const Words& w) {
+std::string candidatesCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("candidates");
     engine::勢力調査_両軍(g);  // as game control does before the computer's turn
     CandidatePrinter printer;
@@ -214,7 +214,7 @@ std::string candidatesCommand(control::Game& g, const Words& w) {
     return printer.out + "end " + std::to_string(printer.count) + "\n";
 }
 
-std::string goCommand(control::Game& g, const Words& w) {
+std::string goCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("go");
     engine::勢力調査_両軍(g);  // as game control does before the computer's turn
     const engine::Choice best = engine::指し手探索(g);
@@ -223,23 +223,23 @@ std::string goCommand(control::Game& g, const Words& w) {
     control::指し手実行(g, m);
     std::string out = bestMoveLine(m, best.score);
     if (engine::二手目要求(best) && !g.record.full()) {
-        const std::optional<state::Move> second = control::com_ban2手目(g, m.toX, m.toY, rules::鵺王);
+        const std::optional<state::Move> second = control::com_ban2手目(g, m.toX, m.toY, state::鵺王);
         if (second) out += " second " + std::to_string(second->toX) + " " + std::to_string(second->toY);
     }
     return out + "\n";
 }
 
-std::string reverseCommand(control::Game& g, const Words& w) {
+std::string reverseCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return wrongCount("reverse");
     record::盤面半回転(g.board);
-    g.record = rules::MoveRecord{};
+    g.record = state::MoveRecord{};
     clearKingSquares(g);
     return "ok\n";
 }
 
 // The side that made the record's first entry is ▲: a session has no turns.
 // `notation en` writes the same lines in Western notation.
-std::string notationCommand(control::Game& g, const Words& w) {
+std::string notationCommand(state::Game& g, const Words& w) {
     const bool western = w.size() == 2 && w[1] == "en";
     if (w.size() != 1 && !western) return wrongCount("notation");
     const record::Notation n = western ? record::Notation::Western : record::Notation::Japanese;

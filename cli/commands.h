@@ -12,20 +12,20 @@ using Words = std::vector<std::string_view>;
 
 // Each command answers its lines (ending in '\n'), or one "error ..." line
 // and leaves the game as it was.
-std::string boardCommand(control::Game& g, const Words& w);
-std::string startCommand(control::Game& g, const Words& w);
-std::string showCommand(control::Game& g, const Words& w);
-std::string levelCommand(control::Game& g, const Words& w);
-std::string movesCommand(control::Game& g, const Words& w);
-std::string mapsCommand(control::Game& g, const Words& w);
-std::string pinsCommand(control::Game& g, const Words& w);
-std::string mateCommand(control::Game& g, const Words& w);
-std::string candidatesCommand(control::Game& g, const Words& w);
-std::string goCommand(control::Game& g, const Words& w);
-std::string reverseCommand(control::Game& g, const Words& w);
+std::string boardCommand(state::Game& g, const Words& w);
+std::string startCommand(state::Game& g, const Words& w);
+std::string showCommand(state::Game& g, const Words& w);
+std::string levelCommand(state::Game& g, const Words& w);
+std::string movesCommand(state::Game& g, const Words& w);
+std::string mapsCommand(state::Game& g, const Words& w);
+std::string pinsCommand(state::Game& g, const Words& w);
+std::string mateCommand(state::Game& g, const Words& w);
+std::string candidatesCommand(state::Game& g, const Words& w);
+std::string goCommand(state::Game& g, const Words& w);
+std::string reverseCommand(state::Game& g, const Words& w);
 // "notation N", then one line per move of the record up to its end, in the
 // game's Japanese notation or, after `notation en`, in Western notation.
-std::string notationCommand(control::Game& g, const Words& w);
+std::string notationCommand(state::Game& g, const Words& w);
 
 // A whole number in [low, high], or false. Only an optional '-' and digits.
 bool parseNumber(std::string_view word, int low, int high, int& out);

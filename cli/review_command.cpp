@@ -44,12 +44,12 @@ std::string sideSummary(const char* name, const review::SideSummary& s) {
     return text;
 }
 
-const char* resultName(rules::Outcome o) {
+const char* resultName(state::Outcome o) {
     switch (o) {
-        case rules::Outcome::UpperWins: return "upper";
-        case rules::Outcome::LowerWins: return "lower";
-        case rules::Outcome::Draw: return "draw";
-        case rules::Outcome::Continues: return "unfinished";
+        case state::Outcome::UpperWins: return "upper";
+        case state::Outcome::LowerWins: return "lower";
+        case state::Outcome::Draw: return "draw";
+        case state::Outcome::Continues: return "unfinished";
     }
     return "unfinished";
 }

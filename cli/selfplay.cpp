@@ -31,7 +31,7 @@ bool isRoyal(int code) { return code == 14 || code == 15 || code == -14 || code 
 
 // Records and plays a move's steps on the board; a two-step move's second
 // entry is marked as the second step.
-void playMove(control::Game& g, const state::Move& m) {
+void playMove(state::Game& g, const state::Move& m) {
     rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.twoStep ? m.moved : m.placed);
     control::駒移動(g, m.fromX, m.fromY, m.toX, m.toY, m.twoStep ? m.moved : m.placed);
     if (!m.twoStep) return;
@@ -42,7 +42,7 @@ void playMove(control::Game& g, const state::Move& m) {
 // A random legal move of one entry: a piece and a destination at random, a
 // Nue King's step taken as a whole move; promotion at random where it is
 // optional, always where it is compulsory. Empty when the side cannot move.
-std::optional<state::Move> randomMove(const control::Game& g, int sign, std::mt19937& rng) {
+std::optional<state::Move> randomMove(const state::Game& g, int sign, std::mt19937& rng) {
     std::vector<state::Move> moves;
     for (const state::Move& m : rules::Position(g.board, g.record, sign).合法手()) {
         // Each destination once: the promoted and unpromoted forms are one choice here.
@@ -54,14 +54,14 @@ std::optional<state::Move> randomMove(const control::Game& g, int sign, std::mt1
     state::Move move = moves[rng() % moves.size()];
     move.placed = move.moved;
     int promoted = move.moved;
-    if (rules::調査_駒成(move.fromX, move.fromY, move.toX, move.toY, move.moved, promoted) == rules::有 &&
-        (rules::移動後チェック(move.toY, move.moved) == rules::無 || rng() % 2 == 1))
+    if (rules::調査_駒成(move.fromX, move.fromY, move.toX, move.toY, move.moved, promoted) == state::有 &&
+        (rules::移動後チェック(move.toY, move.moved) == state::無 || rng() % 2 == 1))
         move.placed = promoted;
     return move;
 }
 
 // The search levels search either side on the real board, no turning about.
-std::optional<state::Move> strongMove(const control::Game& g, int sign, search::Searcher& searcher,
+std::optional<state::Move> strongMove(const state::Game& g, int sign, search::Searcher& searcher,
                                       const search::Limits& limits, double& longest) {
     const auto began = std::chrono::steady_clock::now();
     const search::Choice c = control::強い指し手(g, sign, searcher, limits);
@@ -74,16 +74,16 @@ std::optional<state::Move> strongMove(const control::Game& g, int sign, search::
 // The search's table for each side, for the length of one game.
 constexpr std::size_t kTableMegabytes = 32;
 
-Winner winnerOf(rules::Outcome o) {
+Winner winnerOf(state::Outcome o) {
     switch (o) {
-        case rules::Outcome::UpperWins: return Winner::Upper;
-        case rules::Outcome::LowerWins: return Winner::Lower;
+        case state::Outcome::UpperWins: return Winner::Upper;
+        case state::Outcome::LowerWins: return Winner::Lower;
         default: return Winner::Draw;
     }
 }
 
 // The entries of the last move are all of the mover's side.
-std::string alternationProblem(const control::Game& g, int from, int sign) {
+std::string alternationProblem(const state::Game& g, int from, int sign) {
     for (int k = from; k <= g.record.counter; ++k)
         if ((g.record.moved[k] > 0) != (sign > 0))
             return "entry " + std::to_string(k) + " moved by the wrong side";
@@ -92,7 +92,7 @@ std::string alternationProblem(const control::Game& g, int from, int sign) {
 
 }  // namespace
 
-std::string positionProblem(const control::Game& g) {
+std::string positionProblem(const state::Game& g) {
     int royals[2] = {0, 0};
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -101,14 +101,14 @@ std::string positionProblem(const control::Game& g) {
             if (isRoyal(c)) ++royals[c > 0 ? 0 : 1];
         }
     if (royals[0] > 1 || royals[1] > 1) return "more than one royal piece on a side";
-    if (g.record.counter > rules::MoveRecord::kCapacity || g.record.last > rules::MoveRecord::kCapacity)
+    if (g.record.counter > state::MoveRecord::kCapacity || g.record.last > state::MoveRecord::kCapacity)
         return "the record passed entry 500";
     return {};
 }
 
-std::string replayProblem(const control::Game& g) {
-    const rules::MoveRecord& r = g.record;
-    control::Game replay{g.port};
+std::string replayProblem(const state::Game& g) {
+    const state::MoveRecord& r = g.record;
+    state::Game replay{g.port};
     if (r.last >= 1 && r.moved[1] >= 1)
         rules::初期設定_先手敵(replay);
     else
@@ -123,7 +123,7 @@ std::string replayProblem(const control::Game& g) {
         replay.record.counter = k - 1;
         const rules::MoveContext c = rules::着手文脈(replay.record, r.secondStep[k]);
         if (rules::移動チェック(replay.board, c, r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.moved[k]) !=
-            rules::有)
+            state::有)
             return at + ": not a legal move";
         replay.board(r.fromX[k], r.fromY[k]) = 0;
         replay.board(r.toX[k], r.toY[k]) = r.placed[k];
@@ -136,13 +136,13 @@ int levelOf(const SelfPlayOptions& options, int sign) {
     return sign < 0 && options.lowerLevel != 0 ? options.lowerLevel : options.level;
 }
 
-SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options) {
+SelfPlayGame playSelfPlayGame(state::Game& g, int index, const SelfPlayOptions& options) {
     std::unique_ptr<search::Searcher> searchers[2];
     for (int sign : {1, -1})
         if (search::isSearchLevel(levelOf(options, sign)))
             searchers[sign > 0 ? 0 : 1] = std::make_unique<search::Searcher>(kTableMegabytes);
-    const rules::SteadyTimeSource time;
-    rules::GameClock clock(time, options.clock, options.clock);
+    const state::SteadyTimeSource time;
+    state::GameClock clock(time, options.clock, options.clock);
     // The random plies and the near-best choice of the lower search levels
     // differ from game to game by the seed plus the game's number, so game i
     // from seed s is game i - k from seed s + k: for an even k, the same game,
@@ -174,17 +174,17 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
         else
             move = control::側の指し手(g, side, level);
         // A side that cannot move loses; no room for the move in the record is a draw.
-        rules::Outcome o =
+        state::Outcome o =
             rules::終局判定({.mover = -side, .nextCanMove = move.has_value(), .recordFull = g.record.full()});
-        if (o == rules::Outcome::Continues) {
+        if (o == state::Outcome::Continues) {
             // A second step the record has no room for is not made: the game is drawn there.
-            const bool roomForBoth = g.record.counter + 2 <= rules::MoveRecord::kCapacity;
+            const bool roomForBoth = g.record.counter + 2 <= state::MoveRecord::kCapacity;
             if (move->twoStep && !roomForBoth) {
                 state::Move first = *move;
                 first.twoStep = false;
                 first.placed = first.moved;
                 playMove(g, first);
-                o = rules::Outcome::Draw;
+                o = state::Outcome::Draw;
             } else {
                 playMove(g, *move);
                 // A move made after the side's time ran out loses, whatever it took.
@@ -200,7 +200,7 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
                 if (result.problem.empty()) result.problem = alternationProblem(g, firstEntry, side);
             }
         }
-        if (o != rules::Outcome::Continues) {
+        if (o != state::Outcome::Continues) {
             result.winner = winnerOf(o);
             break;
         }

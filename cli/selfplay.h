@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "rules/clock.h"
+#include "state/clock.h"
 
-namespace control {
+namespace state {
 struct Game;
 }
 
@@ -19,7 +19,7 @@ struct SelfPlayOptions {
     unsigned seed = 1;
     std::string outDir;        // empty: no files
     bool check = false;        // check the position after every move and the saved records
-    rules::TimeControl clock;  // both sides' clock; none by default
+    state::TimeControl clock;  // both sides' clock; none by default
 };
 
 enum class Winner { Upper, Lower, Draw };
@@ -37,17 +37,17 @@ struct SelfPlayGame {
 // computer-first position. The upper side plays the computer's move; the
 // lower side's move is chosen on the board turned about and played back on
 // the real board. The first plies are random when asked.
-SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions& options);
+SelfPlayGame playSelfPlayGame(state::Game& g, int index, const SelfPlayOptions& options);
 
 // The level of one side (+1 upper, -1 lower).
 int levelOf(const SelfPlayOptions& options, int sign);
 
 // Checks a position reached in play: codes, royal pieces, the record.
-std::string positionProblem(const control::Game& g);
+std::string positionProblem(const state::Game& g);
 
 // Replays the record from its starting position, entry by entry, and compares
 // the result with the board: empty when they agree.
-std::string replayProblem(const control::Game& g);
+std::string replayProblem(const state::Game& g);
 
 // `nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] [--random-plies K] [--seed S]
 // [--out DIR] [--check] [--clock sudden:M | fischer:M:S | byoyomi:M:S]`

@@ -24,11 +24,11 @@ int usage(const char* why) {
     return 2;
 }
 
-// sudden:M, fischer:M:S or byoyomi:M:S (rules/clock.h); "none" is no clock
+// sudden:M, fischer:M:S or byoyomi:M:S (state/clock.h); "none" is no clock
 // to ask for.
-bool parseClock(std::string_view text, rules::TimeControl& clock) {
-    const std::optional<rules::TimeControl> named = rules::timeControlNamed(text);
-    if (!named || named->kind == rules::ClockKind::None) return false;
+bool parseClock(std::string_view text, state::TimeControl& clock) {
+    const std::optional<state::TimeControl> named = state::timeControlNamed(text);
+    if (!named || named->kind == state::ClockKind::None) return false;
     clock = *named;
     return true;
 }
@@ -79,7 +79,7 @@ std::string fileName(int index) {
     return name;
 }
 
-std::string save(const control::Game& g, const SelfPlayOptions& o, int index) {
+std::string save(const state::Game& g, const SelfPlayOptions& o, int index) {
     // The Nue King's side moves first: the lower side in odd games.
     const int first = index % 2 == 1 ? -1 : 1;
     const record::Kifu kifu = record::kifuFromRecord(
@@ -116,8 +116,8 @@ int selfplayMain(int argc, char** argv) {
         std::filesystem::create_directories(o.outDir, made);
         if (made) return usage("the --out folder cannot be made");
     }
-    control::NullPort port;
-    control::Game g{port};
+    state::NullPort port;
+    state::Game g{port};
     int totals[3] = {0, 0, 0};
     int failures = 0, timeLosses = 0;
     for (int i = 1; i <= o.games; ++i) {
@@ -146,7 +146,7 @@ int selfplayMain(int argc, char** argv) {
     }
     std::printf("total: %d upper, %d lower, %d draws", totals[0], totals[1], totals[2]);
     // Time losses are counted only where there is a clock to lose on.
-    if (o.clock.kind != rules::ClockKind::None) std::printf(", %d time losses", timeLosses);
+    if (o.clock.kind != state::ClockKind::None) std::printf(", %d time losses", timeLosses);
     std::printf("\n");
     return failures == 0 ? 0 : 1;
 }

@@ -22,7 +22,7 @@ Words splitWords(std::string_view line) {
 
 struct Command {
     std::string_view name;
-    std::string (*run)(control::Game&, const Words&);
+    std::string (*run)(state::Game&, const Words&);
 };
 
 constexpr Command kCommands[] = {

@@ -19,11 +19,11 @@ public:
     std::string handle(std::string_view line);
 
     bool finished() const { return finished_; }
-    control::Game& game() { return game_; }
+    state::Game& game() { return game_; }
 
 private:
-    control::NullPort port_;
-    control::Game game_{port_};
+    state::NullPort port_;
+    state::Game game_{port_};
     StrongPlayer strong_;
     bool finished_ = false;
 };

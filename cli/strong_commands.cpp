@@ -37,18 +37,18 @@ std::string limitCommand(StrongPlayer& player, const Words& w) {
     return "ok\n";
 }
 
-std::string perftCommand(control::Game& g, const Words& w) {
+std::string perftCommand(state::Game& g, const Words& w) {
     if (w.size() != 2) return error("perft: wrong number of words");
     int depth = 0;
     if (!parseNumber(w[1], 0, kMaxPerftDepth, depth)) return error("perft: depth 0 to 6");
-    search::Position p = search::fromGame(g.board, rules::MoveRecord{}, 1);
+    search::Position p = search::fromGame(g.board, state::MoveRecord{}, 1);
     std::uint64_t leaves = 0;
     if (!search::perftWithin(p, depth, kPerftPositions, leaves))
         return error("perft: more than 5000000 positions to visit");
     return "perft " + std::to_string(depth) + " " + std::to_string(leaves) + "\n";
 }
 
-std::string strongGoCommand(control::Game& g, StrongPlayer& player, const Words& w) {
+std::string strongGoCommand(state::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return error("go: wrong number of words");
     const search::Choice c = control::強い指し手(g, 1, player.searcher(), player.limits(g.state.level));
     if (!c.found || g.record.full()) return "nomove\n";

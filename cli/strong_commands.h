@@ -29,11 +29,11 @@ std::string limitCommand(StrongPlayer& player, const Words& w);
 // `perft D`: "perft D N", the move sequences of D moves from the board, the
 // upper side first, from an empty record; an error when that would visit
 // more than five million positions.
-std::string perftCommand(control::Game& g, const Words& w);
+std::string perftCommand(state::Game& g, const Words& w);
 
 // `go` at levels 4 to 8: the upper side's move by the level's search, played
 // and recorded as `go` plays the other levels' moves, answered in the same
 // line (SCORE is the search's, in hundredths of a pawn).
-std::string strongGoCommand(control::Game& g, StrongPlayer& player, const Words& w);
+std::string strongGoCommand(state::Game& g, StrongPlayer& player, const Words& w);
 
 }  // namespace cli

@@ -9,7 +9,7 @@ namespace cli {
 
 namespace {
 
-std::string countLine(std::string_view name, const rules::Grid<int>& counts) {
+std::string countLine(std::string_view name, const state::Grid<int>& counts) {
     std::string out(name);
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) out += ' ' + std::to_string(counts(x, y));
@@ -18,13 +18,13 @@ std::string countLine(std::string_view name, const rules::Grid<int>& counts) {
 
 }  // namespace
 
-std::string attacksCommand(control::Game& g, const Words& w) {
+std::string attacksCommand(state::Game& g, const Words& w) {
     if (w.size() != 1) return "error attacks: wrong number of words\n";
     const rules::ReachCounts counts = rules::調査_利き数(g.board);
     return countLine("lower", counts.lower) + countLine("upper", counts.upper);
 }
 
-std::string hintCommand(control::Game& g, StrongPlayer& player, const Words& w) {
+std::string hintCommand(state::Game& g, StrongPlayer& player, const Words& w) {
     if (w.size() != 1) return "error hint: wrong number of words\n";
     const std::optional<state::Move> h =
         search::isSearchLevel(g.state.level)

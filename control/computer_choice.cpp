@@ -24,11 +24,11 @@ std::optional<state::Move> 側の指し手(const state::GameData& g, int side, i
     const engine::Choice best = engine::指し手探索(*view);
     if (!best.found) return std::nullopt;
     state::Move m = best.move;
-    if (engine::二手目要求(best) && view->record.counter + 2 <= rules::MoveRecord::kCapacity) {
+    if (engine::二手目要求(best) && view->record.counter + 2 <= state::MoveRecord::kCapacity) {
         rules::手順保存(*view, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.placed);
         view->board(m.toX, m.toY) = m.placed;
-        view->board(m.fromX, m.fromY) = rules::空;
-        if (const auto second = engine::二手目選択(*view, m.toX, m.toY, rules::鵺王)) {
+        view->board(m.fromX, m.fromY) = state::空;
+        if (const auto second = engine::二手目選択(*view, m.toX, m.toY, state::鵺王)) {
             m.twoStep = true;
             m.toX2 = second->toX;
             m.toY2 = second->toY;

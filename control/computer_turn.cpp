@@ -16,6 +16,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 // The computer's choice for its turn: level four by its own search (the
@@ -54,9 +56,9 @@ void 指し手実行(Game& g, const state::Move& m) {
 }
 
 state::Move 二手目実行(Game& g, int x, int y, int tx, int ty) {
-    const state::Move step{x, y, tx, ty, false, 0, 0, rules::鵺王, rules::鵺王, g.board(tx, ty), 0};
-    rules::手順保存(g, x, y, tx, ty, rules::鵺王, rules::鵺王, true);
-    駒移動(g, x, y, tx, ty, rules::鵺王);
+    const state::Move step{x, y, tx, ty, false, 0, 0, state::鵺王, state::鵺王, g.board(tx, ty), 0};
+    rules::手順保存(g, x, y, tx, ty, state::鵺王, state::鵺王, true);
+    駒移動(g, x, y, tx, ty, state::鵺王);
     g.port.playSound(g.state.sounds.piece);
     display::描画_桝輪郭(g, kLightRed, tx, ty);
     return step;
@@ -92,7 +94,7 @@ void com_ban(Game& g) {
         g.port.messageBox(Message{Text::SecondStepComing}, Text::TitleTwoSteps, Buttons::Ok, Icon::None);
         const std::optional<state::Move> second =
             search::isSearchLevel(g.state.level) ? 二手目実行(g, played.toX, played.toY, choice.x2, choice.y2)
-                                                 : com_ban2手目(g, played.toX, played.toY, rules::鵺王);
+                                                 : com_ban2手目(g, played.toX, played.toY, state::鵺王);
         if (second) {
             played.twoStep = true;
             played.toX2 = second->toX;
@@ -107,7 +109,7 @@ void com_ban(Game& g) {
     engine::勢力調査_COM(g);
     engine::勢力調査_MAN(g);
     played.captured = g.search.snapshot(played.toX, played.toY);
-    if (engine::詰めかMAN(g) == rules::有) {
+    if (engine::詰めかMAN(g) == state::有) {
         g.port.messageBox(Message{Text::MateGood}, Text::TitleMate, Buttons::Ok, Icon::None);
     } else if (終局(g, {.mover = 1, .captured = played.captured, .captured2 = played.captured2})) {
         return;

@@ -8,6 +8,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 // The winner as the labels beside the board name the players: against the
@@ -19,9 +21,9 @@ Text winnerName(const Game& g, int winner) {
 
 }  // namespace
 
-void 終了(Game& g, rules::Outcome o) {
+void 終了(Game& g, state::Outcome o) {
     g.port.gameOver(o);
-    const Message result = o == rules::Outcome::Draw ? Message{Text::Drawn}
+    const Message result = o == state::Outcome::Draw ? Message{Text::Drawn}
                                                      : Message{Text::Won, winnerName(g, rules::勝った側(o))};
     g.port.messageBox(result, Text::TitleEnd, Buttons::Ok, Icon::None);
     const Answer again =
@@ -35,8 +37,8 @@ void 終了(Game& g, rules::Outcome o) {
 }
 
 bool 終局(Game& g, const rules::EndFacts& facts) {
-    const rules::Outcome o = rules::終局判定(facts);
-    if (o == rules::Outcome::Continues) return false;
+    const state::Outcome o = rules::終局判定(facts);
+    if (o == state::Outcome::Continues) return false;
     終了(g, o);
     return true;
 }

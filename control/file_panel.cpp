@@ -4,6 +4,8 @@
 
 namespace control {
 
+using namespace state;
+
 void 描画_可視(Game& g, bool drive, bool folder, bool files) { g.port.setListsVisible(drive, folder, files); }
 
 void 描画_棋譜_IO(Game& g, int mode) {

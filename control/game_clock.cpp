@@ -1,10 +1,12 @@
 #include "control/game_clock.h"
 
 #include "control/end_of_game.h"
-#include "rules/clock.h"
+#include "state/clock.h"
 #include "state/game.h"
 
 namespace control {
+
+using namespace state;
 
 namespace {
 

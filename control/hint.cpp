@@ -6,6 +6,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 std::optional<state::Move> fromChoice(const search::Choice& c) {

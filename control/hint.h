@@ -6,12 +6,11 @@
 #include "state/move.h"
 
 namespace state {
+struct Game;
 struct GameData;
 }
 
 namespace control {
-
-struct Game;
 
 // The level-four player's move for the side `sign` (+1 upper, -1 lower),
 // with the caller's search object and limits. Changes nothing.
@@ -23,6 +22,6 @@ std::optional<state::Move> 強いヒント(const state::GameData& g, int sign, s
 // waits. Refused like the other commands, with the refusal sound and a
 // message, when no game runs, while a Nue King waits for its second step,
 // and when the computer is to move.
-std::optional<state::Move> ヒント_Click(Game& g, const search::Limits& limits = {});
+std::optional<state::Move> ヒント_Click(state::Game& g, const search::Limits& limits = {});
 
 }  // namespace control

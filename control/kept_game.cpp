@@ -10,11 +10,13 @@
 #include "engine/influence.h"
 #include "record/kifu_format.h"
 #include "record/record_moves.h"
-#include "rules/clock.h"
 #include "rules/initial_position.h"
+#include "state/clock.h"
 #include "state/game.h"
 
 namespace control {
+
+using namespace state;
 
 namespace {
 
@@ -30,7 +32,7 @@ record::KeptState keptState(const GameState& s) {
 
 // The first step of a move not yet made whole is taken back: the Nue King
 // returns to its square and the record ends before it.
-void dropPendingStep(rules::Board& board, rules::MoveRecord& r) {
+void dropPendingStep(state::Board& board, state::MoveRecord& r) {
     const std::size_t k = static_cast<std::size_t>(r.counter);
     board(r.toX[k], r.toY[k]) = r.captured[k];
     board(r.fromX[k], r.fromY[k]) = r.moved[k];
@@ -40,14 +42,14 @@ void dropPendingStep(rules::Board& board, rules::MoveRecord& r) {
 
 // The side the record gives the move to: the other side of the move at the
 // marker (the upper side's pieces are the computer token's).
-int turnByRecord(const GameState& s, const rules::MoveRecord& r) {
+int turnByRecord(const GameState& s, const state::MoveRecord& r) {
     if (r.counter == 0) return s.sideToMove;
     return r.moved[static_cast<std::size_t>(r.counter)] >= 1 ? s.humanToken : s.comToken;
 }
 
 // Each side's clock as it reads now: a side whose time runs is kept with
 // what it has used of this move taken off.
-std::array<record::KeptClock, 2> keptClocks(const rules::GameClock* clock) {
+std::array<record::KeptClock, 2> keptClocks(const state::GameClock* clock) {
     std::array<record::KeptClock, 2> kept{};
     if (clock == nullptr || !clock->active()) return kept;
     for (const int side : {1, -1}) {
@@ -71,7 +73,7 @@ record::KeptGame 保存用の対局(const Game& g) {
     k.teaching = s.teachingOn;
     k.music = s.bgmOn;
     k.record = g.record;
-    rules::Board now = g.board;
+    state::Board now = g.board;
     if (s.stepState == 2 && k.record.counter >= 1) dropPendingStep(now, k.record);
     k.turn = turnByRecord(s, k.record);
     k.start = record::記録を戻した盤(now, k.record);
@@ -116,7 +118,7 @@ void 対局画面_再描画(Game& g) {
     display::描画_レベル(g, s.level);
     display::描画_手数(g, s.moveNumber, kWhite);
     // Each side's text beside the board names its last move, as after play.
-    const rules::MoveRecord& r = g.record;
+    const state::MoveRecord& r = g.record;
     const int last = r.counter >= 1 ? record::手の最初(r, r.counter) : 0;
     const int before = last >= 2 ? record::手の最初(r, last - 1) : 0;
     for (const int first : {before, last}) {

@@ -5,9 +5,11 @@
 
 #include "record/kept_game.h"
 
-namespace control {
-
+namespace state {
 struct Game;
+}
+
+namespace control {
 
 // The game between runs: what is kept of it, and the game set up again from
 // what was kept, after start-up.
@@ -20,18 +22,18 @@ struct Game;
 // is the one the record says: the other side of the move at the marker, so
 // that it is right at any moment of an event, while the computer thinks
 // included.
-record::KeptGame 保存用の対局(const Game& g);
+record::KeptGame 保存用の対局(const state::Game& g);
 
 // Sets the game up as it was kept, after start-up: the level and the
 // options, the kind and the sides, the record and its marker, the position
 // at the marker, the move number, and the whole window drawn for it. The
 // window is told the labels' facts. Nothing is asked; whoever is to move
 // moves next, as after 戻.
-void 対局を再開(Game& g, const record::KeptGame& kept);
+void 対局を再開(state::Game& g, const record::KeptGame& kept);
 
 // The window drawn whole for the game as it stands: the board, the labels
 // of its kind, the level, the move number and the last move's text.
-void 対局画面_再描画(Game& g);
+void 対局画面_再描画(state::Game& g);
 
 // The three header lines a record file of the game gets: the date and time,
 // who moved first and who second (a person, or the computer at its level).

@@ -17,6 +17,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 constexpr const char* kExtension = ".棋譜";

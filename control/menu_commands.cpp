@@ -15,6 +15,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 // The labels beside the board of a game against the computer.
@@ -50,10 +52,10 @@ void chooseLevel(Game& g, int level) {
     tellLabels(g);
 }
 
-bool upperHoldsNueKing(const rules::Board& board) {
+bool upperHoldsNueKing(const state::Board& board) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (board(x, y) == rules::鵺王) return true;
+            if (board(x, y) == state::鵺王) return true;
     return false;
 }
 

@@ -24,6 +24,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 bool ownPiece(const Game& g, int code) {
@@ -84,7 +86,7 @@ void select(Game& g, int x, int y) {
 void firstPress(Game& g, int x, int y) {
     GameState& s = g.state;
     s.stepState = 1;
-    if (g.board(x, y) == rules::空) return;
+    if (g.board(x, y) == state::空) return;
     select(g, x, y);
     if (ownPiece(g, s.selPiece)) {
         s.selection = 1;
@@ -112,7 +114,7 @@ bool forbiddenRecapture(const Game& g, int target) {
 void endOfMove(Game& g, const state::Move& played, int late) {
     GameState& s = g.state;
     const bool againstComputer = s.gameKind == kAgainstComputer;
-    const bool mates = againstComputer && engine::詰めかCOM(g) == rules::有;
+    const bool mates = againstComputer && engine::詰めかCOM(g) == state::有;
     if (終局(g, {.outOfTime = late,
                  .mover = played.side(),
                  .captured = played.captured,
@@ -130,7 +132,7 @@ void makeMove(Game& g, int button, bool secondStep) {
     GameState& s = g.state;
     const int fromPiece = s.selPiece;
     if (button == kRightButton &&
-        rules::調査_駒成(s.selX, s.selY, s.destX, s.destY, s.selPiece, s.promotedPiece) == rules::有)
+        rules::調査_駒成(s.selX, s.selY, s.destX, s.destY, s.selPiece, s.promotedPiece) == state::有)
         s.selPiece = s.promotedPiece;
     // No room for a 501st entry: the game is drawn.
     if (終局(g, {.recordFull = g.record.full()})) return;
@@ -143,8 +145,8 @@ void makeMove(Game& g, int button, bool secondStep) {
     if (s.stepState == 1) {
         s.stepPiece = s.selPiece;
         const bool adjacent = std::abs(s.destX - s.selX) < 2 && std::abs(s.destY - s.selY) < 2;
-        if (std::abs(s.selPiece) == rules::鵺王 && adjacent) {
-            s.stepPiece = s.selPiece > 0 ? rules::王 : -rules::王;
+        if (std::abs(s.selPiece) == state::鵺王 && adjacent) {
+            s.stepPiece = s.selPiece > 0 ? state::王 : -state::王;
             control::移動処理_鵺(g, s.selX, s.selY, s.destX, s.destY, s.stepPiece);
             return;  // the same player makes the second step
         }
@@ -167,7 +169,7 @@ void secondPress(Game& g, int x, int y, int button) {
     s.destX = x;
     s.destY = y;
     const bool secondStep = s.stepState == 2;
-    if (secondStep && 移動可否(g, s.selX, s.selY, x, y, s.stepPiece) == rules::無) {
+    if (secondStep && 移動可否(g, s.selX, s.selY, x, y, s.stepPiece) == state::無) {
         禁止_通知(g, Text::CannotMoveThere, Text::TitleSecondStep);
         return;
     }
@@ -181,15 +183,15 @@ void secondPress(Game& g, int x, int y, int button) {
         display::描画_桝輪郭(g, kLightRed, x, y);
         return;
     }
-    if (opposingPiece(g, target) && 移動可否(g, s.selX, s.selY, x, y, s.selPiece) == rules::無) {
+    if (opposingPiece(g, target) && 移動可否(g, s.selX, s.selY, x, y, s.selPiece) == state::無) {
         display::描画_桝輪郭(g, kGreen, s.selX, s.selY);
         display::描画_移動可能桝色(g, x, y, s.movableColour, target);
         display::描画_桝輪郭(g, s.movableColour, x, y);
         s.selection = 0;
         return;
     }
-    if (移動可否(g, s.selX, s.selY, x, y, s.selPiece) == rules::無 || !ownPiece(g, s.selPiece)) return;
-    if (rules::移動後チェック(y, s.selPiece) == rules::無 && button == kLeftButton) {
+    if (移動可否(g, s.selX, s.selY, x, y, s.selPiece) == state::無 || !ownPiece(g, s.selPiece)) return;
+    if (rules::移動後チェック(y, s.selPiece) == state::無 && button == kLeftButton) {
         g.port.messageBox(Message{Text::UseRightButton}, Text::TitlePromotion, Buttons::Ok, Icon::None);
         return;
     }
@@ -210,7 +212,7 @@ void Form_MouseDown(Game& g, int button, double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y) || std::abs(x) > 1e6 || std::abs(y) > 1e6) return;
     const int column = state::columnAt(x);
     const int row = state::rowAt(y);
-    if (!rules::onBoard(column, row)) return;
+    if (!state::onBoard(column, row)) return;
     if (g.state.selection == 0)
         firstPress(g, column, row);
     else

@@ -7,6 +7,8 @@
 
 namespace control {
 
+using namespace state;
+
 void 二人対局_新規(Game& g) {
     rules::初期設定_先手自(g);
     初期設定(g);

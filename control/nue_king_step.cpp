@@ -8,9 +8,11 @@
 
 namespace control {
 
+using namespace state;
+
 int 移動処理_鵺(Game& g, int& fx, int& fy, int tx, int ty, int stepPiece) {
-    assert(stepPiece == rules::王 || stepPiece == -rules::王);
-    const int nue = stepPiece == -rules::王 ? -rules::鵺王 : rules::鵺王;
+    assert(stepPiece == state::王 || stepPiece == -state::王);
+    const int nue = stepPiece == -state::王 ? -state::鵺王 : state::鵺王;
     g.port.playSound(g.state.sounds.piece);
     駒移動(g, fx, fy, tx, ty, nue);
     display::描画_移動可能桝色(g, tx, ty, g.state.movableColour, stepPiece);
@@ -18,7 +20,7 @@ int 移動処理_鵺(Game& g, int& fx, int& fy, int tx, int ty, int stepPiece) {
     display::描画_桝輪郭(g, kLightRed, tx, ty);
     fx = tx;
     fy = ty;
-    return rules::無;
+    return state::無;
 }
 
 }  // namespace control

@@ -6,6 +6,8 @@
 
 namespace control {
 
+using namespace state;
+
 void 駒移動(Game& g, int fx, int fy, int tx, int ty, int piece) {
     // The source's outlines are cleared while the piece still stands there.
     display::描画_移動可能桝色(g, fx, fy, kGreen, piece);

@@ -9,6 +9,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 // As 戻 refuses: nothing to go on from, or a move half made.

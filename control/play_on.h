@@ -1,8 +1,10 @@
 #pragma once
 
-namespace control {
-
+namespace state {
 struct Game;
+}
+
+namespace control {
 
 // ここから対局: a game played on from the position on the board, a loaded
 // record's or the game's own after 戻, with the moves after the marker
@@ -10,7 +12,7 @@ struct Game;
 // the lower side as always, and when the upper side is to move the computer
 // moves at once; between two people the side to move is told. Refused like
 // 戻 with no record, and while a Nue King waits for its second step.
-void ここから対局_COM(Game& g);
-void ここから対局_人間(Game& g);
+void ここから対局_COM(state::Game& g);
+void ここから対局_人間(state::Game& g);
 
 }  // namespace control

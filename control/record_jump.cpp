@@ -5,6 +5,8 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 // Runs one replay command after another until the counter has passed
@@ -24,7 +26,7 @@ bool stepUntil(Game& g, Step step, Reached reached) {
 }  // namespace
 
 void 棋譜_移動(Game& g, int entry) {
-    rules::MoveRecord& r = g.record;
+    state::MoveRecord& r = g.record;
     if (entry < 0 || entry > r.last || entry == r.counter) return;
     // A handle of 0 sounds nothing: the steps are silent and the piece sound
     // is played once at the end.

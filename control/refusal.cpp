@@ -4,6 +4,8 @@
 
 namespace control {
 
+using namespace state;
+
 void 禁止_通知(Game& g, Text text, Text title) {
     g.port.playSound(g.state.sounds.forbidden);
     g.port.messageBox(Message{text}, title, Buttons::Ok, Icon::None);

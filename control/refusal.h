@@ -2,11 +2,13 @@
 
 #include "state/texts.h"
 
+namespace state {
+struct Game;
+}
+
 namespace control {
 
-struct Game;
-
 // A refusal: the refusal sound, then a message box with one OK button.
-void 禁止_通知(Game& g, Text text, Text title);
+void 禁止_通知(state::Game& g, state::Text text, state::Text title);
 
 }  // namespace control

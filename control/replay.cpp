@@ -11,14 +11,16 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
-bool isNueKing(int code) { return code == rules::鵺王 || code == -rules::鵺王; }
+bool isNueKing(int code) { return code == state::鵺王 || code == -state::鵺王; }
 
 // Re-applies entry k of the record.
 void stepForward(Game& g, int k) {
-    const rules::MoveRecord& r = g.record;
-    g.board(r.fromX[k], r.fromY[k]) = rules::空;
+    const state::MoveRecord& r = g.record;
+    g.board(r.fromX[k], r.fromY[k]) = state::空;
     display::描画_桝(g, r.fromX[k], r.fromY[k]);
     g.board(r.toX[k], r.toY[k]) = r.placed[k];
     display::描画_駒(g, r.placed[k], r.toX[k], r.toY[k]);
@@ -27,8 +29,8 @@ void stepForward(Game& g, int k) {
 
 // Takes entry k back: the captured piece returns, the mover unpromoted.
 void stepBack(Game& g, int k) {
-    const rules::MoveRecord& r = g.record;
-    if (r.captured[k] == rules::空)
+    const state::MoveRecord& r = g.record;
+    if (r.captured[k] == state::空)
         display::描画_桝(g, r.toX[k], r.toY[k]);
     else
         display::描画_駒(g, r.captured[k], r.toX[k], r.toY[k]);
@@ -43,7 +45,7 @@ void stepBack(Game& g, int k) {
 
 void AFTER_Click(Game& g) {
     GameState& s = g.state;
-    rules::MoveRecord& r = g.record;
+    state::MoveRecord& r = g.record;
     s.resumeNotice = 1;
     ファイルパネル_非表示(g);
     if (s.sideToMove == 0) return 禁止_通知(g, Text::StartWithMatch, Text::TitleStart);
@@ -74,7 +76,7 @@ void AFTER_Click(Game& g) {
 
 void REPLAY_Click(Game& g) {
     GameState& s = g.state;
-    rules::MoveRecord& r = g.record;
+    state::MoveRecord& r = g.record;
     s.resumeNotice = 1;
     ファイルパネル_非表示(g);
     if (r.counter < 1) return 禁止_通知(g, Text::NotPossible, Text::TitleBack);

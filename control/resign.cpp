@@ -7,12 +7,14 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
 // The side to move resigns: the lower side holds the human's token.
-rules::Outcome resignationOf(const GameState& s) {
+state::Outcome resignationOf(const GameState& s) {
     const int resigning = s.sideToMove == s.humanToken ? -1 : 1;
-    return resigning > 0 ? rules::Outcome::LowerWins : rules::Outcome::UpperWins;
+    return resigning > 0 ? state::Outcome::LowerWins : state::Outcome::UpperWins;
 }
 
 }  // namespace

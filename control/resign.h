@@ -1,8 +1,10 @@
 #pragma once
 
-namespace control {
-
+namespace state {
 struct Game;
+}
+
+namespace control {
 
 // 投了: the player gives the game up. Refused with the start message when no
 // game is running (a loaded record being replayed is no game), and like 戻
@@ -10,6 +12,6 @@ struct Game;
 // on Yes the game ends as every game does, with the opponent as winner:
 // "ｺﾝﾋﾟｭｰﾀ" against the computer, in a two-player game the side that is not
 // to move ("先手" or "後手").
-void 投了(Game& g);
+void 投了(state::Game& g);
 
 }  // namespace control

@@ -10,9 +10,11 @@
 
 namespace control {
 
+using namespace state;
+
 namespace {
 
-void emptyRecord(rules::MoveRecord& r) {
+void emptyRecord(state::MoveRecord& r) {
     r.moved.fill(0);
     r.placed.fill(0);
     r.captured.fill(0);

@@ -9,6 +9,8 @@
 
 namespace control {
 
+using namespace state;
+
 void 起動_サウンド(Game& g) {
     g.port.soundStartup();
     g.state.sounds.other = g.port.loadSound("その他.wav", kEffectSoundFlags);

@@ -4,11 +4,13 @@
 #include <future>
 
 #include "control/search_limits.h"
-#include "rules/clock.h"
 #include "search/levels.h"
+#include "state/clock.h"
 #include "state/game.h"
 
 namespace control {
+
+using namespace state;
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 namespace control {
 
+using namespace state;
+
 void 待ち時間(Game& g, double seconds) { g.port.wait(seconds); }
 
 void 終了処理(Game& g) {

@@ -14,6 +14,8 @@
 
 namespace engine {
 
+using namespace state;
+
 namespace {
 
 void surveyBoth(state::GameData& g) {
@@ -55,8 +57,8 @@ double scoreCandidate(state::GameData& g, int x, int y, int tx, int ty, int p, i
     };
     placed = p;
     int promoted = p;
-    if (rules::調査_駒成(x, y, tx, ty, p, promoted) == rules::無) return evaluate(p);
-    if (rules::移動後チェック(ty, p) == rules::無) {
+    if (rules::調査_駒成(x, y, tx, ty, p, promoted) == state::無) return evaluate(p);
+    if (rules::移動後チェック(ty, p) == state::無) {
         g.board(tx, ty) = promoted;
         placed = promoted;
         return evaluate(promoted);
@@ -86,7 +88,7 @@ Choice 指し手探索(state::GameData& g, SearchListener* listener) {
             rules::取得_駒移動座標(p, x, y, x1, x2, y1, y2);
             for (int tx = x1; tx <= x2; ++tx) {
                 for (int ty = y1; ty <= y2; ++ty) {
-                    if (移動チェック(g, x, y, tx, ty, p) != rules::有) continue;
+                    if (移動チェック(g, x, y, tx, ty, p) != state::有) continue;
                     g.search.approach = kingDistance(g.maps.manKingX, g.maps.manKingY, x, y);
                     g.search.fromPiece = p;
                     const int c = g.board(tx, ty);
@@ -96,13 +98,13 @@ Choice 指し手探索(state::GameData& g, SearchListener* listener) {
                         // The scoring may promote the piece or try the Nue King's
                         // return; the trial puts both squares back.
                         state::BoardTrial trial(g.board);
-                        trial.set(x, y, rules::空);
+                        trial.set(x, y, state::空);
                         trial.set(tx, ty, p);
                         s = scoreCandidate(g, x, y, tx, ty, p, c, placed, listener);
                     }
                     if (s > best.score) {
                         best = Choice{true, state::Move{x, y, tx, ty, false, 0, 0, p, placed, c, 0}, s};
-                        if (c == -rules::王) return best;
+                        if (c == -state::王) return best;
                     }
                 }
             }
@@ -112,7 +114,7 @@ Choice 指し手探索(state::GameData& g, SearchListener* listener) {
 }
 
 bool 二手目要求(const Choice& c) {
-    return c.score >= 1000 && c.score <= 1030 && c.move.placed == c.move.moved && c.move.moved == rules::鵺王;
+    return c.score >= 1000 && c.score <= 1030 && c.move.placed == c.move.moved && c.move.moved == state::鵺王;
 }
 
 }  // namespace engine

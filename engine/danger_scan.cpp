@@ -11,7 +11,9 @@
 
 namespace engine {
 
-using rules::駒価値;
+using namespace state;
+
+using state::駒価値;
 
 namespace {
 
@@ -41,7 +43,7 @@ void emptySquare(state::GameData& g, int x, int y, DangerSums& d) {
         d.T -= 0.1;
         if (調査_自守駒MAN_直進駒(g, x, y) == 1) d.T -= 10;
     }
-    if (y < 4 && g.board(x, y + 1) == -rules::歩 && m.manCount(x, y) >= m.comCount(x, y)) {
+    if (y < 4 && g.board(x, y + 1) == -state::歩 && m.manCount(x, y) >= m.comCount(x, y)) {
         d.T -= 30;  // a human pawn about to enter the camp
         if (調査_自守駒MAN_直進駒(g, x, y + 1) == 1) d.T -= 70;
     }
@@ -53,7 +55,7 @@ void protectedPiece(state::GameData& g, int x, int y, int p, int ax, int ay, int
     if (駒価値(p) > b) d.T += b - 駒価値(p);
     if (g.pins.manPinned(ax, ay) != 0) return;
     if (m.manCount(x, y) > m.comCount(x, y) && m.comDef(x, y) >= m.manAtk(x, y)) d.T -= p;
-    if (y <= 3 && m.comCount(x, y) == m.manCount(x, y) && g.board(x, y + 1) != rules::空 &&
+    if (y <= 3 && m.comCount(x, y) == m.manCount(x, y) && g.board(x, y + 1) != state::空 &&
         調査_自守駒MAN_直進駒(g, x, y + 1) == 1)
         d.T -= p + m.manAtk(x, y + 1);
 }
@@ -61,7 +63,7 @@ void protectedPiece(state::GameData& g, int x, int y, int p, int ax, int ay, int
 void computerPiece(state::GameData& g, int x, int y, int p, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
     // A king on its back row with the human reaching the square in front.
-    if (p == rules::王 && y == 1 && m.manCount(x, 2) > 0) {
+    if (p == state::王 && y == 1 && m.manCount(x, 2) > 0) {
         d.T -= 50;
         if (m.manCount(x, 2) >= m.comCount(x, 2)) d.T -= 250;
     }
@@ -77,19 +79,19 @@ void computerPiece(state::GameData& g, int x, int y, int p, DangerSums& d) {
     d.T -= p;  // unprotected
     if (y <= 3) d.T -= 1;
     const int before = g.search.snapshot(x, y);
-    if (before <= -1) d.T += rules::magnitude(before);  // what it had just taken there
+    if (before <= -1) d.T += state::magnitude(before);  // what it had just taken there
 }
 
 void humanPiece(state::GameData& g, int x, int y, int p, int M, int tx, int ty, DangerSums& d) {
     const InfluenceMaps& m = g.maps;
     if (hasComKing(g) && g.search.base.comCount(x, y) == 0 && m.comCount(x, y) > 0 && nearComKing(g, x, y, 3))
         d.T += 15;  // newly attacked near the computer's king
-    if ((p == -rules::飛 || p == -rules::龍 || p == -rules::香) && x == m.comKingX) d.T -= 1;
+    if ((p == -state::飛 || p == -state::龍 || p == -state::香) && x == m.comKingX) d.T -= 1;
     if (m.manCount(tx, ty) == 0 && (m.manCount(x, y) == 0 || (x == m.manKingX && y == m.manKingY)) &&
-        移動チェック(g, tx, ty, x, y, M) == rules::有) {
+        移動チェック(g, tx, ty, x, y, M) == state::有) {
         d.T += 0.1;
         d.F += 1;
-        d.G = std::min(d.G, rules::magnitude(p));
+        d.G = std::min(d.G, state::magnitude(p));
     }
 }
 
@@ -97,13 +99,13 @@ void humanPiece(state::GameData& g, int x, int y, int p, int M, int tx, int ty, 
 
 int 調査_自守駒MAN_直進駒(state::GameData& g, int x, int y) {
     state::BoardTrial lifted(g.board);
-    lifted.set(x, y, rules::空);
+    lifted.set(x, y, state::空);
     int result = 0;
     for (int yy = y + 1; yy <= 9; ++yy) {
         const int p = g.board(x, yy);
         if (p >= 1) break;
-        if (p == -rules::香 || p == -rules::飛 || p == -rules::龍) {
-            result = 移動チェック(g, x, yy, x, y, p) == rules::有 ? 1 : 0;
+        if (p == -state::香 || p == -state::飛 || p == -state::龍) {
+            result = 移動チェック(g, x, yy, x, y, p) == state::有 ? 1 : 0;
             break;
         }
     }
@@ -115,7 +117,7 @@ double 盤評価_COM危険座標(state::GameData& g, int M, int tx, int ty) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const int p = g.board(x, y);
-            if (p == rules::空)
+            if (p == state::空)
                 emptySquare(g, x, y, d);
             else if (p >= 1)
                 computerPiece(g, x, y, p, d);

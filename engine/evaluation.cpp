@@ -9,7 +9,9 @@
 
 namespace engine {
 
-using rules::駒価値;
+using namespace state;
+
+using state::駒価値;
 
 namespace {
 
@@ -18,10 +20,10 @@ namespace {
 
 std::optional<double> decisive(state::GameData& g, const state::Move& c) {
     const InfluenceMaps& m = g.maps;
-    if (c.captured == -rules::王 || c.captured == -rules::鵺王) return 9999;
+    if (c.captured == -state::王 || c.captured == -state::鵺王) return 9999;
     if (m.manCount(m.comKingX, m.comKingY) > 0) return -9998;  // the own king left attacked
-    if (m.comCount(m.manKingX, m.manKingY) > 0 && engine::詰めかMAN(g) == rules::有)
-        return c.placed == rules::歩 ? -9998 : 9998;  // mate by a pawn move is refused
+    if (m.comCount(m.manKingX, m.manKingY) > 0 && engine::詰めかMAN(g) == state::有)
+        return c.placed == state::歩 ? -9998 : 9998;  // mate by a pawn move is refused
     return std::nullopt;
 }
 
@@ -31,9 +33,9 @@ void checkBonuses(state::GameData& g, const state::Move& c, double& s) {
     const int kx = m.manKingX, ky = m.manKingY;
     if (m.comCount(kx, ky) == 0) return;
     // Only the king can take the checking piece, and it is protected.
-    if (m.manAtk(c.toX, c.toY) == 駒価値(rules::王) && m.comCount(c.toX, c.toY) > 0) s += 50;
+    if (m.manAtk(c.toX, c.toY) == 駒価値(state::王) && m.comCount(c.toX, c.toY) > 0) s += 50;
     // A checker diagonally next to the king, protected by a dragon on the king's line.
-    if (m.manCount(c.toX, c.toY) <= 2 && m.comDef(c.toX, c.toY) == 駒価値(rules::龍) && c.toX != kx &&
+    if (m.manCount(c.toX, c.toY) <= 2 && m.comDef(c.toX, c.toY) == 駒価値(state::龍) && c.toX != kx &&
         c.toY != ky && std::abs(kx - c.toX) < 2 && std::abs(ky - c.toY) < 2 &&
         (m.comDefX(c.toX, c.toY) == kx || m.comDefY(c.toX, c.toY) == ky))
         s += 500;
@@ -80,21 +82,21 @@ void pinnedAttackerTerm(state::GameData& g, const state::Move& c, double& s) {
     if (!((ax == kx && c.toX != kx) || (ay == ky && c.toY != ky) ||
           ((c.toX == kx || c.toY == ky) && ax != kx && ay != ky)))
         return;
-    if (移動チェック(g, c.toX, c.toY, ax, ay, g.search.fromPiece) != rules::有) return;
+    if (移動チェック(g, c.toX, c.toY, ax, ay, g.search.fromPiece) != state::有) return;
     // The computer's attacker of that square before the move, read only where
     // one was recorded then: elsewhere the square would be left over from an
     // earlier position.
     const Baselines& b = g.search.base;
     if (b.comAtk(ax, ay) >= kNone) return;
-    if (g.board(b.comAtkX(ax, ay), b.comAtkY(ax, ay)) == rules::空) return;
-    s += rules::magnitude(g.board(ax, ay));
+    if (g.board(b.comAtkX(ax, ay), b.comAtkY(ax, ay)) == state::空) return;
+    s += state::magnitude(g.board(ax, ay));
 }
 
 void quietTerms(state::GameData& g, const state::Move& c, double& s) {
     const InfluenceMaps& m = g.maps;
     const int attacker = m.manAtk(c.toX, c.toY);
     if (駒価値(c.placed) > attacker) s += attacker - 駒価値(c.placed);  // the expected loss
-    if (c.placed == rules::香 || (std::abs(c.toX - m.manKingX) < 3 && std::abs(c.toY - m.manKingY) < 3)) {
+    if (c.placed == state::香 || (std::abs(c.toX - m.manKingX) < 3 && std::abs(c.toY - m.manKingY) < 3)) {
         if (m.manCount(c.toX, c.toY) == 0) {
             const int escapes = engine::調査_自王逃道(g);
             if (escapes < g.search.base.escapeCount) s += g.search.base.escapeCount - escapes;
@@ -130,7 +132,7 @@ std::optional<double> captureTerms(state::GameData& g, const state::Move& c, dou
         }
     } else {
         s += 5 * vc;
-        if (c.captured == -rules::と) s += 50;
+        if (c.captured == -state::と) s += 50;
     }
     return std::nullopt;
 }

@@ -5,7 +5,9 @@
 
 namespace engine {
 
-using rules::onBoard;
+using namespace state;
+
+using state::onBoard;
 
 namespace {
 
@@ -66,13 +68,13 @@ void comKingNeighbourhood(state::GameData& g, int x, int y) {
 
 void dispatchMan(state::GameData& g, int x, int y, int code) {
     switch (code) {
-        case -rules::歩:
+        case -state::歩:
             if (y > 1) manStep(g, x, y, x, y - 1, code);
             break;
-        case -rules::と:
-        case -rules::金: 勢力確定自金(g, code, x, y); break;
-        case -rules::香: 勢力確定上直進(g, code, x, y); break;
-        case -rules::銀:
+        case -state::と:
+        case -state::金: 勢力確定自金(g, code, x, y); break;
+        case -state::香: 勢力確定上直進(g, code, x, y); break;
+        case -state::銀:
             if (y < 9) {
                 manStep(g, x, y, x + 1, y + 1, code);
                 manStep(g, x, y, x - 1, y + 1, code);
@@ -83,13 +85,13 @@ void dispatchMan(state::GameData& g, int x, int y, int code) {
                 manStep(g, x, y, x - 1, y - 1, code);
             }
             break;
-        case -rules::飛:
-        case -rules::龍:
+        case -state::飛:
+        case -state::龍:
             勢力確定下直進(g, code, x, y);
             勢力確定上直進(g, code, x, y);
             勢力確定右直進(g, code, x, y);
             勢力確定左直進(g, code, x, y);
-            if (code == -rules::龍) {
+            if (code == -state::龍) {
                 if (y > 1) {
                     manStep(g, x, y, x - 1, y - 1, code);
                     manStep(g, x, y, x + 1, y - 1, code);
@@ -100,22 +102,22 @@ void dispatchMan(state::GameData& g, int x, int y, int code) {
                 }
             }
             break;
-        case -rules::馬:
+        case -state::馬:
             manStep(g, x, y, x, y - 1, code);
             manStep(g, x, y, x, y + 1, code);
             manStep(g, x, y, x - 1, y, code);
             manStep(g, x, y, x + 1, y, code);
             [[fallthrough]];
-        case -rules::角:
+        case -state::角:
             勢力確定自角上(g, code, x, y);
             勢力確定自角下(g, code, x, y);
             break;
-        case -rules::鵺王:
+        case -state::鵺王:
             g.maps.manKingX = x;
             g.maps.manKingY = y;
             nueKingReach(g, x, y, code, manStep);
             break;
-        case -rules::王:
+        case -state::王:
             g.maps.manKingX = x;
             g.maps.manKingY = y;
             manKingNeighbourhood(g, x, y);
@@ -126,13 +128,13 @@ void dispatchMan(state::GameData& g, int x, int y, int code) {
 
 void dispatchCom(state::GameData& g, int x, int y, int code) {
     switch (code) {
-        case rules::歩:
+        case state::歩:
             if (y < 9) comStep(g, x, y, x, y + 1, code);
             break;
-        case rules::と:
-        case rules::金: 勢力確定敵金(g, code, x, y); break;
-        case rules::香: 勢力確定下直進(g, code, x, y); break;
-        case rules::銀:
+        case state::と:
+        case state::金: 勢力確定敵金(g, code, x, y); break;
+        case state::香: 勢力確定下直進(g, code, x, y); break;
+        case state::銀:
             if (y > 1) {
                 comStep(g, x, y, x + 1, y - 1, code);
                 comStep(g, x, y, x - 1, y - 1, code);
@@ -143,30 +145,30 @@ void dispatchCom(state::GameData& g, int x, int y, int code) {
                 comStep(g, x, y, x - 1, y + 1, code);
             }
             break;
-        case rules::飛:
-        case rules::龍:
+        case state::飛:
+        case state::龍:
             勢力確定下直進(g, code, x, y);
             勢力確定上直進(g, code, x, y);
             勢力確定右直進(g, code, x, y);
             勢力確定左直進(g, code, x, y);
-            if (code == rules::龍) {
+            if (code == state::龍) {
                 for (int i = x - 1; i <= x + 1; ++i)
                     for (int j = y - 1; j <= y + 1; ++j)
                         if (i != x && j != y) comStep(g, x, y, i, j, code);
             }
             break;
-        case rules::馬:
+        case state::馬:
             comStep(g, x, y, x, y - 1, code);
             comStep(g, x, y, x, y + 1, code);
             comStep(g, x, y, x - 1, y, code);
             comStep(g, x, y, x + 1, y, code);
             [[fallthrough]];
-        case rules::角:
+        case state::角:
             勢力確定敵角上(g, code, x, y);
             勢力確定敵角下(g, code, x, y);
             break;
-        case rules::鵺王: nueKingReach(g, x, y, code, comStep); break;
-        case rules::王:
+        case state::鵺王: nueKingReach(g, x, y, code, comStep); break;
+        case state::王:
             g.maps.comKingX = x;
             g.maps.comKingY = y;
             comKingNeighbourhood(g, x, y);
@@ -211,7 +213,7 @@ void 勢力調査_両軍(state::GameData& g) {
 
 void 勢力調査_自駒(state::GameData& g, int x1, int y1, int x2, int y2, int code) {
     InfluenceMaps& m = g.maps;
-    const int v = rules::駒価値(code);
+    const int v = state::駒価値(code);
     m.manCount(x2, y2) += 1;
     const int target = g.board(x2, y2);
     if (target <= -1) {
@@ -225,13 +227,13 @@ void 勢力調査_自駒(state::GameData& g, int x1, int y1, int x2, int y2, int
             m.manAtkX(x2, y2) = x1;
             m.manAtkY(x2, y2) = y1;
         }
-        if (target == rules::王 || target == rules::鵺王) m.manCheck(x1, y1) = 9;
+        if (target == state::王 || target == state::鵺王) m.manCheck(x1, y1) = 9;
     }
 }
 
 void 勢力調査_敵駒(state::GameData& g, int x1, int y1, int x2, int y2, int code) {
     InfluenceMaps& m = g.maps;
-    const int v = rules::駒価値(code);
+    const int v = state::駒価値(code);
     m.comCount(x2, y2) += 1;
     const int target = g.board(x2, y2);
     if (target <= -1) {
@@ -247,7 +249,7 @@ void 勢力調査_敵駒(state::GameData& g, int x1, int y1, int x2, int y2, int
             m.comDefY(x2, y2) = y1;
         }
     }
-    if (target == -rules::王 || target == -rules::鵺王) m.comCheck(x1, y1) = 9;
+    if (target == -state::王 || target == -state::鵺王) m.comCheck(x1, y1) = 9;
 }
 
 }  // namespace engine

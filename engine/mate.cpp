@@ -8,6 +8,7 @@
 namespace engine {
 
 using namespace rules;  // piece codes and the answers 有/無 read as in the rules
+using namespace state;
 
 int 調査_自王逃道(state::GameData& g) {
     const int kx = g.maps.manKingX;
@@ -88,7 +89,7 @@ int 詰めかCOM(state::GameData& g) {
                 return 無;
     // The squares to try are those marked when the test began: the trial
     // surveys below rewrite the marks.
-    const engine::Map marks = g.maps.manCheck;
+    const state::Map marks = g.maps.manCheck;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const int piece = g.board(x, y);

@@ -17,12 +17,12 @@ struct Sliders {
 
 // The sliders of one side in scan order. Lifting a piece of the other side
 // never changes this list, so it is gathered once.
-Sliders slidersOf(const rules::Board& b, int sign) {
+Sliders slidersOf(const state::Board& b, int sign) {
     Sliders s;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const int m = b(x, y) * sign;
-            if (m == rules::香 || m == rules::角 || m == rules::馬 || m == rules::飛 || m == rules::龍) {
+            if (m == state::香 || m == state::角 || m == state::馬 || m == state::飛 || m == state::龍) {
                 s.x[s.count] = x;
                 s.y[s.count] = y;
                 s.code[s.count] = b(x, y);
@@ -36,7 +36,7 @@ Sliders slidersOf(const rules::Board& b, int sign) {
 bool someSliderReaches(state::GameData& g, const Sliders& s, int kx, int ky) {
     bool reached = false;
     for (int i = 0; i < s.count; ++i)
-        if (移動チェック(g, s.x[i], s.y[i], kx, ky, s.code[i]) == rules::有) reached = true;
+        if (移動チェック(g, s.x[i], s.y[i], kx, ky, s.code[i]) == state::有) reached = true;
     return reached;
 }
 
@@ -50,9 +50,9 @@ void 調査_移動不可駒(state::GameData& g) {
         for (int y = 1; y <= 9; ++y) {
             g.pins.manPinned(x, y) = 0;
             const int c = g.board(x, y);
-            if (c == rules::空) continue;
+            if (c == state::空) continue;
             state::BoardTrial lifted(g.board);
-            lifted.set(x, y, rules::空);
+            lifted.set(x, y, state::空);
             if (c <= -1 && someSliderReaches(g, comSliders, g.maps.manKingX, g.maps.manKingY))
                 g.pins.manPinned(x, y) = 1;
             if (c >= 1 && someSliderReaches(g, manSliders, g.maps.comKingX, g.maps.comKingY))

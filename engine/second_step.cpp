@@ -7,6 +7,8 @@
 
 namespace engine {
 
+using namespace state;
+
 namespace {
 
 // A step onto a square the human attacks is consulted only when the human's
@@ -14,7 +16,7 @@ namespace {
 double scoreStep(state::GameData& g, int c, int piece, int x, int y, int tx, int ty) {
     const InfluenceMaps& m = g.maps;
     if (m.manCount(tx, ty) > 0) {
-        if (m.manAtk(tx, ty) == rules::駒価値(rules::鵺王) && m.comCount(tx, ty) > 0)
+        if (m.manAtk(tx, ty) == state::駒価値(state::鵺王) && m.comCount(tx, ty) > 0)
             return 盤評価(g, c, piece, x, y, tx, ty);
         return -500;
     }
@@ -24,12 +26,12 @@ double scoreStep(state::GameData& g, int c, int piece, int x, int y, int tx, int
 }  // namespace
 
 std::optional<state::Move> 二手目選択(state::GameData& g, int x, int y, int piece) {
-    const int nue = rules::鵺王;
+    const int nue = state::鵺王;
     double best = -9999;
     std::optional<state::Move> step;
     for (int tx = x - 1; tx <= x + 1; ++tx) {
         for (int ty = y - 1; ty <= y + 1; ++ty) {
-            if (移動チェック(g, x, y, tx, ty, piece) != rules::有) continue;
+            if (移動チェック(g, x, y, tx, ty, piece) != state::有) continue;
             const int c = g.board(tx, ty);
             double s = 0;
             {

@@ -5,7 +5,9 @@
 
 namespace engine {
 
-using rules::onBoard;
+using namespace state;
+
+using state::onBoard;
 
 namespace {
 
@@ -56,15 +58,15 @@ void markCheck(Map& check, int px, int py, int kx, int ky, int dx, int dy) {
 // Walks from the piece's square in one direction while on the board.
 void walk(state::GameData& g, int code, int px, int py, int dx, int dy) {
     const bool man = code <= -1;
-    const int v = rules::駒価値(code);
-    const int opposingKing = man ? rules::王 : -rules::王;
+    const int v = state::駒価値(code);
+    const int opposingKing = man ? state::王 : -state::王;
     for (int x = px + dx, y = py + dy; onBoard(x, y); x += dx, y += dy) {
         if (man)
             recordManWalk(g, v, px, py, x, y);
         else
             recordComWalk(g, v, px, py, x, y);
         const int s = g.board(x, y);
-        if (s != rules::空 && s != opposingKing) return;
+        if (s != state::空 && s != opposingKing) return;
         if (s == opposingKing) markCheck(man ? g.maps.manCheck : g.maps.comCheck, px, py, x, y, dx, dy);
     }
 }
@@ -102,7 +104,7 @@ void 勢力確定自金(state::GameData& g, int code, int x, int y) {
 
 void 勢力確定敵金(state::GameData& g, int code, int x, int y) {
     InfluenceMaps& m = g.maps;
-    const int v = rules::駒価値(code);
+    const int v = state::駒価値(code);
     for (int i = x - 1; i <= x + 1; ++i) {
         for (int j = y - 1; j <= y + 1; ++j) {
             if (!onBoard(i, j) || (i == x && j == y) || !(i == x || j >= y)) continue;
@@ -110,7 +112,7 @@ void 勢力確定敵金(state::GameData& g, int code, int x, int y) {
             const int s = g.board(i, j);
             if (s >= 1) {
                 if (v < m.comDef(i, j)) m.comDef(i, j) = v;
-            } else if (s == -rules::王 || s == -rules::鵺王) {
+            } else if (s == -state::王 || s == -state::鵺王) {
                 m.comCheck(x, y) = 9;
             }
         }

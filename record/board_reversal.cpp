@@ -2,14 +2,14 @@
 
 namespace record {
 
-void 盤面半回転(rules::Board& board) {
-    const rules::Board copy = board;
+void 盤面半回転(state::Board& board) {
+    const state::Board copy = board;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) board(10 - x, 10 - y) = -copy(x, y);
 }
 
-rules::MoveRecord 記録半回転(const rules::MoveRecord& r) {
-    rules::MoveRecord t = r;
+state::MoveRecord 記録半回転(const state::MoveRecord& r) {
+    state::MoveRecord t = r;
     for (int k = 0; k <= r.last; ++k) {
         if (k > 0) {
             t.fromX[k] = 10 - r.fromX[k];

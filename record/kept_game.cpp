@@ -23,12 +23,12 @@ constexpr std::array<Name, 3> kStates{{{"none", static_cast<int>(KeptState::None
                                        {"playing", static_cast<int>(KeptState::Playing)},
                                        {"replaying", static_cast<int>(KeptState::Replaying)}}};
 constexpr std::array<Name, 2> kKinds{
-    {{"computer", control::kAgainstComputer}, {"two-players", control::kTwoPlayers}}};
+    {{"computer", state::kAgainstComputer}, {"two-players", state::kTwoPlayers}}};
 // A side's clock is its own fact: an earlier game passes over both.
 constexpr std::array<Name, 2> kClockKeys{{{"clock-upper", 0}, {"clock-lower", 1}}};
-constexpr std::array<Name, 3> kClockKinds{{{"sudden", static_cast<int>(rules::ClockKind::SuddenDeath)},
-                                           {"fischer", static_cast<int>(rules::ClockKind::Fischer)},
-                                           {"byoyomi", static_cast<int>(rules::ClockKind::Byoyomi)}}};
+constexpr std::array<Name, 3> kClockKinds{{{"sudden", static_cast<int>(state::ClockKind::SuddenDeath)},
+                                           {"fischer", static_cast<int>(state::ClockKind::Fischer)},
+                                           {"byoyomi", static_cast<int>(state::ClockKind::Byoyomi)}}};
 // A day in milliseconds: more than any clock is set to.
 constexpr int kLongestClock = 24 * 60 * 60 * 1000;
 
@@ -53,7 +53,7 @@ void line(std::string& out, std::string_view key, int value) {
     out += '\n';
 }
 
-std::string entryLine(const rules::MoveRecord& r, int k) {
+std::string entryLine(const state::MoveRecord& r, int k) {
     const std::size_t i = static_cast<std::size_t>(k);
     std::string text = "entry";
     for (const int v : {r.fromX[i], r.fromY[i], r.toX[i], r.toY[i], r.placed[i], r.moved[i], r.captured[i]})
@@ -109,7 +109,7 @@ bool readClock(KeptGame& g, const std::vector<std::string_view>& w) {
     const std::optional<int> left = number(w[4], 0, kLongestClock);
     if (!side || !kind || !main || !perMove || !left) return false;
     g.clocks[static_cast<std::size_t>(*side)] =
-        KeptClock{{static_cast<rules::ClockKind>(*kind), std::chrono::milliseconds(*main),
+        KeptClock{{static_cast<state::ClockKind>(*kind), std::chrono::milliseconds(*main),
                    std::chrono::milliseconds(*perMove)},
                   std::chrono::milliseconds(*left)};
     return true;
@@ -138,7 +138,7 @@ bool readStart(Reading& r, const std::vector<std::string_view>& w) {
 
 bool readEntry(Reading& r, const std::vector<std::string_view>& w) {
     const bool second = w.size() == 9 && w[8] == "second";
-    if ((w.size() != 8 && !second) || r.entries >= rules::MoveRecord::kCapacity) return false;
+    if ((w.size() != 8 && !second) || r.entries >= state::MoveRecord::kCapacity) return false;
     std::array<int, 7> v{};
     for (std::size_t i = 0; i < v.size(); ++i) {
         const std::optional<int> n = number(w[i + 1], -15, 15);
@@ -187,7 +187,7 @@ bool readFact(Reading& r, std::string_view key, std::string_view v) {
             r.sawTurn = true;
         });
     if (key == "marker")
-        return take(number(v, 0, rules::MoveRecord::kCapacity), [&](int n) {
+        return take(number(v, 0, state::MoveRecord::kCapacity), [&](int n) {
             g.record.counter = n;
             r.sawMarker = true;
         });
@@ -223,13 +223,13 @@ bool isWhole(const Reading& r) {
              g.record.secondStep[static_cast<std::size_t>(g.record.counter) + 1]);
 }
 
-bool oneSquare(const rules::MoveRecord& r, std::size_t k) {
+bool oneSquare(const state::MoveRecord& r, std::size_t k) {
     return std::abs(r.toX[k] - r.fromX[k]) <= 1 && std::abs(r.toY[k] - r.fromY[k]) <= 1;
 }
 
 // Entry k is the second step of the same Nue King's move begun at k - 1.
-bool followsFirstStep(const rules::MoveRecord& r, std::size_t k) {
-    return !r.secondStep[k - 1] && rules::magnitude(r.moved[k]) == rules::鵺王 &&
+bool followsFirstStep(const state::MoveRecord& r, std::size_t k) {
+    return !r.secondStep[k - 1] && state::magnitude(r.moved[k]) == state::鵺王 &&
            r.moved[k] == r.moved[k - 1] && r.placed[k] == r.moved[k] && r.placed[k - 1] == r.moved[k - 1] &&
            r.fromX[k] == r.toX[k - 1] && r.fromY[k] == r.toY[k - 1] && oneSquare(r, k) && oneSquare(r, k - 1);
 }
@@ -257,13 +257,13 @@ std::string keptGameText(const KeptGame& g) {
     line(out, "marker", g.record.counter);
     for (int k = 1; k <= g.record.last; ++k) out += entryLine(g.record, k);
     for (std::size_t side = 0; side < g.clocks.size(); ++side)
-        if (g.clocks[side].control.kind != rules::ClockKind::None) out += clockLine(g.clocks[side], side);
+        if (g.clocks[side].control.kind != state::ClockKind::None) out += clockLine(g.clocks[side], side);
     return out;
 }
 
 KeptGameRead parseKeptGame(std::string_view text) {
     Reading r;
-    r.game.record.placed[0] = rules::歩;  // entry 0 as after a game start
+    r.game.record.placed[0] = state::歩;  // entry 0 as after a game start
     int lineNumber = 0;
     bool sawMagic = false;
     while (!text.empty()) {
@@ -288,7 +288,7 @@ KeptGameRead parseKeptGame(std::string_view text) {
     }
     if (!sawMagic) return KeptGameError{KeptGameError::Kind::NotAGame, 0};
     r.game.record.last = r.entries;
-    if (r.game.reversed) r.game.record.placed[0] = rules::空;  // 反転 empties the record, entry 0 too
+    if (r.game.reversed) r.game.record.placed[0] = state::空;  // 反転 empties the record, entry 0 too
     if (!isWhole(r) || (r.game.state != KeptState::None && !記録が盤に合う(r.game.start, r.game.record)))
         return KeptGameError{KeptGameError::Kind::BadRecord, 0};
     return r.game;
@@ -307,15 +307,15 @@ std::optional<SaveError> saveKeptGame(const KeptGame& game, const std::filesyste
     return saveFile(keptGameText(game), file);
 }
 
-rules::Board 記録を進めた盤(rules::Board b, const rules::MoveRecord& r, int upto) {
+state::Board 記録を進めた盤(state::Board b, const state::MoveRecord& r, int upto) {
     for (std::size_t k = 1; k <= static_cast<std::size_t>(upto); ++k) {
-        b(r.fromX[k], r.fromY[k]) = rules::空;
+        b(r.fromX[k], r.fromY[k]) = state::空;
         b(r.toX[k], r.toY[k]) = r.placed[k];
     }
     return b;
 }
 
-rules::Board 記録を戻した盤(rules::Board b, const rules::MoveRecord& r) {
+state::Board 記録を戻した盤(state::Board b, const state::MoveRecord& r) {
     for (std::size_t k = static_cast<std::size_t>(r.counter); k >= 1; --k) {
         b(r.toX[k], r.toY[k]) = r.captured[k];
         b(r.fromX[k], r.fromY[k]) = r.moved[k];
@@ -323,13 +323,13 @@ rules::Board 記録を戻した盤(rules::Board b, const rules::MoveRecord& r) {
     return b;
 }
 
-bool 記録が盤に合う(const rules::Board& start, const rules::MoveRecord& r) {
-    rules::Board b = start;
+bool 記録が盤に合う(const state::Board& start, const state::MoveRecord& r) {
+    state::Board b = start;
     for (std::size_t k = 1; k <= static_cast<std::size_t>(r.last); ++k) {
-        if (!rules::onBoard(r.fromX[k], r.fromY[k]) || !rules::onBoard(r.toX[k], r.toY[k])) return false;
+        if (!state::onBoard(r.fromX[k], r.fromY[k]) || !state::onBoard(r.toX[k], r.toY[k])) return false;
         if (b(r.fromX[k], r.fromY[k]) != r.moved[k] || b(r.toX[k], r.toY[k]) != r.captured[k]) return false;
         if (r.secondStep[k] && (k < 2 || !followsFirstStep(r, k))) return false;
-        b(r.fromX[k], r.fromY[k]) = rules::空;
+        b(r.fromX[k], r.fromY[k]) = state::空;
         b(r.toX[k], r.toY[k]) = r.placed[k];
     }
     return true;

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "record/safe_file.h"
-#include "rules/clock.h"
+#include "state/clock.h"
 #include "state/game_state.h"
 #include "state/move_record.h"
 #include "state/pieces.h"
@@ -54,7 +54,7 @@ enum class KeptState { None, Playing, Replaying };
 // One side's clock between moves: its time control and the main time left
 // (the byoyomi is whole again at every move).
 struct KeptClock {
-    rules::TimeControl control;
+    state::TimeControl control;
     std::chrono::milliseconds left{0};
     bool operator==(const KeptClock&) const = default;
 };
@@ -63,7 +63,7 @@ struct KeptGame {
     static constexpr int kVersion = 1;
 
     KeptState state = KeptState::None;
-    int gameKind = control::kAgainstComputer;
+    int gameKind = state::kAgainstComputer;
     int lowerToken = 1;  // the human's token; the upper side's is its opposite
     int turn = 0;
     int level = 3;
@@ -71,9 +71,9 @@ struct KeptGame {
     bool reversed = false;
     bool teaching = false;
     bool music = true;
-    rules::Board start;
+    state::Board start;
     // Entries 1..last with their second-step marks, and the marker (counter).
-    rules::MoveRecord record;
+    state::MoveRecord record;
     // The upper side's clock, then the lower side's; kind None: no clock.
     std::array<KeptClock, 2> clocks{};
 };
@@ -108,15 +108,15 @@ std::optional<SaveError> saveKeptGame(const KeptGame& game, const std::filesyste
 
 // The board after entries 1..upto played on `start`: each empties its
 // source and puts its placed piece on its destination.
-rules::Board 記録を進めた盤(rules::Board start, const rules::MoveRecord& r, int upto);
+state::Board 記録を進めた盤(state::Board start, const state::MoveRecord& r, int upto);
 
 // The board before entry 1, from the board after entries 1..r.counter: each
 // entry taken back, the captured piece returned and the mover unpromoted.
-rules::Board 記録を戻した盤(rules::Board now, const rules::MoveRecord& r);
+state::Board 記録を戻した盤(state::Board now, const state::MoveRecord& r);
 
 // Whether entries 1..r.last play on `start`: each moves the piece that stands
 // on its source and takes what stands on its destination, and every second
 // step follows the first step of the same Nue King.
-bool 記録が盤に合う(const rules::Board& start, const rules::MoveRecord& r);
+bool 記録が盤に合う(const state::Board& start, const state::MoveRecord& r);
 
 }  // namespace record

@@ -12,6 +12,8 @@
 
 namespace record {
 
+using namespace state;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -263,10 +265,10 @@ std::optional<SaveError> saveKifu(const Kifu& kifu, const fs::path& target) {
 
 bool isValidEntry(const state::Move& e) {
     if (!onBoard(e.fromX) || !onBoard(e.fromY) || !onBoard(e.toX) || !onBoard(e.toY)) return false;
-    if (!rules::isPieceCode(e.moved) || !rules::isPieceCode(e.placed)) return false;
-    if (rules::isUpper(e.moved) != rules::isUpper(e.placed)) return false;
-    if (e.captured == rules::空) return true;
-    return rules::isPieceCode(e.captured) && rules::isUpper(e.captured) != rules::isUpper(e.moved);
+    if (!state::isPieceCode(e.moved) || !state::isPieceCode(e.placed)) return false;
+    if (state::isUpper(e.moved) != state::isUpper(e.placed)) return false;
+    if (e.captured == state::空) return true;
+    return state::isPieceCode(e.captured) && state::isUpper(e.captured) != state::isUpper(e.moved);
 }
 
 ReadResult parseKifu(std::string_view bytes) {
@@ -312,16 +314,16 @@ std::optional<HeaderPlayer> 見出しの対局者(std::string_view line) {
 
 // ---- The game's move record ----
 
-Kifu kifuFromRecord(const rules::MoveRecord& r, std::array<std::string, 3> header) {
-    assert(0 <= r.last && r.last <= rules::MoveRecord::kCapacity);
+Kifu kifuFromRecord(const state::MoveRecord& r, std::array<std::string, 3> header) {
+    assert(0 <= r.last && r.last <= state::MoveRecord::kCapacity);
     Kifu kifu{std::move(header), {}};
     for (int k = 1; k <= r.last; ++k) kifu.entries.push_back(記録の項(r, k));
     return kifu;
 }
 
-rules::MoveRecord recordFromKifu(const Kifu& kifu) {
+state::MoveRecord recordFromKifu(const Kifu& kifu) {
     assert(kifu.entries.size() <= static_cast<std::size_t>(Kifu::kMaxEntries));
-    rules::MoveRecord r;
+    state::MoveRecord r;
     r.placed[0] = 1;  // entry 0 after a game start: the recapture rule reads it
     for (std::size_t i = 0; i < kifu.entries.size(); ++i)
         記録の項に書く(r, static_cast<int>(i) + 1, kifu.entries[i]);

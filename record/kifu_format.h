@@ -33,7 +33,7 @@ constexpr state::Move 記録行(int fromX, int fromY, int toX, int toY, int plac
 
 // A game record as it stands in a file. Header lines are UTF-8 without line ends.
 struct Kifu {
-    static constexpr int kMaxEntries = rules::MoveRecord::kCapacity;  // 500
+    static constexpr int kMaxEntries = state::MoveRecord::kCapacity;  // 500
 
     std::array<std::string, 3> header;
     std::vector<state::Move> entries;  // one per move line, at most kMaxEntries
@@ -103,12 +103,12 @@ ReadResult readKifuFile(const std::filesystem::path& path);
 // ---- The game's move record ----
 
 // Entries 1..last of the record, behind the given header lines.
-Kifu kifuFromRecord(const rules::MoveRecord& moves, std::array<std::string, 3> header);
+Kifu kifuFromRecord(const state::MoveRecord& moves, std::array<std::string, 3> header);
 
 // A record as a loaded game starts replay from it: entries 1..n from the kifu,
 // last = n, counter 0, and entry 0's placed piece +1 as after a game start.
 // The file holds entries only; the Nue King's two-step moves are found again
 // as 二手目を読む finds them.
-rules::MoveRecord recordFromKifu(const Kifu& kifu);
+state::MoveRecord recordFromKifu(const Kifu& kifu);
 
 }  // namespace record

@@ -157,10 +157,10 @@ std::string 升目の読み上げ(int x, int y, int code, Notation n) {
     return square + " " + std::string(駒の呼び名(code)) + (code < 0 ? " 手前" : " 奥");
 }
 
-std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMover, Notation n, bool pending) {
+std::vector<NotationLine> 棋譜表記(const state::MoveRecord& r, int firstMover, Notation n, bool pending) {
     std::vector<NotationLine> lines;
     Square previous;
-    for (int k = 1; k <= r.last && k <= rules::MoveRecord::kCapacity;) {
+    for (int k = 1; k <= r.last && k <= state::MoveRecord::kCapacity;) {
         const int last = 手の最後(r, k);
         const state::Move m = 記録の手(r, k);
         std::string text(手番記号(m.side(), firstMover));
@@ -172,7 +172,7 @@ std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMove
     return lines;
 }
 
-int 先手の側(const control::GameState& s) { return s.humanToken == 1 ? -1 : 1; }
+int 先手の側(const state::GameState& s) { return s.humanToken == 1 ? -1 : 1; }
 
 int 表記行(const std::vector<NotationLine>& lines, int counter) {
     int line = 0;

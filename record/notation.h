@@ -95,14 +95,14 @@ struct NotationLine {
 // `pending`, the record's current entry is a Nue King's first step whose
 // second is still to come: its line shows it as such.
 // 例: the lower side first, its pawn (3, 7) -> (3, 6): "▲７六歩"
-std::vector<NotationLine> 棋譜表記(const rules::MoveRecord& r, int firstMover,
+std::vector<NotationLine> 棋譜表記(const state::MoveRecord& r, int firstMover,
                                    Notation n = Notation::Japanese, bool pending = false);
 
 // The side that moved first in the game the state describes (+1 upper, -1
 // lower): token 1 always moves first, and the human's token is the lower
 // side's. It stays so after the board is turned about, whoever moves next.
 // 例: after 後手 (the computer first) 先手の側(s) == 1
-int 先手の側(const control::GameState& s);
+int 先手の側(const state::GameState& s);
 
 // The line whose move leads to the replay position `counter`: 0 at the
 // start, i when lines[i - 1] is the last move played.

@@ -10,24 +10,24 @@ namespace {
 
 std::size_t at(int k) { return static_cast<std::size_t>(k); }
 
-bool oneSquare(const rules::MoveRecord& r, int k) {
+bool oneSquare(const state::MoveRecord& r, int k) {
     return std::abs(r.toX[at(k)] - r.fromX[at(k)]) <= 1 && std::abs(r.toY[at(k)] - r.fromY[at(k)]) <= 1;
 }
 
-bool nueKingStep(const rules::MoveRecord& r, int k) {
-    return rules::magnitude(r.moved[at(k)]) == rules::鵺王 && r.placed[at(k)] == r.moved[at(k)] &&
+bool nueKingStep(const state::MoveRecord& r, int k) {
+    return state::magnitude(r.moved[at(k)]) == state::鵺王 && r.placed[at(k)] == r.moved[at(k)] &&
            oneSquare(r, k);
 }
 
 }  // namespace
 
-state::Move 記録の項(const rules::MoveRecord& r, int k) {
+state::Move 記録の項(const state::MoveRecord& r, int k) {
     const std::size_t i = at(k);
     return state::Move{r.fromX[i], r.fromY[i], r.toX[i],    r.toY[i],      false, 0,
                        0,          r.moved[i], r.placed[i], r.captured[i], 0};
 }
 
-void 記録の項に書く(rules::MoveRecord& r, int k, const state::Move& e, bool secondStep) {
+void 記録の項に書く(state::MoveRecord& r, int k, const state::Move& e, bool secondStep) {
     const std::size_t i = at(k);
     r.fromX[i] = e.fromX;
     r.fromY[i] = e.fromY;
@@ -39,12 +39,12 @@ void 記録の項に書く(rules::MoveRecord& r, int k, const state::Move& e, bo
     r.secondStep[i] = secondStep;
 }
 
-int 手の最後(const rules::MoveRecord& r, int first) {
+int 手の最後(const state::MoveRecord& r, int first) {
     const int next = first + 1;
-    return next <= r.last && next <= rules::MoveRecord::kCapacity && r.secondStep[at(next)] ? next : first;
+    return next <= r.last && next <= state::MoveRecord::kCapacity && r.secondStep[at(next)] ? next : first;
 }
 
-state::Move 記録の手(const rules::MoveRecord& r, int first) {
+state::Move 記録の手(const state::MoveRecord& r, int first) {
     state::Move m = 記録の項(r, first);
     const int last = 手の最後(r, first);
     if (last == first) return m;
@@ -55,18 +55,18 @@ state::Move 記録の手(const rules::MoveRecord& r, int first) {
     return m;
 }
 
-int 手の最初(const rules::MoveRecord& r, int last) {
+int 手の最初(const state::MoveRecord& r, int last) {
     return last >= 2 && r.secondStep[at(last)] ? last - 1 : last;
 }
 
-void 二手目を読む(rules::MoveRecord& r) {
+void 二手目を読む(state::MoveRecord& r) {
     r.secondStep.fill(false);
-    for (int k = 2; k <= r.last && k <= rules::MoveRecord::kCapacity; ++k)
+    for (int k = 2; k <= r.last && k <= state::MoveRecord::kCapacity; ++k)
         r.secondStep[at(k)] = !r.secondStep[at(k - 1)] && nueKingStep(r, k - 1) && nueKingStep(r, k) &&
                               r.moved[at(k)] == r.moved[at(k - 1)] && r.fromX[at(k)] == r.toX[at(k - 1)] &&
                               r.fromY[at(k)] == r.toY[at(k - 1)];
 }
 
-int 初手の側(const rules::MoveRecord& r) { return r.last >= 1 && r.moved[1] >= 1 ? 1 : -1; }
+int 初手の側(const state::MoveRecord& r) { return r.last >= 1 && r.moved[1] >= 1 ? 1 : -1; }
 
 }  // namespace record

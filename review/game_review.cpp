@@ -33,7 +33,7 @@ struct Ply {
 struct Replay {
     std::vector<Ply> plies;
     std::vector<search::Position> positions;  // 0 .. plies.size()
-    rules::Outcome outcome = rules::Outcome::Continues;
+    state::Outcome outcome = state::Outcome::Continues;
     int badPly = 0;
 };
 
@@ -45,7 +45,7 @@ bool sameMove(const state::Move& a, const state::Move& b) {
 
 Replay replay(const Request& q) {
     Replay out;
-    rules::MoveRecord r = q.record;
+    state::MoveRecord r = q.record;
     r.counter = 0;
     rules::Position position(q.start, r, record::初手の側(r));
     out.positions.push_back(search::fromGame(position.board(), r, position.side()));
@@ -54,7 +54,7 @@ Replay replay(const Request& q) {
         const std::vector<state::Move> legal = position.合法手();
         const auto found = std::find_if(legal.begin(), legal.end(),
                                         [&](const state::Move& m) { return sameMove(m, wanted); });
-        if (position.結果() != rules::Outcome::Continues || found == legal.end()) {
+        if (position.結果() != state::Outcome::Continues || found == legal.end()) {
             out.badPly = static_cast<int>(out.plies.size()) + 1;
             return out;
         }
@@ -102,7 +102,7 @@ std::vector<search::Choice> searchAll(const Request& q, const std::vector<search
 }
 
 bool takesRoyal(const state::Move& m) {
-    return rules::magnitude(m.captured) >= rules::鵺王 || rules::magnitude(m.captured2) >= rules::鵺王;
+    return state::magnitude(m.captured) >= state::鵺王 || state::magnitude(m.captured2) >= state::鵺王;
 }
 
 // Some move of the position leaves the opponent no royal piece to take at once.
@@ -133,7 +133,7 @@ double chanceAt(const Replay& rp, const std::vector<search::Choice>& choices, st
     return 勝率(choices[i].score, armyOf(rp.positions[i]));
 }
 
-double outcomeWin(rules::Outcome o, int side) {
+double outcomeWin(state::Outcome o, int side) {
     const int winner = rules::勝った側(o);
     return winner == 0 ? 0.5 : (winner == side ? 1.0 : 0.0);
 }
@@ -153,7 +153,7 @@ MoveReview reviewMove(const Replay& rp, const std::vector<search::Choice>& choic
     afterPlayed.着手(m.played);
     m.searchChoice = afterBest.board() == afterPlayed.board();
     m.bestWin = chanceAt(rp, choices, i);
-    const bool ended = i + 1 == rp.plies.size() && rp.outcome != rules::Outcome::Continues;
+    const bool ended = i + 1 == rp.plies.size() && rp.outcome != state::Outcome::Continues;
     m.win = ended ? outcomeWin(rp.outcome, m.side) : 1 - chanceAt(rp, choices, i + 1);
     m.loss = m.searchChoice ? 0 : std::max(0.0, m.bestWin - m.win);
     m.grade = m.searchChoice ? Grade::Best : 損失の評価(m.loss);
@@ -193,7 +193,7 @@ Result 検討(const Request& q) {
     }
     out.outcome = rp.outcome;
     const std::size_t n = rp.plies.size();
-    const int count = static_cast<int>(n) + (rp.outcome == rules::Outcome::Continues ? 1 : 0);
+    const int count = static_cast<int>(n) + (rp.outcome == state::Outcome::Continues ? 1 : 0);
     const std::vector<search::Choice> choices = searchAll(q, rp.positions, count, out.nodes);
     if (q.stop != nullptr && q.stop->load()) {
         out.status = Result::Status::Stopped;
@@ -207,7 +207,7 @@ Result 検討(const Request& q) {
     return out;
 }
 
-rules::Board 初期局面(const rules::MoveRecord& r) {
+state::Board 初期局面(const state::MoveRecord& r) {
     const auto g = std::make_unique<state::GameData>();
     if (record::初手の側(r) > 0)
         rules::初期設定_先手敵(*g);
@@ -216,9 +216,9 @@ rules::Board 初期局面(const rules::MoveRecord& r) {
     return g->board;
 }
 
-rules::Board 記録の開始局面(const rules::Board& now, const rules::MoveRecord& r) {
-    rules::Board b = now;
-    for (int k = std::min(r.counter, rules::MoveRecord::kCapacity); k >= 1; --k) {
+state::Board 記録の開始局面(const state::Board& now, const state::MoveRecord& r) {
+    state::Board b = now;
+    for (int k = std::min(r.counter, state::MoveRecord::kCapacity); k >= 1; --k) {
         const auto i = static_cast<std::size_t>(k);
         b(r.toX[i], r.toY[i]) = r.captured[i];
         b(r.fromX[i], r.fromY[i]) = r.moved[i];

@@ -42,8 +42,8 @@ struct PositionReview {
 };
 
 struct Request {
-    rules::Board start;        // the position before the record's entry 1
-    rules::MoveRecord record;  // entries 1..last are reviewed
+    state::Board start;        // the position before the record's entry 1
+    state::MoveRecord record;  // entries 1..last are reviewed
     std::uint64_t nodes = kDefaultNodes;
     int threads = 2;                          // positions searched at once; the answer never depends on it
     const std::atomic<bool>* stop = nullptr;  // set by another thread: the review ends at once
@@ -59,7 +59,7 @@ struct Result {
     std::vector<MoveReview> moves;
     std::vector<PositionReview> positions;  // 0 (the start) .. moves.size()
     SideSummary lower, upper;
-    rules::Outcome outcome = rules::Outcome::Continues;  // after the last move
+    state::Outcome outcome = state::Outcome::Continues;  // after the last move
     std::uint64_t nodes = 0;                             // searched in all
 };
 
@@ -74,11 +74,11 @@ Result 検討(const Request& request);
 
 // The game's start for a record: the Nue King's side moves first, below when
 // the first move is the lower side's, as a loaded record starts.
-rules::Board 初期局面(const rules::MoveRecord& r);
+state::Board 初期局面(const state::MoveRecord& r);
 
 // The board before entry 1, found from the board at the record's current
 // entry by taking its entries back, last first.
-rules::Board 記録の開始局面(const rules::Board& now, const rules::MoveRecord& r);
+state::Board 記録の開始局面(const state::Board& now, const state::MoveRecord& r);
 
 // One side's counts and accuracy over the reviewed moves.
 SideSummary 集計(const std::vector<MoveReview>& moves, int side);

@@ -4,6 +4,8 @@
 
 namespace rules {
 
+using namespace state;
+
 namespace {
 
 bool royal(int code) { return magnitude(code) == 王 || magnitude(code) == 鵺王; }

@@ -21,10 +21,10 @@ struct EndFacts {
 // a mate the game asks for (the mater wins), a side to move without a legal
 // move (it loses), no room in the record for the next move or step (a draw).
 // 例: 終局判定({.mover = -1, .captured = 15}) == Outcome::LowerWins
-Outcome 終局判定(const EndFacts& f);
+state::Outcome 終局判定(const EndFacts& f);
 
 // The side an outcome names as the winner (+1 upper, -1 lower), 0 for a draw
 // or a game that goes on.
-int 勝った側(Outcome o);
+int 勝った側(state::Outcome o);
 
 }  // namespace rules

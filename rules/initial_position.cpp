@@ -3,6 +3,8 @@
 #include "state/game_data.h"
 
 namespace rules {
+
+using namespace state;
 namespace {
 
 // The army of one side; sign +1 puts it at the top, -1 (turned half about)

@@ -5,6 +5,8 @@
 #include "state/board_trial.h"
 
 namespace rules {
+
+using namespace state;
 namespace {
 
 int sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }

@@ -7,6 +7,8 @@
 
 namespace rules {
 
+using namespace state;
+
 int 調査_駒成(int fx, int fy, int tx, int ty, int piece, int& promoted) {
     (void)fx;
     (void)tx;  // promotion depends on the rows only

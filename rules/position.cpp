@@ -7,6 +7,8 @@
 
 namespace rules {
 
+using namespace state;
+
 namespace {
 
 bool owns(int side, int code) { return side > 0 ? code >= 1 : code <= -1; }

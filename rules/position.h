@@ -19,9 +19,9 @@ class Position {
 public:
     Position() = default;
     // The game at its record's current entry, `side` (+1 upper, -1 lower) to move.
-    Position(const Board& board, const MoveRecord& record, int side);
+    Position(const state::Board& board, const state::MoveRecord& record, int side);
 
-    const Board& board() const { return board_; }
+    const state::Board& board() const { return board_; }
     int side() const { return side_; }
     int entries() const { return entries_; }
 
@@ -43,12 +43,12 @@ public:
 
     // How the game stands: the last move took a royal piece, the side to
     // move has no legal move, or the record has no room for another entry.
-    Outcome 結果() const;
+    state::Outcome 結果() const;
 
 private:
     void step(int fx, int fy, int tx, int ty, int placed);
 
-    Board board_;
+    state::Board board_;
     int side_ = -1;
     RecaptureFact recapture_;
     int lastPlaced_ = 1;  // entry 0 places +1 after every game start

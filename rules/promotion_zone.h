@@ -11,10 +11,10 @@ namespace rules {
 constexpr bool 成れる(int fy, int ty, int piece) {
     // clang-format off
     switch (piece) {
-        case -歩: case -香: case -桂: return ty < 4;
-        case -銀: case -角: case -飛: return ty < 4 || fy < 4;
-        case 歩: case 香: case 桂: return ty > 6;
-        case 銀: case 角: case 飛: return ty > 6 || fy > 6;
+        case -state::歩: case -state::香: case -state::桂: return ty < 4;
+        case -state::銀: case -state::角: case -state::飛: return ty < 4 || fy < 4;
+        case state::歩: case state::香: case state::桂: return ty > 6;
+        case state::銀: case state::角: case state::飛: return ty > 6 || fy > 6;
         default: return false;
     }
     // clang-format on

@@ -8,6 +8,8 @@
 
 namespace rules {
 
+using namespace state;
+
 namespace {
 
 // Reach is a property of the position, so the move check is asked as of a

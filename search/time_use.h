@@ -5,7 +5,7 @@
 namespace search {
 
 // What the side to move has on its clock, in seconds. The clock itself is
-// the game's (rules/clock.h); the search sees only these numbers, so it
+// the game's (state/clock.h); the search sees only these numbers, so it
 // depends on nothing.
 struct ClockTime {
     double main = 0;       // its main time left

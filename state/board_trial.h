@@ -14,7 +14,7 @@ namespace state {
 // changes no more.
 class BoardTrial {
 public:
-    explicit BoardTrial(rules::Board& board) : board_(board) {}
+    explicit BoardTrial(state::Board& board) : board_(board) {}
     BoardTrial(const BoardTrial&) = delete;
     BoardTrial& operator=(const BoardTrial&) = delete;
     ~BoardTrial() {
@@ -34,12 +34,12 @@ public:
     // The piece moves: the destination holds it and the source is empty.
     void move(int fromX, int fromY, int toX, int toY, int piece) {
         set(toX, toY, piece);
-        set(fromX, fromY, rules::空);
+        set(fromX, fromY, state::空);
     }
 
 private:
     static constexpr int kSquares = 2;
-    rules::Board& board_;
+    state::Board& board_;
     std::array<int, kSquares> x_{}, y_{}, saved_{};
     int count_ = 0;
 };

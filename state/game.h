@@ -1,13 +1,10 @@
 #pragma once
 
+#include "state/clock.h"
 #include "state/game_data.h"
 #include "state/window_port.h"
 
-namespace rules {
-class GameClock;
-}
-
-namespace control {
+namespace state {
 
 // The one game object: the game's data and the window it plays in, for the
 // life of the process. Game control and the drawing procedures take it; the
@@ -23,7 +20,7 @@ struct Game : state::GameData {
     // game begins (WindowPort::gameBegins); null plays without a clock, as
     // the game always has. The window owns it; game control runs it
     // (control/game_clock.h).
-    rules::GameClock* clock = nullptr;
+    state::GameClock* clock = nullptr;
 };
 
-}  // namespace control
+}  // namespace state

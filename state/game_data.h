@@ -14,13 +14,13 @@ namespace state {
 // state. It holds no window: a procedure that takes it cannot draw, sound,
 // wait or ask. Copyable, so a search off the window's thread can have its own.
 struct GameData {
-    rules::Board board;
-    rules::MoveRecord record;
-    control::GameState state;
-    engine::InfluenceMaps maps;
-    engine::PinMarks pins;
-    engine::SearchState search;
-    display::TextState text;
+    state::Board board;
+    state::MoveRecord record;
+    state::GameState state;
+    state::InfluenceMaps maps;
+    state::PinMarks pins;
+    state::SearchState search;
+    state::TextState text;
 };
 
 }  // namespace state

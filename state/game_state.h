@@ -1,6 +1,6 @@
 #pragma once
 
-namespace control {
+namespace state {
 
 // Palette numbers and mouse buttons used throughout the window.
 inline constexpr int kBlack = 0;
@@ -52,4 +52,4 @@ struct GameState {
     bool quitRequested = false;
 };
 
-}  // namespace control
+}  // namespace state

@@ -3,7 +3,7 @@
 #include <array>
 #include <cassert>
 
-namespace rules {
+namespace state {
 
 // A 10 x 10 array indexed (X, Y). Only 1..9 are squares; row and column 0 are
 // never written, so a read there gives 0 (several evaluation terms read (0, 0)
@@ -33,4 +33,4 @@ struct Grid {
 
 inline constexpr bool onBoard(int x, int y) { return 1 <= x && x <= 9 && 1 <= y && y <= 9; }
 
-}  // namespace rules
+}  // namespace state

@@ -2,9 +2,9 @@
 
 #include "state/grid.h"
 
-namespace engine {
+namespace state {
 
-using Map = rules::Grid<int>;
+using Map = state::Grid<int>;
 
 inline constexpr int kNone = 999;  // no piece recorded
 
@@ -42,4 +42,4 @@ struct PinMarks {
     int comHasPinned = 0;
 };
 
-}  // namespace engine
+}  // namespace state

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace rules {
+namespace state {
 
 // The move record: entries 1..500 describe moves, entry 0 none (its placed
 // piece is +1 after every game start, which the recapture rule reads).
@@ -25,4 +25,4 @@ struct MoveRecord {
     bool full() const { return counter >= kCapacity; }
 };
 
-}  // namespace rules
+}  // namespace state

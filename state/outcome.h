@@ -1,8 +1,8 @@
 #pragma once
 
-namespace rules {
+namespace state {
 
 // How a game stands after a move, or before one.
 enum class Outcome { Continues, UpperWins, LowerWins, Draw };
 
-}  // namespace rules
+}  // namespace state

@@ -4,7 +4,7 @@
 
 #include "state/grid.h"
 
-namespace rules {
+namespace state {
 
 // Piece codes: the magnitude is the kind, the sign the owner (upper side
 // positive, lower side negative), 0 an empty square.
@@ -59,4 +59,4 @@ inline constexpr int magnitude(int code) { return code < 0 ? -code : code; }
 // A piece code that can stand on the board: -15..-1 or 1..15.
 inline constexpr bool isPieceCode(int code) { return code != 0 && -15 <= code && code <= 15; }
 
-}  // namespace rules
+}  // namespace state

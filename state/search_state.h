@@ -3,7 +3,7 @@
 #include "state/influence_maps.h"
 #include "state/pieces.h"
 
-namespace engine {
+namespace state {
 
 // What the computer's turn keeps of the position before its move; the
 // evaluation compares every candidate with it.
@@ -20,11 +20,11 @@ struct Baselines {
 // The computer's scratch state for one search; it survives between calls
 // exactly as the evaluation of a second Nue King step expects.
 struct SearchState {
-    rules::Board snapshot;  // the board before the computer's move
+    state::Board snapshot;  // the board before the computer's move
     Map escapeMap;          // written by 調査_自王逃道, cleared before the search
     Baselines base;
     int approach = 0;   // king-step distance from the human king to the candidate's from-square
     int fromPiece = 0;  // the candidate's piece before any promotion
 };
 
-}  // namespace engine
+}  // namespace state

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace display {
+namespace state {
 
 // The window's current font: procedures set size and colour before they
 // print, and the coordinate numbers turn bold on for good.
@@ -10,4 +10,4 @@ struct TextState {
     bool bold = false;
 };
 
-}  // namespace display
+}  // namespace state

@@ -5,7 +5,7 @@
 
 #include "state/move.h"
 
-namespace control {
+namespace state {
 
 // Every fixed text the game shows: the message boxes' texts and titles, the
 // names they give, and the labels on the surface. The core names a text;
@@ -123,4 +123,4 @@ struct SurfaceText {
     int computerLevel = 0;
 };
 
-}  // namespace control
+}  // namespace state

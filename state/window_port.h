@@ -7,7 +7,7 @@
 #include "state/outcome.h"
 #include "state/texts.h"
 
-namespace control {
+namespace state {
 
 // Images of the board artwork. The king and the Nue King of one side share
 // one image name; the face of the piece says which of the two it is.
@@ -109,7 +109,7 @@ public:
     // thinks (or has done), the labels' facts changed, the game ended.
     virtual void thinking(bool) {}
     virtual void gameFacts(const GameFacts&) {}
-    virtual void gameOver(rules::Outcome) {}
+    virtual void gameOver(state::Outcome) {}
     // A move is complete on the board, both steps of a Nue King's: the
     // window may keep the game as it stands.
     virtual void moveCompleted() {}
@@ -173,4 +173,4 @@ public:
     void quit() override {}
 };
 
-}  // namespace control
+}  // namespace state

@@ -8,9 +8,11 @@
 
 namespace words {
 
+using namespace state;
+
 namespace {
 
-using control::Text;
+using state::Text;
 
 struct Entry {
     Text text;
@@ -101,7 +103,7 @@ static_assert(inOrder(), "every text once, in the order of its id");
 
 }  // namespace
 
-std::string_view 原文(control::Text t) {
+std::string_view 原文(state::Text t) {
     const auto i = static_cast<std::size_t>(t);
     return i < std::size(kTable) ? kTable[i].japanese : std::string_view{};
 }
@@ -119,14 +121,14 @@ std::string 差し込み(std::string_view text, std::string_view first, std::str
     return out;
 }
 
-std::string 日本語(const control::Message& m) {
+std::string 日本語(const state::Message& m) {
     const std::string_view text = 原文(m.text);
     if (m.text == Text::Won) return 差し込み(text, 原文(m.who));
     return 差し込み(text, m.name, std::to_string(m.number));
 }
 
-std::string 日本語(const control::SurfaceText& t) {
-    using Kind = control::SurfaceText::Kind;
+std::string 日本語(const state::SurfaceText& t) {
+    using Kind = state::SurfaceText::Kind;
     switch (t.kind) {
         case Kind::Label: return std::string(原文(t.text));
         case Kind::Number:

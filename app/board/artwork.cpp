@@ -13,6 +13,8 @@
 
 namespace app {
 
+using namespace state;
+
 namespace {
 
 constexpr std::array<QRgb, 16> kPalette = {
@@ -70,8 +72,8 @@ QColor paletteColour(int number) {
     return QColor(kPalette[static_cast<std::size_t>(std::clamp(number, 0, 15))]);
 }
 
-PieceFace faceOf(control::ImageRef image) {
-    using control::Image;
+PieceFace faceOf(state::ImageRef image) {
+    using state::Image;
     const bool promoted = image.element == 1;
     PieceFace f;
     // clang-format off
@@ -330,10 +332,10 @@ void Artwork::prepare(double titleX, double titleY) {
     boardWood();
     titleImage(toDevice(QRectF(cellToTwips(titleX, titleY), QSizeF(kTitleWidth, kTitleHeight))).size());
     // Every face of both sides, promoted ones and both royal pieces included.
-    using control::Image;
+    using state::Image;
     for (int n = static_cast<int>(Image::UE_HU); n <= static_cast<int>(Image::SITA_OU); ++n) {
         const auto name = static_cast<Image>(n);
-        for (const control::ImageRef& ref : {control::ImageRef{name, 0, 15}, control::ImageRef{name, 1, 14}})
+        for (const state::ImageRef& ref : {state::ImageRef{name, 0, 15}, state::ImageRef{name, 1, 14}})
             pieceImage(faceIn(set_, ref), pieceSize());
     }
 }

@@ -47,7 +47,7 @@ struct PieceFace {
 
 // The face an image shows. KARA_MASU and TITLE have none (empty kanji).
 // 例: faceOf({Image::UE_OU, 0, 14}).kanji == "鵺", and .upper is true
-PieceFace faceOf(control::ImageRef image);
+PieceFace faceOf(state::ImageRef image);
 
 // Paints one piece (shadow, five-sided wooden body, kanji) centred in a cell
 // of the given size in device pixels; the background is left as it was.

@@ -121,7 +121,7 @@ QAccessibleInterface* boardFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-BoardAccess::BoardAccess(SurfaceView& view, const control::Game& game, const BoardCursor& cursor)
+BoardAccess::BoardAccess(SurfaceView& view, const state::Game& game, const BoardCursor& cursor)
     : QObject(&view), view_(view), game_(game), cursor_(cursor) {
     setObjectName(kAccessName);
     QAccessible::installFactory(boardFactory);  // once only, however many boards

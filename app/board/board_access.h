@@ -21,7 +21,7 @@ class SurfaceView;
 // keys. The file panel's controls on the view stay its children before them.
 class BoardAccess : public QObject {
 public:
-    BoardAccess(SurfaceView& view, const control::Game& game, const BoardCursor& cursor);
+    BoardAccess(SurfaceView& view, const state::Game& game, const BoardCursor& cursor);
 
     SurfaceView& view() const { return view_; }
     const BoardCursor& cursor() const { return cursor_; }
@@ -40,7 +40,7 @@ public:
 
 private:
     SurfaceView& view_;
-    const control::Game& game_;
+    const state::Game& game_;
     const BoardCursor& cursor_;
     std::array<QString, 81> told_;  // the names a screen reader was last told
     QString toldMove_;

@@ -30,7 +30,7 @@ BoardCursor::BoardCursor(QWidget& view, Press press) : view_(view), press_(std::
 }
 
 void BoardCursor::moveTo(int column, int row) {
-    if (!rules::onBoard(column, row)) return;
+    if (!state::onBoard(column, row)) return;
     column_ = column;
     row_ = row;
     changed();
@@ -75,7 +75,7 @@ bool BoardCursor::takeKey(const QKeyEvent& key) {
         case Qt::Key_Space:
             if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return false;
             if (press_)
-                press_(modifiers == Qt::ShiftModifier ? control::kRightButton : control::kLeftButton,
+                press_(modifiers == Qt::ShiftModifier ? state::kRightButton : state::kLeftButton,
                        QPointF(state::middleX(column_), state::middleY(row_)));
             return true;
         default: return false;

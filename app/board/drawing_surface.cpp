@@ -28,14 +28,14 @@ bool boardSquare(QPointF cell) { return cell.x() >= 1 && cell.x() <= 9 && cell.y
 
 }  // namespace
 
-QFont textFont(const control::TextStyle& style, double devicePerTwip) {
+QFont textFont(const state::TextStyle& style, double devicePerTwip) {
     QFont font(kTextFontFamily);
     font.setBold(style.bold);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(style.size * 20 * devicePerTwip))));
     return font;
 }
 
-QRectF textArea(QPointF at, const QString& text, const control::TextStyle& style) {
+QRectF textArea(QPointF at, const QString& text, const state::TextStyle& style) {
     // Measured at the natural size (the font the first paint needs anyway);
     // the margin takes in anti-aliasing, bold strokes and the small changes of
     // width hinting makes at other sizes.
@@ -93,9 +93,9 @@ void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
         case DrawOp::Kind::Fill: p.fillRect(art_.toDevice(op.area), paletteColour(op.colour)); break;
         case DrawOp::Kind::Outline: outline(p, op); break;
         case DrawOp::Kind::Image:
-            if (op.image.name == control::Image::TITLE)
+            if (op.image.name == state::Image::TITLE)
                 art_.drawTitle(p, op.at.x(), op.at.y());
-            else if (op.image.name == control::Image::KARA_MASU)
+            else if (op.image.name == state::Image::KARA_MASU)
                 art_.drawSquare(p, op.at.x(), op.at.y());
             else
                 art_.drawPiece(p, op.at.x(), op.at.y(), faceIn(set_, op.image));
@@ -104,7 +104,7 @@ void SurfacePainter::paint(QPainter& p, const DrawOp& op) {
             const QString words = inEnglish() ? englishWords(op.said) : op.text;
             if (words.isEmpty()) break;
             QFont font = textFont(op.style, k_);
-            if (op.said.kind == control::SurfaceText::Kind::MoveColumn) fitMoveText(font, words);
+            if (op.said.kind == state::SurfaceText::Kind::MoveColumn) fitMoveText(font, words);
             const QPoint topLeft =
                 art_.toDevice(QRectF(cellToTwips(op.at.x(), op.at.y()), QSizeF(1, 1))).topLeft();
             p.setFont(font);
@@ -125,7 +125,7 @@ void SurfacePainter::outline(QPainter& p, const DrawOp& op) {
     // Colour 2 on the board puts the square's grid line back; away from the
     // board colour 2 is the background like any other colour.
     const int x = static_cast<int>(op.at.x()), y = static_cast<int>(op.at.y());
-    if (op.colour == control::kGreen && boardSquare(op.at)) {
+    if (op.colour == state::kGreen && boardSquare(op.at)) {
         art_.drawSquareRing(p, x, y);
         return;
     }
@@ -140,7 +140,7 @@ void SurfacePainter::outline(QPainter& p, const DrawOp& op) {
 
 QImage SurfacePainter::picture(const std::vector<DrawOp>& calls) {
     QImage image(deviceSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(paletteColour(control::kGreen));
+    image.fill(paletteColour(state::kGreen));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     for (const DrawOp& op : calls) paint(p, op);

@@ -24,10 +24,10 @@ struct DrawOp {
     QRectF area;     // every twip the call may touch
     QPointF at;      // cell position (Outline: whole cell numbers)
     int colour = 0;  // Fill, Outline, Text
-    control::ImageRef image;
-    QString text;               // Text: what it says in Japanese, which the surface compares
-    control::SurfaceText said;  // Text: what it says, worded when painted
-    control::TextStyle style;
+    state::ImageRef image;
+    QString text;             // Text: what it says in Japanese, which the surface compares
+    state::SurfaceText said;  // Text: what it says, worded when painted
+    state::TextStyle style;
 };
 
 // The widest a move's text beside the board may be in English, in twips:
@@ -37,10 +37,10 @@ inline constexpr double kMoveTextWidth = 1250 - 0.4 * 490;
 
 // The font a text of the given style is printed in, at a pixel size for the
 // given number of device pixels per twip (a point is 20 twips).
-QFont textFont(const control::TextStyle& style, double devicePerTwip);
+QFont textFont(const state::TextStyle& style, double devicePerTwip);
 
 // The twips a text covers when printed with its top-left corner at `at`.
-QRectF textArea(QPointF at, const QString& text, const control::TextStyle& style);
+QRectF textArea(QPointF at, const QString& text, const state::TextStyle& style);
 
 // The game's persistent drawing surface. Everything drawn stays until
 // something is drawn over it, as on paper. The surface keeps the calls that

@@ -19,6 +19,8 @@
 
 namespace app {
 
+using namespace state;
+
 namespace {
 
 QString valueAfter(const QStringList& arguments, const QString& option) {
@@ -42,17 +44,17 @@ void paintBoard(QPainter& p, MainWindow& window, double scale, bool drawings) {
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.translate(-crop.topLeft());
     p.setClipRect(crop);
-    p.fillRect(crop, paletteColour(control::kGreen));
+    p.fillRect(crop, paletteColour(state::kGreen));
     if (drawings) art.drawBoard(p);
     // Texts beside the board (a record's header, the players' labels) stay out,
     // even where their margins reach in.
     const QRectF texts = kBoardImageTwips.adjusted(-150, -150, 150, 150);
     for (const DrawOp& op : window.drawingSurface().calls()) {
         if (op.kind == DrawOp::Kind::Text && !texts.contains(op.area)) continue;
-        const bool piece = op.kind == DrawOp::Kind::Image && op.image.name != control::Image::TITLE &&
-                           op.image.name != control::Image::KARA_MASU;
+        const bool piece = op.kind == DrawOp::Kind::Image && op.image.name != state::Image::TITLE &&
+                           op.image.name != state::Image::KARA_MASU;
         // An outline in green on the board only puts back the grid line the wood has.
-        const bool gridLine = op.kind == DrawOp::Kind::Outline && op.colour == control::kGreen;
+        const bool gridLine = op.kind == DrawOp::Kind::Outline && op.colour == state::kGreen;
         if (drawings && gridLine && onBoard(op.at)) continue;
         if (drawings && op.kind == DrawOp::Kind::Image && onBoard(op.at)) {
             if (piece)
@@ -140,9 +142,9 @@ int exportImage(MainWindow& window, const QStringList& arguments) {
     const QString record = valueAfter(arguments, "--record");
     if (!record.isEmpty()) {
         const std::string path = record.toStdString();
-        window.run([&path](control::Game& g) { control::File1_Click(g, path); });
+        window.run([&path](state::Game& g) { control::File1_Click(g, path); });
         if (window.game().state.kifuMode != 1) return fail(record + ": no game record read");
-        const rules::MoveRecord& r = window.game().record;
+        const state::MoveRecord& r = window.game().record;
         const auto lines = record::棋譜表記(r, record::先手の側(window.game().state));
         int entry = r.last;
         if (arguments.contains("--move")) {
@@ -152,7 +154,7 @@ int exportImage(MainWindow& window, const QStringList& arguments) {
                 return fail("--move takes 0 to " + QString::number(lines.size()));
             entry = move == 0 ? 0 : lines[static_cast<std::size_t>(move - 1)].last;
         }
-        window.run([entry](control::Game& g) { control::棋譜_移動(g, entry); });
+        window.run([entry](state::Game& g) { control::棋譜_移動(g, entry); });
     }
     if (arguments.contains("--whole-window")) {
         window.show();

@@ -20,7 +20,7 @@ QColor tintOf(MarkedSquare::Role role) {
 
 }  // namespace
 
-std::vector<MarkedSquare> lastMoveSquares(const rules::MoveRecord& r,
+std::vector<MarkedSquare> lastMoveSquares(const state::MoveRecord& r,
                                           const std::vector<record::NotationLine>& lines) {
     const int line = record::表記行(lines, r.counter);
     if (line == 0) return {};

@@ -21,7 +21,7 @@ struct MarkedSquare {
 // The squares of the move the replay position `counter` stands after, in
 // the order the piece went through them; none at the start of the record.
 // 例: a Nue King (5, 9) -> (5, 8) -> (5, 7): From (5, 9), Passed (5, 8), To (5, 7)
-std::vector<MarkedSquare> lastMoveSquares(const rules::MoveRecord& r,
+std::vector<MarkedSquare> lastMoveSquares(const state::MoveRecord& r,
                                           const std::vector<record::NotationLine>& lines);
 
 // The last move as a layer of the view over the surface: a tint inside each

@@ -12,6 +12,8 @@
 
 namespace app {
 
+using namespace state;
+
 namespace {
 
 // The eight ways out of a square, clockwise from straight ahead, as a piece
@@ -116,7 +118,7 @@ std::optional<PieceSet> pieceSetNamed(const QString& name) {
     return std::nullopt;
 }
 
-PieceFace faceIn(PieceSet set, control::ImageRef image) {
+PieceFace faceIn(PieceSet set, state::ImageRef image) {
     PieceFace f = faceOf(image);
     if (f.kanji.isEmpty() || set == PieceSet::Kanji2) return f;
     if (set == PieceSet::Kanji1) {
@@ -127,7 +129,7 @@ PieceFace faceIn(PieceSet set, control::ImageRef image) {
     }
     // The image names the kind, save the royal pieces' shared image: its
     // face says which; a promoted lance, knight or silver is the next code.
-    using control::Image;
+    using state::Image;
     const int first = f.upper ? static_cast<int>(Image::UE_HU) : static_cast<int>(Image::SITA_HU);
     static constexpr std::array<int, 11> kCodeOfImage = {1, 2, 3, 5, 7, 9, 10, 11, 12, 13, 15};
     int code = kCodeOfImage[static_cast<std::size_t>(static_cast<int>(image.name) - first)];

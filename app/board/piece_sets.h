@@ -43,7 +43,7 @@ inline PieceSet defaultPieceSet(bool english) { return english ? PieceSet::Inter
 // The face an image shows in a set. In the two-kanji set it is faceOf's.
 // 例: faceIn(PieceSet::Kanji1, {Image::UE_GIN, 1, 8}).kanji == "全"
 // 例: faceIn(PieceSet::International, {Image::SITA_RYUU, 0, -11}): "R", red, kind 11
-PieceFace faceIn(PieceSet set, control::ImageRef image);
+PieceFace faceIn(PieceSet set, state::ImageRef image);
 
 // Paints an international face inside the piece's body, the painter turned
 // as the piece is: the letter in the middle, and at the edges a small

@@ -66,7 +66,7 @@ void SurfaceView::paintEvent(QPaintEvent*) {
     bringUpToDate();
     const double dpr = devicePixelRatioF();
     QPainter p(this);
-    p.fillRect(rect(), paletteColour(control::kGreen));
+    p.fillRect(rect(), paletteColour(state::kGreen));
     // The picture is drawn one device pixel per pixel, from a whole device pixel.
     const QPointF origin = placement().origin;
     const QPointF snapped(std::round(origin.x() * dpr) / dpr, std::round(origin.y() * dpr) / dpr);
@@ -77,8 +77,8 @@ void SurfaceView::paintEvent(QPaintEvent*) {
 
 void SurfaceView::mousePressEvent(QMouseEvent* e) {
     int button = 0;
-    if (e->button() == Qt::LeftButton) button = control::kLeftButton;
-    if (e->button() == Qt::RightButton) button = control::kRightButton;
+    if (e->button() == Qt::LeftButton) button = state::kLeftButton;
+    if (e->button() == Qt::RightButton) button = state::kRightButton;
     if (button == 0 || !press_) return;
     // The centre of the device pixel under the pointer, in twips.
     const double dpr = devicePixelRatioF();

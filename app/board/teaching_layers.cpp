@@ -141,10 +141,10 @@ void TeachingLayers::showInfluence(bool shown) {
 }
 
 const rules::ReachCounts& TeachingLayers::shownCounts() {
-    const rules::Board& board = window_.game().board;
+    const state::Board& board = window_.game().board;
     if (!counted_ || !(board == countedBoard_)) {
         // Reach depends on the board alone; it is counted on a copy.
-        rules::Board scratch = board;
+        state::Board scratch = board;
         counts_ = rules::調査_利き数(scratch);
         countedBoard_ = board;
         counted_ = true;
@@ -153,22 +153,22 @@ const rules::ReachCounts& TeachingLayers::shownCounts() {
 }
 
 std::vector<DestinationMark> TeachingLayers::destinationMarks() {
-    const control::Game& g = window_.game();
-    const control::GameState& s = g.state;
+    const state::Game& g = window_.game();
+    const state::GameState& s = g.state;
     std::vector<DestinationMark> marks;
     if (!s.teachingOn || s.selection != 1 || s.sideToMove == 0 || s.kifuMode) return marks;
-    if (!rules::isPieceCode(s.selPiece) || g.board(s.selX, s.selY) != s.selPiece) return marks;
+    if (!state::isPieceCode(s.selPiece) || g.board(s.selX, s.selY) != s.selPiece) return marks;
     // The rules are asked on a copy of the board: the layers never touch the game.
-    rules::Board board = g.board;
+    state::Board board = g.board;
     const bool secondStep = s.stepState == 2;
     const rules::MoveContext now = rules::着手文脈(g.record, secondStep);
     // On a second step the Nue King moves as a king, as the outlines show.
     const int mover = secondStep ? s.stepPiece : s.selPiece;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (rules::移動チェック(board, now, s.selX, s.selY, x, y, mover) == rules::有)
+            if (rules::移動チェック(board, now, s.selX, s.selY, x, y, mover) == state::有)
                 marks.push_back({x, y, rules::調査_着地被取(board, s.selX, s.selY, x, y, s.selPiece), false});
-    if (!secondStep && rules::magnitude(s.selPiece) == rules::鵺王) {
+    if (!secondStep && state::magnitude(s.selPiece) == state::鵺王) {
         const rules::Landings landings = rules::調査_鵺二手着地(board, s.selX, s.selY);
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
@@ -186,7 +186,7 @@ QString TeachingLayers::hintText() const {
 }
 
 void TeachingLayers::askHint() {
-    control::Game& g = window_.game();
+    state::Game& g = window_.game();
     if (g.state.quitRequested) return;
     hint_.reset();
     hint_ = control::ヒント_Click(g);
@@ -197,7 +197,7 @@ void TeachingLayers::askHint() {
 }
 
 void TeachingLayers::dropStaleHint() {
-    const control::Game& g = window_.game();
+    const state::Game& g = window_.game();
     if (hint_ && (!(g.board == hintBoard_) || g.record.counter != hintCounter_)) hint_.reset();
 }
 

@@ -71,11 +71,11 @@ private:
     MainWindow& window_;
     bool influenceShown_ = false;
     QWidget* sheet_ = nullptr;  // a child of the view, which owns it
-    rules::Board countedBoard_;
+    state::Board countedBoard_;
     rules::ReachCounts counts_;
     bool counted_ = false;
     std::optional<state::Move> hint_;
-    rules::Board hintBoard_;
+    state::Board hintBoard_;
     int hintCounter_ = 0;
 };
 

@@ -51,7 +51,7 @@ public:
     QPainter& painter() { return p_; }
 
     void piece(int column, int row, int code, double opacity = 1.0) {
-        control::ImageRef ref;
+        state::ImageRef ref;
         if (!display::駒画像(code, ref)) return;
         p_.save();
         p_.setOpacity(opacity);
@@ -291,7 +291,7 @@ QString pageHtml() {
 
 }  // namespace
 
-QString stepStatus(const control::GameState& s) {
+QString stepStatus(const state::GameState& s) {
     if (s.stepState != 2 || s.selection != 1 || s.sideToMove == 0) return {};
     return pageText(QT_TRANSLATE_NOOP(
         "HowToPlay", "鵺王の二歩目：隣の桝へもう一歩動かしてください（元の桝へ戻ることもできます）"));

@@ -21,7 +21,7 @@ inline constexpr const char* kGoteTip =
 
 // What the status line says of the game now: that a Nue King waits for its
 // second step, or nothing.
-QString stepStatus(const control::GameState& s);
+QString stepStatus(const state::GameState& s);
 
 // The pictures of the page, drawn with the game's own pieces and marks.
 enum class Diagram { Jump, TwoSteps, Army, GameEnd, Recapture, Marks, Influence };

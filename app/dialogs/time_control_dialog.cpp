@@ -14,9 +14,11 @@
 
 namespace app {
 
+using namespace state;
+
 namespace {
 
-using rules::ClockKind;
+using state::ClockKind;
 
 // The kinds in the order the list offers them.
 struct KindRow {
@@ -29,7 +31,7 @@ constexpr KindRow kKinds[] = {
     {ClockKind::Fischer, QT_TRANSLATE_NOOP("Clock", "フィッシャー")},
     {ClockKind::Byoyomi, QT_TRANSLATE_NOOP("Clock", "秒読み")},
 };
-constexpr rules::TimeControl kFirstChoice{ClockKind::Byoyomi, std::chrono::minutes(10),
+constexpr state::TimeControl kFirstChoice{ClockKind::Byoyomi, std::chrono::minutes(10),
                                           std::chrono::seconds(30)};
 
 QString clockText(const char* text) { return QCoreApplication::translate("Clock", text); }
@@ -40,9 +42,9 @@ public:
     SideRow(QGridLayout& grid, int row, const QString& caption) {
         grid.addWidget(new QLabel(caption), row, 0);
         for (const KindRow& k : kKinds) kind_->addItem(clockText(k.caption));
-        minutes_->setRange(0, rules::kMostClockMinutes);
+        minutes_->setRange(0, state::kMostClockMinutes);
         minutes_->setSuffix(QCoreApplication::translate("Clock", " 分"));
-        seconds_->setRange(0, rules::kMostSecondsAMove);
+        seconds_->setRange(0, state::kMostSecondsAMove);
         seconds_->setSuffix(QCoreApplication::translate("Clock", " 秒／手"));
         grid.addWidget(kind_, row, 1);
         grid.addWidget(minutes_, row, 2);
@@ -50,10 +52,10 @@ public:
         QObject::connect(kind_, &QComboBox::currentIndexChanged, [this] { fitToKind(); });
     }
 
-    void set(const rules::TimeControl& c) {
+    void set(const state::TimeControl& c) {
         for (int i = 0; i < static_cast<int>(std::size(kKinds)); ++i)
             if (kKinds[i].kind == c.kind) kind_->setCurrentIndex(i);
-        const rules::TimeControl shown = c.kind == ClockKind::None ? kFirstChoice : c;
+        const state::TimeControl shown = c.kind == ClockKind::None ? kFirstChoice : c;
         minutes_->setValue(
             static_cast<int>(std::chrono::duration_cast<std::chrono::minutes>(shown.main).count()));
         seconds_->setValue(
@@ -61,11 +63,11 @@ public:
         fitToKind();
     }
 
-    rules::TimeControl get() const {
+    state::TimeControl get() const {
         const ClockKind kind = kindRow().kind;
         if (kind == ClockKind::None) return {};
         return {kind, std::chrono::minutes(minutes_->value()),
-                std::chrono::seconds(rules::takesSecondsAMove(kind) ? seconds_->value() : 0)};
+                std::chrono::seconds(state::takesSecondsAMove(kind) ? seconds_->value() : 0)};
     }
 
     void setEnabled(bool on) {
@@ -82,8 +84,8 @@ private:
     // A kind takes only what it uses, within what it allows.
     void fitToKind(bool enabled = true) {
         const ClockKind kind = kindRow().kind;
-        const bool perMove = rules::takesSecondsAMove(kind);
-        minutes_->setMinimum(rules::leastMinutes(kind));
+        const bool perMove = state::takesSecondsAMove(kind);
+        minutes_->setMinimum(state::leastMinutes(kind));
         seconds_->setMinimum(perMove ? 1 : 0);
         minutes_->setEnabled(enabled && kind_->isEnabled() && kind != ClockKind::None);
         seconds_->setEnabled(enabled && kind_->isEnabled() && perMove);

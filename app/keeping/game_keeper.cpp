@@ -82,12 +82,12 @@ GameKeeper::Found GameKeeper::takeKeptGame() {
     return found;
 }
 
-void GameKeeper::start(const control::Game& g) {
+void GameKeeper::start(const state::Game& g) {
     started_ = keeping();
     keep(g);
 }
 
-bool GameKeeper::keep(const control::Game& g) {
+bool GameKeeper::keep(const state::Game& g) {
     if (!started_) return false;
     const record::KeptGame now = ended_ ? noGame(control::保存用の対局(g)) : control::保存用の対局(g);
     const bool other = !kept_ || !goesOn(*kept_, now);
@@ -98,7 +98,7 @@ bool GameKeeper::keep(const control::Game& g) {
     return other;
 }
 
-void GameKeeper::gameEnded(const control::Game& g) {
+void GameKeeper::gameEnded(const state::Game& g) {
     if (!started_) return;
     const record::KeptGame game = control::保存用の対局(g);
     if (control::棋譜に残せる(game)) writeGame(game, false);
@@ -107,7 +107,7 @@ void GameKeeper::gameEnded(const control::Game& g) {
     writeKept(*kept_);
 }
 
-bool GameKeeper::eventEnded(const control::Game& g) {
+bool GameKeeper::eventEnded(const state::Game& g) {
     const bool other = keep(g);
     ended_ = false;
     return other;

@@ -8,7 +8,7 @@
 
 #include "record/kept_game.h"
 
-namespace control {
+namespace state {
 struct Game;
 }
 
@@ -42,18 +42,18 @@ public:
         QString setAside;
     };
     Found takeKeptGame();
-    void start(const control::Game& g);
+    void start(const state::Game& g);
 
     // Keeps the game as it stands: written when it differs from what was
     // written last. A game with moves that gave way to another (a new game,
     // 最初, a record loaded over it) goes to the games folder first, as
     // unfinished. Answers whether the game kept is another than before.
-    bool keep(const control::Game& g);
+    bool keep(const state::Game& g);
     // The game has ended: it goes to the games folder, and until the event
     // has ended the file says that no game runs.
-    void gameEnded(const control::Game& g);
+    void gameEnded(const state::Game& g);
     // An event has ended: kept as keep() keeps it.
-    bool eventEnded(const control::Game& g);
+    bool eventEnded(const state::Game& g);
 
     // The last `count` records written to the games folder, newest first, as paths.
     QStringList recentGames(int count) const;

@@ -117,14 +117,14 @@ void PlayerSettings::setGeometry(const QRect& frame) { put(kGeometry, frame); }
 
 void PlayerSettings::setFolder(const QString& folder) { put(kFolder, folder); }
 
-std::optional<rules::TimeControl> PlayerSettings::clock(int side) const {
+std::optional<state::TimeControl> PlayerSettings::clock(int side) const {
     if (!settings_) return std::nullopt;
-    return rules::timeControlNamed(
+    return state::timeControlNamed(
         settings_->value(side > 0 ? kUpperClock : kLowerClock).toString().toStdString());
 }
 
-void PlayerSettings::setClock(int side, const rules::TimeControl& control) {
-    put(side > 0 ? kUpperClock : kLowerClock, QString::fromStdString(rules::timeControlName(control)));
+void PlayerSettings::setClock(int side, const state::TimeControl& control) {
+    put(side > 0 ? kUpperClock : kLowerClock, QString::fromStdString(state::timeControlName(control)));
 }
 
 }  // namespace app

@@ -8,7 +8,7 @@
 
 #include "app/board/piece_sets.h"
 #include "app/language/language.h"
-#include "rules/clock.h"
+#include "state/clock.h"
 
 class QSettings;
 
@@ -43,7 +43,7 @@ public:
     std::optional<QRect> geometry() const;
     QString folder() const;
     // The time control of a side's clock (+1 upper, -1 lower).
-    std::optional<rules::TimeControl> clock(int side) const;
+    std::optional<state::TimeControl> clock(int side) const;
 
     void setLanguage(Language language);
     void setOptions(int level, bool teaching, bool music);
@@ -51,7 +51,7 @@ public:
     void setPieces(PieceSet set);
     void setGeometry(const QRect& frame);
     void setFolder(const QString& folder);
-    void setClock(int side, const rules::TimeControl& control);
+    void setClock(int side, const state::TimeControl& control);
 
 private:
     std::optional<bool> flag(const char* key) const;

@@ -9,6 +9,8 @@
 
 namespace app {
 
+using namespace state;
+
 namespace {
 
 constexpr const char* kTranslatorsName = "nuedori-translators";
@@ -117,8 +119,8 @@ QString keepingBlanks(const char* context, std::string_view japanese) {
            text.mid(lead + core.size());
 }
 
-QString englishMessage(const control::Message& m) {
-    using control::Text;
+QString englishMessage(const state::Message& m) {
+    using state::Text;
     const QString text = keepingBlanks("Message", words::原文(m.text));
     switch (m.text) {
         case Text::Won: return text.arg(translated("Message", words::原文(m.who)));
@@ -131,7 +133,7 @@ QString englishMessage(const control::Message& m) {
 }
 
 // The players a header line of the game's own names.
-QString englishPlayer(const control::SurfaceText& t) {
+QString englishPlayer(const state::SurfaceText& t) {
     const QString player =
         t.computerLevel == 0 ? QCoreApplication::translate("Surface", "人間")
                              : QCoreApplication::translate("Surface", "コンピュータ %1").arg(t.computerLevel);
@@ -201,20 +203,20 @@ bool inEnglish() {
     return t && t->language() == Language::English;
 }
 
-std::string messageWords(const control::Message& m) {
+std::string messageWords(const state::Message& m) {
     if (!inEnglish()) return words::日本語(m);
     return englishMessage(m).toStdString();
 }
 
-std::string titleWords(control::Text title) {
+std::string titleWords(state::Text title) {
     if (!inEnglish()) return std::string(words::原文(title));
     return keepingBlanks("Message", words::原文(title)).toStdString();
 }
 
-QString japaneseWords(const control::SurfaceText& t) { return QString::fromStdString(words::日本語(t)); }
+QString japaneseWords(const state::SurfaceText& t) { return QString::fromStdString(words::日本語(t)); }
 
-QString englishWords(const control::SurfaceText& t) {
-    using Kind = control::SurfaceText::Kind;
+QString englishWords(const state::SurfaceText& t) {
+    using Kind = state::SurfaceText::Kind;
     switch (t.kind) {
         case Kind::Label: return keepingBlanks("Surface", words::原文(t.text));
         case Kind::Number: return QString::number(t.value);
@@ -231,9 +233,7 @@ QString englishWords(const control::SurfaceText& t) {
     return {};
 }
 
-QString surfaceWords(const control::SurfaceText& t) {
-    return inEnglish() ? englishWords(t) : japaneseWords(t);
-}
+QString surfaceWords(const state::SurfaceText& t) { return inEnglish() ? englishWords(t) : japaneseWords(t); }
 
 std::string soundWarningWords(std::string_view japanese) {
     if (!inEnglish()) return std::string(japanese);

@@ -54,17 +54,17 @@ bool inEnglish();
 
 // A message box's text and title. In Japanese a file's name keeps its bytes,
 // whatever they are.
-std::string messageWords(const control::Message& m);
-std::string titleWords(control::Text title);
+std::string messageWords(const state::Message& m);
+std::string titleWords(state::Text title);
 
 // A text of the surface, in Japanese and in English. In English a move's
 // text is its Western notation, written whole at the column's place (its
 // row and piece places stay empty), the board's rows are letters, the move
 // counter reads "Move 12", and a header line the game wrote names its
 // player in English.
-QString japaneseWords(const control::SurfaceText& t);
-QString englishWords(const control::SurfaceText& t);
-QString surfaceWords(const control::SurfaceText& t);
+QString japaneseWords(const state::SurfaceText& t);
+QString englishWords(const state::SurfaceText& t);
+QString surfaceWords(const state::SurfaceText& t);
 
 // A sentence of the sound layer's (the box it shows when no sound device
 // opens), likewise: translated whole, the blanks around it kept.

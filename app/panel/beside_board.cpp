@@ -7,11 +7,11 @@
 
 namespace app {
 
-BesideBoard::BesideBoard(control::Game& game, SurfaceView& view, Runner run)
+BesideBoard::BesideBoard(state::Game& game, SurfaceView& view, Runner run)
     : game_(game), view_(view), run_(std::move(run)) {
     panel_ = new SidePanel(nullptr);  // the window lays it out and owns it
     panel_->onLineClicked(
-        [this](int entry) { run_([entry](control::Game& g) { control::棋譜_移動(g, entry); }); });
+        [this](int entry) { run_([entry](state::Game& g) { control::棋譜_移動(g, entry); }); });
     view_.addLayer([this](QPainter& p, const SurfacePlacement& place) { lastMove_.paint(p, place); });
 }
 

@@ -21,10 +21,10 @@ class SurfaceView;
 // game, and changes it only through the window's own way of running an event.
 class BesideBoard {
 public:
-    using Command = std::function<void(control::Game&)>;
+    using Command = std::function<void(state::Game&)>;
     using Runner = std::function<void(const Command&)>;
 
-    BesideBoard(control::Game& game, SurfaceView& view, Runner run);
+    BesideBoard(state::Game& game, SurfaceView& view, Runner run);
 
     SidePanel& panel() const { return *panel_; }
     const LastMoveLayer& lastMove() const { return lastMove_; }
@@ -39,7 +39,7 @@ public:
     void eventEnded();
 
 private:
-    control::Game& game_;
+    state::Game& game_;
     SurfaceView& view_;
     Runner run_;
     SidePanel* panel_ = nullptr;  // owned by the window it is laid out in

@@ -40,14 +40,14 @@ QString wholeTime(milliseconds t) {
 
 }  // namespace
 
-QString clockReading(const rules::SideTime& time, const rules::TimeControl& control) {
-    if (control.kind == rules::ClockKind::None) return QCoreApplication::translate("Clock", "持ち時間なし");
+QString clockReading(const state::SideTime& time, const state::TimeControl& control) {
+    if (control.kind == state::ClockKind::None) return QCoreApplication::translate("Clock", "持ち時間なし");
     if (time.outOfTime) return QCoreApplication::translate("Clock", "時間切れ");
     if (time.inByoyomi) return QCoreApplication::translate("Clock", "秒読み %1").arg(wholeTime(time.byoyomi));
     return wholeTime(time.main);
 }
 
-GameClocks::GameClocks(const control::Game& game, SidePanel& panel, sound::SoundLayer& sound,
+GameClocks::GameClocks(const state::Game& game, SidePanel& panel, sound::SoundLayer& sound,
                        std::function<void()> ticked)
     : game_(game), sound_(sound), ticked_(std::move(ticked)) {
     box_ = new QWidget(nullptr);  // the panel lays it out and owns it
@@ -68,16 +68,16 @@ GameClocks::GameClocks(const control::Game& game, SidePanel& panel, sound::Sound
 
 GameClocks::~GameClocks() = default;
 
-rules::GameClock* GameClocks::resume(const std::array<record::KeptClock, 2>& kept) {
-    rules::GameClock* clock = begin({kept[0].control, kept[1].control});
+state::GameClock* GameClocks::resume(const std::array<record::KeptClock, 2>& kept) {
+    state::GameClock* clock = begin({kept[0].control, kept[1].control});
     if (clock)
         for (const int side : {1, -1}) clock->setMainLeft(side, kept[indexOf(side)].left);
     show();
     return clock;
 }
 
-rules::GameClock* GameClocks::begin(const ClockChoice& choice) {
-    clock_ = std::make_unique<rules::GameClock>(source_, choice[0], choice[1]);
+state::GameClock* GameClocks::begin(const ClockChoice& choice) {
+    clock_ = std::make_unique<state::GameClock>(source_, choice[0], choice[1]);
     if (!clock_->active()) {
         end();
         return nullptr;
@@ -100,8 +100,8 @@ void GameClocks::end() {
 void GameClocks::show() {
     if (!clock_) return;
     for (const int side : {1, -1}) {
-        const rules::SideTime t = clock_->read(side);
-        const control::GameState& s = game_.state;
+        const state::SideTime t = clock_->read(side);
+        const state::GameState& s = game_.state;
         QString text = playerWords(s, side > 0 ? s.comToken : s.humanToken) + "  " +
                        clockReading(t, clock_->control(side));
         if (t.running && clock_->paused()) text += QCoreApplication::translate("Clock", "（一時停止）");
@@ -120,12 +120,12 @@ void GameClocks::tick() {
 void GameClocks::chime() {
     // Only a person's clock chimes: the computer's byoyomi would chime at every move it makes.
     const int side = clock_ ? clock_->running() : 0;
-    const bool person = side == -1 || game_.state.gameKind == control::kTwoPlayers;
-    if (side == 0 || !person || clock_->paused() || clock_->control(side).kind != rules::ClockKind::Byoyomi) {
+    const bool person = side == -1 || game_.state.gameKind == state::kTwoPlayers;
+    if (side == 0 || !person || clock_->paused() || clock_->control(side).kind != state::ClockKind::Byoyomi) {
         chimedSide_ = 0;
         return;
     }
-    const rules::SideTime t = clock_->read(side);
+    const state::SideTime t = clock_->read(side);
     if (!t.inByoyomi || t.outOfTime) return;
     const int second = static_cast<int>(secondsUp(t.byoyomi));
     if (second > kChimedSeconds || (side == chimedSide_ && second == chimedSecond_)) return;

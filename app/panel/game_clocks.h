@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "record/kept_game.h"
-#include "rules/clock.h"
+#include "state/clock.h"
 #include "state/game.h"
 
 class QLabel;
@@ -25,12 +25,12 @@ class SidePanel;
 
 // The time controls of the next game: the upper side's, then the lower
 // side's. Both None is a game without a clock, as the game always was.
-using ClockChoice = std::array<rules::TimeControl, 2>;
+using ClockChoice = std::array<state::TimeControl, 2>;
 
 // A side's clock as the panel words it: its main time (m:ss, h:mm:ss, and
 // tenths under 10 s), its byoyomi once the main time is spent, or that it
 // ran out. 例: 9.25 s of sudden death left reads "9.2".
-QString clockReading(const rules::SideTime& time, const rules::TimeControl& control);
+QString clockReading(const state::SideTime& time, const state::TimeControl& control);
 
 // The game's clocks in the window: the clock of the game in play, which the
 // window owns and lends to game control (Game::clock), its two lines in the
@@ -39,19 +39,19 @@ QString clockReading(const rules::SideTime& time, const rules::TimeControl& cont
 // see whether the side to move has run out.
 class GameClocks {
 public:
-    GameClocks(const control::Game& game, SidePanel& panel, sound::SoundLayer& sound,
+    GameClocks(const state::Game& game, SidePanel& panel, sound::SoundLayer& sound,
                std::function<void()> ticked);
     ~GameClocks();
     GameClocks(const GameClocks&) = delete;
     GameClocks& operator=(const GameClocks&) = delete;
 
     // A game begins with these controls: a fresh clock, or none (null).
-    rules::GameClock* begin(const ClockChoice& choice);
+    state::GameClock* begin(const ClockChoice& choice);
     // A kept game goes on with the clocks it had: null when it had none.
-    rules::GameClock* resume(const std::array<record::KeptClock, 2>& kept);
+    state::GameClock* resume(const std::array<record::KeptClock, 2>& kept);
     // No clock any more: the panel's lines go.
     void end();
-    rules::GameClock* clock() const { return clock_.get(); }
+    state::GameClock* clock() const { return clock_.get(); }
 
     // The panel's lines brought up to the clock as it reads now.
     void show();
@@ -60,11 +60,11 @@ private:
     void tick();
     void chime();
 
-    const control::Game& game_;
+    const state::Game& game_;
     sound::SoundLayer& sound_;
     std::function<void()> ticked_;
-    rules::SteadyTimeSource source_;
-    std::unique_ptr<rules::GameClock> clock_;
+    state::SteadyTimeSource source_;
+    std::unique_ptr<state::GameClock> clock_;
     QTimer timer_;
     QWidget* box_ = nullptr;  // owned by the side panel
     std::array<QLabel*, 2> lines_{};

@@ -14,31 +14,31 @@ constexpr const char* kMarker = "▶ ";
 constexpr const char* kNoMarker = "　 ";
 QColor dimmed() { return QColor(150, 150, 150); }
 
-QString turnText(const control::GameState& s, bool thinking) {
+QString turnText(const state::GameState& s, bool thinking) {
     if (s.sideToMove == 0) return QCoreApplication::translate("Panel", "手番：―");
     // While the computer thinks the turn is its own, whatever the state still says.
     return QCoreApplication::translate("Panel", "手番：") +
            playerWords(s, thinking ? s.comToken : s.sideToMove);
 }
 
-QString kindText(const control::GameState& s) {
+QString kindText(const state::GameState& s) {
     QString kind;
     if (s.kifuMode)
         kind = QCoreApplication::translate("Panel", "棋譜再生");
     else if (s.sideToMove == 0)
         kind = QCoreApplication::translate("Panel", "対局前");
     else
-        kind = s.gameKind == control::kTwoPlayers ? QCoreApplication::translate("Panel", "対局(人間)")
-                                                  : QCoreApplication::translate("Panel", "対局(COM)");
+        kind = s.gameKind == state::kTwoPlayers ? QCoreApplication::translate("Panel", "対局(人間)")
+                                                : QCoreApplication::translate("Panel", "対局(COM)");
     return kind + QCoreApplication::translate("Panel", "　LEVEL") + QString::number(s.level);
 }
 
 }  // namespace
 
-QString playerWords(const control::GameState& s, int token) {
+QString playerWords(const state::GameState& s, int token) {
     // Token 1 always stands for the side that moved first.
     const QString mark = token == 1 ? "▲" : "△";
-    if (s.gameKind == control::kAgainstComputer && !s.kifuMode)
+    if (s.gameKind == state::kAgainstComputer && !s.kifuMode)
         return mark + (token == s.humanToken ? QCoreApplication::translate("Panel", "あなた")
                                              : QCoreApplication::translate("Panel", "コンピュータ"));
     return mark + (token == 1 ? QCoreApplication::translate("Panel", "先手")
@@ -80,8 +80,7 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent) {
     showLines({});
 }
 
-void SidePanel::follow(const control::Game& g, const std::vector<record::NotationLine>& lines,
-                       bool thinking) {
+void SidePanel::follow(const state::Game& g, const std::vector<record::NotationLine>& lines, bool thinking) {
     turn_->setText(turnText(g.state, thinking));
     kind_->setText(kindText(g.state));
     // Kept in the layout while hidden, so the list does not jump.

@@ -25,7 +25,7 @@ struct LineNote {
 // The player of a turn token as the panel names it: ▲ or △ (who moved
 // first), then あなた or コンピュータ in a game against the computer, else
 // 先手 or 後手.
-QString playerWords(const control::GameState& s, int token);
+QString playerWords(const state::GameState& s, int token);
 
 // The panel right of the board: whose turn it is, the level, the kind of
 // game and a sign while the computer thinks, above the move list. The list
@@ -42,7 +42,7 @@ public:
     void onLineClicked(std::function<void(int entry)> f) { clicked_ = std::move(f); }
 
     // Shows the game as it stands now.
-    void follow(const control::Game& g, const std::vector<record::NotationLine>& lines, bool thinking);
+    void follow(const state::Game& g, const std::vector<record::NotationLine>& lines, bool thinking);
 
     QListWidget* moveList() const { return list_; }
     QLabel* turnLabel() const { return turn_; }

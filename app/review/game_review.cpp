@@ -41,7 +41,7 @@ LineNote noteOf(review::Grade g) {
     }
 }
 
-bool sameEntry(const rules::MoveRecord& a, const rules::MoveRecord& b, int k) {
+bool sameEntry(const state::MoveRecord& a, const state::MoveRecord& b, int k) {
     const auto i = static_cast<std::size_t>(k);
     return k <= a.last && a.fromX[i] == b.fromX[i] && a.fromY[i] == b.fromY[i] && a.toX[i] == b.toX[i] &&
            a.toY[i] == b.toY[i] && a.moved[i] == b.moved[i] && a.placed[i] == b.placed[i] &&
@@ -123,7 +123,7 @@ GameReview::GameReview(MainWindow& window) : window_(window) {
     graph_->onClicked([this](int position) {
         if (!shown_ || position > held_) return;
         const int entry = position == 0 ? 0 : shown_->moves[static_cast<std::size_t>(position - 1)].last;
-        window_.run([entry](control::Game& g) { control::棋譜_移動(g, entry); });
+        window_.run([entry](state::Game& g) { control::棋譜_移動(g, entry); });
     });
     timer_ = new QTimer(this);
     timer_->setInterval(50);
@@ -140,8 +140,8 @@ GameReview::~GameReview() {
 
 void GameReview::start() {
     if (running()) return;
-    const control::Game& g = window_.game();
-    rules::MoveRecord r = g.record;
+    const state::Game& g = window_.game();
+    state::MoveRecord r = g.record;
     // A Nue King's first step still waiting for its second is no move yet.
     if (g.state.stepState == 2 && r.counter >= 1 && r.last == r.counter) r.last = r.counter - 1;
     review::Request q;
@@ -216,7 +216,7 @@ const review::MoveReview* GameReview::currentReview() const {
 void GameReview::follow() {
     held_ = 0;
     if (shown_) {
-        const rules::MoveRecord& now = window_.game().record;
+        const state::MoveRecord& now = window_.game().record;
         for (const review::MoveReview& m : shown_->moves) {
             bool same = true;
             for (int k = m.first; k <= m.last; ++k) same = same && sameEntry(now, reviewed_, k);

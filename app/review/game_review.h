@@ -94,8 +94,8 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<int> searched_{0};
     std::atomic<int> total_{1};
-    rules::MoveRecord reviewing_;  // the record the worker reviews
-    rules::MoveRecord reviewed_;   // the record of the review shown
+    state::MoveRecord reviewing_;  // the record the worker reviews
+    state::MoveRecord reviewed_;   // the record of the review shown
     std::optional<review::Result> shown_;
     bool refused_ = false;  // the record could not be replayed
     int held_ = 0;

@@ -20,22 +20,22 @@
 
 namespace app {
 
-control::Answer askWithMessageBox(QWidget* parent, const BoxRequest& request) {
+state::Answer askWithMessageBox(QWidget* parent, const BoxRequest& request) {
     QMessageBox box(parent);
     // An empty title would make the window system show the program's file name.
     box.setWindowTitle(request.title.empty() ? QString("QXぬえどり王")
                                              : QString::fromStdString(request.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text));
-    box.setIcon(request.icon == control::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
-    if (request.buttons == control::Buttons::YesNo) {
+    box.setIcon(request.icon == state::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    if (request.buttons == state::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? control::Answer::Yes : control::Answer::No;
+        return box.exec() == QMessageBox::Yes ? state::Answer::Yes : state::Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return control::Answer::Ok;
+    return state::Answer::Ok;
 }
 
 namespace {
@@ -71,9 +71,9 @@ void startHeadless() {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
 }
 
-control::Answer tellOnStandardError(QWidget*, const BoxRequest& request) {
+state::Answer tellOnStandardError(QWidget*, const BoxRequest& request) {
     std::fprintf(stderr, "%s: %s\n", request.title.c_str(), request.text.c_str());
-    return request.buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+    return request.buttons == state::Buttons::YesNo ? state::Answer::Yes : state::Answer::Ok;
 }
 
 }  // namespace
@@ -114,8 +114,8 @@ int runGame(int argc, char** argv, const StartOptions& options) {
     const auto answer = exporting ? tellOnStandardError : askWithMessageBox;
 
     sound::SoundLayer sound(waveFolders(), [answer](std::string_view text, std::string_view caption) {
-        answer(nullptr, BoxRequest{soundWarningWords(text), std::string(caption), control::Buttons::Ok,
-                                   control::Icon::Exclamation});
+        answer(nullptr, BoxRequest{soundWarningWords(text), std::string(caption), state::Buttons::Ok,
+                                   state::Icon::Exclamation});
     });
     WindowServices services;
     services.answer = answer;

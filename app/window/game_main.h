@@ -10,7 +10,7 @@ namespace app {
 
 // A real message box: the caption, the text as it is, the exclamation icon
 // when asked, and OK or はい/いいえ.
-control::Answer askWithMessageBox(QWidget* parent, const BoxRequest& request);
+state::Answer askWithMessageBox(QWidget* parent, const BoxRequest& request);
 
 // What every window of the game needs from the application: the Japanese
 // font for menus and boxes, and the Japanese button captions.

@@ -116,12 +116,12 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     panel_ = std::make_unique<FilePanel>(
         view_, FilePanel::Hooks{[this](const std::string& path) {
                                     if (services_.fileWatcher) services_.fileWatcher(path);
-                                    handle([&path](control::Game& g) { control::File1_Click(g, path); });
+                                    handle([&path](state::Game& g) { control::File1_Click(g, path); });
                                 },
                                 [this] { handle(control::Command1_Click); },
                                 [this] {
-                                    messageBox(control::Text::DeviceNotReady, control::Text::TitleError,
-                                               control::Buttons::Ok, control::Icon::None);
+                                    messageBox(state::Text::DeviceNotReady, state::Text::TitleError,
+                                               state::Buttons::Ok, state::Icon::None);
                                 },
                                 [this] { return startFolder(); },
                                 [this](const QString& folder) {
@@ -134,7 +134,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
         // A paused game holds still: its board too.
         if (game_.clock && game_.clock->paused()) return;
         if (services_.pressWatcher) services_.pressWatcher(button, twips.x(), twips.y());
-        handle([&](control::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
+        handle([&](state::Game& g) { control::Form_MouseDown(g, button, twips.x(), twips.y()); });
     };
     view_->onPress(press);
     status_ = new QLabel(statusBar());  // the status line owns it
@@ -147,10 +147,10 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     // ここから対局 at a reviewed mistake: back to the position before it, then on
     // as a game of the kind it was.
     review_->onTryAgain([this](int entry) {
-        handle([entry](control::Game& g) {
+        handle([entry](state::Game& g) {
             control::棋譜_移動(g, entry);
             if (g.record.counter != entry) return;  // refused on the way, as 戻 and 進 are
-            if (g.state.gameKind == control::kAgainstComputer)
+            if (g.state.gameKind == state::kAgainstComputer)
                 control::ここから対局_COM(g);
             else
                 control::ここから対局_人間(g);
@@ -311,7 +311,7 @@ void MainWindow::saveImage() {
     const QString failed = writeBoardImage(*this, path);
     if (failed.isEmpty() || !services_.answer) return;
     services_.answer(this, BoxRequest{(QDir::toNativeSeparators(path) + "\n" + failed).toStdString(),
-                                      kCaption, control::Buttons::Ok, control::Icon::Exclamation});
+                                      kCaption, state::Buttons::Ok, state::Icon::Exclamation});
 }
 
 void MainWindow::showHowToPlay() {
@@ -360,9 +360,9 @@ void MainWindow::followClock() {
 
 void MainWindow::clockTicked() {
     // During an event the game itself sees a move made too late.
-    const rules::GameClock* clock = game_.clock;
+    const state::GameClock* clock = game_.clock;
     if (busy_ || !clock || clock->running() == 0 || !clock->outOfTime(clock->running())) return;
-    handle([](control::Game& g) { control::時間切れ(g); });
+    handle([](state::Game& g) { control::時間切れ(g); });
 }
 
 void MainWindow::chooseTimeControl() {
@@ -405,8 +405,8 @@ void MainWindow::applySettings() {
     if (!s) return;
     const std::optional<int> level = s->level();
     if (level && *level != game_.state.level)
-        handle([n = *level](control::Game& g) { control::LEVELn_Click(g, n); });
-    clockChoice_ = {s->clock(1).value_or(rules::TimeControl{}), s->clock(-1).value_or(rules::TimeControl{})};
+        handle([n = *level](state::Game& g) { control::LEVELn_Click(g, n); });
+    clockChoice_ = {s->clock(1).value_or(state::TimeControl{}), s->clock(-1).value_or(state::TimeControl{})};
     if (s->teaching().value_or(false) != game_.state.teachingOn) handle(control::SIDOU_Click);
     if (s->music().value_or(true) != game_.state.bgmOn) handle(control::BGM_Click);
     if (s->influence().value_or(false)) menuItem("SEIRYOKU")->setChecked(true);
@@ -425,20 +425,20 @@ void MainWindow::applySettings() {
 
 void MainWindow::rememberOptions() {
     if (!services_.settings) return;
-    const control::GameState& s = game_.state;
+    const state::GameState& s = game_.state;
     services_.settings->setOptions(s.level, s.teachingOn, s.bgmOn);
 }
 
 void MainWindow::resume(const record::KeptGame& kept) {
-    handle([&kept](control::Game& g) { control::対局を再開(g, kept); });
+    handle([&kept](state::Game& g) { control::対局を再開(g, kept); });
     if (kept.state == record::KeptState::Playing) {
         game_.clock = clocks_->resume(kept.clocks);
         followClock();
     }
-    const control::GameState& s = game_.state;
-    resumed_ = Resumed{s.kifuMode                           ? QT_TRANSLATE_NOOP("Panel", "棋譜再生")
-                       : s.gameKind == control::kTwoPlayers ? QT_TRANSLATE_NOOP("Panel", "対局(人間)")
-                                                            : QT_TRANSLATE_NOOP("Panel", "対局(COM)"),
+    const state::GameState& s = game_.state;
+    resumed_ = Resumed{s.kifuMode                         ? QT_TRANSLATE_NOOP("Panel", "棋譜再生")
+                       : s.gameKind == state::kTwoPlayers ? QT_TRANSLATE_NOOP("Panel", "対局(人間)")
+                                                          : QT_TRANSLATE_NOOP("Panel", "対局(COM)"),
                        s.moveNumber};
     showResumed();
 }
@@ -462,8 +462,8 @@ void MainWindow::tellSetAside(const char* what, const QString& newName) {
     if (!services_.answer) return;
     const QString text =
         windowText("Window", QString::fromUtf8(what)) + "\n" + QDir::toNativeSeparators(newName);
-    services_.answer(
-        this, BoxRequest{text.toStdString(), kCaption, control::Buttons::Ok, control::Icon::Exclamation});
+    services_.answer(this,
+                     BoxRequest{text.toStdString(), kCaption, state::Buttons::Ok, state::Icon::Exclamation});
 }
 
 void MainWindow::showRecentGames() {
@@ -476,7 +476,7 @@ void MainWindow::showRecentGames() {
         const QString caption =
             game.unfinished ? game.when + QCoreApplication::translate("Menu", "（中断）") : game.when;
         connect(menu->addAction(caption), &QAction::triggered, this, [this, path] {
-            handle([file = path.toStdString()](control::Game& g) { control::File1_Click(g, file); });
+            handle([file = path.toStdString()](state::Game& g) { control::File1_Click(g, file); });
         });
     }
 }
@@ -513,20 +513,20 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
         if (panel_->isOpen())
             handle(control::ファイルパネル_非表示);
         else
-            handle([](control::Game& g) { control::Form_KeyPress(g, control::kEscKey); });
+            handle([](state::Game& g) { control::Form_KeyPress(g, state::kEscKey); });
         return;
     }
     // P holds a two-player game's clock still, and P again lets it run.
     if (e->key() == Qt::Key_P && e->modifiers() == Qt::NoModifier && game_.clock &&
-        game_.state.gameKind == control::kTwoPlayers) {
-        handle([](control::Game& g) { control::時計_一時停止(g); });
+        game_.state.gameKind == state::kTwoPlayers) {
+        handle([](state::Game& g) { control::時計_一時停止(g); });
         clocks_->show();
         return;
     }
     const QString text = e->text();
     if (text.size() == 1 && text[0].unicode() < 128) {
         const int code = text[0].unicode();
-        handle([code](control::Game& g) { control::Form_KeyPress(g, code); });
+        handle([code](state::Game& g) { control::Form_KeyPress(g, code); });
         return;
     }
     QMainWindow::keyPressEvent(e);
@@ -562,19 +562,18 @@ void MainWindow::fillRect(double x, double y, int width, int height, int colour)
     view_->update();
 }
 
-void MainWindow::drawImage(control::ImageRef image, double x, double y) {
+void MainWindow::drawImage(state::ImageRef image, double x, double y) {
     DrawOp op;
     op.kind = DrawOp::Kind::Image;
     op.image = image;
     op.at = QPointF(x, y);
-    op.area = image.name == control::Image::TITLE
-                  ? QRectF(cellToTwips(x, y), QSizeF(kTitleWidth, kTitleHeight))
-                  : cellRect(x, y);
+    op.area = image.name == state::Image::TITLE ? QRectF(cellToTwips(x, y), QSizeF(kTitleWidth, kTitleHeight))
+                                                : cellRect(x, y);
     surface_.add(std::move(op));
     view_->update();
 }
 
-void MainWindow::printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) {
+void MainWindow::printText(double x, double y, const state::SurfaceText& text, state::TextStyle style) {
     DrawOp op;
     op.kind = DrawOp::Kind::Text;
     op.at = QPointF(x, y);
@@ -584,7 +583,7 @@ void MainWindow::printText(double x, double y, const control::SurfaceText& text,
     op.colour = style.colour;
     // Every twip the text may cover in either language: a move's English fits its place.
     QRectF english = textArea(cellToTwips(x, y), englishWords(text), style);
-    if (text.kind == control::SurfaceText::Kind::MoveColumn)
+    if (text.kind == state::SurfaceText::Kind::MoveColumn)
         english.setWidth(std::min(english.width(), kMoveTextWidth));
     op.area = textArea(cellToTwips(x, y), op.text, style).united(english);
     surface_.add(std::move(op));
@@ -598,20 +597,19 @@ void MainWindow::refresh() {
 
 // ---- message boxes, sound, waiting ----
 
-control::Answer MainWindow::messageBox(const control::Message& text, control::Text title,
-                                       control::Buttons buttons, control::Icon icon) {
+state::Answer MainWindow::messageBox(const state::Message& text, state::Text title, state::Buttons buttons,
+                                     state::Icon icon) {
     // The core names the message; the player reads it in the language chosen.
     const BoxRequest request{messageWords(text), titleWords(title), buttons, icon};
     // The program is being ended: nothing more is asked.
-    if (leaving_) return buttons == control::Buttons::YesNo ? control::Answer::No : control::Answer::Ok;
-    if (!services_.answer)
-        return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+    if (leaving_) return buttons == state::Buttons::YesNo ? state::Answer::No : state::Answer::Ok;
+    if (!services_.answer) return buttons == state::Buttons::YesNo ? state::Answer::Yes : state::Answer::Ok;
     return services_.answer(this, request);
 }
 
 void MainWindow::thinking(bool on) { beside_->setThinking(on); }
-void MainWindow::gameFacts(const control::GameFacts& facts) { facts_ = facts; }
-void MainWindow::gameOver(rules::Outcome o) {
+void MainWindow::gameFacts(const state::GameFacts& facts) { facts_ = facts; }
+void MainWindow::gameOver(state::Outcome o) {
     outcome_ = o;
     clocks_->show();  // stopped, before the result is told
     if (services_.keeper) services_.keeper->gameEnded(game_);
@@ -666,7 +664,7 @@ std::string MainWindow::nameBoxText() { return panel_->nameBoxText().toStdString
 std::string MainWindow::fileListFolder() { return panel_->fileListFolder().toStdString(); }
 void MainWindow::refreshFileList() { panel_->refreshFileList(); }
 
-void MainWindow::setMenuChecked(control::MenuCheck item, bool checked) {
+void MainWindow::setMenuChecked(state::MenuCheck item, bool checked) {
     const auto i = static_cast<std::size_t>(item);
     checks_[i] = checked;
     if (checkItems_[i]) checkItems_[i]->setChecked(checked);

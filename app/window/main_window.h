@@ -47,8 +47,8 @@ class TeachingLayers;
 struct BoxRequest {
     std::string text;
     std::string title;
-    control::Buttons buttons = control::Buttons::Ok;
-    control::Icon icon = control::Icon::None;
+    state::Buttons buttons = state::Buttons::Ok;
+    state::Icon icon = state::Icon::None;
 };
 
 // What whoever creates the window decides: how message boxes are answered,
@@ -56,7 +56,7 @@ struct BoxRequest {
 // passes real message boxes, a factor of 1 and "end the process"; tests pass a
 // script, 0 and a recorder.
 struct WindowServices {
-    std::function<control::Answer(QWidget* parent, const BoxRequest&)> answer;
+    std::function<state::Answer(QWidget* parent, const BoxRequest&)> answer;
     double waitFactor = 1.0;
     std::function<void()> quit;
     // Told of every mouse press handed to the game (button, twips); may be empty.
@@ -77,14 +77,14 @@ inline constexpr const char* kCaption = " QXぬえどり王";
 // The game's main window: owns the game object and is its window port. The
 // surface, message boxes, sounds, waits, file panel, menu check marks and
 // quitting of the game all go through here.
-class MainWindow : public QMainWindow, public control::WindowPort {
+class MainWindow : public QMainWindow, public state::WindowPort {
 public:
-    using Command = std::function<void(control::Game&)>;
+    using Command = std::function<void(state::Game&)>;
 
     MainWindow(sound::SoundLayer& sound, WindowServices services);
     ~MainWindow() override;
 
-    control::Game& game() { return game_; }
+    state::Game& game() { return game_; }
     const DrawingSurface& drawingSurface() const { return surface_; }
     SurfaceView* view() const { return view_; }
     BesideBoard& besideBoard() { return *beside_; }
@@ -110,8 +110,8 @@ public:
     void retranslate();
 
     // The labels' facts the game told last, and how its last game ended.
-    const control::GameFacts& gameFacts() const { return facts_; }
-    rules::Outcome lastOutcome() const { return outcome_; }
+    const state::GameFacts& gameFacts() const { return facts_; }
+    state::Outcome lastOutcome() const { return outcome_; }
 
     // Runs one event of the game as a menu item would.
     void run(const Command& command) { handle(command); }
@@ -132,14 +132,14 @@ public:
     // control::WindowPort
     void outlineCell(int colour, int x, int y) override;
     void fillRect(double x, double y, int width, int height, int colour) override;
-    void drawImage(control::ImageRef image, double x, double y) override;
-    void printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) override;
+    void drawImage(state::ImageRef image, double x, double y) override;
+    void printText(double x, double y, const state::SurfaceText& text, state::TextStyle style) override;
     void refresh() override;
-    control::Answer messageBox(const control::Message& text, control::Text title, control::Buttons buttons,
-                               control::Icon icon) override;
+    state::Answer messageBox(const state::Message& text, state::Text title, state::Buttons buttons,
+                             state::Icon icon) override;
     void thinking(bool on) override;
-    void gameFacts(const control::GameFacts& facts) override;
-    void gameOver(rules::Outcome o) override;
+    void gameFacts(const state::GameFacts& facts) override;
+    void gameOver(state::Outcome o) override;
     void moveCompleted() override;
     void gameBegins() override;
     void soundStartup() override;
@@ -156,7 +156,7 @@ public:
     std::string nameBoxText() override;
     std::string fileListFolder() override;
     void refreshFileList() override;
-    void setMenuChecked(control::MenuCheck item, bool checked) override;
+    void setMenuChecked(state::MenuCheck item, bool checked) override;
     void quit() override;
 
 protected:
@@ -188,7 +188,7 @@ private:
     void chooseTimeControl();
 
     DrawingSurface surface_;
-    control::Game game_{*this};
+    state::Game game_{*this};
     sound::SoundLayer& sound_;
     WindowServices services_;
     SurfaceView* view_ = nullptr;
@@ -197,13 +197,13 @@ private:
     std::unique_ptr<BesideBoard> beside_;
     std::unique_ptr<BoardCursor> cursor_;  // the keyboard's square on the board
     BoardAccess* access_ = nullptr;        // the board to a screen reader, owned by the view
-    std::array<QAction*, control::kMenuCheckCount> checkItems_{};
-    std::array<bool, control::kMenuCheckCount> checks_{};
+    std::array<QAction*, state::kMenuCheckCount> checkItems_{};
+    std::array<bool, state::kMenuCheckCount> checks_{};
     // The items by their rows of the menu table, for their captions.
     std::vector<std::pair<QAction*, const MenuEntry*>> captioned_;
     Command newGame_ = control::SENTE_Click;  // what 新しい対局 runs again
-    control::GameFacts facts_;
-    rules::Outcome outcome_ = rules::Outcome::Continues;
+    state::GameFacts facts_;
+    state::Outcome outcome_ = state::Outcome::Continues;
     bool busy_ = false;
     // The game start-up went on with, until another begins: its kind and moves.
     struct Resumed {

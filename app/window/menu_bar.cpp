@@ -13,9 +13,11 @@
 
 namespace app {
 
+using namespace state;
+
 namespace {
 
-using control::MenuCheck;
+using state::MenuCheck;
 using Kind = MenuEntry::Kind;
 
 constexpr int checkOf(MenuCheck c) { return static_cast<int>(c); }

@@ -4,7 +4,7 @@
 
 #include <span>
 
-namespace control {
+namespace state {
 struct Game;
 }
 
@@ -46,7 +46,7 @@ struct MenuEntry {
     Kind kind;
     // The game's command: the item's, or the menu's when it opens (as a
     // window command of a menu is run when it opens).
-    void (*command)(control::Game&) = nullptr;
+    void (*command)(state::Game&) = nullptr;
     WindowCommand window = WindowCommand::None;
     // The check mark: a MenuCheck of the game's (its number), kOwnCheck for a
     // mark the menu toggles itself, kWindowMark for one the window sets from
@@ -56,7 +56,7 @@ struct MenuEntry {
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     KeyRole keyRole = KeyRole::None;
     // A game of this kind: what 新しい対局 runs again once this item began one.
-    void (*newGame)(control::Game&) = nullptr;
+    void (*newGame)(state::Game&) = nullptr;
     const char* tip = nullptr;  // the status line's words while it is pointed at
 };
 

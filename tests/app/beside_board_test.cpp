@@ -17,10 +17,12 @@
 #include "game_window.h"
 #include "play_window.h"
 
+using namespace state;
+
 namespace {
 
 using app::MarkedSquare;
-using control::Answer;
+using state::Answer;
 using testing_support::PlayWindow;
 using Role = MarkedSquare::Role;
 using Strings = std::vector<std::string>;
@@ -75,7 +77,7 @@ void pressKey(PlayWindow& w, int key, Qt::KeyboardModifiers modifiers = {}) {
 TEST(MoveList, FollowsTheGameItsStepsAndClicks) {
     PlayWindow w;
     w.start();
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     playThreeMoves(w);
     EXPECT_EQ(shownList(w), (Strings{"開始局面", "1  ▲５八・５七鵺王", "2  △７四歩", "3  ▲５五鵺王*"}));
     EXPECT_EQ(marked(w), (std::vector<MarkedSquare>{{5, 7, Role::From}, {5, 5, Role::To}}));
@@ -207,7 +209,7 @@ TEST(Resign, EndsEveryKindOfGameWithTheOpponentAsWinnerOrIsRefused) {
 TEST(Keys, StepTheRecordOpenTheFilePanelAndStartTheLastKindOfGame) {
     PlayWindow w;
     w.start();
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     playThreeMoves(w);
     EXPECT_EQ(w.window.menuItem("STEP_BACK")->shortcut(), QKeySequence(Qt::Key_Left));
     const std::pair<int, int> steps[] = {
@@ -262,11 +264,11 @@ TEST(Status, ShowsTheTurnAndASignWhileTheComputerThinks) {
 
 TEST(SidePanel, AClockReadsInMinutesThenTenthsThenItsByoyomi) {
     using std::chrono::milliseconds;
-    const rules::TimeControl sudden{rules::ClockKind::SuddenDeath, std::chrono::minutes(90), {}};
-    const rules::TimeControl byoyomi{rules::ClockKind::Byoyomi, {}, std::chrono::seconds(30)};
+    const state::TimeControl sudden{state::ClockKind::SuddenDeath, std::chrono::minutes(90), {}};
+    const state::TimeControl byoyomi{state::ClockKind::Byoyomi, {}, std::chrono::seconds(30)};
     struct Case {
-        rules::SideTime time;
-        rules::TimeControl control;
+        state::SideTime time;
+        state::TimeControl control;
         const char* reads;
     };
     const Case cases[] = {

@@ -20,18 +20,18 @@ namespace testing_support {
 GameWindow::GameWindow(double waitFactor)
     : sound({NUEDORI_WAVE_DIR},
             [this](std::string_view text, std::string_view caption) {
-                boxes.push_back({std::string(text), std::string(caption), control::Buttons::Ok,
-                                 control::Icon::Exclamation});
+                boxes.push_back(
+                    {std::string(text), std::string(caption), state::Buttons::Ok, state::Icon::Exclamation});
             }),
       window(sound, app::WindowServices{[this](QWidget*, const app::BoxRequest& r) {
                                             boxes.push_back(r);
                                             if (!script.empty()) {
-                                                const control::Answer a = script.front();
+                                                const state::Answer a = script.front();
                                                 script.pop_front();
                                                 return a;
                                             }
-                                            return r.buttons == control::Buttons::YesNo ? control::Answer::Yes
-                                                                                        : control::Answer::Ok;
+                                            return r.buttons == state::Buttons::YesNo ? state::Answer::Yes
+                                                                                      : state::Answer::Ok;
                                         },
                                         waitFactor, [this] { ++quits; },
                                         [this](int button, double x, double y) {

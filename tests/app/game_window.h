@@ -29,7 +29,7 @@ struct GameWindow {
     explicit GameWindow(double waitFactor = 0);
 
     std::vector<app::BoxRequest> boxes;
-    std::deque<control::Answer> script;
+    std::deque<state::Answer> script;
     int quits = 0;
     std::vector<Press> presses;
     std::vector<std::string> chosenFiles;
@@ -37,7 +37,7 @@ struct GameWindow {
     sound::SoundLayer sound;
     app::MainWindow window;
 
-    control::Game& game() { return window.game(); }
+    state::Game& game() { return window.game(); }
 
     // Start-up as the game does it, then the window on screen.
     void startAndShow();

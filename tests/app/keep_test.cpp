@@ -59,8 +59,8 @@ struct Restart {
 };
 
 // Everything a game comes back with: the board, the record, the marker, the turn.
-std::string gameText(const control::Game& g) {
-    const rules::MoveRecord& r = g.record;
+std::string gameText(const state::Game& g) {
+    const state::MoveRecord& r = g.record;
     std::string text = boardText(g.board);
     for (std::size_t k = 1; k <= static_cast<std::size_t>(r.last); ++k)
         for (const int v : {r.fromX[k], r.fromY[k], r.toX[k], r.toY[k], r.placed[k], r.moved[k],
@@ -244,8 +244,8 @@ TEST(KeptGame, FinishedAndReplacedGamesAreRecentGamesAndTheSettingsStay) {
 
 TEST(KeptGame, TheClocksAndALevelAboveFourComeBack) {
     Player player;
-    const rules::TimeControl byoyomi = *rules::timeControlNamed("byoyomi:0:30");
-    const rules::TimeControl sudden = *rules::timeControlNamed("sudden:5");
+    const state::TimeControl byoyomi = *state::timeControlNamed("byoyomi:0:30");
+    const state::TimeControl sudden = *state::timeControlNamed("sudden:5");
     {
         app::PlayerSettings settings(player.settings());
         settings.setClock(-1, byoyomi);
@@ -263,7 +263,7 @@ TEST(KeptGame, TheClocksAndALevelAboveFourComeBack) {
     }
     Restart again(player);
     EXPECT_EQ(again.w.game().state.level, 7);
-    const rules::GameClock* clock = again.w.game().clock;
+    const state::GameClock* clock = again.w.game().clock;
     ASSERT_NE(clock, nullptr);
     EXPECT_EQ(clock->control(-1), byoyomi);
     EXPECT_EQ(clock->control(1), sudden);

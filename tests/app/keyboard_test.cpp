@@ -47,9 +47,9 @@ TEST(BoardCursor, ArrowsStopAtTheEdgesAndEnterOrSpacePressTheMiddleOfTheSquare) 
     QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);  // not the board's
     ASSERT_EQ(presses.size(), 3u);
     const QPointF middle(state::middleX(2), state::middleY(8));
-    EXPECT_EQ(presses[0].button, control::kLeftButton);
-    EXPECT_EQ(presses[1].button, control::kRightButton);
-    EXPECT_EQ(presses[2].button, control::kLeftButton);
+    EXPECT_EQ(presses[0].button, state::kLeftButton);
+    EXPECT_EQ(presses[1].button, state::kRightButton);
+    EXPECT_EQ(presses[2].button, state::kLeftButton);
     for (const Pressed& p : presses) EXPECT_EQ(p.twips, middle);
     for (int i = 0; i < 9; ++i) QTest::keyClick(&view, Qt::Key_Up);
     for (int i = 0; i < 9; ++i) QTest::keyClick(&view, Qt::Key_Right);
@@ -84,11 +84,11 @@ void tabToTheBoard(PlayWindow& w) {
 bool isRoyal(int code) { return std::abs(code) == 14 || std::abs(code) == 15; }
 
 // The first king step the move check allows the Nue King waiting on (x, y).
-std::pair<int, int> secondStep(control::Game& g, int x, int y) {
+std::pair<int, int> secondStep(state::Game& g, int x, int y) {
     const int step = g.board(x, y) > 0 ? 15 : -15;
     for (int tx = x - 1; tx <= x + 1; ++tx)
         for (int ty = y - 1; ty <= y + 1; ++ty)
-            if (testing_support::移動チェック(g, x, y, tx, ty, step) == rules::有) return {tx, ty};
+            if (testing_support::移動チェック(g, x, y, tx, ty, step) == state::有) return {tx, ty};
     ADD_FAILURE() << "no second step from " << x << ", " << y;
     return {x, y};
 }
@@ -148,7 +148,7 @@ TEST(Keyboard, AWholeGameAgainstTheComputerByKeysAlone) {
     PlayWindow w;
     w.start();
     QApplication::setActiveWindow(&w.window);
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     std::optional<std::string> end;
     w.onBox = [&end](const testing_support::SeenBox& b) {
         if (b.title == "終了") end = b.text;

@@ -25,10 +25,12 @@
 #include "record/notation.h"
 #include "record/record_moves.h"
 
+using namespace state;
+
 namespace {
 
 using app::Language;
-using control::Answer;
+using state::Answer;
 using testing_support::PlayWindow;
 using Strings = std::vector<std::string>;
 
@@ -99,7 +101,7 @@ struct InEnglish {
     ~InEnglish() { app::Translators::of()->use(Language::Japanese); }
 };
 
-void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int moved, int placed,
+void record(state::MoveRecord& r, int fromX, int fromY, int toX, int toY, int moved, int placed,
             int captured) {
     const int k = ++r.last;
     r.counter = k;
@@ -109,7 +111,7 @@ void record(rules::MoveRecord& r, int fromX, int fromY, int toX, int toY, int mo
 }
 
 TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
-    rules::MoveRecord r;
+    state::MoveRecord r;
     record(r, 3, 7, 3, 6, -1, -1, 0);    // a pawn
     record(r, 8, 2, 8, 8, 12, 13, -7);   // a bishop takes and promotes
     record(r, 6, 3, 5, 2, -7, -7, 0);    // a silver declines
@@ -123,16 +125,16 @@ TEST(Language, WesternNotationCountsColumnsFromTheRightAndRowsFromTheTop) {
 }
 
 TEST(Language, TheBoardsMoveTextReadsAsOneWesternMoveFromTheColumnsPlace) {
-    rules::MoveRecord r;
+    state::MoveRecord r;
     record(r, 5, 9, 5, 8, -14, -14, 0);
     record(r, 5, 8, 5, 7, -14, -14, 1);
-    const auto part = [](control::SurfaceText::Kind kind, const state::Move& m) {
-        control::SurfaceText t;
+    const auto part = [](state::SurfaceText::Kind kind, const state::Move& m) {
+        state::SurfaceText t;
         t.kind = kind;
         t.move = m;
         return t;
     };
-    using Kind = control::SurfaceText::Kind;
+    using Kind = state::SurfaceText::Kind;
     const state::Move both = record::記録の手(r, 1);
     EXPECT_EQ(app::englishWords(part(Kind::MoveColumn, both)).toStdString(), "U-5hx5g");
     EXPECT_EQ(app::japaneseWords(part(Kind::MoveColumn, both)).toStdString(), "５");
@@ -144,11 +146,11 @@ TEST(Language, TheBoardsMoveTextReadsAsOneWesternMoveFromTheColumnsPlace) {
 }
 
 TEST(Language, TheMoveCounterReadsMoveAndItsNumber) {
-    control::SurfaceText count;
-    count.kind = control::SurfaceText::Kind::MoveCount;
+    state::SurfaceText count;
+    count.kind = state::SurfaceText::Kind::MoveCount;
     count.value = 12;
-    control::SurfaceText unit = count;
-    unit.kind = control::SurfaceText::Kind::MoveCountUnit;
+    state::SurfaceText unit = count;
+    unit.kind = state::SurfaceText::Kind::MoveCountUnit;
     {
         InEnglish english;
         EXPECT_EQ(app::surfaceWords(unit).toStdString(), "Move 12");
@@ -231,16 +233,16 @@ Strings japaneseOnTheSurface(PlayWindow& w) {
 TEST(Language, EveryTextTheGameNamesHasItsEnglish) {
     InEnglish english;
     // The message boxes' texts and titles, then the surface's labels.
-    for (int i = 1; i <= static_cast<int>(control::Text::TitleEmpty); ++i) {
-        const auto text = static_cast<control::Text>(i);
-        if (text == control::Text::Version) continue;  // the game's name is its name in any language
-        const std::string words = app::messageWords(control::Message{text, "a.kifu", 3});
+    for (int i = 1; i <= static_cast<int>(state::Text::TitleEmpty); ++i) {
+        const auto text = static_cast<state::Text>(i);
+        if (text == state::Text::Version) continue;  // the game's name is its name in any language
+        const std::string words = app::messageWords(state::Message{text, "a.kifu", 3});
         EXPECT_FALSE(hasJapanese(QString::fromStdString(words))) << i << " " << words;
     }
-    for (int i = static_cast<int>(control::Text::LabelFirst); i <= static_cast<int>(control::Text::Thinking);
+    for (int i = static_cast<int>(state::Text::LabelFirst); i <= static_cast<int>(state::Text::Thinking);
          ++i) {
-        control::SurfaceText label;
-        label.text = static_cast<control::Text>(i);
+        state::SurfaceText label;
+        label.text = static_cast<state::Text>(i);
         EXPECT_FALSE(hasJapanese(app::surfaceWords(label)))
             << i << " " << app::surfaceWords(label).toStdString();
     }

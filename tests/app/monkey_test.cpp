@@ -25,7 +25,9 @@
 #include "positions.h"
 #include "record/kifu_format.h"
 
-using control::Answer;
+using namespace state;
+
+using state::Answer;
 using testing_support::gameProblem;
 using testing_support::PlayWindow;
 using testing_support::SeenBox;
@@ -57,7 +59,7 @@ void seedFolder(const WorkingFolder& folder) {
 }
 
 // The position a record file sets up when it loads, or nothing when it does not.
-std::optional<rules::Board> loadedPosition(const std::string& path) {
+std::optional<state::Board> loadedPosition(const std::string& path) {
     const record::ReadResult read = record::readKifuFile(path);
     const auto* kifu = std::get_if<record::Kifu>(&read);
     if (!kifu) return std::nullopt;
@@ -72,7 +74,7 @@ public:
     // One random action; then the game is checked. Empty when all is well.
     std::string step(int index) {
         window_->forget();
-        const rules::Board before = window_->game().board;
+        const state::Board before = window_->game().board;
         action_.clear();
         window_->chosenFile.clear();
         act();
@@ -101,7 +103,7 @@ private:
     void newWindow() {
         window_.reset();
         window_ = std::make_unique<PlayWindow>([this](const app::BoxRequest& r) {
-            if (r.buttons == control::Buttons::YesNo) return rng_() % 2 ? Answer::Yes : Answer::No;
+            if (r.buttons == state::Buttons::YesNo) return rng_() % 2 ? Answer::Yes : Answer::No;
             return Answer::Ok;
         });
         window_->start();
@@ -151,7 +153,7 @@ private:
     // A press a player making moves would make: one of the pieces of the
     // side to move, or a square the picked-up piece may reach.
     void pressTowardsAMove() {
-        control::Game& g = window_->game();
+        state::Game& g = window_->game();
         const int side = g.state.sideToMove == g.state.humanToken ? -1 : 1;
         if (g.state.selection == 1 && g.state.stepState != 2) {
             const std::vector<testing_support::Square> to =
@@ -200,19 +202,19 @@ private:
     }
 
     int gameKindIndex() {
-        const control::GameState& s = window_->game().state;
-        if (s.gameKind == control::kTwoPlayers) return 0;
+        const state::GameState& s = window_->game().state;
+        if (s.gameKind == state::kTwoPlayers) return 0;
         return s.comToken == -1 ? 1 : 2;
     }
 
     // Where the record now replays from, after what the action did.
-    void followStart(const rules::Board& before) {
+    void followStart(const state::Board& before) {
         for (const SeenBox& b : window_->boxes) {
             if (b.text == "続けますか？") {
                 ++ends_;
                 start_ = testing_support::humanFirstPosition();  // Yes; No ends the program
             }
-            if (b.text == "棋譜を '進 'で進めて下さい" && b.buttons == control::Buttons::YesNo &&
+            if (b.text == "棋譜を '進 'で進めて下さい" && b.buttons == state::Buttons::YesNo &&
                 b.answer == Answer::No)
                 start_ = testing_support::humanFirstPosition();
             if (b.text == " 読み込みました") {
@@ -234,7 +236,7 @@ private:
 
     std::mt19937 rng_;
     std::unique_ptr<PlayWindow> window_;
-    rules::Board start_;
+    state::Board start_;
     std::string action_;
     std::deque<std::string> log_;
 };

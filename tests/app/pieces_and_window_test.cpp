@@ -27,6 +27,8 @@
 #include "game_window.h"
 #include "record/kifu_format.h"
 
+using namespace state;
+
 using app::PieceSet;
 using testing_support::GameWindow;
 
@@ -41,13 +43,13 @@ QByteArray hashOf(const QImage& image) {
 // Every image of both sides, promoted ones and both royal pieces.
 std::vector<app::DrawOp> everyPiece() {
     std::vector<app::DrawOp> ops;
-    using control::Image;
+    using state::Image;
     for (int n = static_cast<int>(Image::UE_HU); n <= static_cast<int>(Image::SITA_OU); ++n)
         for (int element = 0; element < 2; ++element) {
             app::DrawOp op;
             op.kind = app::DrawOp::Kind::Image;
             const int row = n - static_cast<int>(Image::UE_HU);
-            op.image = control::ImageRef{static_cast<Image>(n), element, element ? 14 : 15};
+            op.image = state::ImageRef{static_cast<Image>(n), element, element ? 14 : 15};
             op.at = QPointF(1 + row % 9, 1 + row / 9 * 2 + element);
             op.area = app::cellRect(op.at.x(), op.at.y());
             ops.push_back(op);
@@ -83,7 +85,7 @@ TEST(PieceSets, EachSetDrawsEveryKindOfBothSidesApart) {
     for (const app::PieceSetInfo& info : app::kPieceSets) {
         std::set<QByteArray> seen;
         for (int code = -15; code <= 15; ++code) {
-            control::ImageRef ref;
+            state::ImageRef ref;
             if (!display::駒画像(code, ref)) continue;
             const app::PieceFace face = app::faceIn(info.set, ref);
             QImage image(cell, QImage::Format_ARGB32_Premultiplied);

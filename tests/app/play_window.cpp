@@ -28,6 +28,8 @@
 
 namespace testing_support {
 
+using namespace state;
+
 PlayWindow::PlayWindow(Answerer fb, app::GameKeeper* keeper, app::PlayerSettings* settings)
     : fallback(std::move(fb)),
       sound({NUEDORI_WAVE_DIR},
@@ -43,8 +45,8 @@ PlayWindow::PlayWindow(Answerer fb, app::GameKeeper* keeper, app::PlayerSettings
                                         keeper,
                                         settings}) {}
 
-control::Answer PlayWindow::answer(const app::BoxRequest& r) {
-    control::Answer a = r.buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+state::Answer PlayWindow::answer(const app::BoxRequest& r) {
+    state::Answer a = r.buttons == state::Buttons::YesNo ? state::Answer::Yes : state::Answer::Ok;
     if (!script.empty()) {
         a = script.front();
         script.pop_front();
@@ -193,15 +195,15 @@ std::string WorkingFolder::read(const std::string& name) const {
 
 // ---- positions ----
 
-rules::Board boardFrom(std::string_view diagram) {
-    rules::Board b;
+state::Board boardFrom(std::string_view diagram) {
+    state::Board b;
     std::istringstream in{std::string(diagram)};
     std::string token;
     for (int i = 0; i < 81 && in >> token; ++i) b(i % 9 + 1, i / 9 + 1) = token == "." ? 0 : std::stoi(token);
     return b;
 }
 
-rules::Board humanFirstPosition() {
+state::Board humanFirstPosition() {
     return boardFrom(R"(
          3  5  7  9 15  9  7  5  3
          . 10  .  .  .  .  . 12  .
@@ -214,7 +216,7 @@ rules::Board humanFirstPosition() {
          .  .  .  . -14 .  .  .  .)");
 }
 
-rules::Board computerFirstPosition() {
+state::Board computerFirstPosition() {
     return boardFrom(R"(
          .  .  .  . 14  .  .  .  .
          .  .  .  .  .  .  .  .  .
@@ -227,14 +229,14 @@ rules::Board computerFirstPosition() {
         -3 -5 -7 -9 -15 -9 -7 -5 -3)");
 }
 
-rules::Board halfTurn(const rules::Board& b) {
-    rules::Board out;
+state::Board halfTurn(const state::Board& b) {
+    state::Board out;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) out(10 - x, 10 - y) = -b(x, y);
     return out;
 }
 
-rules::Board replayed(rules::Board start, const rules::MoveRecord& r, int upto) {
+state::Board replayed(state::Board start, const state::MoveRecord& r, int upto) {
     for (int k = 1; k <= upto; ++k) {
         start(r.fromX[k], r.fromY[k]) = 0;
         start(r.toX[k], r.toY[k]) = r.placed[k];
@@ -242,7 +244,7 @@ rules::Board replayed(rules::Board start, const rules::MoveRecord& r, int upto) 
     return start;
 }
 
-std::string boardProblem(const rules::Board& b) {
+std::string boardProblem(const state::Board& b) {
     int upperRoyals = 0, lowerRoyals = 0;
     for (int x = 0; x <= 9; ++x)
         for (int y = 0; y <= 9; ++y) {
@@ -250,8 +252,8 @@ std::string boardProblem(const rules::Board& b) {
             const std::string at = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
             if ((x == 0 || y == 0) && c != 0) return "code " + std::to_string(c) + " off the board at " + at;
             if (c < -15 || c > 15) return "code " + std::to_string(c) + " at " + at;
-            upperRoyals += c == rules::王 || c == rules::鵺王;
-            lowerRoyals += c == -rules::王 || c == -rules::鵺王;
+            upperRoyals += c == state::王 || c == state::鵺王;
+            lowerRoyals += c == -state::王 || c == -state::鵺王;
         }
     if (upperRoyals > 1) return std::to_string(upperRoyals) + " upper royal pieces";
     if (lowerRoyals > 1) return std::to_string(lowerRoyals) + " lower royal pieces";
@@ -264,10 +266,10 @@ bool onBoard(int x, int y) { return 1 <= x && x <= 9 && 1 <= y && y <= 9; }
 
 }  // namespace
 
-std::string gameProblem(const control::Game& g, const rules::Board& start) {
+std::string gameProblem(const state::Game& g, const state::Board& start) {
     if (std::string p = boardProblem(g.board); !p.empty()) return p;
-    const rules::MoveRecord& r = g.record;
-    if (r.counter < 0 || r.counter > r.last || r.last > rules::MoveRecord::kCapacity)
+    const state::MoveRecord& r = g.record;
+    if (r.counter < 0 || r.counter > r.last || r.last > state::MoveRecord::kCapacity)
         return "record counter " + std::to_string(r.counter) + ", end " + std::to_string(r.last);
     for (int k = 1; k <= r.counter; ++k)
         if (!onBoard(r.fromX[k], r.fromY[k]) || !onBoard(r.toX[k], r.toY[k]))
@@ -277,7 +279,7 @@ std::string gameProblem(const control::Game& g, const rules::Board& start) {
     return {};
 }
 
-std::vector<Move> legalMoves(control::Game& g, int side) {
+std::vector<Move> legalMoves(state::Game& g, int side) {
     std::vector<Move> out;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
@@ -285,7 +287,7 @@ std::vector<Move> legalMoves(control::Game& g, int side) {
             if (p == 0 || (p > 0) != (side > 0)) continue;
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
-                    if (testing_support::移動チェック(g, x, y, tx, ty, p) == rules::有)
+                    if (testing_support::移動チェック(g, x, y, tx, ty, p) == state::有)
                         out.push_back({x, y, tx, ty});
         }
     return out;

@@ -23,9 +23,9 @@ namespace testing_support {
 struct SeenBox {
     std::string text;
     std::string title;
-    control::Buttons buttons = control::Buttons::Ok;
+    state::Buttons buttons = state::Buttons::Ok;
     bool refusalSound = false;
-    control::Answer answer = control::Answer::Ok;
+    state::Answer answer = state::Answer::Ok;
 };
 
 // The real main window played through its own event path: mouse presses on
@@ -35,7 +35,7 @@ struct SeenBox {
 // waits last no time; quitting is counted instead of ending the process.
 class PlayWindow {
 public:
-    using Answerer = std::function<control::Answer(const app::BoxRequest&)>;
+    using Answerer = std::function<state::Answer(const app::BoxRequest&)>;
 
     // With a keeper and settings the window keeps the game and remembers
     // the player as the game does, in the folders they name.
@@ -43,7 +43,7 @@ public:
                         app::PlayerSettings* settings = nullptr);
 
     std::vector<SeenBox> boxes;
-    std::deque<control::Answer> script;
+    std::deque<state::Answer> script;
     Answerer fallback;
     // Told of every box as it opens, before it is answered: the game stands
     // as it was at that moment.
@@ -54,7 +54,7 @@ public:
     sound::SoundLayer sound;
     app::MainWindow window;
 
-    control::Game& game() { return window.game(); }
+    state::Game& game() { return window.game(); }
 
     // Start-up as the game does it, then the window on screen.
     void start();
@@ -95,7 +95,7 @@ public:
     void forget();
 
 private:
-    control::Answer answer(const app::BoxRequest& request);
+    state::Answer answer(const app::BoxRequest& request);
     void silence();
 };
 
@@ -116,22 +116,22 @@ struct WorkingFolder {
 // ---- Positions, computed here from the rules as a player knows them ----
 
 // Sets up a board from nine rows of nine codes, row 1 first ("." for empty).
-rules::Board boardFrom(std::string_view diagram);
+state::Board boardFrom(std::string_view diagram);
 // The human's Nue King at the bottom and the computer's army at the top.
-rules::Board humanFirstPosition();
+state::Board humanFirstPosition();
 // The computer's Nue King at the top and the human's army at the bottom.
-rules::Board computerFirstPosition();
+state::Board computerFirstPosition();
 // The board turned half about, every piece changing owner.
-rules::Board halfTurn(const rules::Board& b);
+state::Board halfTurn(const state::Board& b);
 // Entries 1..upto of the record played on `start`: each empties its source
 // and puts its placed piece on its destination.
-rules::Board replayed(rules::Board start, const rules::MoveRecord& r, int upto);
+state::Board replayed(state::Board start, const state::MoveRecord& r, int upto);
 // Empty when every square holds a piece code or nothing and neither side has
 // more than one royal piece; otherwise what is wrong.
-std::string boardProblem(const rules::Board& b);
+std::string boardProblem(const state::Board& b);
 // Empty when the board is sound, the record's counter and end lie in
 // 0..500 and entries 1..counter played on `start` give the board.
-std::string gameProblem(const control::Game& g, const rules::Board& start);
+std::string gameProblem(const state::Game& g, const state::Board& start);
 
 struct Move {
     int fromX, fromY, toX, toY;
@@ -140,6 +140,6 @@ struct Move {
 // Every move of the side's pieces (+1 upper, -1 lower) the move check allows
 // on the game's board, in column then row order of the piece, then of the
 // destination. Asked between events, never during one.
-std::vector<Move> legalMoves(control::Game& g, int side);
+std::vector<Move> legalMoves(state::Game& g, int side);
 
 }  // namespace testing_support

@@ -24,7 +24,7 @@
 #include "positions.h"
 #include "record/kifu_format.h"
 
-using control::Answer;
+using state::Answer;
 using testing_support::boardText;
 using testing_support::computerFirstPosition;
 using testing_support::gameProblem;
@@ -61,7 +61,7 @@ struct SixMoves {
         "5 9 5 8 -14-140  ", "5 8 5 7 -14-140  ", "7 3 7 4 1  1  0  ", "5 7 3 5 -14-140  ",
         "8 2 3 7 13 12 0  ", "3 5 3 7 -14-1413 ", "1 3 1 4 1  1  0  ",
     };
-    std::vector<rules::Board> positions;
+    std::vector<state::Board> positions;
 
     void play(PlayWindow& w) {
         w.choose("START");
@@ -105,7 +105,7 @@ TEST(Records, SavedAndLoadedThroughThePanelThenSteppedBothWays) {
     w.start();
     SixMoves game;
     game.play(w);
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     ASSERT_EQ(g.record.counter, 7);
     EXPECT_EQ(g.board(3, 7), -14);  // the horse was taken
 
@@ -135,7 +135,7 @@ TEST(Records, SavedAndLoadedThroughThePanelThenSteppedBothWays) {
     EXPECT_EQ(w.messages(), (Strings{" 読み込みました|棋譜", "棋譜を '進 'で進めて下さい|棋譜"}));
     EXPECT_FALSE(w.panelShows("File1"));
     EXPECT_EQ(g.state.kifuMode, 1);
-    EXPECT_EQ(g.state.gameKind, control::kTwoPlayers);  // the lower side moved first
+    EXPECT_EQ(g.state.gameKind, state::kTwoPlayers);  // the lower side moved first
     EXPECT_EQ(g.state.sideToMove, 1);
     EXPECT_EQ(g.record.counter, 0);
     EXPECT_EQ(g.record.last, 7);
@@ -187,14 +187,14 @@ TEST(Records, ATwoPlayerGameBegunOnTheComputerFirstPositionReplaysAsPlayed) {
     WorkingFolder folder;
     PlayWindow w;
     w.start();
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     w.choose("GOTE");
     w.choose("REPLAY");
     ASSERT_EQ(g.record.counter, 0);
     w.forget();
     w.choose("START");
     EXPECT_EQ(w.messages(), Strings{"先手の番です| "});
-    std::vector<rules::Board> positions{g.board};
+    std::vector<state::Board> positions{g.board};
     ASSERT_EQ(boardText(g.board), boardText(computerFirstPosition()));
     const std::array<std::array<int, 4>, 4> moves{{{5, 1, 5, 3}, {5, 7, 5, 6}, {5, 3, 3, 4}, {4, 7, 4, 6}}};
     for (const auto& m : moves) {
@@ -225,8 +225,8 @@ TEST(Records, ReversalTwiceRestoresThePositionAndSavingAfterReversalIsRefused) {
     w.start();
     SixMoves game;
     game.play(w);
-    control::Game& g = w.game();
-    const rules::Board before = g.board;
+    state::Game& g = w.game();
+    const state::Board before = g.board;
     const int human = g.state.humanToken, side = g.state.sideToMove, number = g.state.moveNumber;
 
     w.forget();
@@ -273,8 +273,8 @@ std::string notText() {
 }
 
 // The game as far as a load could change it.
-std::string gameText(const control::Game& g) {
-    const control::GameState& s = g.state;
+std::string gameText(const state::Game& g) {
+    const state::GameState& s = g.state;
     std::string text = boardText(g.board);
     for (int k = 0; k <= g.record.last; ++k)
         text += std::to_string(g.record.fromX[k]) + std::to_string(g.record.fromY[k]) +
@@ -317,7 +317,7 @@ TEST(Records, BadFilesLeaveTheGameInProgressUntouched) {
     w.choose("SENTE");
     w.click(5, 9);
     w.click(5, 7);
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     ASSERT_EQ(g.record.counter, 2);
     const std::string before = gameText(g);
     for (const Case& c : cases) {
@@ -517,7 +517,7 @@ TEST(Records, SelfPlayRecordsLoadAndReplayToTheirEnd) {
     w.choose("KIFU_READ");
     const QStringList files = w.listedFiles();
     ASSERT_EQ(files.size(), 4);
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     int twoStepMoves = 0;
     for (const QString& name : files) {
         SCOPED_TRACE(name.toStdString());
@@ -530,8 +530,8 @@ TEST(Records, SelfPlayRecordsLoadAndReplayToTheirEnd) {
         w.forget();
         ASSERT_TRUE(w.clickFile(name));
         EXPECT_EQ(w.messages(), (Strings{" 読み込みました|棋譜", "棋譜を '進 'で進めて下さい|棋譜"}));
-        EXPECT_EQ(g.state.gameKind, upperFirst ? control::kAgainstComputer : control::kTwoPlayers);
-        const rules::Board start = upperFirst ? computerFirstPosition() : humanFirstPosition();
+        EXPECT_EQ(g.state.gameKind, upperFirst ? state::kAgainstComputer : state::kTwoPlayers);
+        const state::Board start = upperFirst ? computerFirstPosition() : humanFirstPosition();
         EXPECT_EQ(boardText(g.board), boardText(start));
         // Its own count of moves: a Nue King's second step is no move of its own.
         int moves = 0;
@@ -541,7 +541,7 @@ TEST(Records, SelfPlayRecordsLoadAndReplayToTheirEnd) {
             moves += !second;
             twoStepMoves += second;
         }
-        rules::Board board = start;
+        state::Board board = start;
         for (const state::Move& e : entries) {
             board(e.fromX, e.fromY) = 0;
             board(e.toX, e.toY) = e.placed;

@@ -116,7 +116,7 @@ TEST(Surface, TeachingModeOutlinesAPickedUpNueKing) {
     int reachable = 0;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
-            const bool reach = testing_support::移動チェック(w.game(), 5, 9, x, y, -14) == rules::有;
+            const bool reach = testing_support::移動チェック(w.game(), 5, 9, x, y, -14) == state::有;
             const bool adjacent = std::abs(x - 5) < 2 && std::abs(y - 9) < 2;
             const QRgb got = ringPixel(w, shown, x, y);
             if ((x == 5 && y == 9) || (reach && adjacent))
@@ -234,10 +234,10 @@ app::DrawOp outline(int x, int y, int colour) {
     return op;
 }
 
-app::DrawOp image(control::Image name, int piece, int x, int y) {
+app::DrawOp image(state::Image name, int piece, int x, int y) {
     app::DrawOp op;
     op.kind = app::DrawOp::Kind::Image;
-    op.image = control::ImageRef{name, 0, piece};
+    op.image = state::ImageRef{name, 0, piece};
     op.at = QPointF(x, y);
     op.area = app::cellRect(x, y);
     return op;
@@ -249,7 +249,7 @@ app::DrawOp text(double x, double y, const char* s, int colour, int size = 12) {
     op.at = QPointF(x, y);
     op.text = s;
     op.colour = colour;
-    op.style = control::TextStyle{size, colour, false};
+    op.style = state::TextStyle{size, colour, false};
     op.area = app::textArea(app::cellToTwips(x, y), op.text, op.style);
     return op;
 }
@@ -267,7 +267,7 @@ TEST(DrawingSurfaceCalls, ACallDrawnOverEntirelyIsDropped) {
     s.add(outline(3, 3, 15));  // the same cell again: the older outline goes
     s.add(outline(3, 4, 15));
     EXPECT_EQ(s.calls().size(), 3u);
-    s.add(image(control::Image::KARA_MASU, 0, 3, 3));  // the square covers its outline
+    s.add(image(state::Image::KARA_MASU, 0, 3, 3));  // the square covers its outline
     ASSERT_EQ(s.calls().size(), 3u);
     EXPECT_EQ(s.calls().back().kind, app::DrawOp::Kind::Image);
     bool all = true;
@@ -290,7 +290,7 @@ TEST(DrawingSurfaceCalls, KeepingOnlyWhatShowsPaintsTheSamePicture) {
         seed = seed * 1103515245u + 12345u;
         return int((seed >> 16) % unsigned(n));
     };
-    const control::Image pieces[] = {control::Image::UE_HU, control::Image::SITA_OU, control::Image::UE_RYUU};
+    const state::Image pieces[] = {state::Image::UE_HU, state::Image::SITA_OU, state::Image::UE_RYUU};
     for (int i = 0; i < 400; ++i) {
         const int x = 1 + next(3), y = 1 + next(3);
         app::DrawOp op;
@@ -300,7 +300,7 @@ TEST(DrawingSurfaceCalls, KeepingOnlyWhatShowsPaintsTheSamePicture) {
                           next(16));
                 break;
             case 1: op = outline(x, y, next(2) ? 2 : 12); break;
-            case 2: op = image(control::Image::KARA_MASU, 0, x, y); break;
+            case 2: op = image(state::Image::KARA_MASU, 0, x, y); break;
             case 3: op = image(pieces[next(3)], next(2) ? 14 : 15, x, y); break;
             // Each text differs from the others: a reprint of the same text is
             // the next test's concern.
@@ -331,9 +331,9 @@ TEST(DrawingSurfaceCalls, AReprintedTextReplacesItsOlderCopy) {
 }
 
 TEST(Artwork, EachImageShowsItsOwnKanji) {
-    using control::Image;
+    using state::Image;
     struct Case {
-        control::ImageRef image;
+        state::ImageRef image;
         const char* kanji;
         bool red, upper;
     };

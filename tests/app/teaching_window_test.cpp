@@ -27,8 +27,8 @@ double centreY(int y) { return 300 + (y - 1) * 600 + 300; }
 
 void pressSquare(GameWindow& w, int x, int y) { w.pressAt(Qt::LeftButton, centreX(x), centreY(y)); }
 
-rules::ReachCounts freshCounts(const control::Game& g) {
-    rules::Board copy = g.board;
+rules::ReachCounts freshCounts(const state::Game& g) {
+    state::Board copy = g.board;
     return rules::調査_利き数(copy);
 }
 
@@ -110,8 +110,8 @@ TEST(TeachingMarks, APickedUpNueKingShowsSafeAndAttackedOneAndTwoStepLandings) {
     GameWindow w;
     w.startAndShow();
     w.choose("START");  // two players, the lower side's Nue King to move
-    control::Game& g = w.game();
-    g.board = rules::Board{};
+    state::Game& g = w.game();
+    g.board = state::Board{};
     g.board(5, 9) = -14;
     g.board(3, 7) = 9;  // an upper gold
     g.board(9, 1) = 15;
@@ -153,8 +153,8 @@ TEST(Hint, OneKeyAwayItMarksTheComputersChoiceAndChangesNothing) {
         w->choose("SENTE");
         w->boxes.clear();  // "MANの番です"
     }
-    const rules::Board board = asked.game().board;
-    const rules::MoveRecord record = asked.game().record;
+    const state::Board board = asked.game().board;
+    const state::MoveRecord record = asked.game().record;
     QTest::keyClick(&asked.window, Qt::Key_H);
     const std::optional<state::Move>& h = asked.window.teaching().hint();
     ASSERT_TRUE(h.has_value());
@@ -162,7 +162,7 @@ TEST(Hint, OneKeyAwayItMarksTheComputersChoiceAndChangesNothing) {
     EXPECT_EQ(h->fromX, 5);
     EXPECT_EQ(h->fromY, 9);
     EXPECT_EQ(h->placed, -14);
-    EXPECT_EQ(testing_support::移動チェック(asked.game(), 5, 9, h->toX, h->toY, -14), rules::有);
+    EXPECT_EQ(testing_support::移動チェック(asked.game(), 5, 9, h->toX, h->toY, -14), state::有);
     const bool jump = std::abs(h->toX - 5) == 2 || std::abs(h->toY - 9) == 2;
     EXPECT_EQ(h->twoStep, !jump);
     EXPECT_TRUE(asked.boxes.empty());

@@ -22,7 +22,7 @@
 #include "rules/move_execution.h"
 #include "state/grid.h"
 
-using control::Answer;
+using state::Answer;
 using testing_support::boardText;
 using testing_support::computerFirstPosition;
 using testing_support::gameProblem;
@@ -49,7 +49,7 @@ int sideOf(int code) { return code > 0 ? kUpper : kLower; }
 // Squares the side's pieces attack once the piece on `lifted` has gone: where
 // they could take a piece of the other side if one stood there. Asked
 // between events; the board is restored.
-std::set<Square> attacked(control::Game& g, int side, Square lifted) {
+std::set<Square> attacked(state::Game& g, int side, Square lifted) {
     std::set<Square> out;
     const int mover = g.board(lifted.first, lifted.second);
     g.board(lifted.first, lifted.second) = 0;
@@ -61,7 +61,7 @@ std::set<Square> attacked(control::Game& g, int side, Square lifted) {
                 for (int j = 1; j <= 9; ++j) {
                     const int p = g.board(i, j);
                     if (p != 0 && sideOf(p) == side &&
-                        testing_support::移動チェック(g, i, j, x, y, p) == rules::有) {
+                        testing_support::移動チェック(g, i, j, x, y, p) == state::有) {
                         out.insert({x, y});
                         break;
                     }
@@ -75,7 +75,7 @@ std::set<Square> attacked(control::Game& g, int side, Square lifted) {
 int distance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 - x2), std::abs(y1 - y2)); }
 
 // The nearest piece of the side to a square, as a king walks.
-int nearest(const control::Game& g, int side, int x, int y) {
+int nearest(const state::Game& g, int side, int x, int y) {
     int best = 99;
     for (int i = 1; i <= 9; ++i)
         for (int j = 1; j <= 9; ++j)
@@ -85,17 +85,17 @@ int nearest(const control::Game& g, int side, int x, int y) {
 }
 
 // The piece could never move again from its destination: it must promote.
-bool mustPromote(const control::Game& g, const Move& m) {
-    return rules::移動後チェック(m.toY, g.board(m.fromX, m.fromY)) == rules::無;
+bool mustPromote(const state::Game& g, const Move& m) {
+    return rules::移動後チェック(m.toY, g.board(m.fromX, m.fromY)) == state::無;
 }
 
 // Second steps of a Nue King waiting on (x, y): the king steps the move check allows.
-std::vector<Square> secondSteps(control::Game& g, int x, int y) {
+std::vector<Square> secondSteps(state::Game& g, int x, int y) {
     std::vector<Square> out;
     const int step = g.board(x, y) > 0 ? 15 : -15;
     for (int tx = x - 1; tx <= x + 1; ++tx)
         for (int ty = y - 1; ty <= y + 1; ++ty)
-            if (testing_support::移動チェック(g, x, y, tx, ty, step) == rules::有) out.emplace_back(tx, ty);
+            if (testing_support::移動チェック(g, x, y, tx, ty, step) == state::有) out.emplace_back(tx, ty);
     return out;
 }
 
@@ -103,7 +103,7 @@ std::vector<Square> secondSteps(control::Game& g, int x, int y) {
 // button when it must promote) and, for a Nue King's step, its first
 // possible second step.
 void playByClicks(PlayWindow& w, const Move& m) {
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     const int piece = g.board(m.fromX, m.fromY);
     w.click(m.fromX, m.fromY);
     w.click(m.toX, m.toY, mustPromote(g, m) ? Qt::RightButton : Qt::LeftButton);
@@ -116,8 +116,8 @@ void playByClicks(PlayWindow& w, const Move& m) {
 // How a game ended, seen as the end box opened (before the answer reset it).
 struct Ending {
     std::string text;
-    rules::Board board;
-    rules::MoveRecord record;
+    state::Board board;
+    state::MoveRecord record;
 };
 
 void watchTheEnd(PlayWindow& w, std::optional<Ending>& end) {
@@ -127,14 +127,14 @@ void watchTheEnd(PlayWindow& w, std::optional<Ending>& end) {
 }
 
 // Entries first..last of the record captured one of the side's royal pieces.
-bool royalTaken(const rules::MoveRecord& r, int first, int last, int side) {
+bool royalTaken(const state::MoveRecord& r, int first, int last, int side) {
     for (int k = first; k <= last; ++k)
         if (isRoyal(r.captured[k]) && sideOf(r.captured[k]) == side) return true;
     return false;
 }
 
 // The upper king stands within the lower Nue King's two squares.
-bool nueKingChecksTheKing(const rules::Board& b) {
+bool nueKingChecksTheKing(const state::Board& b) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             for (int i = 1; i <= 9; ++i)
@@ -145,7 +145,7 @@ bool nueKingChecksTheKing(const rules::Board& b) {
 
 // After the end box and Yes: the human-first position, no game running.
 void expectFreshAfterYes(PlayWindow& w) {
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     EXPECT_EQ(boardText(g.board), boardText(humanFirstPosition()));
     EXPECT_EQ(g.state.sideToMove, 0);
     EXPECT_EQ(g.record.counter, 0);
@@ -167,14 +167,14 @@ bool computerNotice(const SeenBox& b) {
 // piece with the first of two steps, else take a piece with a jump where
 // nothing of the army reaches, else go where nothing reaches, nearest to the
 // army; as a last resort any move. Among equals the rng chooses.
-Move nueKingChoice(control::Game& g, std::mt19937& rng) {
+Move nueKingChoice(state::Game& g, std::mt19937& rng) {
     const std::vector<Move> moves = legalMoves(g, kLower);
     const std::set<Square> danger = attacked(g, kUpper, {moves.front().fromX, moves.front().fromY});
     const auto safe = [&](const Move& m) { return !danger.count({m.toX, m.toY}); };
     const auto safeNeighbour = [&](const Move& m) {
         for (int x = m.toX - 1; x <= m.toX + 1; ++x)
             for (int y = m.toY - 1; y <= m.toY + 1; ++y)
-                if (rules::onBoard(x, y) && g.board(x, y) == 0 && !danger.count({x, y})) return true;
+                if (state::onBoard(x, y) && g.board(x, y) == 0 && !danger.count({x, y})) return true;
         return false;
     };
     const auto any = [&](auto wanted) -> std::optional<Move> {
@@ -201,7 +201,7 @@ Move nueKingChoice(control::Game& g, std::mt19937& rng) {
 }
 
 // A second step where nothing of the army reaches when there is one.
-Square secondStepChoice(control::Game& g, int x, int y) {
+Square secondStepChoice(state::Game& g, int x, int y) {
     const std::vector<Square> steps = secondSteps(g, x, y);
     const std::set<Square> danger = attacked(g, kUpper, {x, y});
     for (const Square& s : steps)
@@ -220,7 +220,7 @@ struct NueKingGame {
 // first step tried once more on its own square (refused), then stepped on.
 NueKingGame playNueKingGame(PlayWindow& w, std::mt19937& rng) {
     NueKingGame game;
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     w.forget();
     w.choose("SENTE");
     EXPECT_EQ(w.messages(), Strings{"MANの番です| "});
@@ -283,7 +283,7 @@ NueKingGame playNueKingGame(PlayWindow& w, std::mt19937& rng) {
     EXPECT_TRUE(end) << "no end after " << turns << " turns";
     if (!end) return game;
     // The winner is the side whose royal piece still stands.
-    const rules::MoveRecord& r = end->record;
+    const state::MoveRecord& r = end->record;
     EXPECT_EQ(boardText(testing_support::replayed(humanFirstPosition(), r, r.counter)),
               boardText(end->board));
     if (end->text == "あなたの勝ちです") {
@@ -332,12 +332,12 @@ struct ArmyMove {
     bool promote;  // the right button
 };
 
-bool promotes(control::Game& g, const Move& m) {
+bool promotes(state::Game& g, const Move& m) {
     return testing_support::調査_駒成(g, m.fromX, m.fromY, m.toX, m.toY, g.board(m.fromX, m.fromY)) ==
-           rules::有;
+           state::有;
 }
 
-ArmyMove armyChoice(control::Game& g, std::mt19937& rng) {
+ArmyMove armyChoice(state::Game& g, std::mt19937& rng) {
     const std::vector<Move> moves = legalMoves(g, kLower);
     for (const Move& m : moves)
         if (isRoyal(g.board(m.toX, m.toY))) return {m, false};
@@ -373,7 +373,7 @@ struct ArmyGame {
 // One game as the army from 後手 to its end, checking every turn.
 ArmyGame playArmyGame(PlayWindow& w, std::mt19937& rng) {
     ArmyGame game;
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     w.forget();
     w.choose("GOTE");
     // The computer moved first, at once and without a message.
@@ -433,7 +433,7 @@ ArmyGame playArmyGame(PlayWindow& w, std::mt19937& rng) {
     }
     EXPECT_TRUE(game.end) << "the game did not end";
     if (!game.end) return game;
-    const rules::MoveRecord& r = game.end->record;
+    const state::MoveRecord& r = game.end->record;
     EXPECT_EQ(boardText(testing_support::replayed(computerFirstPosition(), r, r.counter)),
               boardText(game.end->board));
     if (game.end->text == "あなたの勝ちです") {
@@ -473,14 +473,14 @@ namespace {
 
 // A move of the side to move in a two-player game: a royal piece taken when
 // one can be, else a random one.
-Move twoPlayerChoice(control::Game& g, int side, std::mt19937& rng) {
+Move twoPlayerChoice(state::Game& g, int side, std::mt19937& rng) {
     const std::vector<Move> moves = legalMoves(g, side);
     for (const Move& m : moves)
         if (isRoyal(g.board(m.toX, m.toY))) return m;
     return moves[rng() % moves.size()];
 }
 
-Square twoPlayerSecondStep(control::Game& g, int x, int y, std::mt19937& rng) {
+Square twoPlayerSecondStep(state::Game& g, int x, int y, std::mt19937& rng) {
     const std::vector<Square> steps = secondSteps(g, x, y);
     for (const Square& s : steps)
         if (isRoyal(g.board(s.first, s.second))) return s;
@@ -494,14 +494,14 @@ Square twoPlayerSecondStep(control::Game& g, int x, int y, std::mt19937& rng) {
 TEST(TwoPlayers, GamesFromStartPlayedToTheirEndByClicksAlone) {
     PlayWindow w;
     w.start();
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     std::mt19937 rng(3);
     for (int game = 1; game <= 3; ++game) {
         SCOPED_TRACE("game " + std::to_string(game));
         w.forget();
         w.choose("START");
         EXPECT_EQ(w.messages(), Strings{"先手の番です| "});
-        EXPECT_EQ(g.state.gameKind, control::kTwoPlayers);
+        EXPECT_EQ(g.state.gameKind, state::kTwoPlayers);
         EXPECT_EQ(g.state.sideToMove, 1);
         std::optional<Ending> end;
         watchTheEnd(w, end);
@@ -533,7 +533,7 @@ TEST(TwoPlayers, GamesFromStartPlayedToTheirEndByClicksAlone) {
             ASSERT_EQ(gameProblem(g, humanFirstPosition()), "");
         }
         ASSERT_TRUE(end) << "no end after " << moves << " moves";
-        const rules::MoveRecord& r = end->record;
+        const state::MoveRecord& r = end->record;
         EXPECT_EQ(boardText(testing_support::replayed(humanFirstPosition(), r, r.counter)),
                   boardText(end->board));
         // 先手 wins by taking an upper royal piece, 後手 by taking a lower one.
@@ -551,7 +551,7 @@ namespace {
 
 // The board before the record's entries 1..counter: each taken back, the
 // last first.
-rules::Board undone(rules::Board b, const rules::MoveRecord& r) {
+state::Board undone(state::Board b, const state::MoveRecord& r) {
     for (int k = r.counter; k >= 1; --k) {
         b(r.toX[k], r.toY[k]) = r.captured[k];
         b(r.fromX[k], r.fromY[k]) = r.moved[k];
@@ -559,9 +559,9 @@ rules::Board undone(rules::Board b, const rules::MoveRecord& r) {
     return b;
 }
 
-rules::MoveRecord twoEntries(Move first, int firstPiece, int firstTaken, Move second, int secondPiece,
+state::MoveRecord twoEntries(Move first, int firstPiece, int firstTaken, Move second, int secondPiece,
                              int secondTaken) {
-    rules::MoveRecord r;
+    state::MoveRecord r;
     r.placed[0] = 1;
     const auto put = [&r](int k, Move m, int piece, int taken) {
         r.fromX[k] = m.fromX;
@@ -607,7 +607,7 @@ struct RecaptureCase {
     const char* name;
     const char* board;
     int sideToMove;
-    rules::MoveRecord record;
+    state::MoveRecord record;
     Move press;  // the pawn that tries to take back
     Strings expected;
 };
@@ -651,11 +651,11 @@ TEST(NueKing, ImmediateRecaptureWithTwoNueKingsIsRefusedUnlessTheCaptureWasASeco
         PlayWindow w;
         w.start();
         w.choose("START");
-        control::Game& g = w.game();
+        state::Game& g = w.game();
         g.board = testing_support::boardFrom(c.board);
         g.record = c.record;
         g.state.sideToMove = c.sideToMove;
-        const rules::Board start = undone(g.board, g.record);
+        const state::Board start = undone(g.board, g.record);
         ASSERT_EQ(gameProblem(g, start), "");
         const std::string board = boardText(g.board);
         w.click(c.press.fromX, c.press.fromY);
@@ -720,7 +720,7 @@ TEST(EndOfGame, ARoyalCaptureIsWonAndYesGivesANewPositionNoEndsTheProgram) {
         PlayWindow w;
         w.start();
         w.choose("SENTE");
-        control::Game& g = w.game();
+        state::Game& g = w.game();
         g.board = testing_support::boardFrom(kingWithinReach(c.nueKingRow));
         w.click(5, c.nueKingRow);
         w.forget();
@@ -768,7 +768,7 @@ TEST(EndOfGame, ARoyalCaptureIsWonAndYesGivesANewPositionNoEndsTheProgram) {
 TEST(StartCommand, AfterTheFirstPositionIsAFreshTwoPlayerGame) {
     PlayWindow w;
     w.start();
-    control::Game& g = w.game();
+    state::Game& g = w.game();
     w.choose("SENTE");
     w.click(5, 9);
     w.click(5, 7);
@@ -779,7 +779,7 @@ TEST(StartCommand, AfterTheFirstPositionIsAFreshTwoPlayerGame) {
     w.forget();
     w.choose("START");
     EXPECT_EQ(w.messages(), Strings{"先手の番です| "});
-    EXPECT_EQ(g.state.gameKind, control::kTwoPlayers);
+    EXPECT_EQ(g.state.gameKind, state::kTwoPlayers);
     EXPECT_EQ(g.state.humanToken, 1);
     EXPECT_EQ(g.state.sideToMove, 1);
     EXPECT_EQ(g.record.counter, 0);
@@ -804,7 +804,7 @@ TEST(StartCommand, InTheMiddleOfAGameAgainstTheComputerKeepsThePosition) {
         const char* game;
         Move human;  // the human's move before スタート
         const char* told;
-        rules::Board (*start)();
+        state::Board (*start)();
     };
     const Case cases[] = {
         {"SENTE", {5, 9, 5, 7}, "先手の番です| ", humanFirstPosition},
@@ -814,7 +814,7 @@ TEST(StartCommand, InTheMiddleOfAGameAgainstTheComputerKeepsThePosition) {
         SCOPED_TRACE(c.game);
         PlayWindow w;
         w.start();
-        control::Game& g = w.game();
+        state::Game& g = w.game();
         w.choose(c.game);
         w.click(c.human.fromX, c.human.fromY);
         w.click(c.human.toX, c.human.toY);
@@ -825,7 +825,7 @@ TEST(StartCommand, InTheMiddleOfAGameAgainstTheComputerKeepsThePosition) {
         w.forget();
         w.choose("START");
         EXPECT_EQ(w.messages(), Strings{c.told});
-        EXPECT_EQ(g.state.gameKind, control::kTwoPlayers);
+        EXPECT_EQ(g.state.gameKind, state::kTwoPlayers);
         EXPECT_EQ(boardText(g.board), board);
         EXPECT_EQ(g.record.counter, recorded);
         EXPECT_EQ(g.state.sideToMove, side);
@@ -957,7 +957,7 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
          false,
          [](PlayWindow& w) {
              // The computer moved again, then the press picked up the Nue King.
-             const control::Game& g = w.game();
+             const state::Game& g = w.game();
              EXPECT_EQ(g.record.counter, 2);
              EXPECT_GE(g.record.moved[2], 1);
              EXPECT_EQ(g.state.sideToMove, g.state.humanToken);
@@ -1015,9 +1015,9 @@ TEST(Refusals, EveryMessageOfAPressWithItsSound) {
         PlayWindow w;
         w.start();
         c.setUp(w);
-        const control::Game& g = w.game();
+        const state::Game& g = w.game();
         const std::string board = boardText(g.board);
-        const rules::MoveRecord record = g.record;
+        const state::MoveRecord record = g.record;
         const int side = g.state.sideToMove;
         w.forget();
         w.script = c.answers;
@@ -1040,18 +1040,18 @@ namespace {
 struct ClickState {
     const char* name;
     void (*enter)(PlayWindow&);
-    rules::Board (*start)();
+    state::Board (*start)();
     // Checks the outcome of one press on (x, y) with the button, given the
     // game as it stood just before (a copy of its board and record).
-    void (*expect)(PlayWindow& w, int x, int y, Qt::MouseButton button, const rules::Board& before);
+    void (*expect)(PlayWindow& w, int x, int y, Qt::MouseButton button, const state::Board& before);
 };
 
-bool onBoard(int x, int y) { return rules::onBoard(x, y); }
+bool onBoard(int x, int y) { return state::onBoard(x, y); }
 
 // What a press can change: the board, the record, whose turn, what is
 // picked up, the Nue King's step and kifu mode.
-std::string stateSignature(const control::Game& g) {
-    const control::GameState& s = g.state;
+std::string stateSignature(const state::Game& g) {
+    const state::GameState& s = g.state;
     return boardText(g.board) + std::to_string(g.record.counter) + "/" + std::to_string(g.record.last) + " " +
            std::to_string(s.sideToMove) + " " + std::to_string(s.selection) + " " + std::to_string(s.selX) +
            "," + std::to_string(s.selY) + " " + std::to_string(s.stepState) + " " +
@@ -1064,8 +1064,8 @@ void enterStart(PlayWindow& w) {
 }
 
 // An idle game: a press on one's own piece picks it up, nothing else happens.
-void expectIdle(PlayWindow& w, int x, int y, Qt::MouseButton, const rules::Board& before) {
-    const control::Game& g = w.game();
+void expectIdle(PlayWindow& w, int x, int y, Qt::MouseButton, const state::Board& before) {
+    const state::Game& g = w.game();
     const bool own = onBoard(x, y) && before(x, y) != 0 &&
                      (g.state.sideToMove == g.state.humanToken ? before(x, y) < 0 : before(x, y) > 0);
     EXPECT_EQ(w.messages(), Strings{});
@@ -1086,12 +1086,12 @@ TEST(Clicks, EverySquareWithBothButtonsInEveryState) {
     folder.write(kRecordName, twoMoveRecord());
     const ClickState states[] = {
         {"no game", [](PlayWindow& w) { w.choose("CANCEL"); }, humanFirstPosition,
-         [](PlayWindow& w, int, int, Qt::MouseButton, const rules::Board& before) {
+         [](PlayWindow& w, int, int, Qt::MouseButton, const state::Board& before) {
              EXPECT_EQ(w.messages(), Strings{"「対局」で始めて下さい|開始|禁止"});
              EXPECT_EQ(boardText(w.game().board), boardText(before));
          }},
         {"kifu mode", loadRecord, humanFirstPosition,
-         [](PlayWindow& w, int, int, Qt::MouseButton button, const rules::Board& before) {
+         [](PlayWindow& w, int, int, Qt::MouseButton button, const state::Board& before) {
              // Answered Yes to the left button, No to the right.
              EXPECT_EQ(w.messages(), Strings{"棋譜を '進 'で進めて下さい|棋譜"});
              EXPECT_EQ(w.game().state.kifuMode, button == Qt::LeftButton ? 1 : 0);
@@ -1106,8 +1106,8 @@ TEST(Clicks, EverySquareWithBothButtonsInEveryState) {
              w.click(5, 9);
          },
          humanFirstPosition,
-         [](PlayWindow& w, int x, int y, Qt::MouseButton, const rules::Board& before) {
-             const control::Game& g = w.game();
+         [](PlayWindow& w, int x, int y, Qt::MouseButton, const state::Board& before) {
+             const state::Game& g = w.game();
              EXPECT_EQ(w.messages(), Strings{});
              const bool reached = onBoard(x, y) && g.record.counter == 1;
              if (!reached) {
@@ -1129,8 +1129,8 @@ TEST(Clicks, EverySquareWithBothButtonsInEveryState) {
              clickMoves(w, {{5, 9}, {5, 8}});
          },
          humanFirstPosition,
-         [](PlayWindow& w, int x, int y, Qt::MouseButton, const rules::Board& before) {
-             const control::Game& g = w.game();
+         [](PlayWindow& w, int x, int y, Qt::MouseButton, const state::Board& before) {
+             const state::Game& g = w.game();
              const bool step = onBoard(x, y) && distance(5, 8, x, y) == 1;
              if (step) {
                  EXPECT_EQ(w.messages(), Strings{});
@@ -1164,12 +1164,12 @@ TEST(Clicks, EverySquareWithBothButtonsInEveryState) {
                         signature = stateSignature(w.game());
                         entered = true;
                     }
-                    const rules::Board before = w.game().board;
+                    const state::Board before = w.game().board;
                     w.forget();
                     if (std::string(s.name) == "kifu mode")
                         w.script = {button == Qt::LeftButton ? Answer::Yes : Answer::No};
                     w.click(x, y, button);
-                    const control::Game& g = w.game();
+                    const state::Game& g = w.game();
                     const bool reset = g.state.sideToMove == 0 && std::string(s.name) == "kifu mode";
                     ASSERT_EQ(gameProblem(g, reset ? humanFirstPosition() : s.start()), "");
                     s.expect(w, x, y, button, before);

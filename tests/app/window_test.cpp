@@ -181,7 +181,7 @@ TEST(MenuBar, TheVersionBoxStandsOnTheBar) {
 TEST(StartUp, LoadsTheFourSoundsAndStartsTheMusic) {
     GameWindow w;
     w.startAndShow();
-    const control::SoundHandles& s = w.game().state.sounds;
+    const state::SoundHandles& s = w.game().state.sounds;
     EXPECT_TRUE(w.sound.running());
     EXPECT_EQ(w.sound.bufferCount(), 4u);
     EXPECT_NE(s.other, 0);
@@ -202,9 +202,9 @@ TEST(StartUp, WithoutASoundDeviceOneWarningThenASilentGame) {
     ASSERT_EQ(w.boxes.size(), 1u);
     EXPECT_EQ(w.boxes[0].text, "Direct Soundインターフェースが作成できません。");
     EXPECT_EQ(w.boxes[0].title, "QXぬえどり王.dll");
-    EXPECT_EQ(w.boxes[0].buttons, control::Buttons::Ok);
-    EXPECT_EQ(w.boxes[0].icon, control::Icon::Exclamation);
-    const control::SoundHandles& s = w.game().state.sounds;
+    EXPECT_EQ(w.boxes[0].buttons, state::Buttons::Ok);
+    EXPECT_EQ(w.boxes[0].icon, state::Icon::Exclamation);
+    const state::SoundHandles& s = w.game().state.sounds;
     EXPECT_EQ(s.other + s.forbidden + s.piece + s.bgm, 0);
     // The game runs on: the board is set up and the menus work.
     EXPECT_EQ(w.game().board(5, 9), -14);
@@ -261,7 +261,7 @@ TEST(MessageBoxes, AnEmptyTitleShowsTheGamesName) {
             box->close();
         });
         app::askWithMessageBox(
-            nullptr, app::BoxRequest{"   ** 王手 **", title, control::Buttons::Ok, control::Icon::None});
+            nullptr, app::BoxRequest{"   ** 王手 **", title, state::Buttons::Ok, state::Icon::None});
         EXPECT_EQ(seen, shown);
     }
 }

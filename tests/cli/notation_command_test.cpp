@@ -50,7 +50,7 @@ TEST(NotationCommand, InEnglishEveryKindOfMoveInWesternNotation) {
         {record::記録行(5, 6, 4, 5, -14, -14, 1), true, "▲U-5fx6e"},  // the second a capture
     };
     cli::Session s;
-    rules::MoveRecord& r = s.game().record;
+    state::MoveRecord& r = s.game().record;
     std::string expected;
     for (const auto& row : rows) {
         const int k = ++r.last;

@@ -55,14 +55,14 @@ int sign(int v) { return v > 0 ? 1 : -1; }
 
 bool royal(int code) { return code == 14 || code == 15 || code == -14 || code == -15; }
 
-bool hasLegalMove(control::Game& g, int side) {
+bool hasLegalMove(state::Game& g, int side) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int p = g.board(x, y);
             if (p == 0 || sign(p) != side) continue;
             for (int tx = 1; tx <= 9; ++tx)
                 for (int ty = 1; ty <= 9; ++ty)
-                    if (testing_support::移動チェック(g, x, y, tx, ty, p) == rules::有) return true;
+                    if (testing_support::移動チェック(g, x, y, tx, ty, p) == state::有) return true;
         }
     return false;
 }
@@ -71,7 +71,7 @@ bool hasLegalMove(control::Game& g, int side) {
 // move was legal, in turn, and the game ended as the line says.
 std::string replay(const record::Kifu& kifu, int index, const std::string& result) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     if (index % 2 == 1)
         rules::初期設定_先手自(g);
     else
@@ -92,16 +92,16 @@ std::string replay(const record::Kifu& kifu, int index, const std::string& resul
         g.state.stepState = secondStep ? 2 : 1;
         g.record.counter = static_cast<int>(k);
         if (testing_support::移動チェック(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) !=
-            rules::有)
+            state::有)
             return at + "not a legal move";
         if (secondStep && (std::abs(e[k].toX - e[k].fromX) > 1 || std::abs(e[k].toY - e[k].fromY) > 1))
             return at + "a second step of more than one square";
         if (e[k].placed != e[k].moved) {
             if (testing_support::調査_駒成(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) !=
-                    rules::有 ||
+                    state::有 ||
                 g.state.promotedPiece != e[k].placed)
                 return at + "not a promotion";
-        } else if (rules::移動後チェック(e[k].toY, e[k].moved) == rules::無) {
+        } else if (rules::移動後チェック(e[k].toY, e[k].moved) == state::無) {
             return at + "a compulsory promotion not taken";
         }
         g.record.fromX[k + 1] = e[k].fromX;  // the recapture rule reads the record

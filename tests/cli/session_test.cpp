@@ -29,14 +29,14 @@ std::vector<std::string> lines(const std::string& answer) {
 }
 
 // The "board ..." line of a position, in board order: row 1 first.
-std::string boardLine(const rules::Board& b) {
+std::string boardLine(const state::Board& b) {
     std::string out = "board";
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x) (out += ' ') += std::to_string(b(x, y));
     return out;
 }
 
-rules::Board humanFirst() {
+state::Board humanFirst() {
     TestGame t;
     rules::初期設定_先手自(t.game);
     return t.game.board;
@@ -62,7 +62,7 @@ TEST(Session, APositionIsSetShownAndAskedAbout) {
     EXPECT_EQ(s.handle("# a comment"), "");
     EXPECT_EQ(s.handle(""), "");
     EXPECT_EQ(s.handle("   \t  "), "");
-    EXPECT_EQ(s.handle("show"), boardLine(rules::Board{}) + "\n");  // every square empty at first
+    EXPECT_EQ(s.handle("show"), boardLine(state::Board{}) + "\n");  // every square empty at first
     EXPECT_EQ(s.handle("start human"), "ok\n");
     EXPECT_EQ(s.handle("show"), boardLine(humanFirst()) + "\n");
     // The Nue King on (5, 9): every square within two, column by column.
@@ -185,13 +185,13 @@ TEST(Session, CandidatesListEveryEvaluationAndGoPlaysTheBest) {
     EXPECT_NE(std::find(out.begin(), out.end(), "cand 7 3 7 4 1 13.1000"), out.end());
     EXPECT_EQ(s.handle("show"), boardLine(humanFirst()) + "\n");  // unchanged
     EXPECT_EQ(s.handle("go"), "bestmove 7 3 7 4 1 1 13.1000\n");
-    rules::Board after = humanFirst();
+    state::Board after = humanFirst();
     after(7, 3) = 0;
     after(7, 4) = 1;
     EXPECT_EQ(s.handle("show"), boardLine(after) + "\n");
     // Turned about: each code c on (x, y) becomes -c on (10 - x, 10 - y).
     EXPECT_EQ(s.handle("reverse"), "ok\n");
-    rules::Board turned;
+    state::Board turned;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) turned(10 - x, 10 - y) = -after(x, y);
     EXPECT_EQ(s.handle("show"), boardLine(turned) + "\n");

@@ -128,9 +128,9 @@ TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
     // moves first in odd games.
     cli::SelfPlayOptions timed;
     timed.level = 5;
-    timed.clock = {rules::ClockKind::Byoyomi, std::chrono::milliseconds(0), std::chrono::milliseconds(0)};
-    control::NullPort port;
-    control::Game g{port};
+    timed.clock = {state::ClockKind::Byoyomi, std::chrono::milliseconds(0), std::chrono::milliseconds(0)};
+    state::NullPort port;
+    state::Game g{port};
     const cli::SelfPlayGame lost = cli::playSelfPlayGame(g, 1, timed);
     EXPECT_TRUE(lost.onTime);
     EXPECT_EQ(lost.winner, cli::Winner::Upper);

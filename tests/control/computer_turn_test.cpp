@@ -61,7 +61,7 @@ TEST(SecondStep, AttackedNeighboursScoreMinus500AndTheFreeOneIsTaken) {
     EXPECT_EQ(step->toX * 10 + step->toY, 54);
     EXPECT_EQ(t.game.board(5, 4), 14);
     EXPECT_EQ(t.game.board(5, 5), 0);
-    const rules::MoveRecord& rec = t.game.record;
+    const state::MoveRecord& rec = t.game.record;
     ASSERT_EQ(rec.counter, 2);
     EXPECT_EQ((std::vector<int>{rec.fromX[1], rec.fromY[1], rec.toX[1], rec.toY[1], rec.moved[1],
                                 rec.placed[1], rec.captured[1]}),
@@ -95,7 +95,7 @@ TEST(SecondStep, NoNeighbourToGoToPlaysNothing) {
         . . . . . . . . .
         . . . . -15 . . . .)");
     surveyAsGameControl(t.game);
-    const rules::Board board = t.game.board;
+    const state::Board board = t.game.board;
     const std::optional<state::Move> step = control::com_ban2手目(t.game, 1, 1, 14);
     EXPECT_FALSE(step);
     EXPECT_EQ(t.game.board, board);
@@ -192,7 +192,7 @@ TEST(ComputerTurn, TakingTheRoyalPieceEndsTheGame) {
         . . . . . . . . .
         . . . . 9 . . . .
         . . . . -14 . . . .)");
-    turn.t.port.answers = {control::Answer::Ok, control::Answer::No};
+    turn.t.port.answers = {state::Answer::Ok, state::Answer::No};
     turn.play();
     const std::vector<std::string>& log = turn.log();
     expectInOrder(log, {kThinking, "wait 0.5", "wait 0.5", "play 3", "outline 12 5 9",
@@ -275,7 +275,7 @@ TEST(ComputerTurn, NoLegalMoveLosesAndAFullRecordDraws) {
         . . . . . . . . .
         . . . . . . . . .
         . . . . -15 . . . .)");
-    full.t.game.record.counter = full.t.game.record.last = rules::MoveRecord::kCapacity;
+    full.t.game.record.counter = full.t.game.record.last = state::MoveRecord::kCapacity;
     full.play();
     EXPECT_EQ(full.t.port.messages(),
               (std::vector<std::string>{"引き分けです|終了", "続けますか？|再ゲーム|yesno"}));

@@ -7,9 +7,10 @@
 #include "control/game_clock.h"
 #include "control/kept_game.h"
 #include "play.h"
-#include "rules/clock.h"
+#include "state/clock.h"
 
 using namespace control;
+using namespace state;
 using std::chrono::milliseconds;
 using std::chrono::seconds;
 using testing_support::click;
@@ -18,13 +19,13 @@ using testing_support::twoPlayerGame;
 
 namespace {
 
-struct FakeTime : rules::TimeSource {
+struct FakeTime : state::TimeSource {
     milliseconds t{0};
     milliseconds now() const override { return t; }
 };
 
-constexpr rules::TimeControl kSudden{rules::ClockKind::SuddenDeath, seconds(60), seconds(0)};
-constexpr rules::TimeControl kByoyomi{rules::ClockKind::Byoyomi, seconds(0), seconds(10)};
+constexpr state::TimeControl kSudden{state::ClockKind::SuddenDeath, seconds(60), seconds(0)};
+constexpr state::TimeControl kByoyomi{state::ClockKind::Byoyomi, seconds(0), seconds(10)};
 
 // Each side's pawn and king, the lower side to move.
 constexpr std::string_view kPosition = R"(
@@ -61,7 +62,7 @@ TEST(GameClockInPlay, TheSideOutOfTimeLosesTheOtherWins) {
         TestGame t;
         twoPlayerGame(t, kPosition);
         FakeTime time;
-        rules::GameClock clock(time, kSudden, kSudden);
+        state::GameClock clock(time, kSudden, kSudden);
         t.game.clock = &clock;
         ASSERT_TRUE(時計_手番(t.game));
         if (c.lowerMoves) {
@@ -85,7 +86,7 @@ TEST(GameClockInPlay, AMoveMadeAfterTheTimeRanOutLoses) {
     TestGame t;
     twoPlayerGame(t, kPosition);
     FakeTime time;
-    rules::GameClock clock(time, kByoyomi, kByoyomi);
+    state::GameClock clock(time, kByoyomi, kByoyomi);
     t.game.clock = &clock;
     時計_手番(t.game);
     time.t += seconds(11);  // nobody asked in between: the move comes too late
@@ -98,8 +99,8 @@ TEST(GameClockInPlay, AKeptGameGoesOnWithItsClocks) {
     TestGame t;
     twoPlayerGame(t, kPosition);
     FakeTime time;
-    const rules::TimeControl fischer{rules::ClockKind::Fischer, seconds(300), seconds(5)};
-    rules::GameClock clock(time, kSudden, fischer);
+    const state::TimeControl fischer{state::ClockKind::Fischer, seconds(300), seconds(5)};
+    state::GameClock clock(time, kSudden, fischer);
     t.game.clock = &clock;
     時計_手番(t.game);
     time.t += seconds(20);
@@ -120,7 +121,7 @@ TEST(GameClockInPlay, PHoldsOnlyATwoPlayerGameStill) {
     TestGame t;
     twoPlayerGame(t, kPosition);
     FakeTime time;
-    rules::GameClock clock(time, kSudden, kSudden);
+    state::GameClock clock(time, kSudden, kSudden);
     t.game.clock = &clock;
     時計_手番(t.game);
     EXPECT_TRUE(時計_一時停止(t.game));

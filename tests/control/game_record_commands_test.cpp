@@ -11,6 +11,7 @@
 #include "record/kifu_format.h"
 
 using namespace control;
+using namespace state;
 using testing_support::boardText;
 using testing_support::click;
 using testing_support::setBoard;
@@ -47,7 +48,7 @@ void playThreeMoves(TestGame& t) {
 
 struct Snapshot {
     std::string board;
-    rules::MoveRecord record;
+    state::MoveRecord record;
     GameState state;
 };
 
@@ -167,7 +168,7 @@ TEST(SaveAndLoad, AThreeMoveGameSavesAsSixLinesAndReplaysToItsFinalPosition) {
     TestGame t;
     twoPlayerGame(t, kPosition);
     playThreeMoves(t);
-    const rules::MoveRecord played = t.game.record;
+    const state::MoveRecord played = t.game.record;
     KIFU_WRITE_Click(t.game);
     t.port.folder = folder.path.string();
     t.port.nameBox = "three";

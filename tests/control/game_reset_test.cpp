@@ -5,11 +5,12 @@
 #include "rules/initial_position.h"
 
 using namespace rules;
+using namespace state;
 using testing_support::TestGame;
 
 TEST(InitialPosition, ResetClearsTheProgressAndRedrawsTheWindow) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.state.sideToMove = -1;
     g.state.moveNumber = 12;
     g.state.reversed = 1;

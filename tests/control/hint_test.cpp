@@ -35,13 +35,13 @@ TEST(HintControl, TheUpperPlayerOfATwoPlayerGameGetsAMoveOfHisOwn) {
         . . . . . . . . .
         . . . . -14 . . . .)");
     t.game.state.sideToMove = t.game.state.comToken;  // the upper side to move
-    const rules::Board before = t.game.board;
+    const state::Board before = t.game.board;
     const std::optional<state::Move> h = control::ヒント_Click(t.game, search::Limits{2000, 1.0, 60});
     ASSERT_TRUE(h.has_value());
     EXPECT_GE(t.game.board(h->fromX, h->fromY), 1);
     EXPECT_EQ(testing_support::移動チェック(t.game, h->fromX, h->fromY, h->toX, h->toY,
                                             t.game.board(h->fromX, h->fromY)),
-              rules::有);
+              state::有);
     EXPECT_EQ(t.game.board, before);
     EXPECT_TRUE(t.port.messages().empty());
 }

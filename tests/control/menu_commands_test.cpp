@@ -8,6 +8,7 @@
 #include "rules/initial_position.h"
 
 using namespace control;
+using namespace state;
 using testing_support::boardText;
 using testing_support::click;
 using testing_support::TestGame;

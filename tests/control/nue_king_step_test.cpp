@@ -6,14 +6,16 @@
 #include "rules/move_execution.h"
 
 using namespace rules;
+using namespace state;
+using control::移動処理_鵺;
 using testing_support::TestGame;
 using testing_support::移動チェック;
 
 TEST(NueKingFirstStep, MovesTheNueKingWaitsAndHandsBackTheIntermediateSquare) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.state.sounds.piece = 3;
-    g.state.movableColour = control::kWhite;
+    g.state.movableColour = state::kWhite;
     g.state.stepState = 1;
     g.board(5, 9) = -鵺王;
     g.board(5, 8) = 歩;
@@ -37,7 +39,7 @@ TEST(NueKingFirstStep, MovesTheNueKingWaitsAndHandsBackTheIntermediateSquare) {
 
 TEST(NueKingSecondStep, AKingStepFromTheIntermediateSquareIncludingBack) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.state.stepState = 2;
     g.board(5, 8) = -鵺王;
     EXPECT_EQ(移動チェック(g, 5, 8, 5, 9, -王), 有);  // back to where it started
@@ -47,7 +49,7 @@ TEST(NueKingSecondStep, AKingStepFromTheIntermediateSquareIncludingBack) {
 
 TEST(NueKingSecondStep, TakesAGuardedNueKingOnlyOnTheSecondStep) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(5, 4) = -鵺王;
     g.board(5, 3) = 鵺王;
     g.board(6, 2) = 金;  // guards (5, 3)

@@ -6,11 +6,12 @@
 #include "positions.h"
 
 using namespace rules;
+using namespace state;
 using testing_support::TestGame;
 
 TEST(MovePieces, DrawsTheMoveAsRemoveOutlinesEmptySourcePieceAndOutline) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(3, 3) = -歩;
     t.port.clear();
     control::駒移動(g, 3, 3, 3, 2, -歩);

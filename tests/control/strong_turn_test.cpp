@@ -39,7 +39,7 @@ TEST(StrongTurn, TakesTheKingAndEndsTheGame) {
         . . . . . . . . .
         -15 . . . . . . . .
         . . . . . . . . -9)");
-    t.port.answers = {control::Answer::Ok, control::Answer::No};
+    t.port.answers = {state::Answer::Ok, state::Answer::No};
     control::コンピュータの手番(t.game);
     const std::vector<std::string> messages = t.port.messages();
     ASSERT_FALSE(messages.empty());

@@ -4,7 +4,8 @@
 #include "positions.h"
 
 using namespace display;
-using control::Image;
+using namespace state;
+using state::Image;
 using testing_support::TestGame;
 
 TEST(PieceImages, PromotedLanceKnightSilverUseTheSecondElement) {
@@ -20,13 +21,13 @@ TEST(PieceImages, PromotedLanceKnightSilverUseTheSecondElement) {
         {-11, Image::SITA_RYUU, 0}, {2, Image::UE_TO, 0},
     };
     for (const Case& c : cases) {
-        control::ImageRef image;
+        state::ImageRef image;
         ASSERT_TRUE(駒画像(c.code, image));
         EXPECT_EQ(image.name, c.name) << c.code;
         EXPECT_EQ(image.element, c.element) << c.code;
         EXPECT_EQ(image.piece, c.code);  // the face tells the king from the Nue King
     }
-    control::ImageRef none;
+    state::ImageRef none;
     EXPECT_FALSE(駒画像(0, none));
     EXPECT_FALSE(駒画像(16, none));
 }
@@ -53,7 +54,7 @@ TEST(ReachableSquares, TeachingModeShowsNueKingStepSquaresInLightRed) {
     TestGame t;
     t.game.board(5, 5) = -14;
     t.game.board(5, 4) = -1;
-    描画_移動可能桝色(t.game, 5, 5, control::kWhite, -14);
+    描画_移動可能桝色(t.game, 5, 5, state::kWhite, -14);
     const auto white = t.port.linesStartingWith("outline 15 ");
     const auto red = t.port.linesStartingWith("outline 12 ");
     EXPECT_EQ(white.size(), 23u);  // 24 squares minus the own pawn
@@ -62,7 +63,7 @@ TEST(ReachableSquares, TeachingModeShowsNueKingStepSquaresInLightRed) {
     EXPECT_EQ(red.back(), "outline 12 6 6");
     // With the colour of the board nothing shows and nothing is outlined red.
     t.port.clear();
-    描画_移動可能桝色(t.game, 5, 5, control::kGreen, -14);
+    描画_移動可能桝色(t.game, 5, 5, state::kGreen, -14);
     EXPECT_TRUE(t.port.linesStartingWith("outline 12 ").empty());
     EXPECT_EQ(t.port.linesStartingWith("outline 2 ").size(), 81u + 23u);
 }
@@ -70,7 +71,7 @@ TEST(ReachableSquares, TeachingModeShowsNueKingStepSquaresInLightRed) {
 TEST(ReachableSquares, SquareZeroZeroOnlyRemovesTheOutlines) {
     TestGame t;
     t.game.board(5, 5) = -10;
-    描画_移動可能桝色(t.game, 0, 0, control::kGreen, 0);
+    描画_移動可能桝色(t.game, 0, 0, state::kGreen, 0);
     EXPECT_EQ(t.port.log.size(), 81u);
     EXPECT_EQ(t.port.linesStartingWith("outline 2 ").size(), 81u);
 }

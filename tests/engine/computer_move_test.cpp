@@ -54,7 +54,7 @@ TEST(Search, EqualScoresGoToTheEarlierCandidate) {
 TEST(Search, CandidatesComeInScanOrderAndTheBoardIsRestored) {
     TestGame t;
     rules::初期設定_先手自(t.game);
-    const rules::Board board = t.game.board;
+    const state::Board board = t.game.board;
     const auto r = searchAll(t.game);
     EXPECT_EQ(t.game.board, board);
     ASSERT_EQ(r.evaluations.size(), 30u);

@@ -21,7 +21,7 @@ using testing_support::TestGame;
 // Searches `before` (the search leaves the snapshot, the baselines and the
 // pins of that position), then puts `after` on the board and surveys it as
 // the search surveys a candidate: the human side first.
-void playCandidate(control::Game& g, const char* before, const char* after) {
+void playCandidate(state::Game& g, const char* before, const char* after) {
     setBoard(g, before);
     searchAll(g);
     setBoard(g, after);
@@ -40,7 +40,7 @@ struct DangerCase {
 void expectDanger(const DangerCase& c) {
     TestGame t;
     playCandidate(t.game, c.before, c.after);
-    const rules::Board board = t.game.board;
+    const state::Board board = t.game.board;
     EXPECT_EQ(engine::盤評価_COM危険座標(t.game, c.moved, c.tx, c.ty), c.expected) << c.what;
     EXPECT_EQ(t.game.board, board) << c.what << ": the board is left as it was";
 }
@@ -357,7 +357,7 @@ TEST(DangerScan, StraightPieceBehindLooksDownTheFileOnly) {
         TestGame t;
         for (const Piece& p : c.pieces) t.game.board(5, p.y) = p.code;
         t.game.board(5, 3) = 7;  // the piece lifted from (5, 3) for the question
-        const rules::Board before = t.game.board;
+        const state::Board before = t.game.board;
         EXPECT_EQ(engine::調査_自守駒MAN_直進駒(t.game, 5, 3), c.result) << c.what;
         EXPECT_EQ(t.game.board, before) << c.what;
     }

@@ -21,7 +21,7 @@ public:
 
 }  // namespace
 
-void surveyAsGameControl(control::Game& g) { engine::勢力調査_両軍(g); }
+void surveyAsGameControl(state::Game& g) { engine::勢力調査_両軍(g); }
 
 double sum(std::initializer_list<double> terms) {
     double s = 0;
@@ -31,7 +31,7 @@ double sum(std::initializer_list<double> terms) {
 
 std::string grid(std::string_view rows) {
     std::istringstream in{std::string(rows)};
-    rules::Grid<int> m;
+    state::Grid<int> m;
     int value = 0;
     for (int i = 0; i < 81; ++i) {
         if (!(in >> value)) {
@@ -48,7 +48,7 @@ std::ostream& operator<<(std::ostream& out, const Evaluation& e) {
                << e.score;
 }
 
-SearchResult searchAll(control::Game& g) {
+SearchResult searchAll(state::Game& g) {
     surveyAsGameControl(g);
     Collector collector;
     SearchResult r;

@@ -13,7 +13,7 @@ namespace engine_support {
 
 // Brings the maps up to date as game control does before the computer's
 // turn: both king columns to 0, the human side's survey, then the computer's.
-void surveyAsGameControl(control::Game& g);
+void surveyAsGameControl(state::Game& g);
 
 // The expected 9 x 9 map written as 81 whitespace-separated numbers, row 1
 // first, turned into the text testing_support::mapText prints, so that a
@@ -34,7 +34,7 @@ struct SearchResult {
     std::vector<Evaluation> evaluations;
     engine::Choice chosen;
 };
-SearchResult searchAll(control::Game& g);
+SearchResult searchAll(state::Game& g);
 
 // The terms added one after the other, as the evaluation adds them to its
 // running score (so an expected total rounds exactly as the score does).

@@ -272,7 +272,7 @@ TEST(Evaluation, NueKingSingleStepCaptureAsksForASecondStep) {
         setBoard(t.game, base);
         if (c.added.size() > 0 && c.added.begin()->code == -14) t.game.board(1, 9) = 0;
         for (const Piece& p : c.added) t.game.board(p.x, p.y) = p.code;
-        const rules::Board board = t.game.board;
+        const state::Board board = t.game.board;
         t.game.state.level = 2;
         const double level2 = scoreOf(searchAll(t.game), 5, 5, 5, 6, 14);
         t.game.state.level = 3;

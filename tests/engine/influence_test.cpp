@@ -9,6 +9,8 @@
 #include "engine_support.h"
 #include "positions.h"
 
+using namespace state;
+
 namespace {
 
 using engine_support::grid;
@@ -17,9 +19,9 @@ using testing_support::mapText;
 using testing_support::setBoard;
 using testing_support::TestGame;
 
-constexpr int kNone = engine::kNone;
+constexpr int kNone = state::kNone;
 
-int total(const engine::Map& m) {
+int total(const state::Map& m) {
     int sum = 0;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) sum += m(x, y);
@@ -67,7 +69,7 @@ TEST(Survey, NueKingsReachEverySquareWithinTwoWithNoBlocking) {
         for (int x = 1; x <= 9; ++x) t.game.board(x, c.y == 5 ? 4 : 7) = c.code > 0 ? -1 : 1;
         t.game.board(c.x, c.y) = c.code;
         surveyAsGameControl(t.game);
-        const engine::Map& own = c.code > 0 ? t.game.maps.comCount : t.game.maps.manCount;
+        const state::Map& own = c.code > 0 ? t.game.maps.comCount : t.game.maps.manCount;
         int reached = 0;
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
@@ -89,7 +91,7 @@ TEST(Survey, KnightsAndPromotedMinorPiecesReachNothing) {
         . . . . . . . . .
         . . . . . . . . .)");
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(total(m.manCount) + total(m.comCount), 0);
     EXPECT_EQ(total(m.manAtkCount) + total(m.manCheck) + total(m.comCheck), 0);
     for (int x = 1; x <= 9; ++x)
@@ -166,7 +168,7 @@ TEST(Survey, CheapestAttackerKeepsTheFirstOfEquallyCheapPieces) {
         t.game.board(c.a.first, c.a.second) = c.codeA;
         t.game.board(c.b.first, c.b.second) = c.codeB;
         surveyAsGameControl(t.game);
-        const engine::InfluenceMaps& m = t.game.maps;
+        const state::InfluenceMaps& m = t.game.maps;
         EXPECT_EQ(m.manAtkCount(5, 5), 2) << c.what;
         EXPECT_EQ(m.manAtk(5, 5), c.value) << c.what;
         EXPECT_EQ(m.manAtkX(5, 5), c.atkX) << c.what;
@@ -190,7 +192,7 @@ TEST(Survey, PiecesNextToTheirKingShowTheKingsCode) {
         . . -7 . . . . . .
         . . . -9 -15 . . . .)");
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.manDef(4, 9), -15);  // the king's code, though a silver (5) defends it too
     EXPECT_EQ(m.manCount(4, 9), 2);
     EXPECT_EQ(m.comDef(6, 1), 15);  // defended by the king alone
@@ -211,7 +213,7 @@ TEST(Survey, TheKingIsNeverCheapestAttackerNorChecker) {
     t.game.board(5, 8) = 15;  // the two kings side by side
     t.game.board(4, 8) = 1;
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.manAtkCount(4, 8), 1);
     EXPECT_EQ(m.manAtk(4, 8), kNone);
     EXPECT_EQ(m.manAtkX(4, 8), 0);
@@ -230,7 +232,7 @@ TEST(Survey, AnEmptySquareReachedByBothSidesGetsOnlyTheCounts) {
     t.game.board(5, 3) = 1;   // reaches (5, 4)
     t.game.board(5, 5) = -1;  // reaches (5, 4)
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.manCount(5, 4), 1);
     EXPECT_EQ(m.comCount(5, 4), 1);
     EXPECT_EQ(m.manAtk(5, 4), kNone);
@@ -260,7 +262,7 @@ TEST(Survey, SingleStepsMarkTheCheckerOnEitherRoyalPiece) {
         t.game.board(c.rx, c.ry) = c.royal;
         t.game.board(c.px, c.py) = c.piece;
         surveyAsGameControl(t.game);
-        const engine::Map& marks = c.human ? t.game.maps.manCheck : t.game.maps.comCheck;
+        const state::Map& marks = c.human ? t.game.maps.manCheck : t.game.maps.comCheck;
         EXPECT_EQ(marks(c.px, c.py), 9) << c.what;
         EXPECT_EQ(total(marks), 9) << c.what;
     }
@@ -275,7 +277,7 @@ TEST(Survey, ComputerGoldAttacksEnterNoCheapestAttacker) {
     t.game.board(2, 5) = -9;  // human gold reaching the computer pawn above it
     t.game.board(2, 4) = 1;
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.comCount(5, 6), 1);
     EXPECT_EQ(m.comAtk(5, 6), kNone);
     EXPECT_EQ(m.manAtk(2, 4), 8);
@@ -302,7 +304,7 @@ TEST(Survey, OnlyTheComputersKingSetsItsKingSquare) {
 
 TEST(Survey, EachSideClearsItsOwnMapsToItsOwnValues) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     // First position: attacks and defences on both sides, squares recorded.
     setBoard(g, R"(
         . . . . . . . . .
@@ -343,11 +345,11 @@ TEST(Survey, EachSideClearsItsOwnMapsToItsOwnValues) {
 
 TEST(Survey, OneSidesSurveyLeavesTheOtherSidesMaps) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(5, 5) = -13;
     g.board(5, 1) = 15;
     surveyAsGameControl(g);
-    const engine::InfluenceMaps before = g.maps;
+    const state::InfluenceMaps before = g.maps;
     g.board(5, 5) = 0;
     g.board(1, 1) = 12;
     engine::勢力調査_COM(g);

@@ -14,7 +14,7 @@ using testing_support::mapText;
 using testing_support::setBoard;
 using testing_support::TestGame;
 
-void survey(control::Game& g) { engine::勢力調査_両軍(g); }
+void survey(state::Game& g) { engine::勢力調査_両軍(g); }
 
 // ---- Escape squares of the human's royal piece ----
 
@@ -37,7 +37,7 @@ TEST(EscapeSquares, EmptyUncontrolledNeighboursOnlyAndTheMapIsNotCleared) {
     t.game.search.escapeMap(1, 1) = 1;  // left from before: kept
     EXPECT_EQ(engine::調査_自王逃道(t.game), 2);
     EXPECT_EQ(mapText(t.game.search.escapeMap), mapText([] {
-                  rules::Grid<int> m;
+                  state::Grid<int> m;
                   m(1, 1) = 1;
                   m(4, 5) = 1;
                   m(5, 6) = 1;
@@ -68,8 +68,8 @@ void expectManMate(const MateCase& c) {
     TestGame t;
     setBoard(t.game, c.board);
     survey(t.game);
-    const rules::Board before = t.game.board;
-    const engine::InfluenceMaps maps = t.game.maps;
+    const state::Board before = t.game.board;
+    const state::InfluenceMaps maps = t.game.maps;
     EXPECT_EQ(engine::詰めかMAN(t.game), c.mated) << c.what;
     EXPECT_EQ(t.game.board, before) << c.what << ": the board is restored";
     EXPECT_EQ(t.game.maps.comCount, maps.comCount) << c.what << ": no survey is run";
@@ -244,7 +244,7 @@ TEST(ComMate, InterpositionOnAMarkedSquareParriesTheCheck) {
         if (c.gold) t.game.board(6, 4) = 9;
         if (!c.silver) t.game.board(4, 2) = 3;  // the king's square there stays blocked
         survey(t.game);
-        const rules::Board before = t.game.board;
+        const state::Board before = t.game.board;
         ASSERT_GT(t.game.maps.manCount(5, 1), 0) << c.what;
         EXPECT_EQ(engine::詰めかCOM(t.game), c.mated) << c.what;
         EXPECT_EQ(t.game.board, before) << c.what;
@@ -324,7 +324,7 @@ TEST(ComMate, EscapesCapturesAndAMissingKing) {
         TestGame t;
         setBoard(t.game, c.board);
         survey(t.game);
-        const rules::Board before = t.game.board;
+        const state::Board before = t.game.board;
         EXPECT_EQ(engine::詰めかCOM(t.game), c.mated) << c.what;
         EXPECT_EQ(t.game.board, before) << c.what;
     }
@@ -358,7 +358,7 @@ TEST(SafeDestinations, CountsLegalSquaresTheOpponentDoesNotControl) {
         . . . . . . . . .
         . . -3 . . . . . 14)");
     survey(t.game);
-    const rules::Board before = t.game.board;
+    const state::Board before = t.game.board;
     // Rook: 8 squares along row 1 and 8 down column 1, less (3, 1) which the
     // lance reaches.
     EXPECT_EQ(engine::調査_移動可場所数(t.game, 1, 1, 10), 15);

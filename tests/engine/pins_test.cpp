@@ -36,7 +36,7 @@ void expectPins(const PinCase& c) {
     TestGame t;
     setBoard(t.game, c.board);
     surveyAsGameControl(t.game);
-    const rules::Board before = t.game.board;
+    const state::Board before = t.game.board;
     engine::調査_移動不可駒(t.game);
     EXPECT_EQ(mapText(t.game.pins.manPinned), grid(c.pinned)) << c.what;
     EXPECT_EQ(t.game.pins.comHasPinned, c.flag) << c.what;

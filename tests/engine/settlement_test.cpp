@@ -20,7 +20,7 @@ TEST(Settlement, RookChecksThroughToTheSquaresBehindTheKing) {
     t.game.board(5, 9) = -10;
     t.game.board(5, 3) = 15;
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(mapText(m.manCheck), grid(R"(
         0 0 0 0 0 0 0 0 0
         0 0 0 0 0 0 0 0 0
@@ -60,7 +60,7 @@ TEST(Settlement, ComputerBishopChecksThroughTheHumanKingAndStopsAtThePieceBehind
         . . . . . . . . .
         . . . . . . . . .)");
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(mapText(m.comCheck), grid(R"(
         9 0 0 0 0 0 0 0 0
         0 1 0 0 0 0 0 0 0
@@ -93,7 +93,7 @@ TEST(Settlement, LanceStopsAtTheFirstPiece) {
     t.game.board(3, 4) = -1;
     t.game.board(3, 7) = -10;  // further down the file: never reached
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(mapText(m.comCount), grid(R"(
         0 0 0 0 0 0 0 0 0
         0 0 1 0 0 0 0 0 0
@@ -107,7 +107,7 @@ TEST(Settlement, LanceStopsAtTheFirstPiece) {
     EXPECT_EQ(m.comAtk(3, 4), 2);
     EXPECT_EQ(m.comAtkX(3, 4), 3);
     EXPECT_EQ(m.comAtkY(3, 4), 1);
-    EXPECT_EQ(m.comAtk(3, 7), engine::kNone);
+    EXPECT_EQ(m.comAtk(3, 7), state::kNone);
 }
 
 TEST(Settlement, BishopOnTheEdgeWalksOnlyTowardsTheBoard) {
@@ -131,7 +131,7 @@ TEST(Settlement, RookBesideItsOwnPieceDefendsItAndGoesNoFurther) {
     t.game.board(5, 5) = -10;
     t.game.board(5, 4) = -1;  // reaches (5, 3) by itself
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(mapText(m.manCount), grid(R"(
         0 0 0 0 0 0 0 0 0
         0 0 0 0 0 0 0 0 0
@@ -189,7 +189,7 @@ TEST(Settlement, SlidersStopAtTheNueKingAndMarkNothing) {
         . . . . . . . . .
         . . . . -10 . . . .)");
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.manCount(5, 3), 2);
     EXPECT_EQ(m.manCount(5, 2), 0);
     EXPECT_EQ(m.manCount(5, 1), 0);
@@ -226,7 +226,7 @@ TEST(Settlement, ComputerDefenderSquaresComeFromStepsAndWalksOnly) {
     t.game.board(5, 3) = 1;
     t.game.board(6, 3) = 9;
     surveyAsGameControl(t.game);
-    const engine::InfluenceMaps& m = t.game.maps;
+    const state::InfluenceMaps& m = t.game.maps;
     EXPECT_EQ(m.comDef(5, 3), 8);
     EXPECT_EQ(m.comDefX(5, 3), 5);
     EXPECT_EQ(m.comDefY(5, 3), 5);

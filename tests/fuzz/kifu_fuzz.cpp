@@ -13,7 +13,7 @@
 
 namespace {
 
-void expectSane(const control::Game& g) {
+void expectSane(const state::Game& g) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if (g.board(x, y) < -15 || g.board(x, y) > 15) std::abort();
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    control::NullPort port;
-    control::Game g{port};
+    state::NullPort port;
+    state::Game g{port};
     control::Form_Load(g);
     control::File1_Click(g, path);
     const int last = g.record.last;

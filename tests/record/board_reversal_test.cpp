@@ -8,7 +8,7 @@ using testing_support::TestGame;
 
 TEST(HalfTurn, SquaresMoveToTheOppositeSideAndChangeOwner) {
     TestGame t;
-    rules::Board& b = t.game.board;
+    state::Board& b = t.game.board;
     b(7, 7) = -1;
     b(5, 1) = 15;
     b(5, 5) = -13;
@@ -27,7 +27,7 @@ TEST(HalfTurn, TurnsOneInitialPositionIntoTheOtherAndTwiceIntoItself) {
     TestGame human, computer;
     rules::初期設定_先手自(human.game);
     rules::初期設定_先手敵(computer.game);
-    rules::Board b = human.game.board;
+    state::Board b = human.game.board;
     record::盤面半回転(b);
     // The army changes owner and side, the Nue King goes to the top.
     EXPECT_EQ(b(5, 1), 14);

@@ -32,7 +32,7 @@ KeptGame twoStepGame() {
                          {5, 8, 5, 7, -14, -14, 0},
                          {7, 3, 7, 4, 1, 1, 0},
                          {5, 7, 5, 5, -14, -14, 0}};
-    rules::MoveRecord& r = k.record;
+    state::MoveRecord& r = k.record;
     for (std::size_t i = 1; i <= 4; ++i) {
         const int* v = e[i - 1];
         r.fromX[i] = v[0], r.fromY[i] = v[1], r.toX[i] = v[2], r.toY[i] = v[3];
@@ -42,7 +42,7 @@ KeptGame twoStepGame() {
     r.placed[0] = 1;
     r.last = 4;
     r.counter = 3;
-    k.clocks[1] = {{rules::ClockKind::Byoyomi, std::chrono::minutes(10), std::chrono::seconds(30)},
+    k.clocks[1] = {{state::ClockKind::Byoyomi, std::chrono::minutes(10), std::chrono::seconds(30)},
                    std::chrono::milliseconds(412300)};
     return k;
 }

@@ -116,7 +116,7 @@ TEST(KifuMoveLine, PutsEachValueLeftAlignedInItsColumn) {
 
 TEST(KifuText, GameOfThreeMovesIsSixCrLfLines) {
     testing_support::TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     rules::初期設定_先手自(g);
     const int moves[3][4] = {{5, 9, 5, 7}, {5, 3, 5, 4}, {5, 7, 5, 5}};
     for (const auto& m : moves) {
@@ -135,7 +135,7 @@ TEST(KifuText, GameOfThreeMovesIsSixCrLfLines) {
 }
 
 TEST(KifuText, OnlyEntriesUpToTheLastMoveAreWritten) {
-    rules::MoveRecord r = record::recordFromKifu({gameHeader(), randomEntries(5, 7)});
+    state::MoveRecord r = record::recordFromKifu({gameHeader(), randomEntries(5, 7)});
     r.counter = 2;  // stepped back in replay: the whole game is still saved
     r.last = 4;
     const Kifu k = record::kifuFromRecord(r, gameHeader());
@@ -198,11 +198,11 @@ TEST(KifuRoundTrip, EveryRecordReadsBackToTheSameValues) {
 
 TEST(KifuRoundTrip, MoveRecordSurvivesSavingAndLoading) {
     const Kifu k{gameHeader(), randomEntries(120, 11)};
-    const rules::MoveRecord saved = record::recordFromKifu(k);
+    const state::MoveRecord saved = record::recordFromKifu(k);
     const record::ReadResult back =
         record::parseKifu(record::kifuText(record::kifuFromRecord(saved, gameHeader())));
     ASSERT_TRUE(kifuIn(back)) << describe(back);
-    const rules::MoveRecord loaded = record::recordFromKifu(*kifuIn(back));
+    const state::MoveRecord loaded = record::recordFromKifu(*kifuIn(back));
     EXPECT_EQ(loaded.last, 120);
     EXPECT_EQ(loaded.counter, 0);
     EXPECT_EQ(loaded.placed[0], 1);

@@ -17,7 +17,7 @@ using record::記録行;
 // From the human-first start: the Nue King's two steps (5, 9) -> (5, 8) ->
 // (5, 7), a pawn, a jump to (5, 5), a pawn, then the Nue King steps before
 // the pawn on (5, 3), which takes it.
-rules::MoveRecord plantedBlunder() {
+state::MoveRecord plantedBlunder() {
     const std::vector<state::Move> entries = {
         記録行(5, 9, 5, 8, -14, -14, 0), 記録行(5, 8, 5, 7, -14, -14, 0), 記録行(1, 3, 1, 4, 1, 1, 0),
         記録行(5, 7, 5, 5, -14, -14, 0), 記録行(1, 4, 1, 5, 1, 1, 0),     記録行(5, 5, 5, 4, -14, -14, 0),
@@ -26,7 +26,7 @@ rules::MoveRecord plantedBlunder() {
     return record::recordFromKifu(record::Kifu{{}, entries});
 }
 
-review::Request requestFor(const rules::MoveRecord& r, std::uint64_t nodes) {
+review::Request requestFor(const state::MoveRecord& r, std::uint64_t nodes) {
     review::Request q;
     q.record = r;
     q.start = review::初期局面(r);
@@ -38,7 +38,7 @@ TEST(Review, GradesTheBlunderTheRoyalCaptureAndTheTwoStepMove) {
     const review::Result r = review::検討(requestFor(plantedBlunder(), 20000));
     ASSERT_EQ(r.status, review::Result::Status::Done);
     ASSERT_EQ(r.moves.size(), 6u);  // seven entries, the two steps one move
-    EXPECT_EQ(r.outcome, rules::Outcome::UpperWins);
+    EXPECT_EQ(r.outcome, state::Outcome::UpperWins);
     const review::MoveReview& twoStep = r.moves[0];
     EXPECT_TRUE(twoStep.played.twoStep);
     EXPECT_EQ((std::vector{twoStep.first, twoStep.last, twoStep.played.toX2, twoStep.played.toY2}),
@@ -70,7 +70,7 @@ TEST(Review, TheSameBudgetGivesTheSameReviewOnAnyThreads) {
 }
 
 TEST(Review, NamesTheFirstMoveTheRulesRefuse) {
-    rules::MoveRecord r = plantedBlunder();
+    state::MoveRecord r = plantedBlunder();
     r.toY[5] = 3;  // the pawn's second move would go backwards: move 4
     const review::Result refused = review::検討(requestFor(r, 1000));
     EXPECT_EQ(refused.status, review::Result::Status::IllegalMove);

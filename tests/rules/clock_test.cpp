@@ -5,15 +5,17 @@
 
 #include <vector>
 
-#include "rules/clock.h"
+#include "state/clock.h"
+
+using namespace state;
 
 namespace {
 
 using namespace std::chrono_literals;
-using rules::ClockKind;
+using state::ClockKind;
 using std::chrono::milliseconds;
 
-struct FakeTime final : rules::TimeSource {
+struct FakeTime final : state::TimeSource {
     milliseconds t{1000000};
     milliseconds now() const override { return t; }
 };
@@ -26,7 +28,7 @@ TEST(GameClock, EachKindSpendsItsTimeAndRunsOutAtZero) {
     };
     const struct {
         const char* name;
-        rules::TimeControl control;
+        state::TimeControl control;
         std::vector<Move> moves;
     } cases[] = {
         {"sudden death",
@@ -44,7 +46,7 @@ TEST(GameClock, EachKindSpendsItsTimeAndRunsOutAtZero) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakeTime time;
-        rules::GameClock clock(time, c.control, {});
+        state::GameClock clock(time, c.control, {});
         for (const Move& m : c.moves) {
             clock.start(1);
             time.t += m.took;
@@ -63,11 +65,11 @@ TEST(GameClock, EachKindSpendsItsTimeAndRunsOutAtZero) {
 
 TEST(GameClock, ByoyomiReadsCountDownAndPausesStopTheTime) {
     FakeTime time;
-    rules::GameClock clock(time, {ClockKind::Byoyomi, 10s, 30s}, {ClockKind::SuddenDeath, 60s, 0s});
+    state::GameClock clock(time, {ClockKind::Byoyomi, 10s, 30s}, {ClockKind::SuddenDeath, 60s, 0s});
     EXPECT_TRUE(clock.active());
     clock.start(1);
     time.t += 4s;
-    rules::SideTime t = clock.read(1);
+    state::SideTime t = clock.read(1);
     EXPECT_EQ((std::tuple{t.main, t.byoyomi, t.inByoyomi, t.running}), (std::tuple{6s, 30s, false, true}));
     clock.pause();
     time.t += 100s;  // a paused game loses no time
@@ -86,12 +88,12 @@ TEST(GameClock, ByoyomiReadsCountDownAndPausesStopTheTime) {
     EXPECT_TRUE(clock.outOfTime(-1));
     EXPECT_FALSE(clock.outOfTime(1));
     // A kept game goes on with the time it had.
-    rules::GameClock resumed(time, {ClockKind::Byoyomi, 10s, 30s}, {ClockKind::SuddenDeath, 60s, 0s});
+    state::GameClock resumed(time, {ClockKind::Byoyomi, 10s, 30s}, {ClockKind::SuddenDeath, 60s, 0s});
     resumed.setMainLeft(-1, 5s);
     resumed.start(-1);
     time.t += 5s;
     EXPECT_FALSE(resumed.stop());
-    EXPECT_FALSE(rules::GameClock(time, {}, {}).active());
+    EXPECT_FALSE(state::GameClock(time, {}, {}).active());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "rules/move_check.h"
 
 using namespace rules;
+using namespace state;
 using testing_support::destinations;
 using testing_support::setBoard;
 using testing_support::Square;
@@ -161,7 +162,7 @@ TEST(LineBlocking, BishopAndHorseDiagonals) {
 
 TEST(NueKingCaptureRules, ImmediateRecaptureReadsRecordEntriesNAndNMinusOne) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(5, 5) = 鵺王;
     g.board(5, 6) = -歩;
     g.record.placed[0] = 歩;  // as every game start leaves it
@@ -194,7 +195,7 @@ TEST(NueKingCaptureRules, ImmediateRecaptureReadsRecordEntriesNAndNMinusOne) {
 
 TEST(NueKingCaptureRules, AGuardedNueKingCannotBeTakenExceptOnTheSecondStep) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.state.stepState = 1;
     g.board(5, 3) = 鵺王;
     g.board(5, 4) = -鵺王;
@@ -217,7 +218,7 @@ TEST(NueKingCaptureRules, AGuardedNueKingCannotBeTakenExceptOnTheSecondStep) {
 
 TEST(NueKingCaptureRules, GuardSearchLiftsTheAttackerOffItsSquare) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.state.stepState = 1;
     // The upper rook behind the lower Nue King sees (5, 3) once it is lifted.
     g.board(5, 3) = 鵺王;
@@ -234,7 +235,7 @@ TEST(NueKingCaptureRules, GuardSearchLiftsTheAttackerOffItsSquare) {
 
 TEST(MoveGeometry, OwnPiecesAndTheSourceSquareAreNeverDestinations) {
     TestGame t;
-    rules::Board& b = t.game.board;
+    state::Board& b = t.game.board;
     b(5, 5) = 金;
     b(5, 6) = 歩;
     b(4, 6) = -歩;

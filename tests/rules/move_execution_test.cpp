@@ -8,6 +8,7 @@
 #include "rules/move_execution.h"
 
 using namespace rules;
+using namespace state;
 using testing_support::TestGame;
 using testing_support::移動チェック;
 using testing_support::調査_駒成;
@@ -61,7 +62,7 @@ TEST(Promotion, CompulsoryOnlyWhereThePieceCouldNeverMoveAgain) {
 
 TEST(MoveRecord, EntriesKeepTheThreePieceFieldsOfACaptureAndAPromotion) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(2, 2) = 飛;
     g.board(2, 8) = -金;
     手順保存(g, 2, 2, 2, 8, 飛, 龍);
@@ -88,7 +89,7 @@ TEST(MoveRecord, EntriesKeepTheThreePieceFieldsOfACaptureAndAPromotion) {
 
 TEST(MoveRecord, NothingIsWrittenPastEntry500) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(5, 5) = 金;
     for (int i = 0; i < 500; ++i) 手順保存(g, 5, 5, 5, 6, 金, 金);
     EXPECT_TRUE(g.record.full());
@@ -107,7 +108,7 @@ TEST(MoveRectangle, ContainsEveryLegalDestination) {
     std::mt19937 rng(12345);
     for (int game = 0; game < 40; ++game) {
         TestGame t;
-        control::Game& g = t.game;
+        state::Game& g = t.game;
         t.port.logDrawing = false;
         if (game % 2)
             初期設定_先手自(g);

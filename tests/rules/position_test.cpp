@@ -9,13 +9,15 @@
 #include "rules/initial_position.h"
 #include "rules/position.h"
 
+using namespace state;
+
 namespace {
 
-using rules::Outcome;
+using state::Outcome;
 
 bool takesRoyal(const state::Move& m) {
     const auto royal = [](int c) {
-        return rules::magnitude(c) == rules::王 || rules::magnitude(c) == rules::鵺王;
+        return state::magnitude(c) == state::王 || state::magnitude(c) == state::鵺王;
     };
     return royal(m.captured) || royal(m.captured2);
 }
@@ -46,7 +48,7 @@ TEST(Position, CountsTheMovesOfBothStartsAsTheMoveCheckDoes) {
     for (const auto& row : rows) {
         testing_support::TestGame t;
         row.setUp(t.game);
-        const rules::Position start(t.game.board, rules::MoveRecord{}, 1);
+        const rules::Position start(t.game.board, state::MoveRecord{}, 1);
         for (int depth = 1; depth <= 3; ++depth)
             EXPECT_EQ(perft(start, depth), row.counts[depth - 1]) << depth;
     }
@@ -64,7 +66,7 @@ TEST(Position, PlaysBothStepsAndTellsTheResult) {
         . . . . . . . . .
         . . . . . . . . .
         . . . . -15 . . . .)");
-    rules::Position p(t.game.board, rules::MoveRecord{}, 1);
+    rules::Position p(t.game.board, state::MoveRecord{}, 1);
     // The Nue King takes the silver, then steps back where it stood.
     p.着手(state::Move{5, 5, 5, 4, true, 5, 5, 14, 14, -7, 0});
     EXPECT_EQ(p.board()(5, 5), 14);

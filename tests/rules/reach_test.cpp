@@ -7,6 +7,7 @@
 #include "rules/reach.h"
 
 using namespace rules;
+using namespace state;
 using testing_support::mapText;
 using testing_support::TestGame;
 using testing_support::移動チェック;
@@ -27,7 +28,7 @@ std::string marked(const Grid<int>& m) {
 
 TEST(ReachCounts, KnightPromotedSilverLanceBehindPawnAndTheEdge) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     // A lower knight on (5, 5) protects its own gold on (4, 3) and reaches
     // past the upper pawn before it; a lower lance on (1, 9) stops behind
     // its pawn on (1, 8).
@@ -61,7 +62,7 @@ TEST(ReachCounts, KnightPromotedSilverLanceBehindPawnAndTheEdge) {
 
 TEST(ReachCounts, TheNueKingReachesItsWholeBlockOverPiecesAndNotAGuardedNueKing) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(5, 2) = 金;
     g.board(5, 3) = 鵺王;
     g.board(5, 4) = -歩;
@@ -85,7 +86,7 @@ TEST(ReachCounts, TheNueKingReachesItsWholeBlockOverPiecesAndNotAGuardedNueKing)
 
 TEST(LandingSafety, AMoveIsTriedWithItsSourceSquareEmptied) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(5, 1) = 飛;
     g.board(4, 3) = 歩;
     g.board(5, 5) = -金;
@@ -99,7 +100,7 @@ TEST(LandingSafety, AMoveIsTriedWithItsSourceSquareEmptied) {
 
 TEST(LandingSafety, NueKingTwoStepLandingsAtTheEdgeAndACaptureOnTheWay) {
     TestGame t;
-    control::Game& g = t.game;
+    state::Game& g = t.game;
     g.board(1, 9) = -鵺王;
     g.board(3, 7) = 金;  // guards (2, 7) (2, 8) (3, 8) (4, 7) (4, 8) (3, 6)
     const Landings l = 調査_鵺二手着地(g.board, 1, 9);
@@ -120,8 +121,8 @@ TEST(LandingSafety, NueKingTwoStepLandingsAtTheEdgeAndACaptureOnTheWay) {
 TEST(ReachCounts, AgreeWithTheMoveCheckAskedAboutEverySquareOnRandomBoards) {
     std::mt19937 rng(18);
     TestGame t, scratch;
-    control::Game& g = t.game;
-    control::Game& s = scratch.game;
+    state::Game& g = t.game;
+    state::Game& s = scratch.game;
     s.state.stepState = 1;
     // Asked as of a fresh move, whatever the game's step and record say;
     // both are left as they were.

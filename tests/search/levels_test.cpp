@@ -38,7 +38,7 @@ TEST(Levels, TheNearBestChoiceVariesBySeedYetKeepsAWinningCapture) {
     near.margin = 60;
     state::GameData start;
     rules::初期設定_先手敵(start);
-    const Position opening = fromGame(start.board, rules::MoveRecord{}, 1);
+    const Position opening = fromGame(start.board, state::MoveRecord{}, 1);
     std::set<Move> chosen;
     for (near.seed = 1; near.seed <= 8; ++near.seed) {
         const Move m = Searcher(1).choose(opening, near).move;

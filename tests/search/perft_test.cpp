@@ -22,10 +22,10 @@ using search::Position;
 // step's square (0, 0 for a one-entry move).
 using Listed = std::tuple<int, int, int, int, int, int, int>;
 
-bool hasRoyal(const rules::Board& b, int sign) {
+bool hasRoyal(const state::Board& b, int sign) {
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (b(x, y) == sign * rules::王 || b(x, y) == sign * rules::鵺王) return true;
+            if (b(x, y) == sign * state::王 || b(x, y) == sign * state::鵺王) return true;
     return false;
 }
 
@@ -36,7 +36,7 @@ void enter(state::GameData& g, int x, int y, int tx, int ty, int moved, int plac
 }
 
 struct Saved {
-    rules::Board board;
+    state::Board board;
     int counter;
 };
 
@@ -57,17 +57,17 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
             const int p = g.board(x, y);
             if (p == 0 || (p > 0) != (side > 0)) continue;
             // Only the sliding pieces reach beyond two squares.
-            const int kind = rules::magnitude(p);
-            const bool slides = kind == rules::香 || kind == rules::飛 || kind == rules::龍 ||
-                                kind == rules::角 || kind == rules::馬;
+            const int kind = state::magnitude(p);
+            const bool slides = kind == state::香 || kind == state::飛 || kind == state::龍 ||
+                                kind == state::角 || kind == state::馬;
             const int reach = slides ? 8 : 2;
             for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx)
                 for (int ty = std::max(1, y - reach); ty <= std::min(9, y + reach); ++ty) {
                     g.state.stepState = 1;
                     if (rules::移動チェック(g.board, rules::着手文脈(g.record, false), x, y, tx, ty, p) !=
-                        rules::有)
+                        state::有)
                         continue;
-                    if (rules::magnitude(p) == rules::鵺王) {
+                    if (state::magnitude(p) == state::鵺王) {
                         out.emplace_back(x, y, tx, ty, p, 0, 0);
                         if (std::abs(tx - x) > 1 || std::abs(ty - y) > 1) continue;
                         const Saved saved{g.board, g.record.counter};
@@ -76,14 +76,14 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
                         for (int x2 = std::max(1, tx - 2); x2 <= std::min(9, tx + 2); ++x2)
                             for (int y2 = std::max(1, ty - 2); y2 <= std::min(9, ty + 2); ++y2)
                                 if (rules::移動チェック(g.board, rules::着手文脈(g.record, true), tx, ty, x2,
-                                                        y2, side * rules::王) == rules::有)
+                                                        y2, side * state::王) == state::有)
                                     out.emplace_back(x, y, tx, ty, p, x2, y2);
                         restore(g, saved);
                         continue;
                     }
-                    if (rules::調査_駒成(x, y, tx, ty, p, g.state.promotedPiece) == rules::有) {
+                    if (rules::調査_駒成(x, y, tx, ty, p, g.state.promotedPiece) == state::有) {
                         out.emplace_back(x, y, tx, ty, g.state.promotedPiece, 0, 0);
-                        if (rules::移動後チェック(ty, p) == rules::無) continue;
+                        if (rules::移動後チェック(ty, p) == state::無) continue;
                     }
                     out.emplace_back(x, y, tx, ty, p, 0, 0);
                 }
@@ -171,17 +171,17 @@ void computerMiddlegame(state::GameData& g) {
 // a lance and a knight stand where promotion is compulsory or optional.
 void twoNueKings(state::GameData& g) {
     g.board.fillSquares(0);
-    g.board(5, 5) = rules::鵺王;
-    g.board(6, 7) = -rules::鵺王;
-    g.board(7, 8) = -rules::金;
-    g.board(3, 4) = -rules::成銀;
-    g.board(2, 8) = rules::歩;
-    g.board(8, 7) = rules::桂;
-    g.board(1, 6) = rules::香;
-    g.board(9, 5) = rules::角;
-    g.board(4, 2) = -rules::飛;
-    g.board(6, 3) = -rules::桂;
-    g.board(5, 9) = -rules::王;
+    g.board(5, 5) = state::鵺王;
+    g.board(6, 7) = -state::鵺王;
+    g.board(7, 8) = -state::金;
+    g.board(3, 4) = -state::成銀;
+    g.board(2, 8) = state::歩;
+    g.board(8, 7) = state::桂;
+    g.board(1, 6) = state::香;
+    g.board(9, 5) = state::角;
+    g.board(4, 2) = -state::飛;
+    g.board(6, 3) = -state::桂;
+    g.board(5, 9) = -state::王;
 }
 
 TEST(PerftTest, MovesEqualTheMoveCheckToDepthThree) {
@@ -196,7 +196,7 @@ TEST(PerftTest, MovesEqualTheMoveCheckToDepthThree) {
         SCOPED_TRACE(c.name);
         state::GameData g;
         c.setUp(g);
-        g.record = rules::MoveRecord{};
+        g.record = state::MoveRecord{};
         Position p = search::fromGame(g.board, g.record, 1);
         const std::uint64_t leaves = compareTrees(g, p, 3);
         EXPECT_EQ(search::perft(p, 3), leaves);
@@ -218,7 +218,7 @@ TEST(PerftTest, CountsFromBothStarts) {
     for (const auto& row : rows) {
         state::GameData g;
         row.setUp(g);
-        Position p = search::fromGame(g.board, rules::MoveRecord{}, 1);
+        Position p = search::fromGame(g.board, state::MoveRecord{}, 1);
         for (int depth = 0; depth <= 3; ++depth)
             EXPECT_EQ(search::perft(p, depth), row.counts[depth]) << depth;
     }

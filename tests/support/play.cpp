@@ -11,7 +11,7 @@ void twoPlayerGame(TestGame& t, std::string_view diagram) {
     t.port.clear();
 }
 
-void click(control::Game& g, int x, int y, int button) {
+void click(state::Game& g, int x, int y, int button) {
     control::Form_MouseDown(g, button, squareX(x), squareY(y));
 }
 

@@ -16,6 +16,6 @@ inline double squareY(int y) { return state::middleY(y); }
 void twoPlayerGame(TestGame& t, std::string_view diagram);
 
 // A mouse press on the middle of a square (button 1 left, 2 right).
-void click(control::Game& g, int x, int y, int button = 1);
+void click(state::Game& g, int x, int y, int button = 1);
 
 }  // namespace testing_support

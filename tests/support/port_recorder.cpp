@@ -25,11 +25,11 @@ constexpr std::array<std::string_view, 24> kImageNames{
     "KARA_MASU", "TITLE",    "UE_HU",    "UE_TO",    "UE_KYOU",   "UE_KEI",    "UE_GIN",   "UE_KIN",
     "UE_SYA",    "UE_RYUU",  "UE_KAKU",  "UE_UMA",   "UE_OU",     "SITA_HU",   "SITA_TO",  "SITA_KYOU",
     "SITA_KEI",  "SITA_GIN", "SITA_KIN", "SITA_SYA", "SITA_RYUU", "SITA_KAKU", "SITA_UMA", "SITA_OU"};
-constexpr std::array<std::string_view, control::kMenuCheckCount> kMenuCheckNames{
+constexpr std::array<std::string_view, state::kMenuCheckCount> kMenuCheckNames{
     "LEVEL1", "LEVEL2", "LEVEL3", "SIDOU", "BGM", "LEVEL4", "LEVEL5", "LEVEL6", "LEVEL7", "LEVEL8"};
 
-std::string_view imageName(control::Image image) { return kImageNames.at(static_cast<std::size_t>(image)); }
-std::string_view menuCheckName(control::MenuCheck item) {
+std::string_view imageName(state::Image image) { return kImageNames.at(static_cast<std::size_t>(image)); }
+std::string_view menuCheckName(state::MenuCheck item) {
     return kMenuCheckNames.at(static_cast<std::size_t>(item));
 }
 
@@ -47,13 +47,13 @@ void PortRecorder::fillRect(double x, double y, int width, int height, int colou
                       std::to_string(height) + " " + std::to_string(colour));
 }
 
-void PortRecorder::drawImage(control::ImageRef image, double x, double y) {
+void PortRecorder::drawImage(state::ImageRef image, double x, double y) {
     if (logDrawing)
         log.push_back("image " + std::string(imageName(image.name)) + "." + std::to_string(image.element) +
                       " piece " + std::to_string(image.piece) + " at " + number(x) + " " + number(y));
 }
 
-void PortRecorder::printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) {
+void PortRecorder::printText(double x, double y, const state::SurfaceText& text, state::TextStyle style) {
     printed.push_back(text);
     if (logDrawing)
         log.push_back("text " + number(x) + " " + number(y) + " size " + std::to_string(style.size) +
@@ -63,12 +63,12 @@ void PortRecorder::printText(double x, double y, const control::SurfaceText& tex
 
 void PortRecorder::thinking(bool on) { facts.push_back(std::string("thinking ") + (on ? "1" : "0")); }
 
-void PortRecorder::gameFacts(const control::GameFacts& f) {
+void PortRecorder::gameFacts(const state::GameFacts& f) {
     facts.push_back("facts first " + std::to_string(f.firstMover) + " human " + std::to_string(f.humanSide) +
                     " level " + std::to_string(f.level) + (f.replaying ? " replaying" : ""));
 }
 
-void PortRecorder::gameOver(rules::Outcome o) {
+void PortRecorder::gameOver(state::Outcome o) {
     const char* names[] = {"continues", "upper", "lower", "draw"};
     facts.push_back(std::string("over ") + names[static_cast<int>(o)]);
 }
@@ -77,17 +77,17 @@ void PortRecorder::refresh() {
     if (logDrawing) log.push_back("refresh");
 }
 
-control::Answer PortRecorder::messageBox(const control::Message& text, control::Text title,
-                                         control::Buttons buttons, control::Icon icon) {
+state::Answer PortRecorder::messageBox(const state::Message& text, state::Text title, state::Buttons buttons,
+                                       state::Icon icon) {
     log.push_back("msg " + words::日本語(text) + "|" + std::string(words::原文(title)) +
-                  (buttons == control::Buttons::YesNo ? "|yesno" : "") +
-                  (icon == control::Icon::Exclamation ? "|!" : ""));
+                  (buttons == state::Buttons::YesNo ? "|yesno" : "") +
+                  (icon == state::Icon::Exclamation ? "|!" : ""));
     if (!answers.empty()) {
-        const control::Answer a = answers.front();
+        const state::Answer a = answers.front();
         answers.pop_front();
         return a;
     }
-    return buttons == control::Buttons::YesNo ? control::Answer::Yes : control::Answer::Ok;
+    return buttons == state::Buttons::YesNo ? state::Answer::Yes : state::Answer::Ok;
 }
 
 void PortRecorder::soundStartup() { log.push_back("sound startup"); }
@@ -122,7 +122,7 @@ std::string PortRecorder::nameBoxText() { return nameBox; }
 std::string PortRecorder::fileListFolder() { return folder; }
 void PortRecorder::refreshFileList() { log.push_back("filelist refreshed"); }
 
-void PortRecorder::setMenuChecked(control::MenuCheck item, bool checked) {
+void PortRecorder::setMenuChecked(state::MenuCheck item, bool checked) {
     log.push_back("check " + std::string(menuCheckName(item)) + " " + (checked ? "1" : "0"));
 }
 

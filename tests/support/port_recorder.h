@@ -12,10 +12,10 @@ namespace testing_support {
 // game's Japanese, as the window shows them), answers message boxes from a
 // script (then with the first button), returns from waits at once and
 // records a quit instead of ending the process.
-class PortRecorder : public control::WindowPort {
+class PortRecorder : public state::WindowPort {
 public:
     std::vector<std::string> log;
-    std::deque<control::Answer> answers;  // scripted answers, oldest first
+    std::deque<state::Answer> answers;  // scripted answers, oldest first
     bool quitCalled = false;
     bool logDrawing = true;  // turn off to keep only messages, sounds and the rest
     std::string nameBox;
@@ -24,18 +24,18 @@ public:
     // The facts the game told, apart from the log: "thinking 1", "facts ...", "over ...".
     std::vector<std::string> facts;
     // The texts printed, as they were said (the log has them in the game's Japanese).
-    std::vector<control::SurfaceText> printed;
+    std::vector<state::SurfaceText> printed;
 
     void outlineCell(int colour, int x, int y) override;
     void fillRect(double x, double y, int width, int height, int colour) override;
-    void drawImage(control::ImageRef image, double x, double y) override;
-    void printText(double x, double y, const control::SurfaceText& text, control::TextStyle style) override;
+    void drawImage(state::ImageRef image, double x, double y) override;
+    void printText(double x, double y, const state::SurfaceText& text, state::TextStyle style) override;
     void refresh() override;
-    control::Answer messageBox(const control::Message& text, control::Text title, control::Buttons buttons,
-                               control::Icon icon) override;
+    state::Answer messageBox(const state::Message& text, state::Text title, state::Buttons buttons,
+                             state::Icon icon) override;
     void thinking(bool on) override;
-    void gameFacts(const control::GameFacts& facts) override;
-    void gameOver(rules::Outcome o) override;
+    void gameFacts(const state::GameFacts& facts) override;
+    void gameOver(state::Outcome o) override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;
@@ -50,7 +50,7 @@ public:
     std::string nameBoxText() override;
     std::string fileListFolder() override;
     void refreshFileList() override;
-    void setMenuChecked(control::MenuCheck item, bool checked) override;
+    void setMenuChecked(state::MenuCheck item, bool checked) override;
     void quit() override;
 
     // The logged lines that start with the prefix, in order.

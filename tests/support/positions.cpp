@@ -8,7 +8,7 @@
 
 namespace testing_support {
 
-void setBoard(control::Game& g, std::string_view diagram) {
+void setBoard(state::Game& g, std::string_view diagram) {
     std::istringstream in{std::string(diagram)};
     std::string token;
     int i = 0;
@@ -22,7 +22,7 @@ void setBoard(control::Game& g, std::string_view diagram) {
     if (i != 81) throw std::invalid_argument("diagram needs 81 squares");
 }
 
-std::string boardText(const rules::Board& b) {
+std::string boardText(const state::Board& b) {
     std::string out;
     for (int y = 1; y <= 9; ++y) {
         for (int x = 1; x <= 9; ++x) {
@@ -38,7 +38,7 @@ std::string boardText(const rules::Board& b) {
     return out;
 }
 
-std::string mapText(const rules::Grid<int>& m) {
+std::string mapText(const state::Grid<int>& m) {
     std::string out;
     for (int y = 1; y <= 9; ++y) {
         for (int x = 1; x <= 9; ++x) {
@@ -64,11 +64,11 @@ int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece)
     return rules::調査_駒成(fx, fy, tx, ty, piece, g.state.promotedPiece);
 }
 
-std::vector<Square> destinations(control::Game& g, int x, int y, int piece) {
+std::vector<Square> destinations(state::Game& g, int x, int y, int piece) {
     std::vector<Square> out;
     for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-            if (移動チェック(g, x, y, tx, ty, piece) == rules::有) out.emplace_back(tx, ty);
+            if (移動チェック(g, x, y, tx, ty, piece) == state::有) out.emplace_back(tx, ty);
     return out;
 }
 

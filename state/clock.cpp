@@ -1,9 +1,9 @@
-#include "rules/clock.h"
+#include "state/clock.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace rules {
+namespace state {
 
 using std::chrono::milliseconds;
 
@@ -149,4 +149,4 @@ SideTime GameClock::read(int side) const {
 
 void GameClock::setMainLeft(int side, milliseconds left) { sides_[index(side)].left = left; }
 
-}  // namespace rules
+}  // namespace state

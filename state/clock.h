@@ -1,9 +1,10 @@
 #pragma once
 
-// The game clock. It lives in rules/ because running out of time is a rule
-// of play (the side loses) that needs no window: game control ends the game
-// by it, the command line plays self-play by it, and the window shows it,
-// all from above. It reads the time through a source it is given, so tests
+// The game clock: each side's time, as the game holds it beside its board
+// and record. Running out of time is a rule of play (the side loses) that
+// needs no window: the one end-of-game decision takes it as a fact, game
+// control ends the game by it, the command line plays self-play by it, and
+// the window shows it, all from above. It reads the time through a source it is given, so tests
 // drive it with a fake one and never wait.
 
 #include <array>
@@ -12,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace rules {
+namespace state {
 
 enum class ClockKind {
     None,         // no clock: the game as always
@@ -114,4 +115,4 @@ private:
     std::chrono::milliseconds usedBefore_{0};  // its time used in this move before a pause
 };
 
-}  // namespace rules
+}  // namespace state
