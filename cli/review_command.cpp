@@ -45,7 +45,7 @@ std::string sideSummary(const char* name, const review::SideSummary& s) {
 }
 
 const char* resultName(state::Outcome o) {
-    switch (o) {
+    switch (o.result) {
         case state::Outcome::UpperWins: return "upper";
         case state::Outcome::LowerWins: return "lower";
         case state::Outcome::Draw: return "draw";

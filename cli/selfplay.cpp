@@ -74,14 +74,6 @@ std::optional<state::Move> strongMove(const state::Game& g, int sign, search::Se
 // The search's table for each side, for the length of one game.
 constexpr std::size_t kTableMegabytes = 32;
 
-Winner winnerOf(state::Outcome o) {
-    switch (o) {
-        case state::Outcome::UpperWins: return Winner::Upper;
-        case state::Outcome::LowerWins: return Winner::Lower;
-        default: return Winner::Draw;
-    }
-}
-
 // The entries of the last move are all of the mover's side.
 std::string alternationProblem(const state::Game& g, int from, int sign) {
     for (int k = from; k <= g.record.counter; ++k)
@@ -184,12 +176,11 @@ SelfPlayGame playSelfPlayGame(state::Game& g, int index, const SelfPlayOptions& 
                 first.twoStep = false;
                 first.placed = first.moved;
                 playMove(g, first);
-                o = state::Outcome::Draw;
+                o = rules::終局判定({.recordFull = true});
             } else {
                 playMove(g, *move);
                 // A move made after the side's time ran out loses, whatever it took.
                 const bool inTime = clock.stop();
-                result.onTime = !inTime;
                 o = rules::終局判定({.outOfTime = inTime ? 0 : side,
                                      .mover = side,
                                      .captured = move->captured,
@@ -201,7 +192,7 @@ SelfPlayGame playSelfPlayGame(state::Game& g, int index, const SelfPlayOptions& 
             }
         }
         if (o != state::Outcome::Continues) {
-            result.winner = winnerOf(o);
+            result.outcome = o;
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "state/clock.h"
+#include "state/outcome.h"
 
 namespace state {
 struct Game;
@@ -22,14 +23,11 @@ struct SelfPlayOptions {
     state::TimeControl clock;  // both sides' clock; none by default
 };
 
-enum class Winner { Upper, Lower, Draw };
-
 struct SelfPlayGame {
-    Winner winner = Winner::Draw;
+    state::Outcome outcome;        // who won and why
     int moves = 0;                 // record entries
     std::string problem;           // what a check found wrong, empty when all was well
     double longestStrongMove = 0;  // seconds of the search levels' longest move in the game
-    bool onTime = false;           // the loser ran out of time
 };
 
 // Plays game number `index` (from 1) of the computer against itself on g:

@@ -96,13 +96,7 @@ std::string save(const state::Game& g, const SelfPlayOptions& o, int index) {
     return {};
 }
 
-const char* winnerText(Winner w) {
-    switch (w) {
-        case Winner::Upper: return "upper";
-        case Winner::Lower: return "lower";
-        default: return "draw";
-    }
-}
+const char* winnerText(state::Outcome o) { return o == state::Outcome::UpperWins ? "upper" : "lower"; }
 
 }  // namespace
 
@@ -122,13 +116,16 @@ int selfplayMain(int argc, char** argv) {
     int failures = 0, timeLosses = 0;
     for (int i = 1; i <= o.games; ++i) {
         const SelfPlayGame game = playSelfPlayGame(g, i, o);
-        ++totals[static_cast<int>(game.winner)];
-        timeLosses += game.onTime ? 1 : 0;
-        if (game.winner == Winner::Draw)
+        const bool onTime = game.outcome.reason == state::EndReason::OutOfTime;
+        ++totals[game.outcome == state::Outcome::UpperWins   ? 0
+                 : game.outcome == state::Outcome::LowerWins ? 1
+                                                             : 2];
+        timeLosses += onTime ? 1 : 0;
+        if (game.outcome == state::Outcome::Draw)
             std::printf("game %d: draw in %d moves\n", i, game.moves);
         else
-            std::printf("game %d: %s%s in %d moves\n", i, winnerText(game.winner),
-                        game.onTime ? " on time" : "", game.moves);
+            std::printf("game %d: %s%s in %d moves\n", i, winnerText(game.outcome), onTime ? " on time" : "",
+                        game.moves);
         if (game.longestStrongMove > 0)
             std::fprintf(stderr, "game %d: the search's longest move %.3f s\n", i, game.longestStrongMove);
         if (!game.problem.empty()) {

@@ -8,7 +8,7 @@
 namespace state {
 struct Game;
 struct GameData;
-}
+}  // namespace state
 
 namespace control {
 

@@ -75,12 +75,12 @@ bool notices(Game& g) {
     return true;
 }
 
+// A press selects the square: a new move begins there.
 void select(Game& g, int x, int y) {
     GameState& s = g.state;
-    s.selX = x;
-    s.selY = y;
-    s.selPiece = g.board(x, y);
-    display::描画_移動可能桝色(g, x, y, s.movableColour, s.selPiece);
+    s.pending = Move{.fromX = x, .fromY = y, .moved = g.board(x, y)};
+    s.pending.placed = s.pending.moved;
+    display::描画_移動可能桝色(g, x, y, s.movableColour, s.pending.moved);
 }
 
 void firstPress(Game& g, int x, int y) {
@@ -88,7 +88,7 @@ void firstPress(Game& g, int x, int y) {
     s.stepState = 1;
     if (g.board(x, y) == state::空) return;
     select(g, x, y);
-    if (ownPiece(g, s.selPiece)) {
+    if (ownPiece(g, s.pending.moved)) {
         s.selection = 1;
         display::描画_桝輪郭(g, kLightRed, x, y);
     } else {
@@ -105,7 +105,7 @@ int 移動可否(Game& g, int fx, int fy, int tx, int ty, int piece) {
 
 // 先鵺子, for the side that moves the selected piece.
 bool forbiddenRecapture(const Game& g, int target) {
-    return g.state.selPiece * target < 0 && rules::先鵺子(rules::直前の記録(g.record), target);
+    return g.state.pending.moved * target < 0 && rules::先鵺子(rules::直前の記録(g.record), target);
 }
 
 // After a completed move: the end of the game, or the turn passes. Against
@@ -127,31 +127,41 @@ void endOfMove(Game& g, const state::Move& played, int late) {
         s.sideToMove = -s.sideToMove;
 }
 
+// The step a press to (x, y) makes from the selected square: the pending
+// move's first step, or a Nue King's second; the right button promotes
+// where the piece may.
+Move stepTo(const Game& g, int x, int y, int button) {
+    const GameState& s = g.state;
+    Move step{.fromX = s.selectedX(), .fromY = s.selectedY(), .toX = x, .toY = y, .moved = s.pending.moved};
+    step.placed = step.moved;
+    step.captured = g.board(x, y);
+    if (button == kRightButton) rules::調査_駒成(step.fromX, step.fromY, x, y, step.moved, step.placed);
+    return step;
+}
+
 // The move itself, from the promotion choice on.
-void makeMove(Game& g, int button, bool secondStep) {
+void makeMove(Game& g, int x, int y, int button, bool secondStep) {
     GameState& s = g.state;
-    const int fromPiece = s.selPiece;
-    if (button == kRightButton &&
-        rules::調査_駒成(s.selX, s.selY, s.destX, s.destY, s.selPiece, s.promotedPiece) == state::有)
-        s.selPiece = s.promotedPiece;
+    const Move step = stepTo(g, x, y, button);
     // No room for a 501st entry: the game is drawn.
     if (終局(g, {.recordFull = g.record.full()})) return;
-    rules::手順保存(g, s.selX, s.selY, s.destX, s.destY, fromPiece, s.selPiece, secondStep);
+    rules::手順保存(g, step.fromX, step.fromY, x, y, step.moved, step.placed, secondStep);
     // The move as far as it has gone: a second step completes the first.
     const state::Move played = record::記録の手(g.record, record::手の最初(g.record, g.record.counter));
-    const bool upper = s.selPiece >= 1;
+    const bool upper = step.placed >= 1;
     display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
                            upper ? display::kUpperMoveY : display::kLowerMoveY, played, kWhite);
     if (s.stepState == 1) {
-        s.stepPiece = s.selPiece;
-        const bool adjacent = std::abs(s.destX - s.selX) < 2 && std::abs(s.destY - s.selY) < 2;
-        if (std::abs(s.selPiece) == state::鵺王 && adjacent) {
-            s.stepPiece = s.selPiece > 0 ? state::王 : -state::王;
-            control::移動処理_鵺(g, s.selX, s.selY, s.destX, s.destY, s.stepPiece);
+        const bool adjacent = std::abs(x - step.fromX) < 2 && std::abs(y - step.fromY) < 2;
+        if (std::abs(step.moved) == state::鵺王 && adjacent) {
+            s.pending = played;  // the first step; the second completes it
+            int fx = step.fromX, fy = step.fromY;
+            control::移動処理_鵺(g, fx, fy, x, y, step.moved > 0 ? state::王 : -state::王);
             return;  // the same player makes the second step
         }
     }
-    control::駒移動(g, s.selX, s.selY, s.destX, s.destY, s.selPiece);
+    s.pending = played;
+    control::駒移動(g, step.fromX, step.fromY, x, y, step.placed);
     display::描画_移動可能桝色(g, 0, 0, kGreen, 0);
     s.stepState = 1;
     s.selection = 0;
@@ -166,10 +176,9 @@ void makeMove(Game& g, int button, bool secondStep) {
 
 void secondPress(Game& g, int x, int y, int button) {
     GameState& s = g.state;
-    s.destX = x;
-    s.destY = y;
+    const int sx = s.selectedX(), sy = s.selectedY(), piece = s.pending.moved;
     const bool secondStep = s.stepState == 2;
-    if (secondStep && 移動可否(g, s.selX, s.selY, x, y, s.stepPiece) == state::無) {
+    if (secondStep && 移動可否(g, sx, sy, x, y, s.steppingPiece()) == state::無) {
         禁止_通知(g, Text::CannotMoveThere, Text::TitleSecondStep);
         return;
     }
@@ -183,19 +192,19 @@ void secondPress(Game& g, int x, int y, int button) {
         display::描画_桝輪郭(g, kLightRed, x, y);
         return;
     }
-    if (opposingPiece(g, target) && 移動可否(g, s.selX, s.selY, x, y, s.selPiece) == state::無) {
-        display::描画_桝輪郭(g, kGreen, s.selX, s.selY);
+    if (opposingPiece(g, target) && 移動可否(g, sx, sy, x, y, piece) == state::無) {
+        display::描画_桝輪郭(g, kGreen, sx, sy);
         display::描画_移動可能桝色(g, x, y, s.movableColour, target);
         display::描画_桝輪郭(g, s.movableColour, x, y);
         s.selection = 0;
         return;
     }
-    if (移動可否(g, s.selX, s.selY, x, y, s.selPiece) == state::無 || !ownPiece(g, s.selPiece)) return;
-    if (rules::移動後チェック(y, s.selPiece) == state::無 && button == kLeftButton) {
+    if (移動可否(g, sx, sy, x, y, piece) == state::無 || !ownPiece(g, piece)) return;
+    if (rules::移動後チェック(y, piece) == state::無 && button == kLeftButton) {
         g.port.messageBox(Message{Text::UseRightButton}, Text::TitlePromotion, Buttons::Ok, Icon::None);
         return;
     }
-    makeMove(g, button, secondStep);
+    makeMove(g, x, y, button, secondStep);
 }
 
 }  // namespace

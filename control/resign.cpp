@@ -9,16 +9,6 @@ namespace control {
 
 using namespace state;
 
-namespace {
-
-// The side to move resigns: the lower side holds the human's token.
-state::Outcome resignationOf(const GameState& s) {
-    const int resigning = s.sideToMove == s.humanToken ? -1 : 1;
-    return resigning > 0 ? state::Outcome::LowerWins : state::Outcome::UpperWins;
-}
-
-}  // namespace
-
 void 投了(Game& g) {
     GameState& s = g.state;
     ファイルパネル_非表示(g);
@@ -27,7 +17,8 @@ void 投了(Game& g) {
     if (g.port.messageBox(Message{Text::ResignQuestion}, Text::TitleResign, Buttons::YesNo, Icon::None) !=
         Answer::Yes)
         return;
-    control::終了(g, resignationOf(s));
+    // The side to move gives up: the lower side holds the human's token.
+    終局(g, {.resigned = s.sideToMove == s.humanToken ? -1 : 1});
 }
 
 }  // namespace control

@@ -5,7 +5,7 @@
 namespace state {
 struct Game;
 struct GameData;
-}
+}  // namespace state
 
 namespace control {
 

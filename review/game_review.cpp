@@ -33,15 +33,9 @@ struct Ply {
 struct Replay {
     std::vector<Ply> plies;
     std::vector<search::Position> positions;  // 0 .. plies.size()
-    state::Outcome outcome = state::Outcome::Continues;
+    state::Outcome outcome;
     int badPly = 0;
 };
-
-bool sameMove(const state::Move& a, const state::Move& b) {
-    return a.fromX == b.fromX && a.fromY == b.fromY && a.toX == b.toX && a.toY == b.toY &&
-           a.twoStep == b.twoStep && (!a.twoStep || (a.toX2 == b.toX2 && a.toY2 == b.toY2)) &&
-           a.placed == b.placed;
-}
 
 Replay replay(const Request& q) {
     Replay out;
@@ -52,8 +46,8 @@ Replay replay(const Request& q) {
     for (int k = 1; k <= r.last; k = r.counter + 1) {
         const state::Move wanted = record::記録の手(r, k);
         const std::vector<state::Move> legal = position.合法手();
-        const auto found = std::find_if(legal.begin(), legal.end(),
-                                        [&](const state::Move& m) { return sameMove(m, wanted); });
+        const auto found =
+            std::find_if(legal.begin(), legal.end(), [&](const state::Move& m) { return m == wanted; });
         if (position.結果() != state::Outcome::Continues || found == legal.end()) {
             out.badPly = static_cast<int>(out.plies.size()) + 1;
             return out;

@@ -59,7 +59,7 @@ struct Result {
     std::vector<MoveReview> moves;
     std::vector<PositionReview> positions;  // 0 (the start) .. moves.size()
     SideSummary lower, upper;
-    state::Outcome outcome = state::Outcome::Continues;  // after the last move
+    state::Outcome outcome;  // after the last move
     std::uint64_t nodes = 0;                             // searched in all
 };
 

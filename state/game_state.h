@@ -1,5 +1,8 @@
 #pragma once
 
+#include "state/move.h"
+#include "state/pieces.h"
+
 namespace state {
 
 // Palette numbers and mouse buttons used throughout the window.
@@ -35,11 +38,19 @@ struct GameState {
     int kifuMode = 0;
     int resumeNotice = 0;
     int movableColour = kGreen;
-    int selX = 0, selY = 0, selPiece = 0;
-    int destX = 0, destY = 0;
-    int stepPiece = 0;
-    int promotedPiece = 0;
     int reversed = 0;
+
+    // The move in progress, as one value: the square a press selected and
+    // the piece on it (from, moved), and while a Nue King waits for its
+    // second step, its first step (to, captured). A press on an opposing
+    // piece selects it too, to show its reach, without picking it up.
+    Move pending;
+
+    // The selected square: the Nue King's after its first step.
+    int selectedX() const { return stepState == 2 ? pending.toX : pending.fromX; }
+    int selectedY() const { return stepState == 2 ? pending.toY : pending.fromY; }
+    // What the next step moves: a Nue King's second step is a king step.
+    int steppingPiece() const { return stepState == 2 ? (pending.moved >= 1 ? 王 : -王) : pending.moved; }
 
     // Menu check marks: they are the options and live only as long as the
     // process (nothing is saved).

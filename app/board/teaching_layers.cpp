@@ -157,19 +157,19 @@ std::vector<DestinationMark> TeachingLayers::destinationMarks() {
     const state::GameState& s = g.state;
     std::vector<DestinationMark> marks;
     if (!s.teachingOn || s.selection != 1 || s.sideToMove == 0 || s.kifuMode) return marks;
-    if (!state::isPieceCode(s.selPiece) || g.board(s.selX, s.selY) != s.selPiece) return marks;
+    const int sx = s.selectedX(), sy = s.selectedY(), piece = s.pending.moved;
+    if (!state::isPieceCode(piece) || g.board(sx, sy) != piece) return marks;
     // The rules are asked on a copy of the board: the layers never touch the game.
     state::Board board = g.board;
     const bool secondStep = s.stepState == 2;
     const rules::MoveContext now = rules::着手文脈(g.record, secondStep);
     // On a second step the Nue King moves as a king, as the outlines show.
-    const int mover = secondStep ? s.stepPiece : s.selPiece;
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (rules::移動チェック(board, now, s.selX, s.selY, x, y, mover) == state::有)
-                marks.push_back({x, y, rules::調査_着地被取(board, s.selX, s.selY, x, y, s.selPiece), false});
-    if (!secondStep && state::magnitude(s.selPiece) == state::鵺王) {
-        const rules::Landings landings = rules::調査_鵺二手着地(board, s.selX, s.selY);
+            if (rules::移動チェック(board, now, sx, sy, x, y, s.steppingPiece()) == state::有)
+                marks.push_back({x, y, rules::調査_着地被取(board, sx, sy, x, y, piece), false});
+    if (!secondStep && state::magnitude(piece) == state::鵺王) {
+        const rules::Landings landings = rules::調査_鵺二手着地(board, sx, sy);
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 if (landings(x, y) != rules::Landing::None)

@@ -203,7 +203,7 @@ private:
     std::vector<std::pair<QAction*, const MenuEntry*>> captioned_;
     Command newGame_ = control::SENTE_Click;  // what 新しい対局 runs again
     state::GameFacts facts_;
-    state::Outcome outcome_ = state::Outcome::Continues;
+    state::Outcome outcome_;
     bool busy_ = false;
     // The game start-up went on with, until another begins: its kind and moves.
     struct Resumed {

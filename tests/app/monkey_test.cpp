@@ -156,15 +156,15 @@ private:
         state::Game& g = window_->game();
         const int side = g.state.sideToMove == g.state.humanToken ? -1 : 1;
         if (g.state.selection == 1 && g.state.stepState != 2) {
-            const std::vector<testing_support::Square> to =
-                testing_support::destinations(g, g.state.selX, g.state.selY, g.state.selPiece);
+            const std::vector<testing_support::Square> to = testing_support::destinations(
+                g, g.state.selectedX(), g.state.selectedY(), g.state.pending.moved);
             if (!to.empty()) {
                 const auto& s = to[pick(static_cast<int>(to.size()))];
                 return pressSquare(s.first, s.second);
             }
         }
         if (g.state.stepState == 2) {
-            const int x = g.state.selX + pick(3) - 1, y = g.state.selY + pick(3) - 1;
+            const int x = g.state.selectedX() + pick(3) - 1, y = g.state.selectedY() + pick(3) - 1;
             return pressSquare(std::clamp(x, 1, 9), std::clamp(y, 1, 9));
         }
         std::vector<testing_support::Square> own;

@@ -333,8 +333,8 @@ struct ArmyMove {
 };
 
 bool promotes(state::Game& g, const Move& m) {
-    return testing_support::調査_駒成(g, m.fromX, m.fromY, m.toX, m.toY, g.board(m.fromX, m.fromY)) ==
-           state::有;
+    int promoted = 0;
+    return rules::調査_駒成(m.fromX, m.fromY, m.toX, m.toY, g.board(m.fromX, m.fromY), promoted) == state::有;
 }
 
 ArmyMove armyChoice(state::Game& g, std::mt19937& rng) {
@@ -1053,9 +1053,9 @@ bool onBoard(int x, int y) { return state::onBoard(x, y); }
 std::string stateSignature(const state::Game& g) {
     const state::GameState& s = g.state;
     return boardText(g.board) + std::to_string(g.record.counter) + "/" + std::to_string(g.record.last) + " " +
-           std::to_string(s.sideToMove) + " " + std::to_string(s.selection) + " " + std::to_string(s.selX) +
-           "," + std::to_string(s.selY) + " " + std::to_string(s.stepState) + " " +
-           std::to_string(s.kifuMode);
+           std::to_string(s.sideToMove) + " " + std::to_string(s.selection) + " " +
+           std::to_string(s.selectedX()) + "," + std::to_string(s.selectedY()) + " " +
+           std::to_string(s.stepState) + " " + std::to_string(s.kifuMode);
 }
 
 void enterStart(PlayWindow& w) {

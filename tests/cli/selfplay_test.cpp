@@ -97,9 +97,10 @@ std::string replay(const record::Kifu& kifu, int index, const std::string& resul
         if (secondStep && (std::abs(e[k].toX - e[k].fromX) > 1 || std::abs(e[k].toY - e[k].fromY) > 1))
             return at + "a second step of more than one square";
         if (e[k].placed != e[k].moved) {
-            if (testing_support::調査_駒成(g, e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved) !=
+            int promoted = 0;
+            if (rules::調査_駒成(e[k].fromX, e[k].fromY, e[k].toX, e[k].toY, e[k].moved, promoted) !=
                     state::有 ||
-                g.state.promotedPiece != e[k].placed)
+                promoted != e[k].placed)
                 return at + "not a promotion";
         } else if (rules::移動後チェック(e[k].toY, e[k].moved) == state::無) {
             return at + "a compulsory promotion not taken";

@@ -132,8 +132,7 @@ TEST(StrongCommands, SelfPlayWithALevelForEachSide) {
     state::NullPort port;
     state::Game g{port};
     const cli::SelfPlayGame lost = cli::playSelfPlayGame(g, 1, timed);
-    EXPECT_TRUE(lost.onTime);
-    EXPECT_EQ(lost.winner, cli::Winner::Upper);
+    EXPECT_EQ(lost.outcome, (state::Outcome{state::Result::UpperWins, state::EndReason::OutOfTime}));
 }
 
 }  // namespace

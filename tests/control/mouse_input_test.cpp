@@ -102,8 +102,8 @@ TEST(Selection, OpposingPieceShowsItsReachOnlyAndReselection) {
     click(t.game, 5, 9);
     EXPECT_EQ(t.game.state.selection, 1);
     click(t.game, 1, 2);  // another own piece: reselect
-    EXPECT_EQ(t.game.state.selX, 1);
-    EXPECT_EQ(t.game.state.selY, 2);
+    EXPECT_EQ(t.game.state.selectedX(), 1);
+    EXPECT_EQ(t.game.state.selectedY(), 2);
     EXPECT_EQ(t.game.state.selection, 1);
     click(t.game, 5, 5);  // out of reach: nothing happens
     EXPECT_EQ(t.game.state.selection, 1);

@@ -11,7 +11,6 @@ using namespace rules;
 using namespace state;
 using testing_support::TestGame;
 using testing_support::移動チェック;
-using testing_support::調査_駒成;
 
 TEST(Promotion, ZonesForBothSidesArrivingAndLeaving) {
     struct Case {
@@ -25,21 +24,19 @@ TEST(Promotion, ZonesForBothSidesArrivingAndLeaving) {
         {銀, 5, 6, 無, 0},    {角, 7, 3, 有, 馬},     {飛, 1, 7, 有, 龍},     {飛, 5, 6, 無, 0},
     };
     for (const Case& c : cases) {
-        TestGame t;
-        t.game.state.promotedPiece = 0;
-        EXPECT_EQ(調査_駒成(t.game, 5, c.fy, 5, c.ty, c.piece), c.answer)
+        int promoted = 0;
+        EXPECT_EQ(調査_駒成(5, c.fy, 5, c.ty, c.piece, promoted), c.answer)
             << c.piece << " " << c.fy << "->" << c.ty;
-        EXPECT_EQ(t.game.state.promotedPiece, c.promoted) << c.piece;
+        EXPECT_EQ(promoted, c.promoted) << c.piece;
     }
 }
 
 TEST(Promotion, GoldPromotedKindsAndRoyalsNeverPromoteAndLeaveTheValue) {
     for (int piece : {金, -金, と, -龍, 馬, 成銀, -成桂, 王, -王, 鵺王, -鵺王}) {
-        TestGame t;
-        t.game.state.promotedPiece = 77;
-        EXPECT_EQ(調査_駒成(t.game, 5, 8, 5, 9, piece), 無);
-        EXPECT_EQ(調査_駒成(t.game, 5, 2, 5, 1, piece), 無);
-        EXPECT_EQ(t.game.state.promotedPiece, 77);
+        int promoted = 77;
+        EXPECT_EQ(調査_駒成(5, 8, 5, 9, piece, promoted), 無);
+        EXPECT_EQ(調査_駒成(5, 2, 5, 1, piece, promoted), 無);
+        EXPECT_EQ(promoted, 77);
     }
 }
 
@@ -127,10 +124,10 @@ TEST(MoveRectangle, ContainsEveryLegalDestination) {
                 }
             if (moves.empty()) break;
             const auto m = moves[rng() % moves.size()];
-            int placed = m[4];
-            if (調査_駒成(g, m[0], m[1], m[2], m[3], m[4]) == 有 &&
+            int placed = m[4], promoted = m[4];
+            if (調査_駒成(m[0], m[1], m[2], m[3], m[4], promoted) == 有 &&
                 (rng() % 2 || 移動後チェック(m[3], m[4]) == 無))
-                placed = g.state.promotedPiece;
+                placed = promoted;
             if (std::abs(g.board(m[2], m[3])) >= 14) break;  // a royal piece fell: stop here
             g.board(m[2], m[3]) = placed;
             g.board(m[0], m[1]) = 0;

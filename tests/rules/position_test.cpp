@@ -81,18 +81,22 @@ TEST(Position, PlaysBothStepsAndTellsTheResult) {
 }
 
 TEST(GameEnd, OneProcedureInOneOrder) {
+    using enum state::EndReason;
     const struct {
         rules::EndFacts facts;
         Outcome outcome;
     } rows[] = {
-        {{}, Outcome::Continues},
-        {{.mover = -1, .captured = 15}, Outcome::LowerWins},
-        {{.mover = 1, .captured2 = -14}, Outcome::UpperWins},  // taken on the second step
-        {{.mover = 1, .captured = -9}, Outcome::Continues},
-        {{.mover = -1, .moverMates = true}, Outcome::LowerWins},
-        {{.mover = -1, .nextCanMove = false, .recordFull = true}, Outcome::LowerWins},  // no move first
-        {{.recordFull = true}, Outcome::Draw},
-        {{.mover = 1, .captured = -15, .recordFull = true}, Outcome::UpperWins},
+        {{}, {}},
+        {{.mover = -1, .captured = 15}, {Outcome::LowerWins, RoyalTaken}},
+        {{.mover = 1, .captured2 = -14}, {Outcome::UpperWins, RoyalTaken}},  // taken on the second step
+        {{.mover = 1, .captured = -9}, {}},
+        {{.mover = -1, .moverMates = true}, {Outcome::LowerWins, MateAsked}},
+        {{.mover = -1, .nextCanMove = false, .recordFull = true},
+         {Outcome::LowerWins, NoLegalMove}},  // no move first
+        {{.recordFull = true}, {Outcome::Draw, RecordFull}},
+        {{.mover = 1, .captured = -15, .recordFull = true}, {Outcome::UpperWins, RoyalTaken}},
+        {{.outOfTime = 1, .mover = 1, .captured = -15}, {Outcome::LowerWins, OutOfTime}},  // too late to take
+        {{.resigned = -1, .outOfTime = -1}, {Outcome::UpperWins, Resignation}},
     };
     for (const auto& row : rows) EXPECT_EQ(rules::終局判定(row.facts), row.outcome);
 }

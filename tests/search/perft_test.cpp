@@ -81,8 +81,9 @@ std::vector<Listed> referenceMoves(state::GameData& g, int side) {
                         restore(g, saved);
                         continue;
                     }
-                    if (rules::調査_駒成(x, y, tx, ty, p, g.state.promotedPiece) == state::有) {
-                        out.emplace_back(x, y, tx, ty, g.state.promotedPiece, 0, 0);
+                    int promoted = p;
+                    if (rules::調査_駒成(x, y, tx, ty, p, promoted) == state::有) {
+                        out.emplace_back(x, y, tx, ty, promoted, 0, 0);
                         if (rules::移動後チェック(ty, p) == state::無) continue;
                     }
                     out.emplace_back(x, y, tx, ty, p, 0, 0);

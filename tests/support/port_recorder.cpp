@@ -70,7 +70,7 @@ void PortRecorder::gameFacts(const state::GameFacts& f) {
 
 void PortRecorder::gameOver(state::Outcome o) {
     const char* names[] = {"continues", "upper", "lower", "draw"};
-    facts.push_back(std::string("over ") + names[static_cast<int>(o)]);
+    facts.push_back(std::string("over ") + names[static_cast<int>(o.result)]);
 }
 
 void PortRecorder::refresh() {

@@ -56,12 +56,8 @@ int 移動チェック(state::GameData& g, int fx, int fy, int tx, int ty, int p
                                piece);
 }
 
-int 調査_鵺守(state::GameData& g, rules::Side side, int fx, int fy, int nx, int ny) {
+int 調査_鵺守(state::GameData& g, state::Side side, int fx, int fy, int nx, int ny) {
     return rules::調査_鵺守(g.board, rules::着手文脈(g.record, g.state.stepState == 2), side, fx, fy, nx, ny);
-}
-
-int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
-    return rules::調査_駒成(fx, fy, tx, ty, piece, g.state.promotedPiece);
 }
 
 std::vector<Square> destinations(state::Game& g, int x, int y, int piece) {

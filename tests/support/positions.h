@@ -32,8 +32,7 @@ std::string mapText(const state::Grid<int>& m);
 // likewise; the promotion test leaving its promoted code in the game state,
 // as the player's press reads it.
 int 移動チェック(state::GameData& g, int fx, int fy, int tx, int ty, int piece);
-int 調査_鵺守(state::GameData& g, rules::Side side, int fx, int fy, int nx, int ny);
-int 調査_駒成(state::GameData& g, int fx, int fy, int tx, int ty, int piece);
+int 調査_鵺守(state::GameData& g, state::Side side, int fx, int fy, int nx, int ny);
 
 using Square = std::pair<int, int>;
 
