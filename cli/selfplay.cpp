@@ -29,16 +29,6 @@ namespace {
 
 bool isRoyal(int code) { return code == 14 || code == 15 || code == -14 || code == -15; }
 
-// Records and plays a move's steps on the board; a two-step move's second
-// entry is marked as the second step.
-void playMove(state::Game& g, const state::Move& m) {
-    rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.twoStep ? m.moved : m.placed);
-    control::駒移動(g, m.fromX, m.fromY, m.toX, m.toY, m.twoStep ? m.moved : m.placed);
-    if (!m.twoStep) return;
-    rules::手順保存(g, m.toX, m.toY, m.toX2, m.toY2, m.moved, m.placed, true);
-    control::駒移動(g, m.toX, m.toY, m.toX2, m.toY2, m.placed);
-}
-
 // A random legal move of one entry: a piece and a destination at random, a
 // Nue King's step taken as a whole move; promotion at random where it is
 // optional, always where it is compulsory. Empty when the side cannot move.
@@ -46,8 +36,7 @@ std::optional<state::Move> randomMove(const state::Game& g, int sign, std::mt199
     std::vector<state::Move> moves;
     for (const state::Move& m : rules::Position(g.board, g.record, sign).合法手()) {
         // Each destination once: the promoted and unpromoted forms are one choice here.
-        const bool again = !moves.empty() && moves.back().fromX == m.fromX && moves.back().fromY == m.fromY &&
-                           moves.back().toX == m.toX && moves.back().toY == m.toY;
+        const bool again = !moves.empty() && moves.back().sameSquares(m);
         if (!m.twoStep && !again) moves.push_back(m);
     }
     if (moves.empty()) return std::nullopt;
@@ -172,13 +161,10 @@ SelfPlayGame playSelfPlayGame(state::Game& g, int index, const SelfPlayOptions& 
             // A second step the record has no room for is not made: the game is drawn there.
             const bool roomForBoth = g.record.counter + 2 <= state::MoveRecord::kCapacity;
             if (move->twoStep && !roomForBoth) {
-                state::Move first = *move;
-                first.twoStep = false;
-                first.placed = first.moved;
-                playMove(g, first);
+                control::一歩を指す(g, move->firstStep());
                 o = rules::終局判定({.recordFull = true});
             } else {
-                playMove(g, *move);
+                control::手を指す(g, *move);
                 // A move made after the side's time ran out loses, whatever it took.
                 const bool inTime = clock.stop();
                 o = rules::終局判定({.outOfTime = inTime ? 0 : side,

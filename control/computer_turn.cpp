@@ -50,15 +50,11 @@ TurnChoice choose(Game& g) {
 
 }  // namespace
 
-void 指し手実行(Game& g, const state::Move& m) {
-    rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.placed);
-    駒移動(g, m.fromX, m.fromY, m.toX, m.toY, m.placed);
-}
+void 指し手実行(Game& g, const state::Move& m) { 一歩を指す(g, m.firstStep()); }
 
 state::Move 二手目実行(Game& g, int x, int y, int tx, int ty) {
     const state::Move step{x, y, tx, ty, false, 0, 0, state::鵺王, state::鵺王, g.board(tx, ty), 0};
-    rules::手順保存(g, x, y, tx, ty, state::鵺王, state::鵺王, true);
-    駒移動(g, x, y, tx, ty, state::鵺王);
+    一歩を指す(g, step, true);
     g.port.playSound(g.state.sounds.piece);
     display::描画_桝輪郭(g, kLightRed, tx, ty);
     return step;

@@ -1,4 +1,5 @@
 // The human's mouse: a press picks a piece up, a second press puts it down.
+#include <cassert>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,10 +16,10 @@
 #include "display/texts.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
-#include "record/record_moves.h"
 #include "rules/initial_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
+#include "rules/position.h"
 #include "state/game.h"
 #include "state/geometry.h"
 
@@ -143,25 +144,33 @@ Move stepTo(const Game& g, int x, int y, int button) {
 void makeMove(Game& g, int x, int y, int button, bool secondStep) {
     GameState& s = g.state;
     const Move step = stepTo(g, x, y, button);
+    // The press checks what the position lists: a move of one step is one of its legal moves.
+    assert(secondStep || rules::Position(g.board, g.record, step.side()).合法か(step));
     // No room for a 501st entry: the game is drawn.
     if (終局(g, {.recordFull = g.record.full()})) return;
-    rules::手順保存(g, step.fromX, step.fromY, x, y, step.moved, step.placed, secondStep);
     // The move as far as it has gone: a second step completes the first.
-    const state::Move played = record::記録の手(g.record, record::手の最初(g.record, g.record.counter));
+    Move played = step;
+    if (secondStep) {
+        played = s.pending;
+        played.twoStep = true;
+        played.toX2 = x;
+        played.toY2 = y;
+        played.placed = step.placed;
+        played.captured2 = step.captured;
+    }
     const bool upper = step.placed >= 1;
     display::描画_移動結果(g, upper ? display::kUpperMoveX : display::kLowerMoveX,
                            upper ? display::kUpperMoveY : display::kLowerMoveY, played, kWhite);
-    if (s.stepState == 1) {
-        const bool adjacent = std::abs(x - step.fromX) < 2 && std::abs(y - step.fromY) < 2;
-        if (std::abs(step.moved) == state::鵺王 && adjacent) {
-            s.pending = played;  // the first step; the second completes it
-            int fx = step.fromX, fy = step.fromY;
-            control::移動処理_鵺(g, fx, fy, x, y, step.moved > 0 ? state::王 : -state::王);
-            return;  // the same player makes the second step
-        }
-    }
     s.pending = played;
-    control::駒移動(g, step.fromX, step.fromY, x, y, step.placed);
+    const bool adjacent = std::abs(x - step.fromX) < 2 && std::abs(y - step.fromY) < 2;
+    if (!secondStep && std::abs(step.moved) == state::鵺王 && adjacent) {
+        // The first step; the same player makes the second.
+        rules::手順保存(g, step.fromX, step.fromY, x, y, step.moved, step.placed);
+        int fx = step.fromX, fy = step.fromY;
+        control::移動処理_鵺(g, fx, fy, x, y, step.moved > 0 ? state::王 : -state::王);
+        return;
+    }
+    control::一歩を指す(g, step, secondStep);
     display::描画_移動可能桝色(g, 0, 0, kGreen, 0);
     s.stepState = 1;
     s.selection = 0;

@@ -17,4 +17,14 @@ void 駒移動(Game& g, int fx, int fy, int tx, int ty, int piece) {
     display::描画_桝輪郭(g, kGreen, tx, ty);
 }
 
+void 一歩を指す(Game& g, const Move& step, bool secondStep) {
+    rules::手順保存(g, step.fromX, step.fromY, step.toX, step.toY, step.moved, step.placed, secondStep);
+    駒移動(g, step.fromX, step.fromY, step.toX, step.toY, step.placed);
+}
+
+void 手を指す(Game& g, const Move& m) {
+    一歩を指す(g, m.firstStep());
+    if (m.twoStep) 一歩を指す(g, m.secondStep(), true);
+}
+
 }  // namespace control

@@ -59,8 +59,8 @@ struct Result {
     std::vector<MoveReview> moves;
     std::vector<PositionReview> positions;  // 0 (the start) .. moves.size()
     SideSummary lower, upper;
-    state::Outcome outcome;  // after the last move
-    std::uint64_t nodes = 0;                             // searched in all
+    state::Outcome outcome;   // after the last move
+    std::uint64_t nodes = 0;  // searched in all
 };
 
 // Reviews every move of the record: replays it from the start with the

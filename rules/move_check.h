@@ -1,8 +1,8 @@
 #pragma once
 
 #include "state/move_record.h"
-#include "state/side.h"
 #include "state/pieces.h"
+#include "state/side.h"
 
 namespace rules {
 
@@ -56,7 +56,7 @@ int 移動チェック角(const state::Board& b, int 移動元X, int 移動元Y,
 // 1 when the Nue King on the target square is guarded: with both Nue Kings
 // lifted off, some other piece of the target's side could move there. The
 // board is restored before it returns.
-int 調査_鵺守(state::Board& board, const MoveContext& c, state::Side 守る側, int 移動元X, int 移動元Y, int 鵺座標X,
-              int 鵺座標Y);
+int 調査_鵺守(state::Board& board, const MoveContext& c, state::Side 守る側, int 移動元X, int 移動元Y,
+              int 鵺座標X, int 鵺座標Y);
 
 }  // namespace rules

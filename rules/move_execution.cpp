@@ -30,9 +30,13 @@ int 移動後チェック(int ty, int piece) {
 }
 
 void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved, int placed, bool secondStep) {
+    手順保存(g.board, g.record, fx, fy, tx, ty, moved, placed, secondStep);
+}
+
+void 手順保存(const Board& board, MoveRecord& r, int fx, int fy, int tx, int ty, int moved, int placed,
+              bool secondStep) {
     // A bad square or code here would be saved and replayed as a move.
     assert(onBoard(fx, fy) && onBoard(tx, ty) && isPieceCode(moved) && isPieceCode(placed));
-    MoveRecord& r = g.record;
     assert(0 <= r.counter && r.counter <= MoveRecord::kCapacity);
     if (r.full()) return;
     const int k = ++r.counter;
@@ -42,15 +46,19 @@ void 手順保存(state::GameData& g, int fx, int fy, int tx, int ty, int moved,
     r.toY[k] = ty;
     r.moved[k] = moved;
     r.placed[k] = placed;
-    r.captured[k] = g.board(tx, ty);
+    r.captured[k] = board(tx, ty);
     r.secondStep[k] = secondStep;
     r.last = k;
 }
 
 void 盤面移動(state::GameData& g, int fx, int fy, int tx, int ty, int piece) {
+    盤面移動(g.board, fx, fy, tx, ty, piece);
+}
+
+void 盤面移動(Board& board, int fx, int fy, int tx, int ty, int piece) {
     assert(onBoard(fx, fy) && onBoard(tx, ty) && isPieceCode(piece));
-    g.board(tx, ty) = piece;
-    g.board(fx, fy) = 空;
+    board(tx, ty) = piece;
+    board(fx, fy) = 空;
 }
 
 void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2) {

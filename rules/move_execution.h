@@ -1,8 +1,6 @@
 #pragma once
 
-namespace state {
-struct GameData;
-}
+#include "state/game_data.h"
 
 namespace rules {
 
@@ -20,12 +18,17 @@ int 移動後チェック(int 移動先Y, int 移動駒種類);
 // Appends one entry to the move record. Call it before the board changes: it
 // reads the captured piece from the destination. 二手目 marks the second step
 // of a Nue King's two-step move, which joins the entry before it as one move.
-// Never writes past entry 500.
+// Never writes past entry 500. The one writer of a move into a record: the
+// game's, and every position's (rules/position.h).
+void 手順保存(const state::Board& board, state::MoveRecord& record, int 移動元X, int 移動元Y, int 移動先X,
+              int 移動先Y, int 移動元駒, int 移動成駒, bool 二手目 = false);
 void 手順保存(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
               int 移動成駒, bool 二手目 = false);
 
 // Puts the placed piece on the destination and empties the source; game
 // control draws them.
+void 盤面移動(state::Board& board, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,
+              int IN_移動駒);
 void 盤面移動(state::GameData& g, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,
               int IN_移動駒);
 

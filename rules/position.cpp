@@ -1,5 +1,6 @@
 #include "rules/position.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "rules/move_execution.h"
@@ -29,22 +30,15 @@ void addSecondSteps(Board& b, const RecaptureFact& afterFirst, int x, int y, int
 }  // namespace
 
 Position::Position(const Board& board, const MoveRecord& record, int side)
-    : board_(board),
-      side_(side > 0 ? 1 : -1),
-      recapture_(直前の記録(record)),
-      lastPlaced_(record.placed[static_cast<std::size_t>(record.counter)]),
-      entries_(record.counter) {
-    // What the last move took, both steps of a Nue King's two-step move.
-    const int n = record.counter;
-    if (n >= 1) last_.captured = record.captured[static_cast<std::size_t>(n)];
-    if (n >= 2 && record.secondStep[static_cast<std::size_t>(n)])
-        last_.captured2 = record.captured[static_cast<std::size_t>(n - 1)];
+    : board_(board), record_(record), side_(side > 0 ? 1 : -1) {
+    record_.last = record_.counter;
 }
 
 std::vector<state::Move> Position::合法手() const {
     std::vector<state::Move> out;
     Board b = board_;  // the guard test lifts pieces for a moment
-    const MoveContext first{recapture_, false};
+    const RecaptureFact before = 直前の記録(record_);
+    const MoveContext first{before, false};
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
             const int p = b(x, y);
@@ -58,7 +52,9 @@ std::vector<state::Move> Position::合法手() const {
                         if (!adjacent(x, y, tx, ty)) continue;
                         state::BoardTrial stepped(b);
                         stepped.move(x, y, tx, ty, p);
-                        addSecondSteps(b, {taken, lastPlaced_}, x, y, tx, ty, p, taken, out);
+                        // After the first step the record's last entry is the step itself.
+                        const int lastPlaced = record_.placed[static_cast<std::size_t>(record_.counter)];
+                        addSecondSteps(b, {taken, lastPlaced}, x, y, tx, ty, p, taken, out);
                         continue;
                     }
                     int promoted = p;
@@ -72,32 +68,34 @@ std::vector<state::Move> Position::合法手() const {
     return out;
 }
 
-void Position::step(int fx, int fy, int tx, int ty, int placed) {
-    recapture_ = {board_(tx, ty), lastPlaced_};
-    board_(tx, ty) = placed;
-    board_(fx, fy) = 空;
-    lastPlaced_ = placed;
-    ++entries_;
+bool Position::合法か(const state::Move& m) const {
+    const std::vector<state::Move> legal = 合法手();
+    return std::find(legal.begin(), legal.end(), m) != legal.end();
 }
 
 void Position::着手(const state::Move& m) {
-    last_ = m;
-    last_.captured = board_(m.toX, m.toY);
-    step(m.fromX, m.fromY, m.toX, m.toY, m.twoStep ? m.moved : m.placed);
+    const state::Move first = m.firstStep();
+    手順保存(board_, record_, first.fromX, first.fromY, first.toX, first.toY, first.moved, first.placed);
+    盤面移動(board_, first.fromX, first.fromY, first.toX, first.toY, first.placed);
     if (m.twoStep) {
-        last_.captured2 = board_(m.toX2, m.toY2);
-        step(m.toX, m.toY, m.toX2, m.toY2, m.placed);
+        const state::Move second = m.secondStep();
+        手順保存(board_, record_, second.fromX, second.fromY, second.toX, second.toY, second.moved,
+                 second.placed, true);
+        盤面移動(board_, second.fromX, second.fromY, second.toX, second.toY, second.placed);
     }
     side_ = -side_;
 }
 
 Outcome Position::結果() const {
+    // What the last move took, both steps of a Nue King's two-step move.
+    const int n = record_.counter;
+    const auto at = [this](int k) { return static_cast<std::size_t>(k); };
     EndFacts f;
     f.mover = -side_;
-    f.captured = last_.captured;
-    f.captured2 = last_.captured2;
+    if (n >= 1) f.captured = record_.captured[at(n)];
+    if (n >= 2 && record_.secondStep[at(n)]) f.captured2 = record_.captured[at(n - 1)];
     f.nextCanMove = !合法手().empty();
-    f.recordFull = entries_ >= MoveRecord::kCapacity;
+    f.recordFull = record_.full();
     return 終局判定(f);
 }
 

@@ -10,9 +10,9 @@
 
 namespace rules {
 
-// A position to ask, as a board that owns its rules: the squares, what the
-// rules read of the record before it (the recapture fact and the entries
-// used), and the side to move. It lists the legal moves, plays one, and says
+// A position to ask, as a board that owns its rules: the squares, the
+// record of the moves that led to it (the rules read its last entries), and
+// the side to move. It lists the legal moves, plays one, and says
 // how the game stands; whoever shows a game (the window, the command line,
 // self-play) asks it and decides none of these itself.
 class Position {
@@ -22,8 +22,9 @@ public:
     Position(const state::Board& board, const state::MoveRecord& record, int side);
 
     const state::Board& board() const { return board_; }
+    const state::MoveRecord& record() const { return record_; }
     int side() const { return side_; }
-    int entries() const { return entries_; }
+    int entries() const { return record_.counter; }
 
     // Every legal move of the side to move, in scan order: sources column by
     // column, each column top to bottom, and their destinations alike. Where
@@ -36,9 +37,12 @@ public:
     // 例: the human-first position gives the lower side 30 moves
     std::vector<state::Move> 合法手() const;
 
-    // Plays a move of the side to move (as 合法手 lists them): the board, the
-    // record's facts and the side to move change as the game's own record and
-    // board would.
+    // Whether the move is one of 合法手's.
+    bool 合法か(const state::Move& m) const;
+
+    // Plays a move of the side to move (as 合法手 lists them): recorded and
+    // made as the game records and makes its own (rules::手順保存, 盤面移動),
+    // then the other side is to move.
     void 着手(const state::Move& m);
 
     // How the game stands: the last move took a royal piece, the side to
@@ -46,14 +50,9 @@ public:
     state::Outcome 結果() const;
 
 private:
-    void step(int fx, int fy, int tx, int ty, int placed);
-
     state::Board board_;
+    state::MoveRecord record_;  // up to the position: its end is its counter
     int side_ = -1;
-    RecaptureFact recapture_;
-    int lastPlaced_ = 1;  // entry 0 places +1 after every game start
-    int entries_ = 0;
-    state::Move last_;
 };
 
 }  // namespace rules

@@ -25,6 +25,20 @@ struct Move {
     constexpr int side() const { return moved >= 1 ? 1 : -1; }
     constexpr bool promotes() const { return placed != moved; }
 
+    // A move as the record's entries hold it: its first (or only) step, and
+    // a Nue King's second step (the Nue King moves and stays itself).
+    constexpr Move firstStep() const {
+        return twoStep ? Move{fromX, fromY, toX, toY, false, 0, 0, moved, moved, captured, 0} : *this;
+    }
+    constexpr Move secondStep() const {
+        return Move{toX, toY, toX2, toY2, false, 0, 0, moved, placed, captured2, 0};
+    }
+    // The same squares: from, through and to, whatever the move promotes or takes.
+    constexpr bool sameSquares(const Move& o) const {
+        return fromX == o.fromX && fromY == o.fromY && toX == o.toX && toY == o.toY && twoStep == o.twoStep &&
+               toX2 == o.toX2 && toY2 == o.toY2;
+    }
+
     friend constexpr bool operator==(const Move&, const Move&) = default;
 };
 
