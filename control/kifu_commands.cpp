@@ -39,11 +39,13 @@ bool refuseFile(Game& g, const std::string& path, const record::ReadError& e) {
 }
 
 // Loading starts the game afresh as start-up does, but keeps the sounds
-// loaded then: only the music starts over.
+// loaded then: only the music starts over. The player's own level and
+// options come back as they do after start-up.
 void restartAsAtStartUp(Game& g) {
     g.port.stopSound(g.state.sounds.bgm);
     g.port.loopSound(g.state.sounds.bgm);
     起動_初期化(g);
+    g.port.optionsReset();
 }
 
 void setUpLoadedGame(Game& g, const record::Kifu& kifu) {

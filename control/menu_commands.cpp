@@ -113,9 +113,12 @@ void START_Click(Game& g) {
         tellLabels(g);
         g.port.messageBox(Message{Text::FirstToMove}, Text::TitleBlank, Buttons::Ok, Icon::None);
     } else {
-        // The position stays; when the upper side moved first its label says so.
+        // The position stays, played on by two people as a game of its own
+        // (with the clocks chosen for it); when the upper side moved first
+        // its label says so.
         if (g.state.comToken == 1)
             display::描画_対局者(g, 5.08, Text::LabelFirst, 5.08, Text::LabelSecond, 6.08, 11);
+        g.port.gameBegins();
         tellLabels(g);
         sayWhoseTurn(g);
     }

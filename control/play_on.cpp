@@ -4,6 +4,7 @@
 #include "control/computer_turn.h"
 #include "control/end_of_game.h"
 #include "control/kept_game.h"
+#include "control/record_jump.h"
 #include "control/refusal.h"
 #include "state/game.h"
 
@@ -56,6 +57,15 @@ void ここから対局_人間(Game& g) {
     playOn(g, kTwoPlayers);
     g.port.messageBox(Message{g.state.sideToMove == 1 ? Text::FirstToMove : Text::SecondToMove},
                       Text::TitleBlank, Buttons::Ok, Icon::None);
+}
+
+void ここから対局_記録から(Game& g, int entry) {
+    棋譜_移動(g, entry);
+    if (g.record.counter != entry) return;  // refused on the way, as 戻 and 進 are
+    if (g.state.gameKind == kAgainstComputer)
+        ここから対局_COM(g);
+    else
+        ここから対局_人間(g);
 }
 
 }  // namespace control

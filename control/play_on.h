@@ -15,4 +15,9 @@ namespace control {
 void ここから対局_COM(state::Game& g);
 void ここから対局_人間(state::Game& g);
 
+// ここから対局 at an entry of the record (a reviewed mistake): back to the
+// position after that entry, as 戻 and 進 go there, then on as a game of the
+// kind it was. Nothing happens when the way there is refused.
+void ここから対局_記録から(state::Game& g, int entry);
+
 }  // namespace control

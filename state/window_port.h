@@ -116,6 +116,10 @@ public:
     // A game begins: before its first move the window may give it a clock
     // (Game::clock).
     virtual void gameBegins() {}
+    // The level and the options are back at their start-up values in the
+    // middle of an event (a record is loaded): the window may put back what
+    // the player chose, as it does after start-up.
+    virtual void optionsReset() {}
 
     // Sound layer. A handle of 0 is a no-operation everywhere.
     virtual void soundStartup() = 0;

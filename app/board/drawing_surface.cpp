@@ -46,6 +46,50 @@ QRectF textArea(QPointF at, const QString& text, const state::TextStyle& style) 
     return QRectF(at.x() - side, at.y() - above, width + 2 * side, height + 2 * above);
 }
 
+DrawOp outlineCall(int colour, int x, int y) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Outline;
+    op.area = cellRect(x, y);
+    op.at = QPointF(x, y);
+    op.colour = colour;
+    return op;
+}
+
+DrawOp fillCall(double x, double y, int width, int height, int colour) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Fill;
+    op.area = QRectF(cellToTwips(x, y), QSizeF(width, height));
+    op.at = QPointF(x, y);
+    op.colour = colour;
+    return op;
+}
+
+DrawOp imageCall(state::ImageRef image, double x, double y) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Image;
+    op.image = image;
+    op.at = QPointF(x, y);
+    op.area = image.name == state::Image::TITLE ? QRectF(cellToTwips(x, y), QSizeF(kTitleWidth, kTitleHeight))
+                                                : cellRect(x, y);
+    return op;
+}
+
+DrawOp textCall(double x, double y, const state::SurfaceText& text, state::TextStyle style) {
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.at = QPointF(x, y);
+    op.text = japaneseWords(text);
+    op.said = text;
+    op.style = style;
+    op.colour = style.colour;
+    // Every twip the text may cover in either language: a move's English fits its place.
+    QRectF english = textArea(cellToTwips(x, y), englishWords(text), style);
+    if (text.kind == state::SurfaceText::Kind::MoveColumn)
+        english.setWidth(std::min(english.width(), kMoveTextWidth));
+    op.area = textArea(cellToTwips(x, y), op.text, style).united(english);
+    return op;
+}
+
 void DrawingSurface::add(DrawOp op) {
     const auto hidden = [&op](const DrawOp& old) {
         switch (op.kind) {

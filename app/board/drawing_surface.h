@@ -42,6 +42,13 @@ QFont textFont(const state::TextStyle& style, double devicePerTwip);
 // The twips a text covers when printed with its top-left corner at `at`.
 QRectF textArea(QPointF at, const QString& text, const state::TextStyle& style);
 
+// The game's drawing calls as the window port is asked for them: an outline
+// of a cell, a filled rectangle, an image and a text at a cell position.
+DrawOp outlineCall(int colour, int x, int y);
+DrawOp fillCall(double x, double y, int width, int height, int colour);
+DrawOp imageCall(state::ImageRef image, double x, double y);
+DrawOp textCall(double x, double y, const state::SurfaceText& text, state::TextStyle style);
+
 // The game's persistent drawing surface. Everything drawn stays until
 // something is drawn over it, as on paper. The surface keeps the calls that
 // still show (a call drawn over entirely by a later opaque one is dropped, and

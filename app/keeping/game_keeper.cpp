@@ -29,6 +29,8 @@ std::filesystem::path pathOf(const QString& path) { return std::filesystem::path
 // move, as after 戻).
 bool goesOn(const record::KeptGame& before, const record::KeptGame& now) {
     if (now.state == record::KeptState::None || now.start != before.start) return false;
+    // スタート turns a game against the computer into a two-player game of its own.
+    if (now.gameKind != before.gameKind && before.state == record::KeptState::Playing) return false;
     // An emptied record is a new game, or 最初.
     if (now.record.last == 0 && before.record.last > 0) return false;
     const int kept = before.record.counter;

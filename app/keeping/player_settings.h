@@ -38,6 +38,7 @@ public:
     std::optional<int> level() const;
     std::optional<bool> teaching() const;
     std::optional<bool> influence() const;
+    std::optional<bool> fewerInterruptions() const;
     std::optional<bool> music() const;
     std::optional<PieceSet> pieces() const;
     std::optional<QRect> geometry() const;
@@ -48,6 +49,7 @@ public:
     void setLanguage(Language language);
     void setOptions(int level, bool teaching, bool music);
     void setInfluence(bool on);
+    void setFewerInterruptions(bool on);
     void setPieces(PieceSet set);
     void setGeometry(const QRect& frame);
     void setFolder(const QString& folder);

@@ -1,5 +1,7 @@
 #include "app/review/game_review.h"
 
+#include "record/record_moves.h"
+
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,9 +45,8 @@ LineNote noteOf(review::Grade g) {
 
 bool sameEntry(const state::MoveRecord& a, const state::MoveRecord& b, int k) {
     const auto i = static_cast<std::size_t>(k);
-    return k <= a.last && a.fromX[i] == b.fromX[i] && a.fromY[i] == b.fromY[i] && a.toX[i] == b.toX[i] &&
-           a.toY[i] == b.toY[i] && a.moved[i] == b.moved[i] && a.placed[i] == b.placed[i] &&
-           a.captured[i] == b.captured[i] && a.secondStep[i] == b.secondStep[i];
+    return k <= a.last && record::記録の項(a, k) == record::記録の項(b, k) &&
+           a.secondStep[i] == b.secondStep[i];
 }
 
 QString sideLine(const char* mark, const review::SideSummary& s) {
@@ -215,6 +216,11 @@ const review::MoveReview* GameReview::currentReview() const {
 
 void GameReview::follow() {
     held_ = 0;
+    // A game with no moves is another game: the review of the last one goes.
+    if (window_.game().record.last == 0) {
+        shown_.reset();
+        refused_ = false;
+    }
     if (shown_) {
         const state::MoveRecord& now = window_.game().record;
         for (const review::MoveReview& m : shown_->moves) {

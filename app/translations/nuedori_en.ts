@@ -204,6 +204,57 @@
     </message>
 </context>
 <context>
+    <name>Levels</name>
+    <message>
+        <source>一手だけを見て、すぐに指します</source>
+        <translation>looks one move ahead and moves at once</translation>
+    </message>
+    <message>
+        <source>鵺王側</source>
+        <translation>the Nue King</translation>
+    </message>
+    <message>
+        <source>5千局面まで読み、すぐに指します</source>
+        <translation>reads up to 5,000 positions and moves at once</translation>
+    </message>
+    <message>
+        <source>千局面を読み、すぐに指します</source>
+        <translation>reads 1,000 positions and moves at once</translation>
+    </message>
+    <message>
+        <source>1万局面を読み、すぐに指します</source>
+        <translation>reads 10,000 positions and moves at once</translation>
+    </message>
+    <message>
+        <source>7万局面を読み、一手に一秒足らず考えます</source>
+        <translation>reads 70,000 positions, under a second a move</translation>
+    </message>
+    <message>
+        <source>鵺王側と軍側のどちらも</source>
+        <translation>either side</translation>
+    </message>
+    <message>
+        <source>一手に約一秒考えます</source>
+        <translation>thinks about a second a move</translation>
+    </message>
+    <message>
+        <source>軍側</source>
+        <translation>the army</translation>
+    </message>
+    <message>
+        <source>レート %1</source>
+        <translation>rating %1</translation>
+    </message>
+    <message>
+        <source>LEVEL3 より弱い</source>
+        <translation>weaker than level 3</translation>
+    </message>
+    <message>
+        <source>%1・%2・%3が得意</source>
+        <translation>%1 · %2 · plays %3 best</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>対局</source>
@@ -372,6 +423,10 @@
     <message>
         <source>持ち時間…</source>
         <translation>Time control…</translation>
+    </message>
+    <message>
+        <source>確認を減らす</source>
+        <translation>Fewer interruptions</translation>
     </message>
 </context>
 <context>
@@ -626,6 +681,57 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>投了</source>
+        <translation>resignation</translation>
+    </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>out of time</translation>
+    </message>
+    <message>
+        <source>王を取った</source>
+        <translation>royal piece taken</translation>
+    </message>
+    <message>
+        <source>詰み</source>
+        <translation>checkmate</translation>
+    </message>
+    <message>
+        <source>指せる手がない</source>
+        <translation>no legal move</translation>
+    </message>
+    <message>
+        <source>五百手</source>
+        <translation>500 moves, the record is full</translation>
+    </message>
+    <message>
+        <source>引き分け（%1）</source>
+        <translation>Draw (%1)</translation>
+    </message>
+    <message>
+        <source>あなたの勝ち（%1）</source>
+        <translation>You win (%1)</translation>
+    </message>
+    <message>
+        <source>コンピュータの勝ち（%1）</source>
+        <translation>The computer wins (%1)</translation>
+    </message>
+    <message>
+        <source>先手の勝ち（%1）</source>
+        <translation>First player wins (%1)</translation>
+    </message>
+    <message>
+        <source>後手の勝ち（%1）</source>
+        <translation>Second player wins (%1)</translation>
+    </message>
+    <message>
+        <source>終局：%1</source>
+        <translation>Game over: %1</translation>
+    </message>
+</context>
+<context>
     <name>Panel</name>
     <message>
         <source>開始局面</source>
@@ -792,6 +898,10 @@
         <source>次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）</source>
         <translation>Sets each side&apos;s time for the next game (P pauses a two-player game)</translation>
     </message>
+    <message>
+        <source>OK だけの確認をステータス行に出し、対局を止めません（はい／いいえの質問は残ります）</source>
+        <translation>Messages that only need OK go to the status line and play goes on (yes/no questions stay)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -814,6 +924,14 @@
     <message>
         <source>設定のファイルが読めませんでした。初期設定で始めます。ファイルはこの名前で残しました：</source>
         <translation>The settings could not be read, so the defaults are used. The file was kept as:</translation>
+    </message>
+    <message>
+        <source>コンピュータには勝ちまでの手順が見えています</source>
+        <translation>the computer sees a forced win</translation>
+    </message>
+    <message>
+        <source>終了しますか？</source>
+        <translation>Quit the game?</translation>
     </message>
 </context>
 </TS>

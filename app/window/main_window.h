@@ -2,29 +2,24 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/board/drawing_surface.h"
 #include "app/board/piece_sets.h"
 #include "app/files/file_panel.h"
 #include "app/panel/game_clocks.h"
 #include "app/window/menu_bar.h"
-#include "control/commands.h"
+#include "app/window/message_boxes.h"
+#include "app/window/pause.h"
 #include "record/kept_game.h"
 #include "state/game.h"
 #include "state/window_port.h"
 
 class QAction;
-class QEventLoop;
 class QLabel;
-class QMenu;
 
 namespace sound {
 class SoundLayer;
@@ -34,29 +29,23 @@ namespace app {
 
 class BesideBoard;
 class BoardAccess;
-class GameKeeper;
-class PlayerSettings;
 class BoardCursor;
+class GameKeeper;
 class GameReview;
 class HowToPlay;
+class PanelNotices;
 class PanelFit;
+class PlayerSettings;
 class SurfaceView;
 class TeachingLayers;
-
-// A message box the game asks for.
-struct BoxRequest {
-    std::string text;
-    std::string title;
-    state::Buttons buttons = state::Buttons::Ok;
-    state::Icon icon = state::Icon::None;
-};
+class WindowMenus;
 
 // What whoever creates the window decides: how message boxes are answered,
 // how long waits really last, and what ending the program does. The game
 // passes real message boxes, a factor of 1 and "end the process"; tests pass a
 // script, 0 and a recorder.
 struct WindowServices {
-    std::function<state::Answer(QWidget* parent, const BoxRequest&)> answer;
+    BoxAnswerer answer;
     double waitFactor = 1.0;
     std::function<void()> quit;
     // Told of every mouse press handed to the game (button, twips); may be empty.
@@ -74,9 +63,11 @@ struct WindowServices {
 // The caption of the main window.
 inline constexpr const char* kCaption = " QXぬえどり王";
 
-// The game's main window: owns the game object and is its window port. The
-// surface, message boxes, sounds, waits, file panel, menu check marks and
-// quitting of the game all go through here.
+// The game's main window: owns the game object and is its window port. It
+// assembles the board's view and layers, the side panel, the menus, the
+// file panel, the review and the clocks, and wires them to the game: the
+// game's drawing goes to the surface, its boxes to MessageBoxes, its pauses
+// to Pause, its sounds to the sound layer, its facts to what shows them.
 class MainWindow : public QMainWindow, public state::WindowPort {
 public:
     using Command = std::function<void(state::Game&)>;
@@ -92,6 +83,7 @@ public:
     TeachingLayers& teaching() { return *teaching_; }
     BoardCursor& cursor() { return *cursor_; }
     GameReview& review() { return *review_; }
+    MessageBoxes& boxes() { return boxes_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
     // then the window takes its place and size, the player's settings are
@@ -129,19 +121,26 @@ public:
     // The status line's text now (empty while there is nothing to say).
     QString statusText() const;
 
-    // control::WindowPort
-    void outlineCell(int colour, int x, int y) override;
-    void fillRect(double x, double y, int width, int height, int colour) override;
-    void drawImage(state::ImageRef image, double x, double y) override;
-    void printText(double x, double y, const state::SurfaceText& text, state::TextStyle style) override;
+    // state::WindowPort
+    void outlineCell(int colour, int x, int y) override { draw(outlineCall(colour, x, y)); }
+    void fillRect(double x, double y, int w, int h, int colour) override {
+        draw(fillCall(x, y, w, h, colour));
+    }
+    void drawImage(state::ImageRef image, double x, double y) override { draw(imageCall(image, x, y)); }
+    void printText(double x, double y, const state::SurfaceText& t, state::TextStyle s) override {
+        draw(textCall(x, y, t, s));
+    }
     void refresh() override;
     state::Answer messageBox(const state::Message& text, state::Text title, state::Buttons buttons,
-                             state::Icon icon) override;
+                             state::Icon icon) override {
+        return boxes_.ask(text, title, buttons, icon);
+    }
     void thinking(bool on) override;
-    void gameFacts(const state::GameFacts& facts) override;
+    void gameFacts(const state::GameFacts& facts) override { facts_ = facts; }
     void gameOver(state::Outcome o) override;
     void moveCompleted() override;
     void gameBegins() override;
+    void optionsReset() override;
     void soundStartup() override;
     int loadSound(std::string_view fileName, int flags) override;
     void playSound(int handle) override;
@@ -150,12 +149,14 @@ public:
     void freeSound(int handle) override;
     void soundShutdown() override;
     void wait(double seconds) override;
-    void setListsVisible(bool drive, bool folder, bool files) override;
-    void setNameRowVisible(bool visible) override;
-    void clearNameBox() override;
-    std::string nameBoxText() override;
-    std::string fileListFolder() override;
-    void refreshFileList() override;
+    void setListsVisible(bool drive, bool folder, bool files) override {
+        panel_->setListsVisible(drive, folder, files);
+    }
+    void setNameRowVisible(bool visible) override { panel_->setNameRowVisible(visible); }
+    void clearNameBox() override { panel_->clearNameBox(); }
+    std::string nameBoxText() override { return panel_->nameBoxText().toStdString(); }
+    std::string fileListFolder() override { return panel_->fileListFolder().toStdString(); }
+    void refreshFileList() override { panel_->refreshFileList(); }
     void setMenuChecked(state::MenuCheck item, bool checked) override;
     void quit() override;
 
@@ -164,20 +165,16 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void buildMenus();
+    void draw(DrawOp op);
     void runWindowCommand(WindowCommand command);
-    void showOwnMarks();
+    bool windowMark(WindowCommand command) const;
     void followStatus();
-    int barsHeight() const;
     void placeAtFirstStart();
-    void applySettings();
+    // The player's remembered level and options on the game; at start-up
+    // the window's own options too (a load's reset takes only the game's).
+    void applyOptions(bool atStart);
     void rememberOptions();
     void resume(const record::KeptGame& kept);
-    void showResumed();
-    void forgetResumed();
-    void tellSetAside(const char* what, const QString& newName);
-    void showRecentGames();
-    QString startFolder() const;
     // Runs one event of the game to its end, unless the program is ending.
     void handle(const Command& command);
     // The clock after an event: the side to move's time runs; a loaded
@@ -191,35 +188,26 @@ private:
     state::Game game_{*this};
     sound::SoundLayer& sound_;
     WindowServices services_;
+    MessageBoxes boxes_;
+    Pause pause_;
     SurfaceView* view_ = nullptr;
     std::unique_ptr<FilePanel> panel_;
     std::unique_ptr<TeachingLayers> teaching_;  // the learner's layers over the view
     std::unique_ptr<BesideBoard> beside_;
     std::unique_ptr<BoardCursor> cursor_;  // the keyboard's square on the board
     BoardAccess* access_ = nullptr;        // the board to a screen reader, owned by the view
-    std::array<QAction*, state::kMenuCheckCount> checkItems_{};
-    std::array<bool, state::kMenuCheckCount> checks_{};
-    // The items by their rows of the menu table, for their captions.
-    std::vector<std::pair<QAction*, const MenuEntry*>> captioned_;
-    Command newGame_ = control::SENTE_Click;  // what 新しい対局 runs again
+    WindowMenus* menus_ = nullptr;         // owned by the window
+    PanelNotices* notices_ = nullptr;      // owned by the window
     state::GameFacts facts_;
     state::Outcome outcome_;
     bool busy_ = false;
-    // The game start-up went on with, until another begins: its kind and moves.
-    struct Resumed {
-        const char* kind;
-        int moves;
-    };
-    std::optional<Resumed> resumed_;
-    bool leaving_ = false;                      // a termination signal came during an event
-    QEventLoop* waiting_ = nullptr;             // the pause under way, if any
-    PanelFit* fit_ = nullptr;                   // owned by the window
-    QLabel* status_ = nullptr;                  // in the status line, which owns it
-    HowToPlay* howToPlay_ = nullptr;            // owned by the window, made when first asked for
-    std::map<WindowCommand, QAction*> marked_;  // the items whose marks the window sets
-    std::unique_ptr<GameReview> review_;        // 棋譜 → 検討; ends its worker first
-    std::unique_ptr<GameClocks> clocks_;        // the clock lent to the game, and its lines
-    ClockChoice clockChoice_{};                 // 持ち時間: the next game's time controls
+    bool leaving_ = false;                // a termination signal came during an event
+    PanelFit* fit_ = nullptr;             // owned by the window
+    QLabel* status_ = nullptr;            // in the status line, which owns it
+    HowToPlay* howToPlay_ = nullptr;      // owned by the window, made when first asked for
+    std::unique_ptr<GameReview> review_;  // 棋譜 → 検討; ends its worker first
+    std::unique_ptr<GameClocks> clocks_;  // the clock lent to the game, and its lines
+    ClockChoice clockChoice_{};           // 持ち時間: the next game's time controls
 };
 
 }  // namespace app

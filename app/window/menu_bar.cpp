@@ -29,21 +29,21 @@ constexpr const char* kPlayOnComTip =
 constexpr const char* kPlayOnManTip =
     QT_TRANSLATE_NOOP("Tip", "盤の局面から二人で対局します（この後の手は消えます）");
 
+constexpr const char* kFewerBoxesTip = QT_TRANSLATE_NOOP(
+    "Tip", "OK だけの確認をステータス行に出し、対局を止めません（はい／いいえの質問は残ります）");
+
 constexpr const char* kTimeControlTip = QT_TRANSLATE_NOOP(
     "Tip", "次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）");
 
 const MenuEntry kMenuBar[] = {
     {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", Kind::Menu, control::TAIKYOKU_Click},
     {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", Kind::Menu},
-    {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", Kind::Item, control::START_Click,
-     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::二人対局_新規},
+    {"START", QT_TRANSLATE_NOOP("Menu", "スタート"), "MATCH_MAN", Kind::Item, control::START_Click},
     {"START2", QT_TRANSLATE_NOOP("Menu", "対局(COM)"), "TAIKYOKU", Kind::Menu},
     {"SENTE", QT_TRANSLATE_NOOP("Menu", "先手"), "START2", Kind::Item, control::SENTE_Click,
-     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::SENTE_Click,
-     kSenteTip},
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, kSenteTip},
     {"GOTE", QT_TRANSLATE_NOOP("Menu", "後手"), "START2", Kind::Item, control::GOTE_Click,
-     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, control::GOTE_Click,
-     kGoteTip},
+     WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, kGoteTip},
     {"LEVEL", QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", Kind::Menu},
     {"LEVEL1", "LEVEL1", "LEVEL", Kind::Item, control::LEVEL1_Click, WindowCommand::None,
      checkOf(MenuCheck::LEVEL1)},
@@ -68,13 +68,12 @@ const MenuEntry kMenuBar[] = {
     {"RESIGN", QT_TRANSLATE_NOOP("Menu", "投了"), "TAIKYOKU", Kind::Item, control::投了},
     {"PLAY_ON_COM", QT_TRANSLATE_NOOP("Menu", "ここから対局(COM)"), "TAIKYOKU", Kind::Item,
      control::ここから対局_COM, WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None,
-     nullptr, kPlayOnComTip},
+     kPlayOnComTip},
     {"PLAY_ON_MAN", QT_TRANSLATE_NOOP("Menu", "ここから対局(人間)"), "TAIKYOKU", Kind::Item,
      control::ここから対局_人間, WindowCommand::None, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None,
-     nullptr, kPlayOnManTip},
+     kPlayOnManTip},
     {"TIME_CONTROL", QT_TRANSLATE_NOOP("Menu", "持ち時間…"), "TAIKYOKU", Kind::Item, nullptr,
-     WindowCommand::TimeControl, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, nullptr,
-     kTimeControlTip},
+     WindowCommand::TimeControl, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, kTimeControlTip},
     {"STOP", QT_TRANSLATE_NOOP("Menu", "局面"), "", Kind::Menu, control::STOP_Click},
     {"CANCEL", QT_TRANSLATE_NOOP("Menu", "最初"), "STOP", Kind::Item, control::CANCEL_Click},
     {"REVERSE", QT_TRANSLATE_NOOP("Menu", "反転"), "STOP", Kind::Item, control::REVERSE_Click},
@@ -118,6 +117,9 @@ const MenuEntry kMenuBar[] = {
     {"", "", "OPTION", Kind::Separator},
     {"SEIRYOKU", QT_TRANSLATE_NOOP("Menu", "勢力表示"), "OPTION", Kind::Item, nullptr,
      WindowCommand::InfluenceView, kOwnCheck},
+    {"FEWER_BOXES", QT_TRANSLATE_NOOP("Menu", "確認を減らす"), "OPTION", Kind::Item, nullptr,
+     WindowCommand::FewerInterruptions, kOwnCheck, 0, QKeySequence::UnknownKey, KeyRole::None,
+     kFewerBoxesTip},
     {"HINT", QT_TRANSLATE_NOOP("Menu", "ヒント"), "OPTION", Kind::Item, nullptr, WindowCommand::Hint,
      kNoCheck, Qt::Key_H, QKeySequence::UnknownKey, KeyRole::Shown},
     {"", "", "OPTION", Kind::Separator},

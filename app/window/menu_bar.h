@@ -17,6 +17,7 @@ enum class WindowCommand {
     NewGame,
     SaveImage,
     InfluenceView,
+    FewerInterruptions,
     Hint,
     PiecesKanji2,
     PiecesKanji1,
@@ -55,8 +56,6 @@ struct MenuEntry {
     int key = 0;  // a Qt::Key, or
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
     KeyRole keyRole = KeyRole::None;
-    // A game of this kind: what 新しい対局 runs again once this item began one.
-    void (*newGame)(state::Game&) = nullptr;
     const char* tip = nullptr;  // the status line's words while it is pointed at
 };
 

@@ -1,6 +1,9 @@
 #include "app/window/window_fit.h"
 
 #include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -19,6 +22,10 @@ constexpr double kBoardPixels = 9 * kCellHeight / kTwipsPerPixel;
 
 double boardHeightIn(QSizeF view) { return SurfacePlacement::fit(view).scale * kBoardPixels; }
 
+int barsHeight(const QMainWindow& window) {
+    return window.menuBar()->sizeHint().height() + window.statusBar()->sizeHint().height();
+}
+
 int sidePanelWidth(QSize window, int barsHeight) {
     const int viewHeight = std::max(1, window.height() - barsHeight);
     // The scale that gives the board its share, unless the height allows less.
@@ -31,15 +38,19 @@ int sidePanelWidth(QSize window, int barsHeight) {
 }
 
 QSize firstWindowSize(QSize available, int barsHeight) {
-    const QSize natural(static_cast<int>(kSurfacePixels.width()) + 1 + kPanelFullWidth,
-                        static_cast<int>(kSurfacePixels.height()) + 1 + barsHeight);
-    if (natural.width() <= available.width() && natural.height() <= available.height()) return natural;
-    const QSize room = natural.boundedTo(available);
+    // About four fifths of the screen's height, as wide as the surface's shape and the panel ask.
+    const int height =
+        std::max(barsHeight + 1, static_cast<int>(std::lround(kFirstWindowShare * available.height())));
+    const double tall = (height - barsHeight) / kSurfacePixels.height();
+    const int wide = static_cast<int>(std::ceil(tall * kSurfacePixels.width())) + kPanelFullWidth;
+    if (wide <= available.width()) return QSize(wide, height);
+    // A narrow screen: as wide as it is, the board as large as that allows.
+    const QSize room(available.width(), height);
     const int viewWidth = room.width() - sidePanelWidth(room, barsHeight);
     const double scale =
         std::min(viewWidth / kSurfacePixels.width(), (room.height() - barsHeight) / kSurfacePixels.height());
-    const int height = barsHeight + static_cast<int>(std::ceil(scale * kSurfacePixels.height()));
-    return QSize(room.width(), std::min(room.height(), height));
+    const int fitted = barsHeight + static_cast<int>(std::ceil(scale * kSurfacePixels.height()));
+    return QSize(room.width(), std::min(room.height(), fitted));
 }
 
 PanelFit::PanelFit(QWidget& window, QWidget& panel, std::function<int()> barsHeight)

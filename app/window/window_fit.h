@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QMainWindow;
 class QWidget;
 
 namespace app {
@@ -26,10 +27,17 @@ double boardHeightIn(QSizeF view);
 // 例: sidePanelWidth({838, 511}, 40) == 210; sidePanelWidth({420, 300}, 40) == 0
 int sidePanelWidth(QSize window, int barsHeight);
 
-// The first window's size on a screen's available area: the whole surface
-// at its natural size with the panel beside it, or, where that does not
-// fit, as large as fits, with no green bands above and below.
+// The first window's share of the screen's available height.
+inline constexpr double kFirstWindowShare = 0.8;
+
+// The first window's size on a screen's available area: four fifths of its
+// height, the surface's shape and the panel beside it giving the width, or,
+// on a screen too narrow for that, as large as fits, with no green bands
+// above and below.
 QSize firstWindowSize(QSize available, int barsHeight);
+
+// The height the menu bar and the status line take of a main window.
+int barsHeight(const QMainWindow& window);
 
 // Keeps the side panel's width to the window's size as it changes, and
 // hides it when the player asks.

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 
@@ -12,6 +13,7 @@
 
 #include "app/board/surface_view.h"
 #include "app/panel/side_panel.h"
+#include "app/window/window_fit.h"
 
 void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
 
@@ -42,6 +44,12 @@ GameWindow::GameWindow(double waitFactor)
 
 void GameWindow::startAndShow() {
     window.start();
+    firstSize = window.size();
+    // The size the pictures of these tests were taken at: the whole surface
+    // at its natural size, the panel beside it as far as the screen allows.
+    const int screenWidth = window.screen()->availableGeometry().width();
+    window.resize(std::min(627 + app::kPanelFullWidth, screenWidth), 471 + app::barsHeight(window));
+    window.view()->prepareInBackground(QSize(627, 471));
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
 }

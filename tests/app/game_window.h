@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <deque>
@@ -31,6 +32,7 @@ struct GameWindow {
     std::vector<app::BoxRequest> boxes;
     std::deque<state::Answer> script;
     int quits = 0;
+    QSize firstSize;  // the window's size as start-up left it
     std::vector<Press> presses;
     std::vector<std::string> chosenFiles;
     QString imagePath;  // the answer to 画像で保存's question

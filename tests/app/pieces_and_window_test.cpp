@@ -170,7 +170,7 @@ TEST(BoardImage, TheGameWritesItHeadlessFromARecord) {
     run({"--export-image", folder.filePath("end.svg"), "--record", kifu, "--lang", "en"});
     EXPECT_FALSE(QImage(folder.filePath("1.png")).isNull());
     EXPECT_TRUE(QSvgRenderer(folder.filePath("end.svg")).isValid());
-    // At twice the scale on a 1600 x 1000 screen the whole first window fits.
+    // At twice the scale on a 1600 x 1000 screen the whole first window fits, four fifths of its height.
     const QString screen = folder.filePath("screen.json");
     QFile json(screen);
     ASSERT_TRUE(json.open(QIODevice::WriteOnly));
@@ -183,7 +183,7 @@ TEST(BoardImage, TheGameWritesItHeadlessFromARecord) {
     ASSERT_FALSE(window.isNull());
     EXPECT_LE(window.width(), 1600);
     EXPECT_LE(window.height(), 1000);
-    EXPECT_GT(window.width(), 1400);
+    EXPECT_NEAR(window.height(), 800, 4);
 }
 
 TEST(WindowFit, TheBoardKeepsItsShareAndThePanelGivesWay) {
@@ -214,7 +214,12 @@ TEST(WindowFit, TheBoardKeepsItsShareAndThePanelGivesWay) {
                       QSizeF(first.width() - app::sidePanelWidth(first, bars), first.height() - bars)),
                   app::kBoardShare * std::min(first.width(), first.height()));
     }
-    EXPECT_EQ(app::firstWindowSize({1280, 1024}, bars), QSize(627 + 210, 471 + bars));
+    // A large screen: four fifths of its height, and a board of at least 550 pixels on 1600 x 1000.
+    const QSize large = app::firstWindowSize({1600, 1000}, bars);
+    EXPECT_EQ(large.height(), 800);
+    EXPECT_GE(
+        app::boardHeightIn(QSizeF(large.width() - app::sidePanelWidth(large, bars), large.height() - bars)),
+        550);
 }
 
 TEST(WindowFit, F9HidesTheSidePanelAndTheBoardTakesItsRoom) {

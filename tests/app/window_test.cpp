@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -100,6 +101,7 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "  サイドパネル SIDE_PANEL [x]\n"
               "   \n"
               "  勢力表示 SEIRYOKU [ ]\n"
+              "  確認を減らす FEWER_BOXES [ ]\n"
               "  ヒント HINT\n"
               "   \n"
               "  English LANGUAGE\n"
@@ -190,8 +192,14 @@ TEST(StartUp, LoadsTheFourSoundsAndStartsTheMusic) {
     EXPECT_TRUE(w.sound.playing(s.bgm));
     EXPECT_FALSE(w.sound.playing(s.piece));
     EXPECT_TRUE(w.boxes.empty());
-    // The whole surface shows at its natural size below the menu bar.
-    EXPECT_NEAR(w.window.view()->placement().scale, 1.0, 0.01);
+    // The first window takes four fifths of the screen's height, and no more than the screen.
+    const QRect room = w.window.screen()->availableGeometry();
+    EXPECT_LE(w.firstSize.width(), room.width());
+    EXPECT_LE(w.firstSize.height(), 0.8 * room.height() + 1);
+    // Narrower than four fifths of its height allows, the screen's width decides.
+    if (w.firstSize.width() < room.width()) {
+        EXPECT_NEAR(w.firstSize.height(), 0.8 * room.height(), 1);
+    }
 }
 
 TEST(StartUp, WithoutASoundDeviceOneWarningThenASilentGame) {
