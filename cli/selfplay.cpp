@@ -29,16 +29,6 @@ namespace {
 
 bool isRoyal(int code) { return code == 14 || code == 15 || code == -14 || code == -15; }
 
-// Records and plays a move's steps on the board; a two-step move's second
-// entry is marked as the second step.
-void playMove(control::Game& g, const state::Move& m) {
-    rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, m.twoStep ? m.moved : m.placed);
-    control::駒移動(g, m.fromX, m.fromY, m.toX, m.toY, m.twoStep ? m.moved : m.placed);
-    if (!m.twoStep) return;
-    rules::手順保存(g, m.toX, m.toY, m.toX2, m.toY2, m.moved, m.placed, true);
-    control::駒移動(g, m.toX, m.toY, m.toX2, m.toY2, m.placed);
-}
-
 // A random legal move of one entry: a piece and a destination at random, a
 // Nue King's step taken as a whole move; promotion at random where it is
 // optional, always where it is compulsory. Empty when the side cannot move.
@@ -183,10 +173,10 @@ SelfPlayGame playSelfPlayGame(control::Game& g, int index, const SelfPlayOptions
                 state::Move first = *move;
                 first.twoStep = false;
                 first.placed = first.moved;
-                playMove(g, first);
+                control::手を指す(g, first);
                 o = rules::Outcome::Draw;
             } else {
-                playMove(g, *move);
+                control::手を指す(g, *move);
                 // A move made after the side's time ran out loses, whatever it took.
                 const bool inTime = clock.stop();
                 result.onTime = !inTime;

@@ -15,4 +15,13 @@ void 駒移動(Game& g, int fx, int fy, int tx, int ty, int piece) {
     display::描画_桝輪郭(g, kGreen, tx, ty);
 }
 
+void 手を指す(Game& g, const state::Move& m) {
+    const int first = m.twoStep ? m.moved : m.placed;
+    rules::手順保存(g, m.fromX, m.fromY, m.toX, m.toY, m.moved, first);
+    駒移動(g, m.fromX, m.fromY, m.toX, m.toY, first);
+    if (!m.twoStep) return;
+    rules::手順保存(g, m.toX, m.toY, m.toX2, m.toY2, m.moved, m.placed, true);
+    駒移動(g, m.toX, m.toY, m.toX2, m.toY2, m.placed);
+}
+
 }  // namespace control

@@ -42,32 +42,42 @@ Position::Position(const Board& board, const MoveRecord& record, int side)
 std::vector<state::Move> Position::合法手() const {
     std::vector<state::Move> out;
     Board b = board_;  // the guard test lifts pieces for a moment
-    const MoveContext first{recapture_, false};
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int p = b(x, y);
-            if (!owns(side_, p)) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty) {
-                    if (移動チェック(b, first, x, y, tx, ty, p) != 有) continue;
-                    const int taken = b(tx, ty);
-                    if (magnitude(p) == 鵺王) {
-                        out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
-                        if (!adjacent(x, y, tx, ty)) continue;
-                        state::BoardTrial stepped(b);
-                        stepped.move(x, y, tx, ty, p);
-                        addSecondSteps(b, {taken, lastPlaced_}, x, y, tx, ty, p, taken, out);
-                        continue;
-                    }
-                    int promoted = p;
-                    if (調査_駒成(x, y, tx, ty, p, promoted) == 有) {
-                        out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, promoted, taken, 0});
-                        if (移動後チェック(ty, p) == 無) continue;
-                    }
-                    out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
-                }
-        }
+        for (int y = 1; y <= 9; ++y) addMovesFrom(b, x, y, out);
     return out;
+}
+
+std::vector<state::Move> Position::合法手(int x, int y) const {
+    std::vector<state::Move> out;
+    if (!onBoard(x, y)) return out;
+    Board b = board_;
+    addMovesFrom(b, x, y, out);
+    return out;
+}
+
+void Position::addMovesFrom(Board& b, int x, int y, std::vector<state::Move>& out) const {
+    const int p = b(x, y);
+    if (!owns(side_, p)) return;
+    const MoveContext first{recapture_, false};
+    for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty) {
+            if (移動チェック(b, first, x, y, tx, ty, p) != 有) continue;
+            const int taken = b(tx, ty);
+            if (magnitude(p) == 鵺王) {
+                out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
+                if (!adjacent(x, y, tx, ty)) continue;
+                state::BoardTrial stepped(b);
+                stepped.move(x, y, tx, ty, p);
+                addSecondSteps(b, {taken, lastPlaced_}, x, y, tx, ty, p, taken, out);
+                continue;
+            }
+            int promoted = p;
+            if (調査_駒成(x, y, tx, ty, p, promoted) == 有) {
+                out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, promoted, taken, 0});
+                if (移動後チェック(ty, p) == 無) continue;
+            }
+            out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
+        }
 }
 
 void Position::step(int fx, int fy, int tx, int ty, int placed) {

@@ -36,6 +36,11 @@ public:
     // 例: the human-first position gives the lower side 30 moves
     std::vector<state::Move> 合法手() const;
 
+    // The legal moves of the piece on (x, y) alone, in the order 合法手 lists
+    // them; none when no piece of the side to move stands there. A reader
+    // of one move asks this rather than the whole list.
+    std::vector<state::Move> 合法手(int x, int y) const;
+
     // Plays a move of the side to move (as 合法手 lists them): the board, the
     // record's facts and the side to move change as the game's own record and
     // board would.
@@ -46,6 +51,7 @@ public:
     Outcome 結果() const;
 
 private:
+    void addMovesFrom(Board& b, int x, int y, std::vector<state::Move>& out) const;
     void step(int fx, int fy, int tx, int ty, int placed);
 
     Board board_;
