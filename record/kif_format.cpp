@@ -26,7 +26,7 @@ constexpr std::string_view kSame = "同";
 constexpr std::string_view kColumns = "  ９ ８ ７ ６ ５ ４ ３ ２ １";
 constexpr std::string_view kBorder = "+---------------------------+";
 constexpr std::string_view kMovesHeader = "手数----指手---------消費時間--";
-constexpr std::string_view kOther = "その他", kVariant = "鵺王", kNoPieces = "なし";
+constexpr std::string_view kOther = "その他", kVariant = "鵺王", kNone = "なし";
 constexpr std::string_view kLowerFirst = "先手番", kUpperFirst = "後手番";
 constexpr std::string_view kResigned = "投了", kOutOfTime = "切れ負け";
 constexpr std::string_view kPromote = "成", kDecline = "不成";
@@ -114,12 +114,12 @@ std::string clockText(const rules::TimeControl& c) {
     const std::string minutes = std::to_string(c.main.count() / 60000) + "分";
     const std::string seconds = std::to_string(c.perMove.count() / 1000);
     switch (c.kind) {
-        case rules::ClockKind::None: return std::string(kNoPieces);
+        case rules::ClockKind::None: return std::string(kNone);
         case rules::ClockKind::SuddenDeath: return minutes + "切れ負け";
         case rules::ClockKind::Fischer: return minutes + "＋" + seconds + "秒加算";
         case rules::ClockKind::Byoyomi: return minutes + "＋秒読み" + seconds + "秒";
     }
-    return std::string(kNoPieces);
+    return std::string(kNone);
 }
 
 // Both sides alike, or 先手's (the lower side's) then 後手's.
@@ -130,7 +130,7 @@ std::string clocksText(const std::array<rules::TimeControl, 2>& c) {
 
 // One side's 持ち時間, checked as the game's time controls are.
 std::optional<rules::TimeControl> readClock(std::string_view s) {
-    if (s == kNoPieces) return rules::TimeControl{};
+    if (s == kNone) return rules::TimeControl{};
     const std::optional<int> minutes = consumeNumber(s);
     if (!minutes || !consume(s, "分")) return std::nullopt;
     std::string name;
@@ -237,7 +237,7 @@ void appendHeader(std::string& out, Header h, std::string_view value) {
 }
 
 void appendDiagram(std::string& out, const rules::Board& b) {
-    appendHeader(out, Header::UpperHand, kNoPieces);
+    appendHeader(out, Header::UpperHand, kNone);
     appendLine(out, kColumns);
     appendLine(out, kBorder);
     for (int y = 1; y <= 9; ++y) {
@@ -250,7 +250,7 @@ void appendDiagram(std::string& out, const rules::Board& b) {
         appendLine(out, (row += '|') += 漢数字(y));
     }
     appendLine(out, kBorder);
-    appendHeader(out, Header::LowerHand, kNoPieces);
+    appendHeader(out, Header::LowerHand, kNone);
 }
 
 void appendComment(std::string& out, const std::vector<std::string>& comments, std::size_t i) {
@@ -315,20 +315,23 @@ std::string kifTextIn(const KifGame& g, KifEncoding e) {
 // file that mixes the two, at the first line that is not UTF-8.
 std::variant<std::vector<std::string>, KifError> textLines(std::string_view bytes) {
     const std::vector<std::string_view> raw = splitLines(bytes);
-    std::vector<std::string> shiftJis;
-    std::optional<int> notUtf8, neither;
+    const auto notUtf8 =
+        std::find_if(raw.begin(), raw.end(), [](std::string_view l) { return !isUtf8Text(l); });
+    if (notUtf8 == raw.end()) return std::vector<std::string>(raw.begin(), raw.end());
+    std::vector<std::string> lines;
+    std::optional<int> mixed;
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        std::optional<std::string> converted = shiftJisToUtf8(raw[i]);
-        const bool isShiftJis = converted && isUtf8Text(*converted);
-        const bool utf8 = isUtf8Text(raw[i]);
+        std::optional<std::string> line = shiftJisToUtf8(raw[i]);
         const int number = static_cast<int>(i + 1);
-        if (!utf8 && !notUtf8) notUtf8 = number;
-        if (!utf8 && !isShiftJis && !neither) neither = number;
-        if (isShiftJis) shiftJis.push_back(std::move(*converted));
+        if (line && isUtf8Text(*line)) {
+            lines.push_back(std::move(*line));
+            continue;
+        }
+        if (!isUtf8Text(raw[i])) return KifError{KifRefusal::Encoding, number};
+        if (!mixed) mixed = static_cast<int>(notUtf8 - raw.begin()) + 1;
     }
-    if (!notUtf8) return std::vector<std::string>(raw.begin(), raw.end());
-    if (shiftJis.size() != raw.size()) return KifError{KifRefusal::Encoding, neither.value_or(*notUtf8)};
-    return shiftJis;
+    if (mixed) return KifError{KifRefusal::Encoding, *mixed};
+    return lines;
 }
 
 // ---- Reading: the move lines ----
@@ -488,8 +491,7 @@ std::optional<KifError> KifReader::header(std::string_view text) {
         }
         case Header::UpperHand:
         case Header::LowerHand:
-            if (!trimmed(value).empty() && trimmed(value) != kNoPieces)
-                return fault(KifRefusal::PiecesInHand);
+            if (!trimmed(value).empty() && trimmed(value) != kNone) return fault(KifRefusal::PiecesInHand);
             break;
         case Header::Count: break;
     }
