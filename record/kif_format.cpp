@@ -258,7 +258,9 @@ void appendComment(std::string& out, const std::vector<std::string>& comments, s
     std::string_view text = comments[i];
     while (true) {
         const std::size_t end = text.find('\n');
-        appendLine(out, "*" + writableLine(text.substr(0, end)));
+        // Appended, not "*" + line: GCC 12 at -O3 takes that for an overlapping copy.
+        std::string line = "*";
+        appendLine(out, line += writableLine(text.substr(0, end)));
         if (end == std::string_view::npos) return;
         text.remove_prefix(end + 1);
     }
