@@ -44,11 +44,6 @@ std::string squareLine(std::string_view name, const state::Grid<int>& squares,
     return out;
 }
 
-void clearKingSquares(state::Game& g) {
-    g.maps.manKingX = g.maps.manKingY = 0;
-    g.maps.comKingX = g.maps.comKingY = 0;
-}
-
 // The analysis commands describe the board alone: nothing left over from an
 // earlier survey.
 void freshSurveys(state::Game& g) {
@@ -74,6 +69,11 @@ public:
 };
 
 }  // namespace
+
+void clearKingSquares(state::Game& g) {
+    g.maps.manKingX = g.maps.manKingY = 0;
+    g.maps.comKingX = g.maps.comKingY = 0;
+}
 
 bool parseNumber(std::string_view word, int low, int high, int& out) {
     if (word.empty()) return false;

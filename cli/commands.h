@@ -27,6 +27,9 @@ std::string reverseCommand(state::Game& g, const Words& w);
 // game's Japanese notation or, after `notation en`, in Western notation.
 std::string notationCommand(state::Game& g, const Words& w);
 
+// Both king squares (0, 0), as every command that sets a position leaves them.
+void clearKingSquares(state::Game& g);
+
 // A whole number in [low, high], or false. Only an optional '-' and digits.
 bool parseNumber(std::string_view word, int low, int high, int& out);
 

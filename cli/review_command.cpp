@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/commands.h"
+#include "cli/exchange_commands.h"
 #include "record/kifu_format.h"
 
 namespace cli {
@@ -26,15 +27,6 @@ int usage(const char* why) {
 int refuse(const std::string& reason) {
     std::printf("error %s\n", reason.c_str());
     return 1;
-}
-
-std::string readError(const record::ReadError& e) {
-    switch (e.kind) {
-        case record::ReadError::Kind::kBadLine: return "bad move line at line " + std::to_string(e.line);
-        case record::ReadError::Kind::kNoMoveLine: return "no move line";
-        case record::ReadError::Kind::kUnreadable: return "cannot read the file";
-    }
-    return "cannot read the file";
 }
 
 std::string sideSummary(const char* name, const review::SideSummary& s) {
@@ -110,7 +102,7 @@ int reviewMain(int argc, char** argv) {
     }
     if (file.empty()) return usage("no record named");
     const record::ReadResult read = record::readKifuFile(file);
-    if (const auto* e = std::get_if<record::ReadError>(&read)) return refuse(readError(*e));
+    if (const auto* e = std::get_if<record::ReadError>(&read)) return refuse(kifuReason(*e));
     request.record = record::recordFromKifu(std::get<record::Kifu>(read));
     request.start = review::初期局面(request.record);
     const review::Result r = review::検討(request);

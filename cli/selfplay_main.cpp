@@ -19,7 +19,10 @@ int usage(const char* why) {
                  "error %s\nusage: nuedori-cli selfplay --games N --level L [--lower-level L] [--limit N] "
                  "[--random-plies K] [--seed S] [--out DIR] [--check] "
                  "[--clock sudden:M | fischer:M:S | byoyomi:M:S]\n"
-                 "       nuedori-cli review FILE [--nodes N] [--scores]\n",
+                 "       nuedori-cli review FILE [--nodes N] [--scores]\n"
+                 "       nuedori-cli convert IN OUT   (each .棋譜, .kifu or .kif)\n"
+                 "       nuedori-cli   (commands on standard input, among them position [TEXT], legal, "
+                 "play TOKEN)\n",
                  why);
     return 2;
 }

@@ -56,9 +56,25 @@ std::string Session::handle(std::string_view line) {
     if (words[0] == "go" && search::isSearchLevel(game_.state.level))
         return strongGoCommand(game_, strong_, words);
     if (words[0] == "hint") return hintCommand(game_, strong_, words);
-    for (const Command& c : kCommands)
-        if (words[0] == c.name) return c.run(game_, words);
+    if (words[0] == "position") return positionCommand(game_, turn_, words);
+    if (words[0] == "legal") return legalCommand(game_, turn_, words);
+    if (words[0] == "play") return playCommand(game_, turn_, words);
+    for (const Command& c : kCommands) {
+        if (words[0] != c.name) continue;
+        const record::TextPosition before = currentPosition(game_, turn_);
+        std::string answer = c.run(game_, words);
+        if (answer == "ok\n") noteStart(words, before);
+        return answer;
+    }
     return "error unknown command\n";
+}
+
+// board, start and reverse clear the record: the position they leave is
+// where it starts from. The board alone says no side: the lower side moves.
+void Session::noteStart(const Words& words, const record::TextPosition& before) {
+    if (words[0] == "board") turn_ = {-1, 1};
+    if (words[0] == "start") turn_ = {words[1] == "computer" ? 1 : -1, 1};
+    if (words[0] == "reverse") turn_ = {-before.side, before.moveNumber};
 }
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/exchange_commands.h"
 #include "cli/strong_commands.h"
 #include "state/game.h"
 
@@ -22,9 +23,13 @@ public:
     state::Game& game() { return game_; }
 
 private:
+    // The commands that set a position say where the record starts from.
+    void noteStart(const Words& words, const record::TextPosition& before);
+
     state::NullPort port_;
     state::Game game_{port_};
     StrongPlayer strong_;
+    TurnAtStart turn_;
     bool finished_ = false;
 };
 

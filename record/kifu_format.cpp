@@ -5,9 +5,8 @@
 #include <charconv>
 #include <utility>
 
-#include <iconv.h>
-
 #include "record/record_moves.h"
+#include "record/text_encoding.h"
 #include "state/pieces.h"
 
 namespace record {
@@ -23,7 +22,6 @@ constexpr std::array<std::size_t, 7> kFieldWidths{2, 2, 2, 2, 3, 3, 3};
 constexpr std::size_t kMoveLineLength = 17;
 constexpr std::size_t kHeaderLines = 3;
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 using Fields = std::array<int, 7>;
 
@@ -35,78 +33,6 @@ state::Move entryOf(const Fields& f) { return 記録行(f[0], f[1], f[2], f[3], 
 
 // ---- Text of the header lines ----
 
-// The well-formed UTF-8 sequences: the range of the lead byte, the length, and
-// the range of the byte after the lead (the bytes after that are 80..BF). The
-// narrow second ranges keep out overlong forms, surrogates and codes above
-// U+10FFFF.
-struct Utf8Form {
-    unsigned char leadLow, leadHigh;
-    std::size_t length;
-    unsigned char nextLow, nextHigh;
-};
-constexpr std::array<Utf8Form, 9> kUtf8Forms{{
-    {0x00, 0x7F, 1, 0x00, 0x00},
-    {0xC2, 0xDF, 2, 0x80, 0xBF},
-    {0xE0, 0xE0, 3, 0xA0, 0xBF},
-    {0xE1, 0xEC, 3, 0x80, 0xBF},
-    {0xED, 0xED, 3, 0x80, 0x9F},
-    {0xEE, 0xEF, 3, 0x80, 0xBF},
-    {0xF0, 0xF0, 4, 0x90, 0xBF},
-    {0xF1, 0xF3, 4, 0x80, 0xBF},
-    {0xF4, 0xF4, 4, 0x80, 0x8F},
-}};
-
-unsigned char byteAt(std::string_view s, std::size_t i) { return static_cast<unsigned char>(s[i]); }
-
-bool inRange(unsigned char b, unsigned char low, unsigned char high) { return low <= b && b <= high; }
-
-// The length of the UTF-8 character that starts at s[i], 0 when none does.
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto form = std::find_if(kUtf8Forms.begin(), kUtf8Forms.end(), [&](const Utf8Form& f) {
-        return inRange(byteAt(s, i), f.leadLow, f.leadHigh);
-    });
-    if (form == kUtf8Forms.end() || i + form->length > s.size()) return 0;
-    if (form->length > 1 && !inRange(byteAt(s, i + 1), form->nextLow, form->nextHigh)) return 0;
-    for (std::size_t k = 2; k < form->length; ++k)
-        if (!inRange(byteAt(s, i + k), 0x80, 0xBF)) return 0;
-    return form->length;
-}
-
-// Control characters are not text: C0 except tab, DEL, and C1 (U+0080..U+009F,
-// written C2 80..C2 9F).
-bool isControlCharacter(std::string_view ch) {
-    const unsigned char b = byteAt(ch, 0);
-    if (ch.size() == 1) return (b < 0x20 && b != '\t') || b == 0x7F;
-    return ch.size() == 2 && b == 0xC2 && byteAt(ch, 1) < 0xA0;
-}
-
-bool isUtf8Text(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = utf8Length(s, i);
-        if (n == 0 || isControlCharacter(s.substr(i, n))) return false;
-        i += n;
-    }
-    return true;
-}
-
-// Shift_JIS as the Japanese code page of Windows writes it, to UTF-8; nothing
-// when the bytes are not a whole Shift_JIS text. The one use of iconv.
-std::optional<std::string> shiftJisToUtf8(std::string_view bytes) {
-    const iconv_t converter = iconv_open("UTF-8", "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::string in(bytes);
-    std::string out(bytes.size() * 3, '\0');  // one Shift_JIS byte gives at most three
-    char* from = in.data();
-    std::size_t fromLeft = in.size();
-    char* to = out.data();
-    std::size_t toLeft = out.size();
-    const std::size_t result = iconv(converter, &from, &fromLeft, &to, &toLeft);
-    iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1) || fromLeft != 0) return std::nullopt;
-    out.resize(out.size() - toLeft);
-    return out;
-}
-
 // A header line as UTF-8 for display, or nothing when it is not text in
 // either encoding. UTF-8 is tried first: a line of plain ASCII is both.
 std::optional<std::string> headerText(std::string_view raw) {
@@ -114,24 +40,6 @@ std::optional<std::string> headerText(std::string_view raw) {
     std::optional<std::string> converted = shiftJisToUtf8(raw);
     if (converted && isUtf8Text(*converted)) return converted;
     return std::nullopt;
-}
-
-// The header line as written: one line of UTF-8 text whatever the game
-// passed, so that every saved file loads again.
-std::string writableHeader(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = utf8Length(text, i);
-        const std::string_view ch = text.substr(i, std::max<std::size_t>(n, 1));
-        if (n == 0)
-            out += '?';
-        else if (isControlCharacter(ch))
-            out += ' ';
-        else
-            out += ch;
-        i += ch.size();
-    }
-    return out;
 }
 
 // ---- Move lines ----
@@ -180,21 +88,6 @@ bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == st
 
 // ---- The file as lines ----
 
-// The lines without their ends (LF or CR LF). A line end after the last line
-// starts no further line; a byte-order mark before the first is dropped.
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-    std::vector<std::string_view> lines;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (end != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
-        lines.push_back(line);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-    }
-    return lines;
-}
-
 ReadError badLine(std::size_t index) { return {ReadError::Kind::kBadLine, static_cast<int>(index + 1)}; }
 
 std::optional<ReadError> readHeader(const std::vector<std::string_view>& lines, Kifu& kifu) {
@@ -240,7 +133,7 @@ std::string moveLine(const state::Move& entry) {
 std::string kifuText(const Kifu& kifu) {
     assert(kifu.entries.size() <= static_cast<std::size_t>(Kifu::kMaxEntries));
     std::string text;
-    for (const std::string& line : kifu.header) (text += writableHeader(line)) += kLineEnd;
+    for (const std::string& line : kifu.header) (text += writableLine(line)) += kLineEnd;
     for (const state::Move& entry : kifu.entries) (text += moveLine(entry)) += kLineEnd;
     return text;
 }

@@ -61,6 +61,16 @@ void 盤面移動(Board& board, int fx, int fy, int tx, int ty, int piece) {
     board(fx, fy) = 空;
 }
 
+void 手を記録して指す(Board& board, MoveRecord& record, const Move& m) {
+    const Move first = m.firstStep();
+    手順保存(board, record, first.fromX, first.fromY, first.toX, first.toY, first.moved, first.placed);
+    盤面移動(board, first.fromX, first.fromY, first.toX, first.toY, first.placed);
+    if (!m.twoStep) return;
+    const Move second = m.secondStep();
+    手順保存(board, record, second.fromX, second.fromY, second.toX, second.toY, second.moved, second.placed, true);
+    盤面移動(board, second.fromX, second.fromY, second.toX, second.toY, second.placed);
+}
+
 void 取得_駒移動座標(int piece, int x, int y, int& x1, int& x2, int& y1, int& y2) {
     x1 = 1, x2 = 9, y1 = 1, y2 = 9;
     // clang-format off

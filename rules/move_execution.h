@@ -25,6 +25,11 @@ void 手順保存(const state::Board& board, state::MoveRecord& record, int 移�
 void 手順保存(state::GameData& g, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
               int 移動成駒, bool 二手目 = false);
 
+// A whole move recorded and made on a board: its first step, then a Nue
+// King's second, marked as such. Positions play their moves so; game control
+// enters the game's own moves step by step, drawing them (control::一歩を指す).
+void 手を記録して指す(state::Board& board, state::MoveRecord& record, const state::Move& m);
+
 // Puts the placed piece on the destination and empties the source; game
 // control draws them.
 void 盤面移動(state::Board& board, int IN_移動元X, int IN_移動元Y, int IN_移動先X, int IN_移動先Y,

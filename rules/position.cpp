@@ -37,52 +37,53 @@ Position::Position(const Board& board, const MoveRecord& record, int side)
 std::vector<state::Move> Position::合法手() const {
     std::vector<state::Move> out;
     Board b = board_;  // the guard test lifts pieces for a moment
-    const RecaptureFact before = 直前の記録(record_);
-    const MoveContext first{before, false};
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int p = b(x, y);
-            if (!owns(side_, p)) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty) {
-                    if (移動チェック(b, first, x, y, tx, ty, p) != 有) continue;
-                    const int taken = b(tx, ty);
-                    if (magnitude(p) == 鵺王) {
-                        out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
-                        if (!adjacent(x, y, tx, ty)) continue;
-                        state::BoardTrial stepped(b);
-                        stepped.move(x, y, tx, ty, p);
-                        // After the first step the record's last entry is the step itself.
-                        const int lastPlaced = record_.placed[static_cast<std::size_t>(record_.counter)];
-                        addSecondSteps(b, {taken, lastPlaced}, x, y, tx, ty, p, taken, out);
-                        continue;
-                    }
-                    int promoted = p;
-                    if (調査_駒成(x, y, tx, ty, p, promoted) == 有) {
-                        out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, promoted, taken, 0});
-                        if (移動後チェック(ty, p) == 無) continue;
-                    }
-                    out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
-                }
-        }
+        for (int y = 1; y <= 9; ++y) addMovesFrom(b, x, y, out);
+    return out;
+}
+
+std::vector<state::Move> Position::合法手(int x, int y) const {
+    std::vector<state::Move> out;
+    if (!onBoard(x, y)) return out;
+    Board b = board_;
+    addMovesFrom(b, x, y, out);
     return out;
 }
 
 bool Position::合法か(const state::Move& m) const {
-    const std::vector<state::Move> legal = 合法手();
+    const std::vector<state::Move> legal = 合法手(m.fromX, m.fromY);
     return std::find(legal.begin(), legal.end(), m) != legal.end();
 }
 
+void Position::addMovesFrom(Board& b, int x, int y, std::vector<state::Move>& out) const {
+    const int p = b(x, y);
+    if (!owns(side_, p)) return;
+    const MoveContext first{直前の記録(record_), false};
+    // After a Nue King's first step the record's last entry is the step itself.
+    const int lastPlaced = record_.placed[static_cast<std::size_t>(record_.counter)];
+    for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty) {
+            if (移動チェック(b, first, x, y, tx, ty, p) != 有) continue;
+            const int taken = b(tx, ty);
+            if (magnitude(p) == 鵺王) {
+                out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
+                if (!adjacent(x, y, tx, ty)) continue;
+                state::BoardTrial stepped(b);
+                stepped.move(x, y, tx, ty, p);
+                addSecondSteps(b, {taken, lastPlaced}, x, y, tx, ty, p, taken, out);
+                continue;
+            }
+            int promoted = p;
+            if (調査_駒成(x, y, tx, ty, p, promoted) == 有) {
+                out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, promoted, taken, 0});
+                if (移動後チェック(ty, p) == 無) continue;
+            }
+            out.push_back(state::Move{x, y, tx, ty, false, 0, 0, p, p, taken, 0});
+        }
+}
+
 void Position::着手(const state::Move& m) {
-    const state::Move first = m.firstStep();
-    手順保存(board_, record_, first.fromX, first.fromY, first.toX, first.toY, first.moved, first.placed);
-    盤面移動(board_, first.fromX, first.fromY, first.toX, first.toY, first.placed);
-    if (m.twoStep) {
-        const state::Move second = m.secondStep();
-        手順保存(board_, record_, second.fromX, second.fromY, second.toX, second.toY, second.moved,
-                 second.placed, true);
-        盤面移動(board_, second.fromX, second.fromY, second.toX, second.toY, second.placed);
-    }
+    手を記録して指す(board_, record_, m);
     side_ = -side_;
 }
 

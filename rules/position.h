@@ -34,8 +34,13 @@ public:
     // by every two-step move through that square, its second step a king
     // step the move check allows (back to the start included). Each move
     // carries what it takes.
-    // 例: the human-first position gives the lower side 30 moves
+    // 例: the human-first position gives the upper side's army 30 moves
     std::vector<state::Move> 合法手() const;
+
+    // The legal moves of the piece on (x, y) alone, in the order 合法手 lists
+    // them; none when no piece of the side to move stands there. A reader
+    // of one move asks this rather than the whole list.
+    std::vector<state::Move> 合法手(int x, int y) const;
 
     // Whether the move is one of 合法手's.
     bool 合法か(const state::Move& m) const;
@@ -50,6 +55,8 @@ public:
     state::Outcome 結果() const;
 
 private:
+    void addMovesFrom(state::Board& b, int x, int y, std::vector<state::Move>& out) const;
+
     state::Board board_;
     state::MoveRecord record_;  // up to the position: its end is its counter
     int side_ = -1;
