@@ -67,7 +67,8 @@ void 手を記録して指す(Board& board, MoveRecord& record, const Move& m) {
     盤面移動(board, first.fromX, first.fromY, first.toX, first.toY, first.placed);
     if (!m.twoStep) return;
     const Move second = m.secondStep();
-    手順保存(board, record, second.fromX, second.fromY, second.toX, second.toY, second.moved, second.placed, true);
+    手順保存(board, record, second.fromX, second.fromY, second.toX, second.toY, second.moved, second.placed,
+             true);
     盤面移動(board, second.fromX, second.fromY, second.toX, second.toY, second.placed);
 }
 
