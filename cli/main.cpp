@@ -1,5 +1,7 @@
 // nuedori-cli: the analysis command line. With no arguments it answers
-// commands read from standard input, one per line; "selfplay" lets the
+// commands read from standard input, one per line (the position, the
+// computer's moves, and "rating"/"rated", the player's Glicko-2 rating, as
+// the README lists them); "selfplay" lets the
 // computer play itself; "review" grades the moves of a saved record.
 #include <cstdio>
 #include <iostream>

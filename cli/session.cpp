@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/commands.h"
+#include "cli/rating_commands.h"
 #include "cli/teaching_commands.h"
 #include "search/levels.h"
 
@@ -56,6 +57,9 @@ std::string Session::handle(std::string_view line) {
     if (words[0] == "go" && search::isSearchLevel(game_.state.level))
         return strongGoCommand(game_, strong_, words);
     if (words[0] == "hint") return hintCommand(game_, strong_, words);
+    // The player's rating, apart from the game.
+    if (words[0] == "rating") return ratingCommand(rating_, words);
+    if (words[0] == "rated") return ratedCommand(rating_, words);
     for (const Command& c : kCommands)
         if (words[0] == c.name) return c.run(game_, words);
     return "error unknown command\n";

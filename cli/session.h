@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/strong_commands.h"
+#include "rating/glicko2.h"
 #include "state/game.h"
 
 namespace cli {
@@ -25,6 +26,7 @@ private:
     control::NullPort port_;
     control::Game game_{port_};
     StrongPlayer strong_;
+    rating::Rating rating_ = rating::kFirstRating;
     bool finished_ = false;
 };
 
