@@ -1,0 +1,69 @@
+#include "record/record_facts.h"
+
+#include "record/kept_game.h"
+#include "record/record_moves.h"
+#include "rules/initial_position.h"
+#include "rules/position.h"
+#include "state/game_data.h"
+
+namespace record {
+
+namespace {
+
+// The first position of the side that moved first: it holds the Nue King.
+rules::Board firstPosition(int firstSide) {
+    state::GameData g;
+    if (firstSide == 1)
+        rules::初期設定_先手敵(g);
+    else
+        rules::初期設定_先手自(g);
+    return g.board;
+}
+
+bool royal(int code) { return rules::magnitude(code) == rules::鵺王 || rules::magnitude(code) == rules::王; }
+
+// The side the header lines give the computer, and its level.
+void readPlayers(const Kifu& kifu, int firstSide, RecordFacts& f) {
+    for (const std::string& line : {kifu.header[1], kifu.header[2]}) {
+        const std::optional<HeaderPlayer> p = 見出しの対局者(line);
+        if (!p || p->computerLevel == 0) continue;
+        f.computerSide = p->first ? firstSide : -firstSide;
+        f.level = p->computerLevel;
+    }
+}
+
+}  // namespace
+
+std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished) {
+    rules::MoveRecord r = recordFromKifu(kifu);
+    if (r.last == 0) return std::nullopt;
+    const int firstSide = 初手の側(r);
+    const rules::Board start = firstPosition(firstSide);
+    if (!記録が盤に合う(start, r)) return std::nullopt;
+    RecordFacts f;
+    f.nueSide = firstSide;
+    readPlayers(kifu, firstSide, f);
+    for (int k = 1; k <= r.last; ++k)
+        if (!r.secondStep[static_cast<std::size_t>(k)]) ++f.moves;
+
+    r.counter = r.last;
+    const int mover = r.moved[static_cast<std::size_t>(r.last)] >= 1 ? 1 : -1;
+    const rules::Position end(記録を進めた盤(start, r, r.last), r, -mover);
+    f.outcome = end.結果();
+    const int first = 手の最初(r, r.last);
+    const bool took = royal(r.captured[static_cast<std::size_t>(r.last)]) ||
+                      royal(r.captured[static_cast<std::size_t>(first)]);
+    if (f.outcome == rules::Outcome::Draw) {
+        f.reason = EndReason::FullRecord;
+    } else if (f.outcome != rules::Outcome::Continues) {
+        f.reason = took ? EndReason::Capture : EndReason::NoMove;
+    } else if (finished) {
+        // Over, though its moves do not say so: the side to move gave up or
+        // ran out of time.
+        f.outcome = mover == 1 ? rules::Outcome::UpperWins : rules::Outcome::LowerWins;
+        f.reason = EndReason::ResignOrTime;
+    }
+    return f;
+}
+
+}  // namespace record
