@@ -22,6 +22,13 @@ rules::Board firstPosition(int firstSide) {
 
 bool royal(int code) { return rules::magnitude(code) == rules::鵺王 || rules::magnitude(code) == rules::王; }
 
+int movesOf(const rules::MoveRecord& r) {
+    int moves = 0;
+    for (int k = 1; k <= r.last; ++k)
+        if (!r.secondStep[static_cast<std::size_t>(k)]) ++moves;
+    return moves;
+}
+
 // The side the header lines give the computer, and its level.
 void readPlayers(const Kifu& kifu, int firstSide, RecordFacts& f) {
     for (const std::string& line : {kifu.header[1], kifu.header[2]}) {
@@ -43,8 +50,7 @@ std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished) {
     RecordFacts f;
     f.nueSide = firstSide;
     readPlayers(kifu, firstSide, f);
-    for (int k = 1; k <= r.last; ++k)
-        if (!r.secondStep[static_cast<std::size_t>(k)]) ++f.moves;
+    f.moves = movesOf(r);
 
     r.counter = r.last;
     const int mover = r.moved[static_cast<std::size_t>(r.last)] >= 1 ? 1 : -1;
@@ -63,6 +69,21 @@ std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished) {
         f.outcome = mover == 1 ? rules::Outcome::UpperWins : rules::Outcome::LowerWins;
         f.reason = EndReason::ResignOrTime;
     }
+    return f;
+}
+
+RecordFacts 対局の事実(const KeptGame& kept, rules::Outcome outcome, EndReason reason) {
+    RecordFacts f;
+    if (kept.gameKind == control::kAgainstComputer) {
+        f.computerSide = 1;
+        f.level = kept.level;
+    }
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (rules::magnitude(kept.start(x, y)) == rules::鵺王) f.nueSide = kept.start(x, y) > 0 ? 1 : -1;
+    f.outcome = outcome;
+    f.reason = reason;
+    f.moves = movesOf(kept.record);
     return f;
 }
 

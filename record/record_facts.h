@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "record/kept_game.h"
 #include "record/kifu_format.h"
 #include "state/outcome.h"
 
@@ -11,7 +12,8 @@ namespace record {
 // a side left without a legal move, the record full (a draw), or, in a game
 // that was over when it was written, the side to move gave up or ran out of
 // time (the file does not say which).
-enum class EndReason { None, Capture, NoMove, FullRecord, ResignOrTime };
+// A game in play says more: a resignation or a loss on time.
+enum class EndReason { None, Capture, NoMove, FullRecord, ResignOrTime, Resignation, Time };
 
 // What a record file of the games folder says of its game, from its header
 // lines and its moves alone (the game writes no more there).
@@ -33,5 +35,11 @@ struct RecordFacts {
 // 例: "先手：MAN", "後手：COM LEVEL3" and moves ending in the upper side's
 // capture of the Nue King give {+1, 3, -1, UpperWins, Capture, N}
 std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished);
+
+// The facts of a game as the game keeps it (control::保存用の対局), which
+// has ended as `outcome` says for `reason` (Continues and None for a game
+// replaced while it ran). Against the computer the computer is the upper
+// side; the Nue King's side is where the start position has it.
+RecordFacts 対局の事実(const KeptGame& kept, rules::Outcome outcome, EndReason reason);
 
 }  // namespace record

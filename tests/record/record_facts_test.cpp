@@ -5,7 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "positions.h"
 #include "record/record_facts.h"
+#include "rules/initial_position.h"
 
 namespace {
 
@@ -80,6 +82,50 @@ TEST(RecordFacts, NothingForMovesThatDoNotPlayFromTheFirstPosition) {
     for (const auto& entries : {moved, std::vector<state::Move>{}}) {
         const record::Kifu kifu{{"", "先手：MAN", "後手：COM LEVEL3"}, entries};
         EXPECT_EQ(record::棋譜の事実(kifu, true), std::nullopt);
+    }
+}
+
+TEST(RecordFacts, OfAGameAsTheGameKeepsIt) {
+    struct Case {
+        int kind;
+        bool computerFirst;
+        std::vector<state::Move> entries;
+        rules::Outcome outcome;
+        EndReason reason;
+        record::RecordFacts facts;
+    };
+    const Case cases[] = {
+        {control::kAgainstComputer,
+         false,
+         kNueKingTaken,
+         Outcome::UpperWins,
+         EndReason::Capture,
+         {1, 4, -1, Outcome::UpperWins, EndReason::Capture, 6}},
+        {control::kAgainstComputer,
+         true,
+         kComputerFirst,
+         Outcome::LowerWins,
+         EndReason::Time,
+         {1, 4, 1, Outcome::LowerWins, EndReason::Time, 2}},
+        {control::kTwoPlayers,
+         true,
+         kComputerFirst,
+         Outcome::Continues,
+         EndReason::None,
+         {0, 0, 1, Outcome::Continues, EndReason::None, 2}},
+    };
+    for (const Case& c : cases) {
+        testing_support::TestGame t;
+        if (c.computerFirst)
+            rules::初期設定_先手敵(t.game);
+        else
+            rules::初期設定_先手自(t.game);
+        record::KeptGame kept;
+        kept.gameKind = c.kind;
+        kept.level = 4;
+        kept.start = t.game.board;
+        kept.record = record::recordFromKifu(record::Kifu{{}, c.entries});
+        EXPECT_EQ(record::対局の事実(kept, c.outcome, c.reason), c.facts) << c.entries.size();
     }
 }
 
