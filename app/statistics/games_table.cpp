@@ -115,6 +115,8 @@ GamesTable::GamesTable(QWidget* parent) : QWidget(parent) {
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->hide();
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    view_->setWordWrap(false);
     view_->horizontalHeader()->setStretchLastSection(true);
     connect(view_, &QTableView::doubleClicked, this, [this] { hand(open_); });
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -184,6 +186,8 @@ void GamesTable::applyFilter() {
     f.from = from_->date();
     f.to = to_->date();
     model_.setFilter(f);
+    // Qt sizes the columns by the first thousand rows at most.
+    view_->resizeColumnsToContents();
     stack_->setCurrentWidget(model_.anyGame() ? static_cast<QWidget*>(view_) : empty_);
     selectionChanged();
 }

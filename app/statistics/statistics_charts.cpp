@@ -42,6 +42,20 @@ QValueAxis* valueAxis(double low, double high, const QString& title) {
     axis->setRange(low, high);
     axis->setTitleText(title);
     axis->applyNiceNumbers();
+    axis->setLabelFormat("%.0f");
+    return axis;
+}
+
+// Whole numbers of games or blunders: ticks a whole number apart.
+QValueAxis* countAxis(int most, const QString& title) {
+    auto* axis = new QValueAxis;
+    most = std::max(most, 1);
+    axis->setRange(0, most);
+    axis->setTitleText(title);
+    axis->setLabelFormat("%d");
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(std::max(1, (most + 4) / 5));
     return axis;
 }
 
@@ -111,8 +125,7 @@ QChart* levelChart(const library::Statistics& s) {
     auto* x = new QBarCategoryAxis;
     x->append(categories);
     x->setTitleText(text(QT_TRANSLATE_NOOP("Statistics", "レベルとあなたの側")));
-    QValueAxis* y = valueAxis(0, most, text(QT_TRANSLATE_NOOP("Statistics", "局数")));
-    y->setLabelFormat("%d");
+    QValueAxis* y = countAxis(most, text(QT_TRANSLATE_NOOP("Statistics", "局数")));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, bars, x, y);
@@ -123,7 +136,7 @@ QChart* reviewChart(const library::Statistics& s) {
     QChart* chart = emptyChart(text(QT_TRANSLATE_NOOP("Statistics", "検討した対局の正確度と大悪手")));
     if (s.reviews.empty()) return chart;
     QList<QPointF> accuracy, blunders;
-    int most = 1;
+    int most = 0;
     for (const library::ReviewPoint& p : s.reviews) {
         const auto t = static_cast<double>(p.when.toMSecsSinceEpoch());
         accuracy.append(QPointF(t, p.accuracy));
@@ -141,8 +154,7 @@ QChart* reviewChart(const library::Statistics& s) {
     QDateTimeAxis* x =
         timeAxis(static_cast<qint64>(accuracy.front().x()), static_cast<qint64>(accuracy.back().x()));
     QValueAxis* percent = valueAxis(0, 100, text(QT_TRANSLATE_NOOP("Statistics", "正確度（%）")));
-    QValueAxis* count = valueAxis(0, most, text(QT_TRANSLATE_NOOP("Statistics", "大悪手の数")));
-    count->setLabelFormat("%d");
+    QValueAxis* count = countAxis(most, text(QT_TRANSLATE_NOOP("Statistics", "大悪手の数")));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
     chart->addAxis(count, Qt::AlignRight);
