@@ -39,6 +39,28 @@ void readPlayers(const Kifu& kifu, int firstSide, RecordFacts& f) {
     }
 }
 
+// How the moves on `start` end the game: a royal piece taken, no legal move
+// for the side to move, the record full; in a game over though its moves do
+// not say so, the side to move gave up or ran out of time.
+void endOfMoves(const rules::Board& start, rules::MoveRecord r, bool finished, RecordFacts& f) {
+    if (r.last == 0) return;
+    r.counter = r.last;
+    const int mover = r.moved[static_cast<std::size_t>(r.last)] >= 1 ? 1 : -1;
+    const rules::Position end(記録を進めた盤(start, r, r.last), r, -mover);
+    f.outcome = end.結果();
+    const int first = 手の最初(r, r.last);
+    const bool took = royal(r.captured[static_cast<std::size_t>(r.last)]) ||
+                      royal(r.captured[static_cast<std::size_t>(first)]);
+    if (f.outcome == rules::Outcome::Draw) {
+        f.reason = EndReason::FullRecord;
+    } else if (f.outcome != rules::Outcome::Continues) {
+        f.reason = took ? EndReason::Capture : EndReason::NoMove;
+    } else if (finished) {
+        f.outcome = mover == 1 ? rules::Outcome::UpperWins : rules::Outcome::LowerWins;
+        f.reason = EndReason::ResignOrTime;
+    }
+}
+
 }  // namespace
 
 std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished) {
@@ -52,23 +74,7 @@ std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished) {
     readPlayers(kifu, firstSide, f);
     f.moves = movesOf(r);
 
-    r.counter = r.last;
-    const int mover = r.moved[static_cast<std::size_t>(r.last)] >= 1 ? 1 : -1;
-    const rules::Position end(記録を進めた盤(start, r, r.last), r, -mover);
-    f.outcome = end.結果();
-    const int first = 手の最初(r, r.last);
-    const bool took = royal(r.captured[static_cast<std::size_t>(r.last)]) ||
-                      royal(r.captured[static_cast<std::size_t>(first)]);
-    if (f.outcome == rules::Outcome::Draw) {
-        f.reason = EndReason::FullRecord;
-    } else if (f.outcome != rules::Outcome::Continues) {
-        f.reason = took ? EndReason::Capture : EndReason::NoMove;
-    } else if (finished) {
-        // Over, though its moves do not say so: the side to move gave up or
-        // ran out of time.
-        f.outcome = mover == 1 ? rules::Outcome::UpperWins : rules::Outcome::LowerWins;
-        f.reason = EndReason::ResignOrTime;
-    }
+    endOfMoves(start, r, finished, f);
     return f;
 }
 
@@ -81,9 +87,15 @@ RecordFacts 対局の事実(const KeptGame& kept, rules::Outcome outcome, EndRea
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
             if (rules::magnitude(kept.start(x, y)) == rules::鵺王) f.nueSide = kept.start(x, y) > 0 ? 1 : -1;
+    f.moves = movesOf(kept.record);
     f.outcome = outcome;
     f.reason = reason;
-    f.moves = movesOf(kept.record);
+    if (outcome != rules::Outcome::Continues && reason == EndReason::None) {
+        // The moves tell the reason where they end the game so.
+        RecordFacts moves;
+        endOfMoves(kept.start, kept.record, true, moves);
+        f.reason = moves.outcome == outcome ? moves.reason : EndReason::ResignOrTime;
+    }
     return f;
 }
 

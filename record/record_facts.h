@@ -39,7 +39,9 @@ std::optional<RecordFacts> 棋譜の事実(const Kifu& kifu, bool finished);
 // The facts of a game as the game keeps it (control::保存用の対局), which
 // has ended as `outcome` says for `reason` (Continues and None for a game
 // replaced while it ran). Against the computer the computer is the upper
-// side; the Nue King's side is where the start position has it.
+// side; the Nue King's side is where the start position has it. A finished
+// game's reason None is read from its moves as 棋譜の事実 reads it: the
+// caller names only what the moves cannot tell (Resignation, Time).
 RecordFacts 対局の事実(const KeptGame& kept, rules::Outcome outcome, EndReason reason);
 
 }  // namespace record
