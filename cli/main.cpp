@@ -1,7 +1,8 @@
 // nuedori-cli: the analysis command line. With no arguments it answers
-// commands read from standard input, one per line; "selfplay" lets the
-// computer play itself; "review" grades the moves of a saved record;
-// "convert" turns a record into KIF and back.
+// commands read from standard input, one per line (the position, the
+// computer's moves, and "rating"/"rated", the player's Glicko-2 rating, as
+// the README lists them); "selfplay" lets the computer play itself; "review"
+// grades the moves of a saved record; "convert" turns a record into KIF and back.
 #include <cstdio>
 #include <iostream>
 #include <string>

@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/commands.h"
+#include "cli/rating_commands.h"
 #include "cli/teaching_commands.h"
 #include "search/levels.h"
 
@@ -59,6 +60,9 @@ std::string Session::handle(std::string_view line) {
     if (words[0] == "position") return positionCommand(game_, turn_, words);
     if (words[0] == "legal") return legalCommand(game_, turn_, words);
     if (words[0] == "play") return playCommand(game_, turn_, words);
+    // The player's rating, apart from the game.
+    if (words[0] == "rating") return ratingCommand(rating_, words);
+    if (words[0] == "rated") return ratedCommand(rating_, words);
     for (const Command& c : kCommands) {
         if (words[0] != c.name) continue;
         const record::TextPosition before = currentPosition(game_, turn_);

@@ -5,6 +5,7 @@
 
 #include "cli/exchange_commands.h"
 #include "cli/strong_commands.h"
+#include "rating/glicko2.h"
 #include "state/game.h"
 
 namespace cli {
@@ -30,6 +31,7 @@ private:
     state::Game game_{port_};
     StrongPlayer strong_;
     TurnAtStart turn_;
+    rating::Rating rating_ = rating::kFirstRating;
     bool finished_ = false;
 };
 

@@ -20,6 +20,7 @@ enum class EndReason {
     MateAsked,    // the mate the game asks for after the player's move
     NoLegalMove,  // the side to move cannot move
     RecordFull,   // no room in the record for the next move or step
+    Untold,       // over, but its record does not say why (a resignation or a loss on time)
 };
 
 // How a game stands after a move, or before one, and why it ended.
@@ -47,8 +48,8 @@ struct Outcome {
 
 // The reasons' names in files and on the command line (never shown to a
 // player, who reads them in words).
-inline constexpr std::array<std::string_view, 7> kEndReasonNames = {"none", "resign",  "time", "royal",
-                                                                    "mate", "no-move", "full"};
+inline constexpr std::array<std::string_view, 8> kEndReasonNames = {"none", "resign",  "time", "royal",
+                                                                    "mate", "no-move", "full", "untold"};
 constexpr std::string_view endReasonName(EndReason r) { return kEndReasonNames[static_cast<std::size_t>(r)]; }
 constexpr std::optional<EndReason> endReasonNamed(std::string_view name) {
     for (std::size_t i = 0; i < kEndReasonNames.size(); ++i)

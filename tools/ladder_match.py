@@ -14,6 +14,12 @@ the army; then each level's Elo above level 3 along the ladder.
 
     tools/ladder_match.py --games 200 --limit 2000000
     tools/ladder_match.py --pairs 3-4,4-5 --games 40 --slice 10 --keep /tmp/ladder
+    tools/ladder_match.py --pairs 1-2,2-3,3-3 --games 200
+
+A pair of one level (3-3) plays it against itself, the upper side counted as
+"the stronger": its row says how the Nue King's side fares against the
+army's at that level, which tools/level_ratings.py needs to put both sides
+on one scale.
 
 Games are played in slices of --slice games, one nuedori-cli run each, under
 nice -n 19 and, with --lock FILE, under flock FILE, so other work gets its turn
@@ -38,7 +44,7 @@ def parse_pairs(text):
     pairs = []
     for part in text.split(","):
         low, high = (int(n) for n in part.split("-"))
-        if not (1 <= low < high <= 8):
+        if not (1 <= low <= high <= 8):
             raise SystemExit(f"bad pair {part}: levels 1 to 8, the weaker first")
         pairs.append((low, high))
     return pairs
@@ -102,7 +108,12 @@ def play_pair(args, low, high):
     tally = Tally()
     half = args.games // 2
     size = args.strong_slice if high == 8 else args.slice
-    for stronger_upper in (True, False):
+    # A level against itself: every game once, the "stronger" the upper side
+    # (played the other way round, the same games would come again).
+    ways = (True,) if low == high else (True, False)
+    if low == high:
+        half = args.games
+    for stronger_upper in ways:
         upper, lower = (high, low) if stronger_upper else (low, high)
         for start in range(0, half, size):
             games = min(size, half - start)
@@ -179,7 +190,7 @@ def main():
         print(f"| {high} vs {low} | {100 * s:.1f}% ± {100 * bar:.1f} ({w}-{l}-{d}) | "
               f"{e:+.0f} [{elo(s - bar):+.0f}, {elo(s + bar):+.0f}] | {win_rate(nue)} | {win_rate(army)} | "
               f"{win_rate(weaker_nue)} | {win_rate(weaker_army)} |")
-        if low in ladder or low == 3:
+        if low != high and (low in ladder or low == 3):
             ladder[high] = ladder.get(low, 0) + e
     if ladder:
         print()

@@ -245,4 +245,19 @@ QString windowText(const char* context, const QString& japanese) {
     return QCoreApplication::translate(context, japanese.toUtf8().constData());
 }
 
+QString endReasonWords(state::EndReason reason) {
+    const char* words = "";
+    switch (reason) {
+        case state::EndReason::Resignation: words = QT_TRANSLATE_NOOP("Outcome", "投了"); break;
+        case state::EndReason::OutOfTime: words = QT_TRANSLATE_NOOP("Outcome", "時間切れ"); break;
+        case state::EndReason::RoyalTaken: words = QT_TRANSLATE_NOOP("Outcome", "王を取った"); break;
+        case state::EndReason::MateAsked: words = QT_TRANSLATE_NOOP("Outcome", "詰み"); break;
+        case state::EndReason::NoLegalMove: words = QT_TRANSLATE_NOOP("Outcome", "指せる手がない"); break;
+        case state::EndReason::RecordFull: words = QT_TRANSLATE_NOOP("Outcome", "五百手"); break;
+        case state::EndReason::Untold: words = QT_TRANSLATE_NOOP("Outcome", "投了か時間切れ"); break;
+        case state::EndReason::None: return {};
+    }
+    return QCoreApplication::translate("Outcome", words);
+}
+
 }  // namespace app

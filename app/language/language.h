@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "state/outcome.h"
 #include "state/texts.h"
 
 class QCoreApplication;
@@ -72,5 +73,8 @@ std::string soundWarningWords(std::string_view japanese);
 
 // A menu caption, a label of the window, or a spoken name, likewise.
 QString windowText(const char* context, const QString& japanese);
+
+// Why a game ended, in words: "詰み", "checkmate"; empty for a game that goes on.
+QString endReasonWords(state::EndReason reason);
 
 }  // namespace app

@@ -2,29 +2,13 @@
 
 #include <QCoreApplication>
 
+#include "app/language/language.h"
 #include "app/panel/side_panel.h"
 
 namespace app {
 
-namespace {
-
-const char* reasonWords(state::EndReason r) {
-    switch (r) {
-        case state::EndReason::Resignation: return QT_TRANSLATE_NOOP("Outcome", "投了");
-        case state::EndReason::OutOfTime: return QT_TRANSLATE_NOOP("Outcome", "時間切れ");
-        case state::EndReason::RoyalTaken: return QT_TRANSLATE_NOOP("Outcome", "王を取った");
-        case state::EndReason::MateAsked: return QT_TRANSLATE_NOOP("Outcome", "詰み");
-        case state::EndReason::NoLegalMove: return QT_TRANSLATE_NOOP("Outcome", "指せる手がない");
-        case state::EndReason::RecordFull: return QT_TRANSLATE_NOOP("Outcome", "五百手");
-        case state::EndReason::None: break;
-    }
-    return "";
-}
-
-}  // namespace
-
 QString outcomeWords(state::Outcome o, const state::GameFacts& facts) {
-    const QString why = QCoreApplication::translate("Outcome", reasonWords(o.reason));
+    const QString why = endReasonWords(o.reason);
     const std::optional<state::Side> winner = o.winner();
     if (!winner) return QCoreApplication::translate("Outcome", "引き分け（%1）").arg(why);
     const int side = state::sign(*winner);

@@ -730,6 +730,10 @@
         <source>終局：%1</source>
         <translation>Game over: %1</translation>
     </message>
+    <message>
+        <source>投了か時間切れ</source>
+        <translation>resigned or out of time</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -827,6 +831,185 @@
     <message>
         <source>評価グラフ</source>
         <translation>Evaluation graph</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>日時</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>相手</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>側</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>終局</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>手数</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>正確度</source>
+        <translation>Accuracy</translation>
+    </message>
+    <message>
+        <source>大悪手</source>
+        <translation>Blunders</translation>
+    </message>
+    <message>
+        <source>レーティング</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>側：</source>
+        <translation>Side:</translation>
+    </message>
+    <message>
+        <source>レベル：</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>結果：</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>期間：</source>
+        <translation>Dates:</translation>
+    </message>
+    <message>
+        <source>対局を終えると、ここに並びます。</source>
+        <translation>Finish a game to see it listed here.</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>検討</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>ここから対局</source>
+        <translation>Play from here</translation>
+    </message>
+    <message>
+        <source>レーティングの推移</source>
+        <translation>Rating over time</translation>
+    </message>
+    <message>
+        <source>レベル別の成績</source>
+        <translation>Results by level</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>レベルとあなたの側</source>
+        <translation>Level and your side</translation>
+    </message>
+    <message>
+        <source>局数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>検討した対局の正確度と大悪手</source>
+        <translation>Accuracy and blunders of the reviewed games</translation>
+    </message>
+    <message>
+        <source>正確度（%）</source>
+        <translation>Accuracy (%)</translation>
+    </message>
+    <message>
+        <source>大悪手の数</source>
+        <translation>Blunders</translation>
+    </message>
+    <message>
+        <source>レベル別</source>
+        <translation>By level</translation>
+    </message>
+    <message>
+        <source>対局一覧</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>コンピュータと対局すると、レーティングが表示されます。</source>
+        <translation>Play a game against the computer to see your rating.</translation>
+    </message>
+    <message>
+        <source>コンピュータと対局すると、レベル別の成績が表示されます。</source>
+        <translation>Play a game against the computer to see your results by level.</translation>
+    </message>
+    <message>
+        <source>対局を検討すると（棋譜 → 検討）、正確度と大悪手が表示されます。</source>
+        <translation>Review a game (Record → Review) to see your accuracy and blunders.</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>あなたのレーティング&#x3000;%1：%2&#x3000;%3：%4</source>
+        <translation>Your rating   %1: %2   %3: %4</translation>
+    </message>
+    <message>
+        <source>手前の勝ち</source>
+        <translation>Lower side won</translation>
+    </message>
+    <message>
+        <source>奥の勝ち</source>
+        <translation>Upper side won</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Unfinished</translation>
+    </message>
+    <message>
+        <source>鵺王</source>
+        <translation>Nue King</translation>
+    </message>
+    <message>
+        <source>全軍</source>
+        <translation>Army</translation>
+    </message>
+    <message>
+        <source>両方</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>二人で対局</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>コンピュータ レベル%1</source>
+        <translation>Computer level %1</translation>
+    </message>
+    <message>
+        <source>（暫定）</source>
+        <translation> (provisional)</translation>
     </message>
 </context>
 <context>

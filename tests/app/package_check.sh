@@ -33,7 +33,7 @@ grep -q '^/usr/local' "$work/files" && fail "files under /usr/local"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for p in libqt6widgets6 libqt6svg6 libsdl2-mixer-2.0-0 libstdc++6 fonts-ipaexfont-mincho; do
+for p in libqt6widgets6 libqt6svg6 libqt6sql6-sqlite libsdl2-mixer-2.0-0 libstdc++6 fonts-ipaexfont-mincho; do
   [[ ", $depends" == *", $p"* ]] || fail "does not depend on $p"
 done
 [[ "$depends" == *-dev* ]] && fail "depends on a development package"
