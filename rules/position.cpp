@@ -90,7 +90,7 @@ void Position::着手(const state::Move& m) {
 Outcome Position::結果() const {
     // What the last move took, both steps of a Nue King's two-step move.
     const int n = record_.counter;
-    const auto at = [this](int k) { return static_cast<std::size_t>(k); };
+    const auto at = [](int k) { return static_cast<std::size_t>(k); };
     EndFacts f;
     f.mover = -side_;
     if (n >= 1) f.captured = record_.captured[at(n)];

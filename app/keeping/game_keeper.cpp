@@ -130,8 +130,12 @@ void GameKeeper::writeGame(const record::KeptGame& game, bool unfinished) {
     QDir().mkpath(gamesFolder());
     const QString path = freshName(gamesFolder(), unfinished);
     const record::Kifu kifu = record::kifuFromRecord(game.record, control::棋譜の見出し(game));
-    if (const auto failed = record::saveKifu(kifu, pathOf(path)))
+    lastWritten_.clear();
+    if (const auto failed = record::saveKifu(kifu, pathOf(path))) {
         if (problem_.isEmpty()) problem_ = path + ": " + QString::fromStdString(failed->reason);
+        return;
+    }
+    lastWritten_ = path;
 }
 
 QStringList GameKeeper::recentGames(int count) const {

@@ -55,6 +55,9 @@ public:
     // An event has ended: kept as keep() keeps it.
     bool eventEnded(const state::Game& g);
 
+    // The record written to the games folder last, empty when none was or it failed.
+    const QString& lastWritten() const { return lastWritten_; }
+
     // The last `count` records written to the games folder, newest first, as paths.
     QStringList recentGames(int count) const;
     // A sentence on the first write that failed, once; empty otherwise.
@@ -71,6 +74,7 @@ private:
     std::string written_;  // the text written last
     QString problem_;
     bool problemTold_ = false;
+    QString lastWritten_;
 };
 
 // A record of the games folder as 最近の対局 names it: its date and time,

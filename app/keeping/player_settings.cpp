@@ -15,6 +15,7 @@ constexpr const char* kLevel = "level";
 constexpr const char* kTeaching = "teaching";
 constexpr const char* kInfluence = "influence";
 constexpr const char* kFewerInterruptions = "fewer-interruptions";
+constexpr const char* kAdaptiveLevel = "adaptive-level";
 constexpr const char* kMusic = "music";
 constexpr const char* kPieces = "pieces";
 constexpr const char* kGeometry = "window/geometry";
@@ -74,6 +75,7 @@ std::optional<int> PlayerSettings::level() const {
 std::optional<bool> PlayerSettings::teaching() const { return flag(kTeaching); }
 std::optional<bool> PlayerSettings::influence() const { return flag(kInfluence); }
 std::optional<bool> PlayerSettings::fewerInterruptions() const { return flag(kFewerInterruptions); }
+std::optional<bool> PlayerSettings::adaptiveLevel() const { return flag(kAdaptiveLevel); }
 std::optional<bool> PlayerSettings::music() const { return flag(kMusic); }
 
 std::optional<PieceSet> PlayerSettings::pieces() const {
@@ -110,6 +112,7 @@ void PlayerSettings::setOptions(int level, bool teaching, bool music) {
 
 void PlayerSettings::setInfluence(bool on) { put(kInfluence, on); }
 void PlayerSettings::setFewerInterruptions(bool on) { put(kFewerInterruptions, on); }
+void PlayerSettings::setAdaptiveLevel(bool on) { put(kAdaptiveLevel, on); }
 
 void PlayerSettings::setPieces(PieceSet set) {
     for (const PieceSetInfo& info : kPieceSets)

@@ -39,6 +39,7 @@ public:
     std::optional<bool> teaching() const;
     std::optional<bool> influence() const;
     std::optional<bool> fewerInterruptions() const;
+    std::optional<bool> adaptiveLevel() const;
     std::optional<bool> music() const;
     std::optional<PieceSet> pieces() const;
     std::optional<QRect> geometry() const;
@@ -50,6 +51,7 @@ public:
     void setOptions(int level, bool teaching, bool music);
     void setInfluence(bool on);
     void setFewerInterruptions(bool on);
+    void setAdaptiveLevel(bool on);
     void setPieces(PieceSet set);
     void setGeometry(const QRect& frame);
     void setFolder(const QString& folder);

@@ -16,6 +16,7 @@ RememberedOptions rememberedOptions(const PlayerSettings& s) {
     o.music = s.music().value_or(true);
     o.influence = s.influence().value_or(false);
     o.fewerInterruptions = s.fewerInterruptions().value_or(false);
+    o.adaptiveLevel = s.adaptiveLevel().value_or(false);
     o.pieces = s.pieces();
     o.clocks = {s.clock(1).value_or(state::TimeControl{}), s.clock(-1).value_or(state::TimeControl{})};
     return o;

@@ -23,6 +23,7 @@ struct RememberedOptions {
     bool music = true;
     bool influence = false;
     bool fewerInterruptions = false;
+    bool adaptiveLevel = false;
     std::optional<PieceSet> pieces;
     ClockChoice clocks{};
 };

@@ -37,6 +37,11 @@ void PanelNotices::clearOutcome() {
     show();
 }
 
+void PanelNotices::setSuggestion(const QString& words) {
+    suggestion_ = words;
+    show();
+}
+
 void PanelNotices::setResumed(const char* kind, int moves) {
     resumedKind_ = kind;
     resumedMoves_ = moves;
@@ -61,6 +66,7 @@ void PanelNotices::show() {
         text = QCoreApplication::translate("Panel", "前回の%1を再開しました（%2手）")
                    .arg(QCoreApplication::translate("Panel", resumedKind_))
                    .arg(resumedMoves_);
+    if (text.isEmpty()) text = suggestion_;
     panel_.setNotice(text);
 }
 

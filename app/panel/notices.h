@@ -28,6 +28,8 @@ public:
     void setResumed(const char* kind, int moves);
     void forgetResumed();
     bool resumed() const { return resumedKind_ != nullptr; }
+    // The level suggested for the game that begins; empty for none.
+    void setSuggestion(const QString& words);
 
     // The line the status shows, or empty for the game's own step text.
     QString statusLine() const;
@@ -43,6 +45,7 @@ private:
     state::GameFacts facts_;
     const char* resumedKind_ = nullptr;
     int resumedMoves_ = 0;
+    QString suggestion_;
 };
 
 // How a game ended, in words: "あなたの勝ち（詰み）", "You win (checkmate)".

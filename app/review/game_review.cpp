@@ -194,6 +194,7 @@ void GameReview::take(review::Result r) {
     progress_->hide();
     cancel_->hide();
     if (r.status == review::Result::Status::Done) {
+        if (onReviewed_) onReviewed_(r);
         shown_ = std::move(r);
         reviewed_ = reviewing_;
         refused_ = false;

@@ -48,6 +48,8 @@ public:
     // ここから対局 at a mistake or a blunder: the hook is given the replay
     // position before that move. Without a hook the button stays hidden.
     void onTryAgain(std::function<void(int entry)> f) { tryAgain_ = std::move(f); }
+    // Told when a review is done, with its result.
+    void onReviewed(std::function<void(const review::Result&)> f) { onReviewed_ = std::move(f); }
 
     // The review shown, if any, and the moves of it the game's record still holds.
     const std::optional<review::Result>& result() const { return shown_; }
@@ -90,6 +92,7 @@ private:
 
     std::uint64_t nodes_ = review::kDefaultNodes;
     std::function<void(int)> tryAgain_;
+    std::function<void(const review::Result&)> onReviewed_;
     std::future<review::Result> worker_;
     std::atomic<bool> stop_{false};
     std::atomic<int> searched_{0};

@@ -428,6 +428,14 @@
         <source>確認を減らす</source>
         <translation>Fewer interruptions</translation>
     </message>
+    <message>
+        <source>自動</source>
+        <translation>Adaptive</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Statistics…</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -1011,6 +1019,10 @@
         <source>（暫定）</source>
         <translation> (provisional)</translation>
     </message>
+    <message>
+        <source>LEVEL%1 が合いそうです（期待勝率 %2%）</source>
+        <translation>Level %1 should suit you (expected score %2%)</translation>
+    </message>
 </context>
 <context>
     <name>Surface</name>
@@ -1084,6 +1096,10 @@
     <message>
         <source>OK だけの確認をステータス行に出し、対局を止めません（はい／いいえの質問は残ります）</source>
         <translation>Messages that only need OK go to the status line and play goes on (yes/no questions stay)</translation>
+    </message>
+    <message>
+        <source>二連勝で一段上、二連敗で一段下へ、コンピュータの強さが対局ごとに動きます</source>
+        <translation>The computer moves up a level after two wins in a row and down after two losses</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "app/keeping/game_keeper.h"
 #include "app/keeping/player_settings.h"
 #include "app/language/language.h"
+#include "app/statistics/player_record.h"
 #include "app/window/quit_signals.h"
 #include "sound/sound_layer.h"
 
@@ -110,6 +111,10 @@ int runGame(int argc, char** argv, const StartOptions& options) {
     setUpApplication(application);
     PlayerSettings settings(settingsFile(exporting));
     GameKeeper keeper(dataFolder(exporting));
+    // The library reads the games folder: only where games are kept.
+    std::unique_ptr<statistics::PlayerRecord> player;
+    if (keeper.keeping())
+        player = std::make_unique<statistics::PlayerRecord>(dataFolder(exporting), keeper.gamesFolder());
     Translators::of()->use(languageAtStart(settings));
     const auto answer = exporting ? tellOnStandardError : askWithMessageBox;
 
@@ -122,6 +127,7 @@ int runGame(int argc, char** argv, const StartOptions& options) {
     services.quit = [] { QCoreApplication::exit(0); };
     services.keeper = &keeper;
     services.settings = &settings;
+    services.player = player.get();
     MainWindow window(sound, std::move(services));
     new QuitSignals(&window, [&window] { window.leave(); });  // the window owns it
     QString unknown;

@@ -34,6 +34,7 @@
 #include "app/panel/notices.h"
 #include "app/panel/side_panel.h"
 #include "app/review/game_review.h"
+#include "app/statistics/player_record.h"
 #include "app/window/window_fit.h"
 #include "app/window/window_menus.h"
 #include "control/commands.h"
@@ -63,7 +64,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     panel_ = std::make_unique<FilePanel>(
         view_, FilePanel::Hooks{[this](const std::string& path) {
                                     if (services_.fileWatcher) services_.fileWatcher(path);
-                                    handle([&path](state::Game& g) { control::File1_Click(g, path); });
+                                    openRecord(QString::fromStdString(path));
                                 },
                                 [this] { handle(control::Command1_Click); },
                                 [this] {
@@ -93,6 +94,9 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     clocks_ = std::make_unique<GameClocks>(game_, beside_->panel(), sound_, [this] { clockTicked(); });
     // ここから対局 at a reviewed mistake: back to the position before it, then on
     // as a game of the kind it was.
+    review_->onReviewed([this](const review::Result& r) {
+        if (services_.player) services_.player->reviewed(recordFile_, r);
+    });
     review_->onTryAgain(
         [this](int entry) { handle([entry](state::Game& g) { control::ここから対局_記録から(g, entry); }); });
     menus_ = new WindowMenus(
@@ -131,6 +135,11 @@ void MainWindow::runWindowCommand(WindowCommand command) {
             boxes_.setFewerInterruptions(menuItem("FEWER_BOXES")->isChecked());
             if (services_.settings) services_.settings->setFewerInterruptions(boxes_.fewerInterruptions());
             break;
+        case WindowCommand::AdaptiveLevel:
+            adaptive_ = menuItem("AUTO_LEVEL")->isChecked();
+            if (services_.settings) services_.settings->setAdaptiveLevel(adaptive_);
+            break;
+        case WindowCommand::Statistics: showStatistics(); break;
         case WindowCommand::SaveImage: saveImage(); break;
         case WindowCommand::Hint: teaching_->askHint(); break;
         case WindowCommand::PiecesKanji2: setPieceSet(PieceSet::Kanji2); break;
@@ -144,9 +153,8 @@ void MainWindow::runWindowCommand(WindowCommand command) {
         case WindowCommand::HowToPlay: showHowToPlay(); break;
         case WindowCommand::Review: review_->start(); break;
         case WindowCommand::RecentGames:
-            fillRecentGames(*menuItem("RECENT")->menu(), services_.keeper, [this](const QString& path) {
-                handle([file = path.toStdString()](state::Game& g) { control::File1_Click(g, file); });
-            });
+            fillRecentGames(*menuItem("RECENT")->menu(), services_.keeper,
+                            [this](const QString& path) { openRecord(path); });
             break;
         case WindowCommand::TimeControl: chooseTimeControl(); break;
     }
@@ -300,6 +308,7 @@ void MainWindow::applyOptions(bool atStart) {
     clockChoice_ = o.clocks;
     menuItem("SEIRYOKU")->setChecked(o.influence);
     menuItem("FEWER_BOXES")->setChecked(o.fewerInterruptions);
+    menuItem("AUTO_LEVEL")->setChecked(o.adaptiveLevel);
     if (o.pieces && !QCoreApplication::arguments().contains("--pieces")) setPieceSet(*o.pieces);
 }
 
@@ -396,6 +405,8 @@ void MainWindow::gameOver(state::Outcome o) {
     notices_->setOutcome(o, facts_);
     followStatus();
     if (services_.keeper) services_.keeper->gameEnded(game_);
+    if (services_.keeper) recordFile_ = services_.keeper->lastWritten();
+    if (services_.player) services_.player->gameEnded(game_, o, recordFile_, adaptive_);
     notices_->forgetResumed();
 }
 
@@ -403,7 +414,41 @@ void MainWindow::gameBegins() {
     outcome_ = {};
     notices_->clearOutcome();
     notices_->forgetResumed();
+    recordFile_.clear();
+    levelForNewGame();
     game_.clock = clocks_->begin(clockChoice_);
+}
+
+void MainWindow::levelForNewGame() {
+    notices_->setSuggestion({});
+    if (!services_.player || game_.state.gameKind != state::kAgainstComputer) return;
+    const rating::Side side = statistics::PlayerRecord::playerSide(game_);
+    if (adaptive_) {
+        const int level = services_.player->adaptiveLevel(side);
+        if (level != game_.state.level) control::LEVELn_Click(game_, level);
+    }
+    notices_->setSuggestion(services_.player->suggestion(side));
+}
+
+void MainWindow::openRecord(const QString& path) {
+    handle([file = path.toStdString()](state::Game& g) { control::File1_Click(g, file); });
+    if (game_.state.kifuMode) recordFile_ = path;
+}
+
+void MainWindow::showStatistics() {
+    if (!services_.player) return;
+    const auto playOn = [this](const QString& path) {
+        openRecord(path);
+        if (!game_.state.kifuMode) return;
+        handle(game_.state.gameKind == state::kAgainstComputer ? control::ここから対局_COM
+                                                               : control::ここから対局_人間);
+    };
+    services_.player->showStatistics(this, {[this](const QString& path) { openRecord(path); },
+                                            [this](const QString& path) {
+                                                openRecord(path);
+                                                if (game_.state.kifuMode) review_->start();
+                                            },
+                                            playOn});
 }
 
 void MainWindow::optionsReset() { applyOptions(false); }

@@ -25,6 +25,10 @@ namespace sound {
 class SoundLayer;
 }
 
+namespace statistics {
+class PlayerRecord;
+}
+
 namespace app {
 
 class BesideBoard;
@@ -58,6 +62,8 @@ struct WindowServices {
     // creates the window; null keeps and remembers nothing.
     GameKeeper* keeper = nullptr;
     PlayerSettings* settings = nullptr;
+    // The library of the player's games and ratings; null keeps none.
+    statistics::PlayerRecord* player = nullptr;
 };
 
 // The caption of the main window.
@@ -183,6 +189,11 @@ private:
     // Between events, ten times a second: a side out of time loses.
     void clockTicked();
     void chooseTimeControl();
+    // Opens a record file as 読込 does, and remembers it as the record on the board.
+    void openRecord(const QString& path);
+    void showStatistics();
+    // Against the computer: the adaptive level, and the level suggested in the panel.
+    void levelForNewGame();
 
     DrawingSurface surface_;
     state::Game game_{*this};
@@ -208,6 +219,8 @@ private:
     std::unique_ptr<GameReview> review_;  // 棋譜 → 検討; ends its worker first
     std::unique_ptr<GameClocks> clocks_;  // the clock lent to the game, and its lines
     ClockChoice clockChoice_{};           // 持ち時間: the next game's time controls
+    QString recordFile_;                  // the file of the record on the board, if any
+    bool adaptive_ = false;               // COM対局ﾚﾍﾞﾙ → 自動
 };
 
 }  // namespace app

@@ -32,6 +32,9 @@ constexpr const char* kPlayOnManTip =
 constexpr const char* kFewerBoxesTip = QT_TRANSLATE_NOOP(
     "Tip", "OK だけの確認をステータス行に出し、対局を止めません（はい／いいえの質問は残ります）");
 
+constexpr const char* kAdaptiveTip =
+    QT_TRANSLATE_NOOP("Tip", "二連勝で一段上、二連敗で一段下へ、コンピュータの強さが対局ごとに動きます");
+
 constexpr const char* kTimeControlTip = QT_TRANSLATE_NOOP(
     "Tip", "次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）");
 
@@ -61,6 +64,8 @@ const MenuEntry kMenuBar[] = {
      checkOf(MenuCheck::LEVEL7)},
     {"LEVEL8", "LEVEL8", "LEVEL", Kind::Item, control::LEVEL8_Click, WindowCommand::None,
      checkOf(MenuCheck::LEVEL8)},
+    {"AUTO_LEVEL", QT_TRANSLATE_NOOP("Menu", "自動"), "LEVEL", Kind::Item, nullptr,
+     WindowCommand::AdaptiveLevel, kOwnCheck, 0, QKeySequence::UnknownKey, KeyRole::None, kAdaptiveTip},
     {"OWARI", QT_TRANSLATE_NOOP("Menu", "終わり"), "TAIKYOKU", Kind::Item, control::OWARI_Click},
     {"", "", "TAIKYOKU", Kind::Separator},
     {"NEW_GAME", QT_TRANSLATE_NOOP("Menu", "新しい対局"), "TAIKYOKU", Kind::Item, nullptr,
@@ -100,6 +105,7 @@ const MenuEntry kMenuBar[] = {
     {"RECENT", QT_TRANSLATE_NOOP("Menu", "最近の対局"), "KIFU", Kind::Menu, nullptr,
      WindowCommand::RecentGames},
     {"REVIEW", QT_TRANSLATE_NOOP("Menu", "検討"), "KIFU", Kind::Item, nullptr, WindowCommand::Review},
+    {"STATISTICS", QT_TRANSLATE_NOOP("Menu", "成績"), "KIFU", Kind::Item, nullptr, WindowCommand::Statistics},
     {"OPTION", QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "", Kind::Menu, control::OPTION_Click},
     {"SIDOU", QT_TRANSLATE_NOOP("Menu", "移動指導"), "OPTION", Kind::Item, control::SIDOU_Click,
      WindowCommand::None, checkOf(MenuCheck::SIDOU)},

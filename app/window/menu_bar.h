@@ -18,6 +18,8 @@ enum class WindowCommand {
     SaveImage,
     InfluenceView,
     FewerInterruptions,
+    AdaptiveLevel,
+    Statistics,
     Hint,
     PiecesKanji2,
     PiecesKanji1,

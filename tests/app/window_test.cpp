@@ -65,6 +65,7 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "    LEVEL6 LEVEL6 [ ]\n"
               "    LEVEL7 LEVEL7 [ ]\n"
               "    LEVEL8 LEVEL8 [ ]\n"
+              "    自動 AUTO_LEVEL [ ]\n"
               "  終わり OWARI\n"
               "   \n"  // after a separator, the items added beside the game's own
               "  新しい対局 NEW_GAME\n"
@@ -90,6 +91,7 @@ TEST(MenuBar, CaptionsNestingAndMarksAtStartUp) {
               "   \n"
               "  最近の対局 RECENT\n"
               "  検討 REVIEW\n"
+              "  成績 STATISTICS\n"
               "ｵﾌﾟｼｮﾝ OPTION\n"
               "  移動指導 SIDOU [ ]\n"
               "  BGM BGM [x]\n"
