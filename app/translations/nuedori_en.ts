@@ -354,10 +354,6 @@
         <translation>(none)</translation>
     </message>
     <message>
-        <source>（中断）</source>
-        <translation> (unfinished)</translation>
-    </message>
-    <message>
         <source>ここから対局(COM)</source>
         <translation>Play on from here (computer)</translation>
     </message>
@@ -690,6 +686,49 @@
     <message>
         <source>前回の%1を再開しました（%2手）</source>
         <translation>Resumed the last game: %1, move %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentGame</name>
+    <message>
+        <source>鵺王</source>
+        <translation>Nue King</translation>
+    </message>
+    <message>
+        <source>全軍</source>
+        <translation>army</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>unfinished</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>win</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>loss</translation>
+    </message>
+    <message>
+        <source>鵺王の勝ち</source>
+        <translation>Nue King won</translation>
+    </message>
+    <message>
+        <source>全軍の勝ち</source>
+        <translation>army won</translation>
+    </message>
+    <message>
+        <source>二人</source>
+        <translation>two players</translation>
+    </message>
+    <message>
+        <source>%1手</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>

@@ -472,10 +472,7 @@ void MainWindow::showRecentGames() {
     const QStringList games = services_.keeper ? services_.keeper->recentGames(kRecentGames) : QStringList{};
     if (games.isEmpty()) menu->addAction(QCoreApplication::translate("Menu", "（なし）"))->setEnabled(false);
     for (const QString& path : games) {
-        const RecentGame game = recentGameOf(path);
-        const QString caption =
-            game.unfinished ? game.when + QCoreApplication::translate("Menu", "（中断）") : game.when;
-        connect(menu->addAction(caption), &QAction::triggered, this, [this, path] {
+        connect(menu->addAction(recentGameOf(path).caption()), &QAction::triggered, this, [this, path] {
             handle([file = path.toStdString()](state::Game& g) { control::File1_Click(g, file); });
         });
     }
@@ -612,7 +609,7 @@ void MainWindow::gameFacts(const state::GameFacts& facts) { facts_ = facts; }
 void MainWindow::gameOver(state::Outcome o) {
     outcome_ = o;
     clocks_->show();  // stopped, before the result is told
-    if (services_.keeper) services_.keeper->gameEnded(game_);
+    if (services_.keeper) services_.keeper->gameEnded(game_, o);
     forgetResumed();
 }
 
