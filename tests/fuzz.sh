@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Runs the two fuzz targets of a sanitizer build for as long as asked, each on
+# Runs the fuzz targets of a sanitizer build for as long as asked, each on
 # a scratch copy of its corpus; a crash leaves its input in the build folder.
 # Usage: tests/fuzz.sh BUILD_FOLDER [SECONDS_PER_TARGET]
 set -euo pipefail
 build=$(cd "${1:?sanitizer build folder}" && pwd)
 seconds=${2:-30}
 here=$(cd "$(dirname "$0")" && pwd)
-for target in kifu cli; do
+for target in kifu kept cli; do
   work=$(mktemp -d /tmp/nuedori-fuzz-$target.XXXXXX)
   cp -r "$here/fuzz/corpus/$target/." "$work/"
   echo "fuzzing $target for $seconds s"
