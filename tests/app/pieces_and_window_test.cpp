@@ -17,12 +17,16 @@
 #include <set>
 
 #include "app/board/image_export.h"
+#include "app/board/last_move_layer.h"
 #include "app/board/surface_view.h"
+#include "app/board/teaching_layers.h"
 #include "app/dialogs/how_to_play.h"
 #include "app/language/language.h"
 #include "app/panel/beside_board.h"
 #include "app/panel/side_panel.h"
 #include "app/window/window_fit.h"
+#include "control/commands.h"
+#include "control/record_jump.h"
 #include "display/board_drawing.h"
 #include "game_window.h"
 #include "record/kifu_format.h"
@@ -164,7 +168,10 @@ TEST(BoardImage, TheGameWritesItHeadlessFromARecord) {
         game.setProcessEnvironment(env);
         game.start(NUEDORI_GAME, arguments);
         EXPECT_TRUE(game.waitForFinished(30000));
-        EXPECT_EQ(game.exitCode(), 0) << game.readAllStandardError().toStdString();
+        const QString said = QString::fromLocal8Bit(game.readAllStandardError());
+        EXPECT_EQ(game.exitCode(), 0) << said.toStdString();
+        // Only its own errors: not the boxes of the record it loaded.
+        EXPECT_FALSE(said.contains("読み込みました") || said.contains("棋譜")) << said.toStdString();
     };
     run({"--export-image", folder.filePath("1.png"), "--record", kifu, "--move", "1", "--pieces", "kanji1"});
     run({"--export-image", folder.filePath("end.svg"), "--record", kifu, "--lang", "en"});
@@ -240,6 +247,7 @@ TEST(HowToPlay, ThePageOpensInJapaneseAndInEnglish) {
     EXPECT_TRUE(page->isVisible());
     const QString japanese = page->browser()->toPlainText();
     EXPECT_TRUE(japanese.contains("鵺王の二歩")) << japanese.toStdString();
+    EXPECT_TRUE(japanese.contains("U が鵺王")) << japanese.toStdString();
     for (const app::Diagram d : app::kDiagrams)
         EXPECT_FALSE(app::drawDiagram(d, PieceSet::International, 1.0).isNull());
     app::Translators::of()->use(app::Language::English);
@@ -248,6 +256,7 @@ TEST(HowToPlay, ThePageOpensInJapaneseAndInEnglish) {
     app::Translators::of()->use(app::Language::Japanese);
     QApplication::processEvents();
     EXPECT_TRUE(english.contains("The Nue King's two steps")) << english.toStdString();
+    EXPECT_TRUE(english.contains("U is the Nue King")) << english.toStdString();
     EXPECT_FALSE(english.contains("鵺王"));
     EXPECT_EQ(page->windowTitle(), "遊び方");
 }
@@ -265,4 +274,99 @@ TEST(HowToPlay, TheStatusLineTellsOfTheSecondStepAndTheItemsOfTheArmies) {
     pressSquare(w, 4, 7);
     ASSERT_EQ(w.game().board(4, 7), -14);
     EXPECT_TRUE(w.window.statusText().isEmpty());
+}
+
+namespace {
+
+// The pixels a face's letter or kanji covers whole, in a cell of the image.
+std::vector<QPoint> solidLettering(const QSize& size, const QRectF& cell, const app::PieceFace& face) {
+    QImage ink(size, QImage::Format_ARGB32_Premultiplied);
+    ink.fill(Qt::transparent);
+    QPainter p(&ink);
+    app::paintLettering(p, cell, face);
+    p.end();
+    std::vector<QPoint> solid;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (qAlpha(ink.pixel(x, y)) == 255) solid.emplace_back(x, y);
+    return solid;
+}
+
+}  // namespace
+
+TEST(PieceSets, TheInfluenceCountsAndTheirTintLeaveEveryLetterAsItWas) {
+    // The natural size, the size of a board 550 pixels high, and larger.
+    for (const QSize cell : {QSize(33, 40), QSize(50, 61), QSize(82, 100)})
+        for (const app::PieceSetInfo& info : app::kPieceSets)
+            for (int code = -15; code <= 15; ++code) {
+                state::ImageRef ref;
+                if (!display::駒画像(code, ref)) continue;
+                const app::PieceFace face = app::faceIn(info.set, ref);
+                const QRectF at(QPointF(0, 0), QSizeF(cell));
+                QImage before(cell, QImage::Format_ARGB32_Premultiplied);
+                before.fill(QColor(236, 196, 120));
+                QPainter p(&before);
+                app::paintPiece(p, at, face);
+                p.end();
+                QImage after = before;
+                p.begin(&after);
+                // Two figures on the upper side's count, for the widest badge.
+                app::paintInfluenceSquare(p, at, 3, 12, app::ShownPiece{face, at, QTransform()});
+                p.end();
+                const std::vector<QPoint> solid = solidLettering(cell, at, face);
+                ASSERT_FALSE(solid.empty()) << info.name << " " << code << " " << cell.width();
+                int changed = 0;
+                // The same ink, but for the rounding of one way of painting it or the other.
+                for (const QPoint& pixel : solid) {
+                    const QRgb a = before.pixel(pixel), b = after.pixel(pixel);
+                    changed += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                         std::abs(qBlue(a) - qBlue(b))}) > 2;
+                }
+                EXPECT_EQ(changed, 0)
+                    << info.name << " " << code << " at " << cell.width() << "x" << cell.height();
+            }
+}
+
+TEST(BoardImage, APromotedPieceUnderTheLastMovesTintStaysRedAndNoFrameIsWritten) {
+    QTemporaryDir folder;
+    GameWindow w;
+    w.startAndShow();
+    w.choose("PIECES_INTERNATIONAL");
+    // The record's last move: a promoted knight (red) takes the Nue King.
+    const std::string record = NUEDORI_REVIEW_RECORD;
+    w.window.run([&record](state::Game& g) { control::File1_Click(g, record); });
+    w.window.run([](state::Game& g) { control::棋譜_移動(g, g.record.last); });
+    const std::vector<app::MarkedSquare>& marked = w.window.besideBoard().lastMove().squares();
+    ASSERT_FALSE(marked.empty());
+    const app::MarkedSquare to = marked.back();
+    ASSERT_EQ(std::abs(w.game().board(to.x, to.y)), 6);
+    // Red ink where the blue tint lies over it: purple only at the edges of its strokes.
+    const auto countInk = [](const QImage& image, const QRect& area) {
+        std::pair<int, int> redAndPurple{0, 0};
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                redAndPurple.first += c.red() > 150 && c.green() < 60 && c.blue() < 60;
+                redAndPurple.second += c.red() > 90 && c.blue() > 110 && c.green() < 90;
+            }
+        return redAndPurple;
+    };
+    const QImage shown = w.window.view()->grab().toImage();
+    const auto [red, purple] =
+        countInk(shown, w.window.view()->placement().toWidget(app::cellRect(to.x, to.y)).toRect());
+    EXPECT_GT(red, 20);
+    EXPECT_LT(purple, red / 2);
+    // Written as an image: the same, and the red frame of a piece picked up stays out.
+    w.window.run([&to](state::Game& g) { g.port.outlineCell(state::kLightRed, to.x, to.y); });
+    const QString path = folder.filePath("board.png");
+    ASSERT_EQ(app::writeBoardImage(w.window, path, 2.0), QString());
+    const QImage png(path);
+    const QRect cell = app::Artwork(2.0 / 15)
+                           .toDevice(app::cellRect(to.x, to.y))
+                           .translated(-app::Artwork(2.0 / 15).toDevice(app::kBoardImageTwips).topLeft());
+    const auto [writtenRed, writtenPurple] = countInk(png, cell.adjusted(6, 6, -6, -6));
+    EXPECT_GT(writtenRed, 80);
+    EXPECT_LT(writtenPurple, writtenRed / 2);
+    const auto [frameRed, framePurple] = countInk(png, QRect(cell.topLeft(), QSize(cell.width(), 3)));
+    EXPECT_EQ(frameRed + framePurple, 0);
 }
