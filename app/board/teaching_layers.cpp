@@ -30,7 +30,7 @@ const QColor kSafeColour(30, 170, 60);
 const QColor kHintColour(255, 170, 0);
 
 // A count's badge and its figure, to the cell's height and to the badge's.
-constexpr double kBadgeOfCell = 0.2, kFigureOfBadge = 0.82;
+constexpr double kBadgeOfCell = 0.23, kFigureOfBadge = 0.82;
 
 // The hint's name stands below the board, where only a loaded record's
 // header lines go (and no hint is given while a record is replayed).
