@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,7 +23,6 @@
 #include "app/language/language.h"
 #include "play_window.h"
 #include "positions.h"
-#include "record/kifu_format.h"
 
 using testing_support::boardText;
 using testing_support::PlayWindow;
@@ -230,16 +228,11 @@ TEST(KeptGame, FinishedAndReplacedGamesAreRecentGamesAndTheSettingsStay) {
         emit recent->aboutToShow();
         const QList<QAction*> items = recent->actions();
         ASSERT_EQ(items.size(), 2);
-        // The newest first: the computer's win on the player's resignation.
-        const QString when = R"(^\d\d/\d\d \d\d:\d\d )";
-        EXPECT_TRUE(QRegularExpression(when + "LEVEL2 鵺王 負け 2手$").match(items[0]->text()).hasMatch())
-            << items[0]->text().toStdString();
-        EXPECT_TRUE(QRegularExpression(when + "二人 中断 2手$").match(items[1]->text()).hasMatch())
-            << items[1]->text().toStdString();
+        // The newest first, after their dates: the computer's win on the player's resignation.
+        EXPECT_EQ(items[0]->text().mid(12), "LEVEL2 鵺王 負け 2手");
+        EXPECT_EQ(items[1]->text().mid(12), "二人 中断 2手");
         // Beside each record its facts, how it ended among them.
-        const QStringList games = run.keeper.recentGames(2);
-        const auto facts = record::readKeptGame(app::factsFileOf(games[0]).toStdString());
-        ASSERT_TRUE(std::holds_alternative<record::KeptGame>(facts));
+        const auto facts = record::readKeptGame(app::factsFileOf(run.keeper.recentGames(1)[0]).toStdString());
         EXPECT_EQ(std::get<record::KeptGame>(facts).outcome,
                   (state::Outcome{state::Result::UpperWins, state::EndReason::Resignation}));
         w.forget();
@@ -290,11 +283,10 @@ TEST(KeptGame, TheClocksAndALevelAboveFourComeBack) {
 
 TEST(RecentGames, ALineSaysTheDateTheOpponentTheSideTheResultAndTheLength) {
     using record::GameSummary;
-    using Opponent = GameSummary::Opponent;
-    const QDateTime when = QDateTime::fromString("2024-12-08_14-37-05", app::kGameStampFormat);
+    constexpr auto computer = GameSummary::Opponent::Computer, person = GameSummary::Opponent::Person;
+    constexpr auto lower = state::Side::Lower, upper = state::Side::Upper;
     const state::Outcome lowerWins{state::Result::LowerWins, state::EndReason::MateAsked};
     const state::Outcome upperWins{state::Result::UpperWins, state::EndReason::OutOfTime};
-    const state::Outcome draw{state::Result::Draw, state::EndReason::RecordFull};
     struct Case {
         bool unfinished;
         GameSummary summary;
@@ -302,38 +294,18 @@ TEST(RecentGames, ALineSaysTheDateTheOpponentTheSideTheResultAndTheLength) {
         const char* english;
     };
     const Case cases[] = {
-        {false,
-         {Opponent::Computer, 1, state::Side::Upper, lowerWins, 12},
-         "12/08 14:37 LEVEL1 全軍 勝ち 12手",
-         "12/08 14:37 LEVEL1 army win 12"},
-        {false,
-         {Opponent::Computer, 6, state::Side::Lower, upperWins, 31},
-         "12/08 14:37 LEVEL6 鵺王 負け 31手",
-         "12/08 14:37 LEVEL6 Nue King loss 31"},
-        {false,
-         {Opponent::Person, 0, state::Side::Upper, lowerWins, 40},
-         "12/08 14:37 二人 全軍の勝ち 40手",
-         "12/08 14:37 two players army won 40"},
-        {false,
-         {Opponent::Person, 0, state::Side::Lower, draw, 250},
-         "12/08 14:37 二人 引き分け 250手",
-         "12/08 14:37 two players draw 250"},
-        {true,
-         {Opponent::Computer, 3, state::Side::Lower, std::nullopt, 7},
-         "12/08 14:37 LEVEL3 鵺王 中断 7手",
-         "12/08 14:37 LEVEL3 Nue King unfinished 7"},
-        // An earlier game: how it ended is not known, nor, when unreadable, more than its date.
-        {false,
-         {Opponent::Computer, 3, state::Side::Lower, std::nullopt, 9},
-         "12/08 14:37 LEVEL3 鵺王 9手",
-         "12/08 14:37 LEVEL3 Nue King 9"},
-        {false, {}, "12/08 14:37", "12/08 14:37"},
+        {false, {computer, 1, upper, lowerWins, 12}, "LEVEL1 全軍 勝ち 12手", "LEVEL1 army win 12"},
+        {false, {computer, 6, lower, upperWins, 31}, "LEVEL6 鵺王 負け 31手", "LEVEL6 Nue King loss 31"},
+        {false, {person, 0, upper, lowerWins, 40}, "二人 全軍の勝ち 40手", "two players army won 40"},
+        {true, {computer, 3, lower, std::nullopt, 7}, "LEVEL3 鵺王 中断 7手", "LEVEL3 Nue King unfinished 7"},
+        {false, {computer, 3, lower, std::nullopt, 9}, "LEVEL3 鵺王 9手", "LEVEL3 Nue King 9"},  // no facts
     };
+    const QDateTime when = QDateTime::fromString("2024-12-08_14-37-05", app::kGameStampFormat);
     for (const Case& c : cases) {
         const app::RecentGame game{when, "2024-12-08_14-37-05", c.unfinished, c.summary};
-        EXPECT_EQ(game.caption().toStdString(), c.japanese);
+        EXPECT_EQ(game.caption(), ("12/08 14:37 " + QString(c.japanese)).trimmed());
         app::Translators::of()->use(app::Language::English);
-        EXPECT_EQ(game.caption().toStdString(), c.english);
+        EXPECT_EQ(game.caption(), ("12/08 14:37 " + QString(c.english)).trimmed());
         app::Translators::of()->use(app::Language::Japanese);
     }
 }
@@ -341,21 +313,16 @@ TEST(RecentGames, ALineSaysTheDateTheOpponentTheSideTheResultAndTheLength) {
 TEST(RecentGames, AnEarlierRecordOrDamagedFactsFallBackToTheRecordsHeader) {
     QTemporaryDir folder;
     const QString path = folder.filePath("2024-05-01_09-05-03_中断.棋譜");
-    const std::vector<state::Move> entries{record::記録行(5, 9, 5, 8, -14, -14, 0),
-                                           record::記録行(5, 8, 5, 7, -14, -14, 0),
-                                           record::記録行(7, 3, 7, 4, 1, 1, 0)};
-    ASSERT_FALSE(record::saveKifu({{"2024/05/01 09:05:03", "先手：MAN", "後手：COM LEVEL3"}, entries},
-                                  path.toStdString()));
-    const std::string expected = "05/01 09:05 LEVEL3 鵺王 中断 2手";
-    EXPECT_EQ(app::recentGameOf(path).caption().toStdString(), expected);
-    QFile facts(app::factsFileOf(path));
-    ASSERT_TRUE(facts.open(QIODevice::WriteOnly));
-    facts.write("nuedori-game 1\nstate playing\noutcome upper-wins\n\x01");
-    facts.close();
-    EXPECT_EQ(app::recentGameOf(path).caption().toStdString(), expected);
-    QFile record(path);
-    ASSERT_TRUE(record.open(QIODevice::WriteOnly));
-    record.write("not a record");
-    record.close();
-    EXPECT_EQ(app::recentGameOf(path).caption().toStdString(), "05/01 09:05 中断");
+    const auto write = [](const QString& file, const char* bytes) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) > 0);
+    };
+    write(path,
+          "2024/05/01 09:05:03\n先手：MAN\n後手：COM LEVEL3\n5 9 5 8 -14-140\n5 8 5 7 -14-140\n7 3 7 4 1  1  "
+          "0\n");
+    EXPECT_EQ(app::recentGameOf(path).caption(), "05/01 09:05 LEVEL3 鵺王 中断 2手");
+    write(app::factsFileOf(path), "nuedori-game 1\nstate playing\noutcome upper-wins\n\x01");
+    EXPECT_EQ(app::recentGameOf(path).caption(), "05/01 09:05 LEVEL3 鵺王 中断 2手");
+    write(path, "not a record");
+    EXPECT_EQ(app::recentGameOf(path).caption(), "05/01 09:05 中断");
 }

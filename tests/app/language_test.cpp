@@ -250,15 +250,10 @@ TEST(Language, EveryTextTheGameNamesHasItsEnglish) {
 
 TEST(Language, AWinIsToldInASentenceThatAgrees) {
     InEnglish english;
-    const std::pair<state::Text, const char*> cases[] = {{state::Text::You, "You win"},
-                                                         {state::Text::Computer, "The computer wins"},
-                                                         {state::Text::First, "The first player wins"},
-                                                         {state::Text::Second, "The second player wins"}};
-    for (const auto& [who, sentence] : cases) {
-        state::Message won{state::Text::Won};
-        won.who = who;
-        EXPECT_EQ(app::messageWords(won), sentence);
-    }
+    using state::Text;
+    EXPECT_EQ(app::messageWords({Text::Won, Text::You}), "You win");
+    EXPECT_EQ(app::messageWords({Text::Won, Text::Computer}), "The computer wins");
+    EXPECT_EQ(app::messageWords({Text::Won, Text::First}), "The first player wins");
 }
 
 TEST(Language, AWholeGameInEnglishShowsNoJapanese) {
