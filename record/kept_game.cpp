@@ -29,6 +29,10 @@ constexpr std::array<Name, 2> kClockKeys{{{"clock-upper", 0}, {"clock-lower", 1}
 constexpr std::array<Name, 3> kClockKinds{{{"sudden", static_cast<int>(state::ClockKind::SuddenDeath)},
                                            {"fischer", static_cast<int>(state::ClockKind::Fischer)},
                                            {"byoyomi", static_cast<int>(state::ClockKind::Byoyomi)}}};
+// How a finished game ended; a game that goes on has no line.
+constexpr std::array<Name, 3> kResults{{{"lower-wins", static_cast<int>(state::Result::LowerWins)},
+                                        {"upper-wins", static_cast<int>(state::Result::UpperWins)},
+                                        {"draw", static_cast<int>(state::Result::Draw)}}};
 // A day in milliseconds: more than any clock is set to.
 constexpr int kLongestClock = 24 * 60 * 60 * 1000;
 
@@ -67,6 +71,12 @@ std::string clockLine(const KeptClock& c, std::size_t side) {
     (text += ' ') += wordOf(kClockKinds, static_cast<int>(c.control.kind));
     for (const auto ms : {c.control.main, c.control.perMove, c.left})
         (text += ' ') += std::to_string(ms.count());
+    return text + '\n';
+}
+
+std::string outcomeLine(const state::Outcome& o) {
+    std::string text = "outcome ";
+    ((text += wordOf(kResults, static_cast<int>(o.result))) += ' ') += state::endReasonName(o.reason);
     return text + '\n';
 }
 
@@ -112,6 +122,16 @@ bool readClock(KeptGame& g, const std::vector<std::string_view>& w) {
         KeptClock{{static_cast<state::ClockKind>(*kind), std::chrono::milliseconds(*main),
                    std::chrono::milliseconds(*perMove)},
                   std::chrono::milliseconds(*left)};
+    return true;
+}
+
+// "outcome RESULT REASON", as outcomeLine writes it: an ended game's.
+bool readOutcome(KeptGame& g, const std::vector<std::string_view>& w) {
+    if (w.size() != 3) return false;
+    const std::optional<int> result = valueOf(kResults, w[1]);
+    const std::optional<state::EndReason> reason = state::endReasonNamed(w[2]);
+    if (!result || !reason || *reason == state::EndReason::None) return false;
+    g.outcome = {static_cast<state::Result>(*result), *reason};
     return true;
 }
 
@@ -206,6 +226,7 @@ bool readLine(Reading& r, const std::vector<std::string_view>& w) {
     if (w[0] == "start") return readStart(r, w);
     if (w[0] == "entry") return readEntry(r, w);
     if (valueOf(kClockKeys, w[0])) return readClock(r.game, w);
+    if (w[0] == "outcome") return readOutcome(r.game, w);
     if (!isFact(w[0])) return true;
     return w.size() == 2 && readFact(r, w[0], w[1]);
 }
@@ -258,6 +279,7 @@ std::string keptGameText(const KeptGame& g) {
     for (int k = 1; k <= g.record.last; ++k) out += entryLine(g.record, k);
     for (std::size_t side = 0; side < g.clocks.size(); ++side)
         if (g.clocks[side].control.kind != state::ClockKind::None) out += clockLine(g.clocks[side], side);
+    if (g.outcome.over()) out += outcomeLine(g.outcome);
     return out;
 }
 

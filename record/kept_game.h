@@ -11,6 +11,7 @@
 #include "state/clock.h"
 #include "state/game_state.h"
 #include "state/move_record.h"
+#include "state/outcome.h"
 #include "state/pieces.h"
 
 namespace record {
@@ -45,6 +46,10 @@ namespace record {
 //                                  kind (sudden, fischer or byoyomi), main
 //                                  time, increment or byoyomi, and main time
 //                                  left, in milliseconds
+//   outcome lower-wins royal       how a finished game ended: who won
+//                                  (lower-wins, upper-wins or draw) and why
+//                                  (state::endReasonName); no line for a
+//                                  game that has not ended
 //
 // A key it does not know is passed over, so a later game can add facts (a
 // clock) that this one ignores; a later version of what it knows is refused.
@@ -76,6 +81,8 @@ struct KeptGame {
     state::MoveRecord record;
     // The upper side's clock, then the lower side's; kind None: no clock.
     std::array<KeptClock, 2> clocks{};
+    // How a finished game ended; Continues for any other.
+    state::Outcome outcome;
 };
 
 // Why a kept game could not be read: the file is not there (the first run),

@@ -6,7 +6,7 @@ set -euo pipefail
 build=$(cd "${1:?sanitizer build folder}" && pwd)
 seconds=${2:-30}
 here=$(cd "$(dirname "$0")" && pwd)
-for target in kifu cli exchange; do
+for target in kifu kept cli exchange; do
   work=$(mktemp -d /tmp/nuedori-fuzz-$target.XXXXXX)
   cp -r "$here/fuzz/corpus/$target/." "$work/"
   echo "fuzzing $target for $seconds s"

@@ -105,54 +105,31 @@ PieceFace faceOf(state::ImageRef image) {
     return f;
 }
 
-void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
+namespace {
+
+// Where a piece of the face stands in its cell: its body, and the turn of an
+// upper piece half about the cell's centre.
+struct PiecePlace {
+    QRectF body;
+    QTransform turn;
+};
+
+PiecePlace placeOf(const QRectF& cell, const PieceFace& face) {
     const double w = cell.width() * 0.86 * face.size, h = cell.height() * 0.80 * face.size;
     const double kingH = cell.height() * 0.80;
     // Every piece stands on the same line, nearer the owner's edge of its square.
     const double bottom = cell.top() + cell.height() - (cell.height() - kingH) / 2;
-    const QRectF body(cell.center().x() - w / 2, bottom - h, w, h);
-    const QPolygonF outline({QPointF(body.center().x(), body.top()),
-                             QPointF(body.left() + w * 0.86, body.top() + h * 0.2),
-                             QPointF(body.right(), body.bottom()), QPointF(body.left(), body.bottom()),
-                             QPointF(body.left() + w * 0.14, body.top() + h * 0.2)});
-    const double unit = cell.width() / 490.0;  // device pixels per twip
-
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    // The upper side's pieces are turned half about their square's centre.
-    const QTransform base = p.transform();
-    QTransform turn;
+    PiecePlace place{QRectF(cell.center().x() - w / 2, bottom - h, w, h), QTransform()};
     if (face.upper) {
-        turn.translate(cell.center().x(), cell.center().y());
-        turn.rotate(180);
-        turn.translate(-cell.center().x(), -cell.center().y());
+        place.turn.translate(cell.center().x(), cell.center().y());
+        place.turn.rotate(180);
+        place.turn.translate(-cell.center().x(), -cell.center().y());
     }
-    // The shadow falls to the lower right whichever way the piece faces.
-    p.setPen(Qt::NoPen);
-    p.setTransform(turn * QTransform::fromTranslate(20 * unit, 24 * unit) * base);
-    p.setBrush(QColor(40, 22, 0, 80));
-    p.drawPolygon(outline);
-    p.setTransform(turn * base);
+    return place;
+}
 
-    QLinearGradient wood(body.topLeft(), body.bottomRight());
-    wood.setColorAt(0, kPieceLight);
-    wood.setColorAt(1, kPieceDark);
-    p.setBrush(wood);
-    p.setPen(QPen(kPieceEdge, std::max(1.0, 9 * unit), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPolygon(outline);
-    // A light edge along the upper left sides, as on a bevelled piece.
-    p.setPen(QPen(QColor(255, 248, 225, 150), std::max(0.8, 7 * unit)));
-    const double inset = 14 * unit;
-    p.drawPolyline(QPolygonF({QPointF(body.left() + inset, body.bottom() - inset),
-                              QPointF(body.left() + w * 0.14 + inset, body.top() + h * 0.2 + inset / 2),
-                              QPointF(body.center().x(), body.top() + inset * 1.8)}));
-
-    if (face.symbol) {
-        paintSymbol(p, body, face);
-        p.restore();
-        return;
-    }
+void paintKanji(QPainter& p, const QRectF& cell, const QRectF& body, const PieceFace& face) {
+    const double w = body.width(), h = body.height();
     QFont font(kPieceFontFamily);
     font.setBold(true);
     font.setStyleStrategy(QFont::PreferAntialias);
@@ -168,17 +145,68 @@ void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
             std::max(1, static_cast<int>(std::lround(std::min(letterW * 0.7, letterH * 0.58)))));
         p.setFont(font);
         p.drawText(textArea, Qt::AlignCenter, face.kanji);
-    } else {
-        // 成香, 成桂, 成銀: two kanji one above the other, narrower.
-        const double size = std::min(w * 0.56, textArea.height() / 2 * 0.98);
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
-        font.setStretch(88);
-        p.setFont(font);
-        const QRectF top(textArea.left(), textArea.top(), w, textArea.height() / 2);
-        p.drawText(top, Qt::AlignHCenter | Qt::AlignBottom, face.kanji.left(1));
-        p.drawText(top.translated(0, textArea.height() / 2), Qt::AlignHCenter | Qt::AlignTop,
-                   face.kanji.mid(1, 1));
+        return;
     }
+    // 成香, 成桂, 成銀: two kanji one above the other, narrower.
+    const double size = std::min(w * 0.56, textArea.height() / 2 * 0.98);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    font.setStretch(88);
+    p.setFont(font);
+    const QRectF top(textArea.left(), textArea.top(), w, textArea.height() / 2);
+    p.drawText(top, Qt::AlignHCenter | Qt::AlignBottom, face.kanji.left(1));
+    p.drawText(top.translated(0, textArea.height() / 2), Qt::AlignHCenter | Qt::AlignTop,
+               face.kanji.mid(1, 1));
+}
+
+}  // namespace
+
+void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face) {
+    const PiecePlace place = placeOf(cell, face);
+    const QRectF& body = place.body;
+    const double w = body.width(), h = body.height();
+    const QPolygonF outline({QPointF(body.center().x(), body.top()),
+                             QPointF(body.left() + w * 0.86, body.top() + h * 0.2),
+                             QPointF(body.right(), body.bottom()), QPointF(body.left(), body.bottom()),
+                             QPointF(body.left() + w * 0.14, body.top() + h * 0.2)});
+    const double unit = cell.width() / 490.0;  // device pixels per twip
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QTransform base = p.transform();
+    // The shadow falls to the lower right whichever way the piece faces.
+    p.setPen(Qt::NoPen);
+    p.setTransform(place.turn * QTransform::fromTranslate(20 * unit, 24 * unit) * base);
+    p.setBrush(QColor(40, 22, 0, 80));
+    p.drawPolygon(outline);
+    p.setTransform(place.turn * base);
+
+    QLinearGradient wood(body.topLeft(), body.bottomRight());
+    wood.setColorAt(0, kPieceLight);
+    wood.setColorAt(1, kPieceDark);
+    p.setBrush(wood);
+    p.setPen(QPen(kPieceEdge, std::max(1.0, 9 * unit), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolygon(outline);
+    // A light edge along the upper left sides, as on a bevelled piece.
+    p.setPen(QPen(QColor(255, 248, 225, 150), std::max(0.8, 7 * unit)));
+    const double inset = 14 * unit;
+    p.drawPolyline(QPolygonF({QPointF(body.left() + inset, body.bottom() - inset),
+                              QPointF(body.left() + w * 0.14 + inset, body.top() + h * 0.2 + inset / 2),
+                              QPointF(body.center().x(), body.top() + inset * 1.8)}));
+    p.restore();
+    paintLettering(p, cell, face);
+}
+
+void paintLettering(QPainter& p, const QRectF& cell, const PieceFace& face) {
+    const PiecePlace place = placeOf(cell, face);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setTransform(place.turn * p.transform());
+    if (face.symbol)
+        paintSymbol(p, place.body, face);
+    else
+        paintKanji(p, cell, place.body, face);
     p.restore();
 }
 
@@ -251,6 +279,10 @@ QRect Artwork::toDevice(const QRectF& twips) const {
 }
 
 QRect Artwork::cellDeviceRect(double x, double y) const { return toDevice(cellRect(x, y)); }
+
+QRectF Artwork::pieceCell(double x, double y) const {
+    return QRectF(QPointF(cellDeviceRect(x, y).topLeft()), QSizeF(pieceSize()));
+}
 
 int Artwork::ringWidth() const { return std::max(1, static_cast<int>(std::lround(30 * k_))); }
 

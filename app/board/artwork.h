@@ -52,6 +52,10 @@ PieceFace faceOf(state::ImageRef image);
 // Paints one piece (shadow, five-sided wooden body, kanji) centred in a cell
 // of the given size in device pixels; the background is left as it was.
 void paintPiece(QPainter& p, const QRectF& cell, const PieceFace& face);
+// Paints the lettering of that piece alone (its kanji, or its letter and
+// marks), exactly where paintPiece paints it: over a tint laid on a piece,
+// it keeps the ink's own colour.
+void paintLettering(QPainter& p, const QRectF& cell, const PieceFace& face);
 
 // The title picture: the game's name in large kanji on a wooden plaque,
 // opaque over its whole rectangle.
@@ -89,6 +93,9 @@ public:
     // Thickness of a cell's outline in device pixels.
     int ringWidth() const;
     QRect cellDeviceRect(double x, double y) const;
+    // The cell a piece's image is painted in at (x, y), in device pixels: its
+    // image's size from the cell's corner.
+    QRectF pieceCell(double x, double y) const;
 
 private:
     const QImage& boardWood();

@@ -10,6 +10,7 @@
 
 #include "app/board/artwork.h"
 #include "app/board/drawing_surface.h"
+#include "app/board/shown_pieces.h"
 #include "app/board/surface_geometry.h"
 #include "app/panel/beside_board.h"
 #include "app/window/main_window.h"
@@ -36,6 +37,9 @@ bool onBoard(QPointF cell) { return cell.x() >= 1 && cell.x() <= 9 && cell.y() >
 // Paints the board's part of the surface with its top-left corner at (0, 0).
 // As drawings (for SVG) the pieces are painted as shapes and lettering over
 // the board's wood, drawn once, instead of copied as pictures square by square.
+// The board shows its position: the frames of a piece picked up, of where it
+// may go and of the computer's last step are the moment's, not the position's
+// (the last move has its own mark), and stay out.
 void paintBoard(QPainter& p, MainWindow& window, double scale, bool drawings) {
     const double k = scale / kTwipsPerPixel;
     const QRect crop = boardDeviceRect(k);
@@ -51,15 +55,16 @@ void paintBoard(QPainter& p, MainWindow& window, double scale, bool drawings) {
     const QRectF texts = kBoardImageTwips.adjusted(-150, -150, 150, 150);
     for (const DrawOp& op : window.drawingSurface().calls()) {
         if (op.kind == DrawOp::Kind::Text && !texts.contains(op.area)) continue;
+        if (op.kind == DrawOp::Kind::Outline && onBoard(op.at)) {
+            // A frame in green on the board only puts back the grid line the wood has.
+            if (!drawings) art.drawSquareRing(p, static_cast<int>(op.at.x()), static_cast<int>(op.at.y()));
+            continue;
+        }
         const bool piece = op.kind == DrawOp::Kind::Image && op.image.name != state::Image::TITLE &&
                            op.image.name != state::Image::KARA_MASU;
-        // An outline in green on the board only puts back the grid line the wood has.
-        const bool gridLine = op.kind == DrawOp::Kind::Outline && op.colour == state::kGreen;
-        if (drawings && gridLine && onBoard(op.at)) continue;
         if (drawings && op.kind == DrawOp::Kind::Image && onBoard(op.at)) {
             if (piece)
-                paintPiece(p, QRectF(art.cellDeviceRect(op.at.x(), op.at.y())),
-                           faceIn(window.pieceSet(), op.image));
+                paintPiece(p, art.pieceCell(op.at.x(), op.at.y()), faceIn(window.pieceSet(), op.image));
             continue;
         }
         surface.paint(p, op);
@@ -67,7 +72,8 @@ void paintBoard(QPainter& p, MainWindow& window, double scale, bool drawings) {
     // The surface's own device pixels are the layer's widget pixels here.
     SurfacePlacement place;
     place.scale = scale;
-    window.besideBoard().lastMove().paint(p, place);
+    window.besideBoard().lastMove().paint(
+        p, place, ShownPieces(window.drawingSurface(), window.pieceSet(), k, QTransform()));
 }
 
 QString writeSvg(MainWindow& window, QSaveFile& file, double scale) {

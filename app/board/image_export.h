@@ -16,8 +16,9 @@ class MainWindow;
 // above the board, the board, and the row numbers right of it.
 inline constexpr QRectF kBoardImageTwips{640, -340, 5010, 6100};
 
-// Writes the board as the window shows it now (its pieces, the outlines on
-// it, the coordinates in the window's language) with the last move's mark,
+// Writes the board as the window shows it now (its pieces, the coordinates in
+// the window's language) with the last move's mark, without the frames of a
+// piece picked up and of the squares it may go to,
 // as PNG or SVG by the name's ending, `scale` image pixels for each pixel of
 // the surface at its natural size. The file is written whole or not at all.
 // Answers what went wrong, or an empty text.

@@ -32,16 +32,12 @@ std::vector<MarkedSquare> lastMoveSquares(const state::MoveRecord& r,
     return squares;
 }
 
-void LastMoveLayer::paint(QPainter& p, const SurfacePlacement& place) const {
-    p.save();
-    p.setPen(Qt::NoPen);
+void LastMoveLayer::paint(QPainter& p, const SurfacePlacement& place, const ShownPieces& pieces) const {
     for (const MarkedSquare& s : squares_) {
         const QRectF inner =
             cellRect(s.x, s.y).adjusted(kInsetTwips, kInsetTwips, -kInsetTwips, -kInsetTwips);
-        p.setBrush(tintOf(s.role));
-        p.drawRect(place.toWidget(inner));
+        tintUnderLettering(p, place.toWidget(inner), tintOf(s.role), pieces.at(s.x, s.y));
     }
-    p.restore();
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/board/shown_pieces.h"
 #include "app/board/surface_geometry.h"
 #include "record/notation.h"
 
@@ -26,12 +27,13 @@ std::vector<MarkedSquare> lastMoveSquares(const state::MoveRecord& r,
 
 // The last move as a layer of the view over the surface: a tint inside each
 // square, clear of its edge, so the selected square's and the teaching
-// outlines show around it and it shows within them.
+// outlines show around it and it shows within them; the piece's lettering
+// keeps its ink over the tint.
 class LastMoveLayer {
 public:
     void show(std::vector<MarkedSquare> squares) { squares_ = std::move(squares); }
     const std::vector<MarkedSquare>& squares() const { return squares_; }
-    void paint(QPainter& p, const SurfacePlacement& place) const;
+    void paint(QPainter& p, const SurfacePlacement& place, const ShownPieces& pieces) const;
 
 private:
     std::vector<MarkedSquare> squares_;

@@ -26,7 +26,8 @@ constexpr unsigned kGold = kOrthogonal | bit(AheadRight) | bit(AheadLeft);
 constexpr unsigned kSilver = kDiagonal | bit(Ahead);
 
 // How a kind moves: single steps, lines it slides along, the knight's two
-// jumps, and the Nue King's reach of two squares every way.
+// jumps, and the Nue King's reach of two squares every way (drawn as a ring
+// of its own, paintRing).
 struct Moves {
     unsigned steps = 0;
     unsigned slides = 0;
@@ -37,21 +38,21 @@ struct Moves {
 // By the magnitude of the piece code, 1 (pawn) to 15 (king).
 constexpr std::array<Moves, 16> kMoves = {{
     {},
-    {bit(Ahead)},                               // 歩
-    {kGold},                                    // と
-    {0, bit(Ahead)},                            // 香
-    {kGold},                                    // 成香
-    {0, 0, true},                               // 桂
-    {kGold},                                    // 成桂
-    {kSilver},                                  // 銀
-    {kGold},                                    // 成銀
-    {kGold},                                    // 金
-    {0, kOrthogonal},                           // 飛
-    {kDiagonal, kOrthogonal},                   // 龍
-    {0, kDiagonal},                             // 角
-    {kOrthogonal, kDiagonal},                   // 馬
-    {kOrthogonal | kDiagonal, 0, false, true},  // 鵺王
-    {kOrthogonal | kDiagonal},                  // 王
+    {bit(Ahead)},               // 歩
+    {kGold},                    // と
+    {0, bit(Ahead)},            // 香
+    {kGold},                    // 成香
+    {0, 0, true},               // 桂
+    {kGold},                    // 成桂
+    {kSilver},                  // 銀
+    {kGold},                    // 成銀
+    {kGold},                    // 金
+    {0, kOrthogonal},           // 飛
+    {kDiagonal, kOrthogonal},   // 龍
+    {0, kDiagonal},             // 角
+    {kOrthogonal, kDiagonal},   // 馬
+    {0, 0, false, true},        // 鵺王
+    {kOrthogonal | kDiagonal},  // 王
 }};
 
 // The letters of the English move list: P L N S G R B K, and U for the Nue King.
@@ -91,8 +92,6 @@ void paintMarks(QPainter& p, const QRectF& body, const Moves& m) {
         const Anchor& a = kAnchors[static_cast<std::size_t>(w)];
         const QPointF tip = at(a.x, a.y);
         if ((m.steps | m.slides) & (1u << w)) triangle(p, tip, a.dx, a.dy, size);
-        // A second triangle behind the first: two squares that way.
-        if (m.twoSquares) triangle(p, tip - QPointF(a.dx, a.dy) * size * 0.95, a.dx, a.dy, size);
         // A shaft behind the triangle: any number of squares.
         if (m.slides & (1u << w)) {
             const QPointF back = tip - QPointF(a.dx, a.dy) * size * 1.9;
@@ -108,6 +107,27 @@ void paintMarks(QPainter& p, const QRectF& body, const Moves& m) {
         triangle(p, at(0.34, 0.13), -1 / len, -2 / len, size);
         triangle(p, at(0.66, 0.13), 1 / len, -2 / len, size);
     }
+}
+
+// The Nue King's letter stands a little smaller in the middle of a ring of
+// eight marks, one each way, each of two dots in a line: two squares that
+// way. The ring's centre and its two radii across and down, as fractions of
+// the body, keep the dots off the letter and inside the outline.
+constexpr double kRingCentre = 0.57;
+constexpr double kInnerAcross = 0.26, kInnerDown = 0.24, kOuterAcross = 0.356, kOuterDown = 0.354;
+
+QPointF ringCentre(const QRectF& body) {
+    return {body.center().x(), body.top() + body.height() * kRingCentre};
+}
+
+void paintRing(QPainter& p, const QRectF& body) {
+    const QPointF centre = ringCentre(body);
+    const double dot = body.width() * 0.045;
+    for (const Anchor& a : kAnchors)
+        for (const auto& [across, down] :
+             {std::pair{kInnerAcross, kInnerDown}, std::pair{kOuterAcross, kOuterDown}})
+            p.drawEllipse(centre + QPointF(a.dx * across * body.width(), a.dy * down * body.height()), dot,
+                          dot);
 }
 
 }  // namespace
@@ -143,13 +163,19 @@ PieceFace faceIn(PieceSet set, state::ImageRef image) {
 
 void paintSymbol(QPainter& p, const QRectF& body, const PieceFace& face) {
     const QColor ink = face.red ? QColor(190, 20, 26) : QColor(28, 18, 8);
+    const Moves& moves = kMoves[static_cast<std::size_t>(std::clamp(face.kind, 0, 15))];
     QFont font(kTextFontFamily);
     font.setBold(true);
     font.setStyleStrategy(QFont::PreferAntialias);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(body.height() * 0.44))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(body.height() * (moves.twoSquares ? 0.34 : 0.44)))));
     p.setFont(font);
     p.setPen(ink);
-    const QRectF letter(body.left(), body.top() + body.height() * 0.3, body.width(), body.height() * 0.56);
+    const QRectF letter =
+        moves.twoSquares
+            ? QRectF(ringCentre(body) - QPointF(body.width() * 0.3, body.height() * 0.2),
+                     QSizeF(body.width() * 0.6, body.height() * 0.4))
+            : QRectF(body.left(), body.top() + body.height() * 0.3, body.width(), body.height() * 0.56);
     // The letter stands upright on both sides' pieces, to be read at once;
     // the piece's point and its marks show which way it faces.
     p.save();
@@ -163,7 +189,10 @@ void paintSymbol(QPainter& p, const QRectF& body, const PieceFace& face) {
     p.restore();
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    paintMarks(p, body, kMoves[static_cast<std::size_t>(std::clamp(face.kind, 0, 15))]);
+    if (moves.twoSquares)
+        paintRing(p, body);
+    else
+        paintMarks(p, body, moves);
 }
 
 }  // namespace app

@@ -48,7 +48,8 @@ PieceFace faceIn(PieceSet set, state::ImageRef image);
 // Paints an international face inside the piece's body, the painter turned
 // as the piece is: the letter in the middle, and at the edges a small
 // triangle for each one-square step, an arrow for each line it slides
-// along, two triangles for the Nue King's two-square reach.
+// along; the Nue King's U inside a ring of eight marks of two dots, its
+// reach of two squares every way.
 void paintSymbol(QPainter& p, const QRectF& body, const PieceFace& face);
 
 }  // namespace app

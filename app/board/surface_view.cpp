@@ -31,9 +31,23 @@ bool sameDensity(const std::unique_ptr<SurfacePainter>& p, double k, PieceSet se
 
 }  // namespace
 
+double SurfaceView::devicePerTwip() const { return placement().scale * devicePixelRatioF() / kTwipsPerPixel; }
+
+QPointF SurfaceView::pictureOrigin() const {
+    const double dpr = devicePixelRatioF();
+    const QPointF origin = placement().origin;
+    return {std::round(origin.x() * dpr) / dpr, std::round(origin.y() * dpr) / dpr};
+}
+
+ShownPieces SurfaceView::shownPieces() const {
+    const double dpr = devicePixelRatioF();
+    const QPointF origin = pictureOrigin();
+    return ShownPieces(surface_, set_, devicePerTwip(),
+                       QTransform::fromTranslate(origin.x(), origin.y()).scale(1 / dpr, 1 / dpr));
+}
+
 void SurfaceView::bringUpToDate() {
-    const SurfacePlacement place = placement();
-    const double k = place.scale * devicePixelRatioF() / kTwipsPerPixel;
+    const double k = devicePerTwip();
     bool all = false;
     std::vector<DrawOp> fresh = surface_.takeNew(all);
     if (!sameDensity(painter_, k, set_)) {
@@ -68,9 +82,7 @@ void SurfaceView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), paletteColour(state::kGreen));
     // The picture is drawn one device pixel per pixel, from a whole device pixel.
-    const QPointF origin = placement().origin;
-    const QPointF snapped(std::round(origin.x() * dpr) / dpr, std::round(origin.y() * dpr) / dpr);
-    p.drawImage(QRectF(snapped, QSizeF(picture_.size()) / dpr), picture_, QRectF(picture_.rect()));
+    p.drawImage(QRectF(pictureOrigin(), QSizeF(picture_.size()) / dpr), picture_, QRectF(picture_.rect()));
     for (const Layer& layer : layers_) layer(p, placement());
     if (firstPaint_) std::exchange(firstPaint_, nullptr)();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/board/drawing_surface.h"
+#include "app/board/shown_pieces.h"
 #include "app/board/surface_geometry.h"
 
 namespace app {
@@ -47,6 +48,8 @@ public:
 
     // The surface as shown now, one device pixel per pixel of the image.
     QImage shownPicture();
+    // The pieces shown now, for a layer painted on the view.
+    ShownPieces shownPieces() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -56,6 +59,10 @@ protected:
 
 private:
     void bringUpToDate();
+    // Device pixels of the picture per twip, and where its corner stands on
+    // the view: on a whole device pixel.
+    double devicePerTwip() const;
+    QPointF pictureOrigin() const;
 
     DrawingSurface& surface_;
     std::unique_ptr<SurfacePainter> painter_;

@@ -29,6 +29,9 @@ const QColor kUpperColour(220, 50, 40);
 const QColor kSafeColour(30, 170, 60);
 const QColor kHintColour(255, 170, 0);
 
+// A count's badge and its figure, to the cell's height and to the badge's.
+constexpr double kBadgeOfCell = 0.23, kFigureOfBadge = 0.82;
+
 // The hint's name stands below the board, where only a loaded record's
 // header lines go (and no hint is given while a record is replayed).
 constexpr QRectF kHintTextTwips{700, 6300, 8000, 380};
@@ -37,28 +40,22 @@ QRectF cellOnWidget(const SurfacePlacement& place, int x, int y) { return place.
 
 // A tint that grows with the lead of one side, light enough to leave the
 // piece readable; inset so the grid line and every outline stay clear.
-void tintCell(QPainter& p, const QRectF& cell, int lower, int upper) {
+void tintCell(QPainter& p, const QRectF& cell, int lower, int upper, const std::optional<ShownPiece>& piece) {
     if (lower == 0 && upper == 0) return;
     QColor c = lower > upper ? kLowerColour : (upper > lower ? kUpperColour : QColor(150, 80, 200));
     c.setAlpha(std::min(40 + 18 * std::abs(lower - upper), 110));
     const double in = cell.height() * 0.08;
-    p.fillRect(cell.adjusted(in, in, -in, -in), c);
+    tintUnderLettering(p, cell.adjusted(in, in, -in, -in), c, piece);
 }
 
-// A count on a white badge in a corner of the cell, its figure growing with
-// the board: 11 pixels high at the natural size.
-void badge(QPainter& p, const QRectF& cell, int count, const QColor& colour, bool top) {
+// A count on a white badge, its figure growing with the board.
+void badge(QPainter& p, const QRectF& box, int count, const QColor& colour) {
     if (count == 0) return;
-    const int figure = std::max(static_cast<int>(std::lround(cell.height() * 0.28)), 6);
-    const double side = figure * 1.25;
-    const double in = cell.height() * 0.06;
-    const QRectF box = top ? QRectF(cell.right() - in - side, cell.top() + in, side, side)
-                           : QRectF(cell.left() + in, cell.bottom() - in - side, side, side);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
-    p.drawRoundedRect(box, side * 0.25, side * 0.25);
+    p.drawRoundedRect(box, box.height() * 0.25, box.height() * 0.25);
     QFont f = p.font();
-    f.setPixelSize(figure);
+    f.setPixelSize(std::max(static_cast<int>(std::lround(box.height() * kFigureOfBadge)), 5));
     f.setBold(true);
     p.setFont(f);
     p.setPen(colour);
@@ -67,10 +64,21 @@ void badge(QPainter& p, const QRectF& cell, int count, const QColor& colour, boo
 
 }  // namespace
 
-void paintInfluenceSquare(QPainter& p, const QRectF& cell, int lower, int upper) {
-    tintCell(p, cell, lower, upper);
-    badge(p, cell, lower, kLowerColour, false);
-    badge(p, cell, upper, kUpperColour, true);
+CountBadges countBadges(const QRectF& cell, bool upperPiece, int lower, int upper) {
+    const double height = std::max(cell.height() * kBadgeOfCell, 7.0);
+    const auto width = [height](int count) { return height * (count >= 10 ? 1.45 : 1.0); };
+    const double in = cell.height() * 0.02;
+    const double y = upperPiece ? cell.bottom() - in - height : cell.top() + in;
+    return {QRectF(cell.left() + in, y, width(lower), height),
+            QRectF(cell.right() - in - width(upper), y, width(upper), height)};
+}
+
+void paintInfluenceSquare(QPainter& p, const QRectF& cell, int lower, int upper,
+                          const std::optional<ShownPiece>& piece) {
+    tintCell(p, cell, lower, upper, piece);
+    const CountBadges at = countBadges(cell, piece && piece->face.upper, lower, upper);
+    badge(p, at.lower, lower, kLowerColour);
+    badge(p, at.upper, upper, kUpperColour);
 }
 
 // Safe: a green ring; attacked: a red cross. A two-step landing has its mark
@@ -232,10 +240,10 @@ void TeachingLayers::paint(QPainter& p, const SurfacePlacement& place) {
 
 void TeachingLayers::paintInfluence(QPainter& p, const SurfacePlacement& place) {
     const rules::ReachCounts& c = shownCounts();
+    const ShownPieces pieces = window_.view()->shownPieces();
     for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            paintInfluenceSquare(p, cellOnWidget(place, x, y), c.lower(x, y), c.upper(x, y));
-        }
+        for (int y = 1; y <= 9; ++y)
+            paintInfluenceSquare(p, cellOnWidget(place, x, y), c.lower(x, y), c.upper(x, y), pieces.at(x, y));
 }
 
 void TeachingLayers::paintDestinations(QPainter& p, const SurfacePlacement& place) {

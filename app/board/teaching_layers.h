@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/board/shown_pieces.h"
 #include "app/board/surface_geometry.h"
 #include "rules/reach.h"
 #include "state/game_data.h"
@@ -27,10 +28,21 @@ struct DestinationMark {
     friend bool operator==(const DestinationMark&, const DestinationMark&) = default;
 };
 
+// Where the influence view's two counts stand in a cell: in the corners its
+// piece leaves free, at its shoulders (the top corners under a lower piece
+// and on an empty square, the bottom ones under an upper piece, which stands
+// turned about), clear of the piece's letter or kanji; the lower side's
+// count at the left, the upper side's at the right.
+struct CountBadges {
+    QRectF lower, upper;
+};
+CountBadges countBadges(const QRectF& cell, bool upperPiece, int lower, int upper);
+
 // The influence view on one square: the tint of the side that reaches it
-// more, the lower side's count in blue at the lower left, the upper side's
-// in red at the upper right.
-void paintInfluenceSquare(QPainter& p, const QRectF& cell, int lower, int upper);
+// more, under the lettering of the piece there, the lower side's count in
+// blue and the upper side's in red at the places countBadges gives.
+void paintInfluenceSquare(QPainter& p, const QRectF& cell, int lower, int upper,
+                          const std::optional<ShownPiece>& piece);
 // A destination's mark: a green ring where the piece would stand safe, a red
 // cross where it could be taken; a Nue King's two-step landing smaller, in
 // the lower right corner, a diamond where safe.

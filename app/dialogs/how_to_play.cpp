@@ -58,6 +58,12 @@ public:
         paintPiece(p_, cell(column, row), faceIn(set_, ref));
         p_.restore();
     }
+    // The piece of the code as a layer over its square finds it.
+    std::optional<ShownPiece> shown(int column, int row, int code) const {
+        state::ImageRef ref;
+        if (!display::駒画像(code, ref)) return std::nullopt;
+        return ShownPiece{faceIn(set_, ref), cell(column, row), QTransform()};
+    }
     void tint(int column, int row, QColor colour) {
         p_.fillRect(cell(column, row).adjusted(2, 2, -2, -2), colour);
     }
@@ -184,10 +190,14 @@ QImage marks(PieceSet set, double ratio) {
 }
 
 QImage influence(PieceSet set, double ratio) {
+    // An empty square, a gold of the lower side, a promoted silver of the upper side.
     Sketch s(3, 1, ratio, set);
-    s.piece(1, 0, -9);
-    const int counts[3][2] = {{2, 1}, {1, 1}, {0, 3}};
-    for (int c = 0; c < 3; ++c) paintInfluenceSquare(s.painter(), s.cell(c, 0), counts[c][0], counts[c][1]);
+    const int pieces[3] = {0, -9, 8};
+    const int counts[3][2] = {{2, 1}, {1, 1}, {1, 3}};
+    for (int c = 0; c < 3; ++c) {
+        s.piece(c, 0, pieces[c]);
+        paintInfluenceSquare(s.painter(), s.cell(c, 0), counts[c][0], counts[c][1], s.shown(c, 0, pieces[c]));
+    }
     return s.done();
 }
 
@@ -203,10 +213,14 @@ struct Section {
 const Section kSections[] = {
     {QT_TRANSLATE_NOOP("HowToPlay", "二つの軍"),
      {QT_TRANSLATE_NOOP(
-         "HowToPlay",
-         "一方は鵺王（ぬえおう）ただ一枚、もう一方は将棋の全軍です。先に指す方が鵺王を持ちます。"
-         "コンピュータとの対局では、対局(COM) → 先手 で鵺王を、後手 で全軍を持ちます。"
-         "あなたはいつも盤の手前（下）に座ります。")},
+          "HowToPlay",
+          "一方は鵺王（ぬえおう）ただ一枚、もう一方は将棋の全軍です。先に指す方が鵺王を持ちます。"
+          "コンピュータとの対局では、対局(COM) → 先手 で鵺王を、後手 で全軍を持ちます。"
+          "あなたはいつも盤の手前（下）に座ります。"),
+      QT_TRANSLATE_NOOP("HowToPlay",
+                        "ｵﾌﾟｼｮﾝ → 駒 → 国際駒 では、駒を英語の棋譜と同じ字で書きます。U が鵺王で、"
+                        "まわりを囲む小さな二つ点の印は、どの向きへも二桝まで行けることを示します。"
+                        "全軍の駒の縁の印は、その駒が動ける向きです。")},
      {}},
     {QT_TRANSLATE_NOOP("HowToPlay", "鵺王の跳び"),
      {QT_TRANSLATE_NOOP("HowToPlay",
@@ -249,10 +263,10 @@ const Section kSections[] = {
                         "二歩で行き着ける桝を示します。")},
      {Diagram::Marks}},
     {QT_TRANSLATE_NOOP("HowToPlay", "勢力表示の数"),
-     {QT_TRANSLATE_NOOP(
-         "HowToPlay",
-         "ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左下の青い数は手前"
-         "（下）の側、右上の赤い数は奥（上）の側の数で、桝は多く利いている側の色になります。")},
+     {QT_TRANSLATE_NOOP("HowToPlay",
+                        "ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左の青い数は手前"
+                        "（下）の側、右の赤い数は奥（上）の側の数です。数は駒の字にかからないよう、駒の肩の"
+                        "あたりの角に出ます。桝は多く利いている側の色になります。")},
      {Diagram::Influence}},
 };
 

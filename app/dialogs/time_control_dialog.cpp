@@ -36,10 +36,15 @@ constexpr state::TimeControl kFirstChoice{ClockKind::Byoyomi, std::chrono::minut
 
 QString clockText(const char* text) { return QCoreApplication::translate("Clock", text); }
 
+}  // namespace
+
 // One side's row: the kind, the minutes and the seconds a move.
 class SideRow {
 public:
-    SideRow(QGridLayout& grid, int row, const QString& caption) {
+    SideRow(QGridLayout& grid, int row, const QString& caption, const QString& name) {
+        kind_->setObjectName(name + "Kind");
+        minutes_->setObjectName(name + "Minutes");
+        seconds_->setObjectName(name + "Seconds");
         grid.addWidget(new QLabel(caption), row, 0);
         for (const KindRow& k : kKinds) kind_->addItem(clockText(k.caption));
         minutes_->setRange(0, state::kMostClockMinutes);
@@ -74,6 +79,12 @@ public:
         kind_->setEnabled(on);
         fitToKind(on);
     }
+    // The other row's values as it shows them, whatever its kind uses.
+    void mirror(const SideRow& other) {
+        kind_->setCurrentIndex(other.kind_->currentIndex());
+        minutes_->setValue(other.minutes_->value());
+        seconds_->setValue(other.seconds_->value());
+    }
     QComboBox* kind() const { return kind_; }
     QSpinBox* minutes() const { return minutes_; }
     QSpinBox* seconds() const { return seconds_; }
@@ -96,20 +107,47 @@ private:
     QSpinBox* seconds_ = new QSpinBox;
 };
 
-}  // namespace
+TimeControlForm::TimeControlForm(const ClockChoice& now, QWidget* parent) : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QGridLayout;
+    column->addLayout(grid);
+    near_ =
+        std::make_unique<SideRow>(*grid, 0, QCoreApplication::translate("Clock", "手前（あなた）"), "Near");
+    far_ = std::make_unique<SideRow>(*grid, 1, QCoreApplication::translate("Clock", "向こう（コンピュータ）"),
+                                     "Far");
+    same_ = new QCheckBox(QCoreApplication::translate("Clock", "両者同じ持ち時間"));
+    same_->setObjectName("SameForBoth");
+    column->addWidget(same_);
+    near_->set(now[1]);
+    far_->set(now[0]);
+    // Both the same: the far row follows the near one as it changes.
+    QObject::connect(same_, &QCheckBox::toggled, this, [this] { follow(); });
+    QObject::connect(near_->kind(), &QComboBox::currentIndexChanged, this, [this] { follow(); });
+    QObject::connect(near_->minutes(), &QSpinBox::valueChanged, this, [this] { follow(); });
+    QObject::connect(near_->seconds(), &QSpinBox::valueChanged, this, [this] { follow(); });
+    same_->setChecked(now[0] == now[1]);
+    follow();
+}
+
+TimeControlForm::~TimeControlForm() = default;
+
+void TimeControlForm::follow() {
+    far_->setEnabled(!same_->isChecked());
+    if (same_->isChecked()) far_->mirror(*near_);
+}
+
+ClockChoice TimeControlForm::choice() const {
+    return ClockChoice{same_->isChecked() ? near_->get() : far_->get(), near_->get()};
+}
 
 std::optional<ClockChoice> askTimeControl(QWidget* parent, const ClockChoice& now) {
     QDialog dialog(parent);
     dialog.setObjectName("TimeControlDialog");
     dialog.setWindowTitle(QCoreApplication::translate("Clock", "持ち時間"));
     auto* column = new QVBoxLayout(&dialog);
-    auto* grid = new QGridLayout;
-    column->addLayout(grid);
-    SideRow lower(*grid, 0, QCoreApplication::translate("Clock", "手前（あなた）"));
-    SideRow upper(*grid, 1, QCoreApplication::translate("Clock", "向こう（コンピュータ）"));
-    auto* same = new QCheckBox(QCoreApplication::translate("Clock", "両者同じ持ち時間"));
-    same->setObjectName("SameForBoth");
-    column->addWidget(same);
+    auto* form = new TimeControlForm(now);
+    column->addWidget(form);
     auto* note = new QLabel(QCoreApplication::translate(
         "Clock", "次の対局から使います。二人で対局するときは、手前は盤の下側の人です。"));
     note->setWordWrap(true);
@@ -118,23 +156,8 @@ std::optional<ClockChoice> askTimeControl(QWidget* parent, const ClockChoice& no
     column->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-
-    lower.set(now[1]);
-    upper.set(now[0]);
-    // Both the same: the far row follows the near one.
-    const auto follow = [&] {
-        upper.setEnabled(!same->isChecked());
-        if (same->isChecked()) upper.set(lower.get());
-    };
-    QObject::connect(same, &QCheckBox::toggled, follow);
-    QObject::connect(lower.kind(), &QComboBox::currentIndexChanged, follow);
-    QObject::connect(lower.minutes(), &QSpinBox::valueChanged, follow);
-    QObject::connect(lower.seconds(), &QSpinBox::valueChanged, follow);
-    same->setChecked(now[0] == now[1]);
-    follow();
-
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return ClockChoice{same->isChecked() ? lower.get() : upper.get(), lower.get()};
+    return form->choice();
 }
 
 }  // namespace app

@@ -18,9 +18,6 @@ namespace {
 constexpr const char* kGameFile = "game-in-progress.txt";
 constexpr const char* kGames = "games";
 constexpr const char* kRecords = "records";
-constexpr const char* kUnfinished = "_中断";
-constexpr const char* kExtension = ".棋譜";
-constexpr const char* kStampFormat = "yyyy-MM-dd_HH-mm-ss";
 
 std::filesystem::path pathOf(const QString& path) { return std::filesystem::path(path.toStdString()); }
 
@@ -41,18 +38,22 @@ bool goesOn(const record::KeptGame& before, const record::KeptGame& now) {
 }
 
 // A new name in the games folder: the date and time, and a number when a
-// game of the same second is there already.
+// game of the same second (its record or its facts) is there already.
 QString freshName(const QString& folder, bool unfinished) {
     const QString stem =
-        QDateTime::currentDateTime().toString(kStampFormat) + (unfinished ? kUnfinished : "");
-    QString name = stem + kExtension;
-    for (int n = 2; QFileInfo::exists(QDir(folder).filePath(name)); ++n)
-        name = stem + "-" + QString::number(n) + kExtension;
-    return QDir(folder).filePath(name);
+        QDateTime::currentDateTime().toString(kGameStampFormat) + (unfinished ? kUnfinishedMark : "");
+    const auto taken = [](const QString& path) {
+        return QFileInfo::exists(path) || QFileInfo::exists(factsFileOf(path));
+    };
+    QString path = QDir(folder).filePath(stem + kRecordEnding);
+    for (int n = 2; taken(path); ++n)
+        path = QDir(folder).filePath(stem + "-" + QString::number(n) + kRecordEnding);
+    return path;
 }
 
 record::KeptGame noGame(record::KeptGame game) {
     game.state = record::KeptState::None;
+    game.outcome = {};
     return game;
 }
 
@@ -100,9 +101,10 @@ bool GameKeeper::keep(const state::Game& g) {
     return other;
 }
 
-void GameKeeper::gameEnded(const state::Game& g) {
+void GameKeeper::gameEnded(const state::Game& g, state::Outcome outcome) {
     if (!started_) return;
-    const record::KeptGame game = control::保存用の対局(g);
+    record::KeptGame game = control::保存用の対局(g);
+    game.outcome = outcome;
     if (control::棋譜に残せる(game)) writeGame(game, false);
     ended_ = true;
     kept_ = noGame(game);
@@ -120,7 +122,7 @@ void GameKeeper::writeKept(const record::KeptGame& game) {
     if (text == written_) return;
     QDir().mkpath(data_);
     if (const auto failed = record::saveFile(text, pathOf(gameFile()))) {
-        if (problem_.isEmpty()) problem_ = gameFile() + ": " + QString::fromStdString(failed->reason);
+        tellProblem(gameFile(), *failed);
         return;
     }
     written_ = std::move(text);
@@ -132,10 +134,16 @@ void GameKeeper::writeGame(const record::KeptGame& game, bool unfinished) {
     const record::Kifu kifu = record::kifuFromRecord(game.record, control::棋譜の見出し(game));
     lastWritten_.clear();
     if (const auto failed = record::saveKifu(kifu, pathOf(path))) {
-        if (problem_.isEmpty()) problem_ = path + ": " + QString::fromStdString(failed->reason);
+        tellProblem(path, *failed);
         return;
     }
     lastWritten_ = path;
+    // The facts after the record: a record without them is an earlier game's.
+    if (const auto failed = record::saveKeptGame(game, pathOf(factsFileOf(path)))) tellProblem(path, *failed);
+}
+
+void GameKeeper::tellProblem(const QString& path, const record::SaveError& failed) {
+    if (problem_.isEmpty()) problem_ = path + ": " + QString::fromStdString(failed.reason);
 }
 
 QStringList GameKeeper::recentGames(int count) const {
@@ -143,7 +151,7 @@ QStringList GameKeeper::recentGames(int count) const {
     const QDir folder(gamesFolder());
     QStringList paths;
     // Newest first by the time each was written: names of one second tie.
-    for (const QString& name : folder.entryList({QString("*") + kExtension}, QDir::Files, QDir::Time)) {
+    for (const QString& name : folder.entryList({QString("*") + kRecordEnding}, QDir::Files, QDir::Time)) {
         if (paths.size() == count) break;
         paths << folder.filePath(name);
     }
@@ -154,13 +162,6 @@ QString GameKeeper::takeWriteProblem() {
     if (problemTold_ || problem_.isEmpty()) return {};
     problemTold_ = true;
     return problem_;
-}
-
-RecentGame recentGameOf(const QString& path) {
-    const QString base = QFileInfo(path).completeBaseName();
-    const QDateTime when = QDateTime::fromString(base.left(19), kStampFormat);
-    return RecentGame{when.isValid() ? when.toString("yyyy-MM-dd HH:mm:ss") : base,
-                      base.contains(kUnfinished)};
 }
 
 }  // namespace app

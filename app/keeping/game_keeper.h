@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "app/keeping/recent_games.h"
 #include "record/kept_game.h"
+#include "state/outcome.h"
 
 namespace state {
 struct Game;
@@ -20,7 +22,10 @@ namespace app {
 //                          that changed it and on every way out
 //   games/                 every finished game as a record file named by its
 //                          date and time (2024-05-01_09-05-03.棋譜), and every
-//                          game replaced while it ran, "_中断" added to its name
+//                          game replaced while it ran, "_中断" added to its name;
+//                          beside each its facts as a kept game with how it
+//                          ended (2024-05-01_09-05-03.game.txt), written after
+//                          the record
 //   records/               where the file panel opens the first time
 // Nothing is ever removed: a kept game that cannot be read is set aside
 // under a new name. An empty data folder keeps nothing.
@@ -49,9 +54,9 @@ public:
     // 最初, a record loaded over it) goes to the games folder first, as
     // unfinished. Answers whether the game kept is another than before.
     bool keep(const state::Game& g);
-    // The game has ended: it goes to the games folder, and until the event
-    // has ended the file says that no game runs.
-    void gameEnded(const state::Game& g);
+    // The game has ended: it goes to the games folder with how it ended, and
+    // until the event has ended the file says that no game runs.
+    void gameEnded(const state::Game& g, state::Outcome outcome);
     // An event has ended: kept as keep() keeps it.
     bool eventEnded(const state::Game& g);
 
@@ -66,6 +71,8 @@ public:
 private:
     void writeGame(const record::KeptGame& game, bool unfinished);
     void writeKept(const record::KeptGame& game);
+    // Keeps the first failure to tell.
+    void tellProblem(const QString& path, const record::SaveError& failed);
 
     QString data_;
     bool started_ = false;
@@ -76,13 +83,5 @@ private:
     bool problemTold_ = false;
     QString lastWritten_;
 };
-
-// A record of the games folder as 最近の対局 names it: its date and time,
-// and whether it was left unfinished.
-struct RecentGame {
-    QString when;  // "2024-05-01 09:05:03"
-    bool unfinished = false;
-};
-RecentGame recentGameOf(const QString& path);
 
 }  // namespace app

@@ -7,6 +7,7 @@
 
 #include "app/keeping/game_keeper.h"
 #include "app/keeping/player_settings.h"
+#include "app/keeping/recent_games.h"
 #include "app/language/language.h"
 
 namespace app {
@@ -32,10 +33,8 @@ void fillRecentGames(QMenu& menu, const GameKeeper* keeper, const std::function<
     const QStringList games = keeper ? keeper->recentGames(kRecentGames) : QStringList{};
     if (games.isEmpty()) menu.addAction(QCoreApplication::translate("Menu", "（なし）"))->setEnabled(false);
     for (const QString& path : games) {
-        const RecentGame game = recentGameOf(path);
-        const QString caption =
-            game.unfinished ? game.when + QCoreApplication::translate("Menu", "（中断）") : game.when;
-        QObject::connect(menu.addAction(caption), &QAction::triggered, &menu, [open, path] { open(path); });
+        QObject::connect(menu.addAction(recentGameOf(path).caption()), &QAction::triggered, &menu,
+                         [open, path] { open(path); });
     }
 }
 

@@ -119,11 +119,20 @@ QString keepingBlanks(const char* context, std::string_view japanese) {
            text.mid(lead + core.size());
 }
 
+// A win is told as a whole sentence ("You win", "The computer wins"), for
+// "%1の勝ちです" with "You" put in would not agree; a winner with no sentence
+// of its own is put into the template.
+QString wonInEnglish(const state::Message& m) {
+    const QString whole = translated("Message", words::日本語(m));
+    if (whole != QString::fromStdString(words::日本語(m))) return whole;
+    return keepingBlanks("Message", words::原文(m.text)).arg(translated("Message", words::原文(m.who)));
+}
+
 QString englishMessage(const state::Message& m) {
     using state::Text;
     const QString text = keepingBlanks("Message", words::原文(m.text));
     switch (m.text) {
-        case Text::Won: return text.arg(translated("Message", words::原文(m.who)));
+        case Text::Won: return wonInEnglish(m);
         case Text::CannotRead:
         case Text::SaveFailed:
         case Text::Version: return text.arg(QString::fromStdString(m.name));

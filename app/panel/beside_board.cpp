@@ -12,7 +12,9 @@ BesideBoard::BesideBoard(state::Game& game, SurfaceView& view, Runner run)
     panel_ = new SidePanel(nullptr);  // the window lays it out and owns it
     panel_->onLineClicked(
         [this](int entry) { run_([entry](state::Game& g) { control::棋譜_移動(g, entry); }); });
-    view_.addLayer([this](QPainter& p, const SurfacePlacement& place) { lastMove_.paint(p, place); });
+    view_.addLayer([this](QPainter& p, const SurfacePlacement& place) {
+        lastMove_.paint(p, place, view_.shownPieces());
+    });
 }
 
 void BesideBoard::follow() {

@@ -131,10 +131,6 @@
         <translation>The numbers of Show influence</translation>
     </message>
     <message>
-        <source>ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左下の青い数は手前（下）の側、右上の赤い数は奥（上）の側の数で、桝は多く利いている側の色になります。</source>
-        <translation>Options → Show influence shows how many pieces reach each square: the blue number in the lower left counts the lower side&apos;s pieces, the red number in the upper right the upper side&apos;s, and the square takes the colour of the side that reaches it more.</translation>
-    </message>
-    <message>
         <source>戻 / 進</source>
         <translation>Back / Forward</translation>
     </message>
@@ -201,6 +197,14 @@
     <message>
         <source>持ち時間のある二人の対局を一時停止 / 再開</source>
         <translation>Pause / go on with a two-player game that has clocks</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ → 駒 → 国際駒 では、駒を英語の棋譜と同じ字で書きます。U が鵺王で、まわりを囲む小さな二つ点の印は、どの向きへも二桝まで行けることを示します。全軍の駒の縁の印は、その駒が動ける向きです。</source>
+        <translation>With Options → Pieces → International, the pieces wear the letters of the English move list. U is the Nue King: the ring of small two-dot marks around it says that it reaches two squares every way. The marks at the edge of an army piece are the ways it moves.</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ → 勢力表示 は、各桝に何枚の駒が利いているかを示します。左の青い数は手前（下）の側、右の赤い数は奥（上）の側の数です。数は駒の字にかからないよう、駒の肩のあたりの角に出ます。桝は多く利いている側の色になります。</source>
+        <translation>Options → Show influence shows how many pieces reach each square: the blue number on the left counts the lower side&apos;s pieces, the red number on the right the upper side&apos;s. The numbers stand in the corners beside a piece&apos;s shoulders, clear of its letter or kanji. The square takes the colour of the side that reaches it more.</translation>
     </message>
 </context>
 <context>
@@ -403,10 +407,6 @@
     <message>
         <source>（なし）</source>
         <translation>(none)</translation>
-    </message>
-    <message>
-        <source>（中断）</source>
-        <translation> (unfinished)</translation>
     </message>
     <message>
         <source>ここから対局(COM)</source>
@@ -808,6 +808,49 @@
     <message>
         <source>前回の%1を再開しました（%2手）</source>
         <translation>Resumed the last game: %1, move %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecentGame</name>
+    <message>
+        <source>鵺王</source>
+        <translation>Nue King</translation>
+    </message>
+    <message>
+        <source>全軍</source>
+        <translation>army</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>unfinished</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>win</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>loss</translation>
+    </message>
+    <message>
+        <source>鵺王の勝ち</source>
+        <translation>Nue King won</translation>
+    </message>
+    <message>
+        <source>全軍の勝ち</source>
+        <translation>army won</translation>
+    </message>
+    <message>
+        <source>二人</source>
+        <translation>two players</translation>
+    </message>
+    <message>
+        <source>%1手</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>

@@ -63,8 +63,7 @@ void setUpApplication(QApplication& application) {
 
 namespace {
 
-// A board image is made on no screen and with no sound; a box the game
-// shows meanwhile is told on the standard error.
+// A board image is made on no screen and with no sound.
 void startHeadless() {
     // Offscreen with the caller's options (a screen of a given size), if any.
     if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith("offscreen"))
@@ -72,8 +71,9 @@ void startHeadless() {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
 }
 
-state::Answer tellOnStandardError(QWidget*, const BoxRequest& request) {
-    std::fprintf(stderr, "%s: %s\n", request.title.c_str(), request.text.c_str());
+// A box the game shows while it makes a board image (a record loaded, a
+// sound not ready) is answered unseen: the command tells only its own errors.
+state::Answer answerUnseen(QWidget*, const BoxRequest& request) {
     return request.buttons == state::Buttons::YesNo ? state::Answer::Yes : state::Answer::Ok;
 }
 
@@ -116,7 +116,7 @@ int runGame(int argc, char** argv, const StartOptions& options) {
     if (keeper.keeping())
         player = std::make_unique<statistics::PlayerRecord>(dataFolder(exporting), keeper.gamesFolder());
     Translators::of()->use(languageAtStart(settings));
-    const auto answer = exporting ? tellOnStandardError : askWithMessageBox;
+    const auto answer = exporting ? answerUnseen : askWithMessageBox;
 
     sound::SoundLayer sound(waveFolders(), [answer](std::string_view text, std::string_view caption) {
         answer(nullptr, BoxRequest{soundWarningWords(text), std::string(caption), state::Buttons::Ok,

@@ -404,7 +404,7 @@ void MainWindow::gameOver(state::Outcome o) {
     clocks_->show();
     notices_->setOutcome(o, facts_);
     followStatus();
-    if (services_.keeper) services_.keeper->gameEnded(game_);
+    if (services_.keeper) services_.keeper->gameEnded(game_, o);
     if (services_.keeper) recordFile_ = services_.keeper->lastWritten();
     if (services_.player) services_.player->gameEnded(game_, o, recordFile_, adaptive_);
     notices_->forgetResumed();

@@ -19,6 +19,8 @@
 
 #include "app/keeping/game_keeper.h"
 #include "app/keeping/player_settings.h"
+#include "app/keeping/recent_games.h"
+#include "app/language/language.h"
 #include "play_window.h"
 #include "positions.h"
 
@@ -226,8 +228,13 @@ TEST(KeptGame, FinishedAndReplacedGamesAreRecentGamesAndTheSettingsStay) {
         emit recent->aboutToShow();
         const QList<QAction*> items = recent->actions();
         ASSERT_EQ(items.size(), 2);
-        EXPECT_FALSE(items[0]->text().contains("中断"));  // the newest first
-        EXPECT_TRUE(items[1]->text().endsWith("（中断）"));
+        // The newest first, after their dates: the computer's win on the player's resignation.
+        EXPECT_EQ(items[0]->text().mid(12), "LEVEL2 鵺王 負け 2手");
+        EXPECT_EQ(items[1]->text().mid(12), "二人 中断 2手");
+        // Beside each record its facts, how it ended among them.
+        const auto facts = record::readKeptGame(app::factsFileOf(run.keeper.recentGames(1)[0]).toStdString());
+        EXPECT_EQ(std::get<record::KeptGame>(facts).outcome,
+                  (state::Outcome{state::Result::UpperWins, state::EndReason::Resignation}));
         w.forget();
         items[1]->trigger();
         EXPECT_EQ(w.messages(), (Strings{" 読み込みました|棋譜", "棋譜を '進 'で進めて下さい|棋譜"}));
@@ -272,4 +279,50 @@ TEST(KeptGame, TheClocksAndALevelAboveFourComeBack) {
     const auto* upper = again.w.window.findChild<QLabel*>("UpperClock");
     ASSERT_NE(upper, nullptr);
     EXPECT_TRUE(upper->text().startsWith("▶")) << upper->text().toStdString();
+}
+
+TEST(RecentGames, ALineSaysTheDateTheOpponentTheSideTheResultAndTheLength) {
+    using record::GameSummary;
+    constexpr auto computer = GameSummary::Opponent::Computer, person = GameSummary::Opponent::Person;
+    constexpr auto lower = state::Side::Lower, upper = state::Side::Upper;
+    const state::Outcome lowerWins{state::Result::LowerWins, state::EndReason::MateAsked};
+    const state::Outcome upperWins{state::Result::UpperWins, state::EndReason::OutOfTime};
+    struct Case {
+        bool unfinished;
+        GameSummary summary;
+        const char* japanese;
+        const char* english;
+    };
+    const Case cases[] = {
+        {false, {computer, 1, upper, lowerWins, 12}, "LEVEL1 全軍 勝ち 12手", "LEVEL1 army win 12"},
+        {false, {computer, 6, lower, upperWins, 31}, "LEVEL6 鵺王 負け 31手", "LEVEL6 Nue King loss 31"},
+        {false, {person, 0, upper, lowerWins, 40}, "二人 全軍の勝ち 40手", "two players army won 40"},
+        {true, {computer, 3, lower, std::nullopt, 7}, "LEVEL3 鵺王 中断 7手", "LEVEL3 Nue King unfinished 7"},
+        {false, {computer, 3, lower, std::nullopt, 9}, "LEVEL3 鵺王 9手", "LEVEL3 Nue King 9"},  // no facts
+    };
+    const QDateTime when = QDateTime::fromString("2024-12-08_14-37-05", app::kGameStampFormat);
+    for (const Case& c : cases) {
+        const app::RecentGame game{when, "2024-12-08_14-37-05", c.unfinished, c.summary};
+        EXPECT_EQ(game.caption(), ("12/08 14:37 " + QString(c.japanese)).trimmed());
+        app::Translators::of()->use(app::Language::English);
+        EXPECT_EQ(game.caption(), ("12/08 14:37 " + QString(c.english)).trimmed());
+        app::Translators::of()->use(app::Language::Japanese);
+    }
+}
+
+TEST(RecentGames, AnEarlierRecordOrDamagedFactsFallBackToTheRecordsHeader) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("2024-05-01_09-05-03_中断.棋譜");
+    const auto write = [](const QString& file, const char* bytes) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) > 0);
+    };
+    write(path,
+          "2024/05/01 09:05:03\n先手：MAN\n後手：COM LEVEL3\n5 9 5 8 -14-140\n5 8 5 7 -14-140\n7 3 7 4 1  1  "
+          "0\n");
+    EXPECT_EQ(app::recentGameOf(path).caption(), "05/01 09:05 LEVEL3 鵺王 中断 2手");
+    write(app::factsFileOf(path), "nuedori-game 1\nstate playing\noutcome upper-wins\n\x01");
+    EXPECT_EQ(app::recentGameOf(path).caption(), "05/01 09:05 LEVEL3 鵺王 中断 2手");
+    write(path, "not a record");
+    EXPECT_EQ(app::recentGameOf(path).caption(), "05/01 09:05 中断");
 }

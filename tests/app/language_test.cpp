@@ -248,6 +248,14 @@ TEST(Language, EveryTextTheGameNamesHasItsEnglish) {
     }
 }
 
+TEST(Language, AWinIsToldInASentenceThatAgrees) {
+    InEnglish english;
+    using state::Text;
+    EXPECT_EQ(app::messageWords({Text::Won, Text::You}), "You win");
+    EXPECT_EQ(app::messageWords({Text::Won, Text::Computer}), "The computer wins");
+    EXPECT_EQ(app::messageWords({Text::Won, Text::First}), "The first player wins");
+}
+
 TEST(Language, AWholeGameInEnglishShowsNoJapanese) {
     InEnglish english;
     testing_support::WorkingFolder folder;

@@ -17,12 +17,16 @@
 #include <set>
 
 #include "app/board/image_export.h"
+#include "app/board/last_move_layer.h"
 #include "app/board/surface_view.h"
+#include "app/board/teaching_layers.h"
 #include "app/dialogs/how_to_play.h"
 #include "app/language/language.h"
 #include "app/panel/beside_board.h"
 #include "app/panel/side_panel.h"
 #include "app/window/window_fit.h"
+#include "control/commands.h"
+#include "control/record_jump.h"
 #include "display/board_drawing.h"
 #include "game_window.h"
 #include "record/kifu_format.h"
@@ -55,6 +59,11 @@ std::vector<app::DrawOp> everyPiece() {
             ops.push_back(op);
         }
     return ops;
+}
+
+// Two colours the same but for the rounding of one way of painting or another.
+bool nearly(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) <= 4;
 }
 
 void pressSquare(GameWindow& w, int x, int y) {
@@ -164,7 +173,9 @@ TEST(BoardImage, TheGameWritesItHeadlessFromARecord) {
         game.setProcessEnvironment(env);
         game.start(NUEDORI_GAME, arguments);
         EXPECT_TRUE(game.waitForFinished(30000));
-        EXPECT_EQ(game.exitCode(), 0) << game.readAllStandardError().toStdString();
+        const QString said = QString::fromLocal8Bit(game.readAllStandardError());
+        EXPECT_EQ(game.exitCode(), 0) << said.toStdString();
+        EXPECT_FALSE(said.contains("棋譜")) << said.toStdString();  // not the boxes of the record loaded
     };
     run({"--export-image", folder.filePath("1.png"), "--record", kifu, "--move", "1", "--pieces", "kanji1"});
     run({"--export-image", folder.filePath("end.svg"), "--record", kifu, "--lang", "en"});
@@ -245,6 +256,7 @@ TEST(HowToPlay, ThePageOpensInJapaneseAndInEnglish) {
     EXPECT_TRUE(page->isVisible());
     const QString japanese = page->browser()->toPlainText();
     EXPECT_TRUE(japanese.contains("鵺王の二歩")) << japanese.toStdString();
+    EXPECT_TRUE(japanese.contains("U が鵺王")) << japanese.toStdString();
     for (const app::Diagram d : app::kDiagrams)
         EXPECT_FALSE(app::drawDiagram(d, PieceSet::International, 1.0).isNull());
     app::Translators::of()->use(app::Language::English);
@@ -253,6 +265,7 @@ TEST(HowToPlay, ThePageOpensInJapaneseAndInEnglish) {
     app::Translators::of()->use(app::Language::Japanese);
     QApplication::processEvents();
     EXPECT_TRUE(english.contains("The Nue King's two steps")) << english.toStdString();
+    EXPECT_TRUE(english.contains("U is the Nue King")) << english.toStdString();
     EXPECT_FALSE(english.contains("鵺王"));
     EXPECT_EQ(page->windowTitle(), "遊び方");
 }
@@ -270,4 +283,71 @@ TEST(HowToPlay, TheStatusLineTellsOfTheSecondStepAndTheItemsOfTheArmies) {
     pressSquare(w, 4, 7);
     ASSERT_EQ(w.game().board(4, 7), -14);
     EXPECT_TRUE(w.window.statusText().isEmpty());
+}
+
+TEST(PieceSets, TheInfluenceCountsAndTheirTintLeaveEveryLetterAsItWas) {
+    const auto paint = [](QImage& image, const auto& draw) {
+        QPainter p(&image);
+        draw(p);
+    };
+    // The natural size, the size of a board 550 pixels high, and larger.
+    for (const QSize cell : {QSize(33, 40), QSize(50, 61), QSize(82, 100)})
+        for (const app::PieceSetInfo& info : app::kPieceSets)
+            for (int code = -15; code <= 15; ++code) {
+                state::ImageRef ref;
+                if (!display::駒画像(code, ref)) continue;
+                const app::PieceFace face = app::faceIn(info.set, ref);
+                const QRectF at(QPointF(0, 0), QSizeF(cell));
+                // The piece, its lettering alone, and the piece under two counts (one of two figures).
+                QImage before(cell, QImage::Format_ARGB32_Premultiplied), ink(before);
+                before.fill(QColor(236, 196, 120));
+                ink.fill(Qt::transparent);
+                paint(before, [&](QPainter& p) { app::paintPiece(p, at, face); });
+                paint(ink, [&](QPainter& p) { app::paintLettering(p, at, face); });
+                QImage after = before;
+                paint(after, [&](QPainter& p) {
+                    app::paintInfluenceSquare(p, at, 3, 12, app::ShownPiece{face, at, {}});
+                });
+                // Where the lettering covers a pixel whole: the same ink, but for rounding.
+                int solid = 0, changed = 0;
+                for (int y = 0; y < cell.height(); ++y)
+                    for (int x = 0; x < cell.width(); ++x) {
+                        const bool whole = qAlpha(ink.pixel(x, y)) == 255;
+                        solid += whole;
+                        changed += whole && !nearly(before.pixel(x, y), after.pixel(x, y));
+                    }
+                EXPECT_TRUE(solid > 0 && changed == 0) << info.name << " " << code << " at " << cell.width();
+            }
+}
+
+TEST(BoardImage, APromotedPieceUnderTheLastMovesTintStaysRedAndNoFrameIsWritten) {
+    QTemporaryDir folder;
+    GameWindow w;
+    w.startAndShow();
+    w.choose("PIECES_INTERNATIONAL");
+    // The record's last move: a promoted knight (red) takes the Nue King.
+    const std::string record = NUEDORI_REVIEW_RECORD;
+    w.window.run([&record](state::Game& g) { control::File1_Click(g, record); });
+    w.window.run([](state::Game& g) { control::棋譜_移動(g, g.record.last); });
+    const app::MarkedSquare to = w.window.besideBoard().lastMove().squares().back();
+    // Under the blue tint the ink stays red (it turned purple).
+    const auto red = [](const QImage& image, const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 60 &&
+                         qBlue(image.pixel(x, y)) < 60;
+        return count;
+    };
+    const QRectF shownCell = w.window.view()->placement().toWidget(app::cellRect(to.x, to.y));
+    EXPECT_GT(red(w.window.view()->grab().toImage(), shownCell.toRect()), 20);
+    // Written as an image: the same, and the red frame of a piece picked up stays out.
+    w.window.run([&to](state::Game& g) { g.port.outlineCell(state::kLightRed, to.x, to.y); });
+    ASSERT_EQ(app::writeBoardImage(w.window, folder.filePath("board.png"), 2.0), QString());
+    const app::Artwork art(2.0 / 15);
+    const QRect cell =
+        art.toDevice(app::cellRect(to.x, to.y)).translated(-art.toDevice(app::kBoardImageTwips).topLeft());
+    const QImage png(folder.filePath("board.png"));
+    EXPECT_GT(red(png, cell.adjusted(6, 6, -6, -6)), 80);
+    EXPECT_EQ(red(png, QRect(cell.topLeft(), QSize(cell.width(), 3))), 0);
 }

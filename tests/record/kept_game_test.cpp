@@ -124,3 +124,24 @@ TEST(KeptGame, DamageIsNamedWithItsLine) {
         EXPECT_EQ(e->line, c.line) << c.what;
     }
 }
+
+TEST(KeptGame, AFinishedGameKeepsHowItEndedAndAnEarlierFileReadsAsNotEnded) {
+    KeptGame k = twoStepGame();
+    const std::string earlier = record::keptGameText(k);
+    EXPECT_FALSE(std::get<KeptGame>(record::parseKeptGame(earlier)).outcome.over());
+    for (const state::Outcome o : {state::Outcome{state::Result::LowerWins, state::EndReason::RoyalTaken},
+                                   state::Outcome{state::Result::UpperWins, state::EndReason::Resignation},
+                                   state::Outcome{state::Result::Draw, state::EndReason::RecordFull}}) {
+        k.outcome = o;
+        const std::string text = record::keptGameText(k);
+        EXPECT_EQ(std::get<KeptGame>(record::parseKeptGame(text)).outcome, o);
+        EXPECT_EQ(text.substr(0, earlier.size()), earlier);  // a line added, nothing else changed
+    }
+    EXPECT_NE(record::keptGameText(k).find("\noutcome draw full\n"), std::string::npos);
+    for (const char* bad : {"outcome draw", "outcome upper-wins none", "outcome continues royal",
+                            "outcome lower-wins sneezed", "outcome lower-wins royal later"}) {
+        const auto read = record::parseKeptGame(earlier + bad + "\n");
+        const auto* e = std::get_if<record::KeptGameError>(&read);
+        EXPECT_TRUE(e && *e == (record::KeptGameError{Kind::BadLine, lineOf(earlier + bad, bad)})) << bad;
+    }
+}
