@@ -30,6 +30,7 @@ namespace app {
 class BesideBoard;
 class BoardAccess;
 class BoardCursor;
+class ExchangeCommands;
 class GameKeeper;
 class GameReview;
 class HowToPlay;
@@ -54,6 +55,8 @@ struct WindowServices {
     std::function<void(const std::string& path)> fileWatcher;
     // Asks where to save a board image (empty: not saved); empty for the file dialog.
     std::function<QString(QWidget* parent, const QString& suggested)> imagePath;
+    // Asks which KIF file to write (saving) or read; empty for the file dialog.
+    std::function<QString(QWidget* parent, bool saving, const QString& suggested)> filePath;
     // Where the player's games and settings are kept, owned by whoever
     // creates the window; null keeps and remembers nothing.
     GameKeeper* keeper = nullptr;
@@ -84,6 +87,7 @@ public:
     BoardCursor& cursor() { return *cursor_; }
     GameReview& review() { return *review_; }
     MessageBoxes& boxes() { return boxes_; }
+    ExchangeCommands& exchange() { return *exchange_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
     // then the window takes its place and size, the player's settings are
@@ -208,6 +212,9 @@ private:
     std::unique_ptr<GameReview> review_;  // 棋譜 → 検討; ends its worker first
     std::unique_ptr<GameClocks> clocks_;  // the clock lent to the game, and its lines
     ClockChoice clockChoice_{};           // 持ち時間: the next game's time controls
+
+    // Positions and games as text: the clipboard, KIF and the board editor; owned by the window.
+    ExchangeCommands* exchange_ = nullptr;
 };
 
 }  // namespace app
