@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/board/surface_view.h"
 #include "app/board/teaching_layers.h"
 #include "app/exchange/board_editor.h"
 #include "app/exchange/exchange_words.h"
@@ -61,6 +62,9 @@ bool sameGame(const record::KifGame& a, const record::KifGame& b) {
     }
     return true;
 }
+
+// A point of the surface (twips) right of the board, below the title.
+constexpr QPointF kBesideBoard{5650, 1500};
 
 // Which pieces the side leads, for its chance to win: the Nue King, the
 // army against it, or neither.
@@ -294,6 +298,9 @@ void ExchangeCommands::offerChoice() {
     hooks.saveImage = [this] { window_.saveImage(); };
     choice_ = new PositionChoice(&window_, window_.game().state.level, std::move(hooks));
     choice_->setAttribute(Qt::WA_DeleteOnClose);
+    // Right of the board, below the title, where the file panel stands: the board stays in sight.
+    const SurfaceView* view = window_.view();
+    choice_->move(view->mapToGlobal(view->placement().toWidget(kBesideBoard).toPoint()));
     choice_->open();
 }
 
