@@ -29,7 +29,8 @@ void addReviewComments(record::KifGame& game, const review::Result& r, int held)
     for (int i = 0; i < held; ++i) {
         const review::MoveReview& m = r.moves[static_cast<std::size_t>(i)];
         std::string text = gradeWords(m.grade);
-        if (!m.searchChoice)
+        // A move graded best within the review's margin needs no better one.
+        if (!m.searchChoice && m.grade != review::Grade::Best)
             ((text += "\n最善：") += record::手番記号(m.side, -1)) +=
                 record::指し手表記(m.best, record::Notation::Japanese, previous);
         game.comments[static_cast<std::size_t>(m.ply)] = text;

@@ -2,7 +2,8 @@
 // window and pasted in another, then played on; a game written as KIF and
 // read back, by the menu and through the file panel, and a refused file that
 // leaves the game as it was; a position built in the board editor and
-// played against the computer from the upper side.
+// played against the computer from the upper side; the review's grades as
+// KIF comments.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include "app/exchange/editor_board.h"
 #include "app/exchange/exchange_commands.h"
 #include "app/exchange/position_choice.h"
+#include "app/exchange/review_comments.h"
 #include "play_window.h"
 #include "positions.h"
 #include "record/board_reversal.h"
@@ -205,4 +207,29 @@ TEST(ExchangeWindow, APositionBuiltInTheEditorIsCheckedThenPlayedFromTheUpperSid
     w.click(4, 9);
     EXPECT_EQ(g.board(4, 9), -state::王);
     EXPECT_GE(g.record.counter, 2);  // and the computer replied
+}
+
+TEST(ExchangeWindow, TheReviewsGradesAndBetterMovesBecomeKifComments) {
+    using review::Grade;
+    using state::Move;
+    // Three reviewed moves; a loaded comment after the third stays unless reviewed.
+    const Move nueJump{5, 9, 5, 7, false, 0, 0, -state::鵺王, -state::鵺王, 0, 0};
+    const Move pawn{3, 3, 3, 4, false, 0, 0, state::歩, state::歩, 0, 0};
+    review::Result r;
+    r.moves = {
+        {1, 1, 1, -1, nueJump, nueJump, true, 0, 0, 0, Grade::Best},
+        // Best within the margin, though not the search's move: no better move.
+        {2, 2, 2, 1, pawn, Move{7, 3, 7, 4, false, 0, 0, state::歩, state::歩, 0, 0}, false, 0, 0, 0,
+         Grade::Best},
+        // The better move reaches where the previous move did: 同.
+        {3, 3, 3, -1, Move{5, 7, 5, 5, false, 0, 0, -state::鵺王, -state::鵺王, 0, 0},
+         Move{5, 7, 3, 4, false, 0, 0, -state::鵺王, -state::鵺王, state::歩, 0}, false, 0, 0, 0,
+         Grade::Mistake},
+    };
+    record::KifGame game;
+    game.comments = {"", "", "", "", "読み込んだ注釈"};
+    app::addReviewComments(game, r, 3);
+    EXPECT_EQ(game.comments, (Strings{"", "最善手", "最善手", "悪手\n最善：▲同鵺王", "読み込んだ注釈"}));
+    app::addReviewComments(game, r, 1);  // only the moves the record still holds
+    EXPECT_EQ(game.comments[1], "最善手");
 }
