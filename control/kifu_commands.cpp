@@ -7,6 +7,7 @@
 #include "control/end_of_game.h"
 #include "control/file_panel.h"
 #include "control/kept_game.h"
+#include "control/record_load.h"
 #include "control/refusal.h"
 #include "control/startup.h"
 #include "display/board_drawing.h"
@@ -48,30 +49,40 @@ void restartAsAtStartUp(Game& g) {
     g.port.optionsReset();
 }
 
-void setUpLoadedGame(Game& g, const record::Kifu& kifu) {
+// The position the side that moved first always starts from.
+state::Board firstPosition(bool upperFirst) {
+    state::GameData d;
+    if (upperFirst)
+        rules::初期設定_先手敵(d);
+    else
+        rules::初期設定_先手自(d);
+    return d.board;
+}
+
+void setUpLoadedGame(Game& g, const 読み込む記録& loaded) {
     GameState& s = g.state;
     s.kifuMode = 1;
-    g.record = record::recordFromKifu(kifu);
+    g.record = loaded.record;
+    g.record.counter = 0;
     s.moveNumber = 0;
     const bool upperFirst = g.record.moved[1] >= 1;
     if (upperFirst) {  // the computer's pieces moved first
         s.gameKind = kAgainstComputer;
         s.comToken = 1;
         s.humanToken = -1;
-        rules::初期設定_先手敵(g);
     } else {
         s.gameKind = kTwoPlayers;
         s.humanToken = 1;
         s.comToken = -1;
-        rules::初期設定_先手自(g);
     }
+    g.board = loaded.start;
     s.sideToMove = 1;
     // The whole window is redrawn first: the labels and the header lines
     // drawn before it would be erased by it.
     display::画面_再描画(g);
     display::描画_対局者(g, 5.08, upperFirst ? Text::LabelFirst : Text::LabelSecond, 5.08,
                          upperFirst ? Text::LabelSecond : Text::LabelFirst, 6.08, 11);
-    display::描画_棋譜見出し(g, kifu.header);
+    display::描画_棋譜見出し(g, loaded.header);
     g.port.gameFacts(対局の事実(g));
     g.port.refresh();
 }
@@ -123,8 +134,14 @@ void File1_Click(Game& g, const std::string& path) {
         refuseFile(g, path, *e);
         return;
     }
+    const record::Kifu& kifu = std::get<record::Kifu>(read);
+    const state::MoveRecord entries = record::recordFromKifu(kifu);
+    記録を読込(g, {firstPosition(entries.moved[1] >= 1), entries, kifu.header});
+}
+
+void 記録を読込(Game& g, const 読み込む記録& loaded) {
     restartAsAtStartUp(g);
-    setUpLoadedGame(g, std::get<record::Kifu>(read));
+    setUpLoadedGame(g, loaded);
     g.port.messageBox(Message{Text::RecordLoaded}, Text::TitleRecord, Buttons::Ok, Icon::None);
     g.port.messageBox(Message{Text::StepWithForward}, Text::TitleRecord, Buttons::Ok, Icon::None);
 }

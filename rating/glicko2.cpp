@@ -5,7 +5,6 @@
 
 namespace rating {
 
-
 namespace {
 
 // Step 2's conversion between the familiar scale and Glicko-2's.

@@ -116,7 +116,10 @@ void FilePanel::build() {
         if (hooks_.fileChosen) hooks_.fileChosen(QDir(filesFolder_).filePath(item->text()).toStdString());
     });
     QObject::connect(saved_, &QListWidget::itemClicked, host_, [this](QListWidgetItem* item) {
-        name_->setText(item->text().chopped(static_cast<int>(QString(kExtension).size())));
+        // A record file's name without its ending; a KIF file's whole, so that it is written as KIF again.
+        const QString name = item->text();
+        name_->setText(name.endsWith(kExtension) ? name.chopped(static_cast<int>(QString(kExtension).size()))
+                                                 : name);
         name_->setFocus();
     });
     QObject::connect(button_, &QPushButton::clicked, host_, [this] {
@@ -199,7 +202,8 @@ void FilePanel::showFolder() {
 
 void FilePanel::showFiles() {
     const QStringList records =
-        QDir(filesFolder_).entryList(QStringList{QString("*") + kExtension}, QDir::Files, QDir::Name);
+        QDir(filesFolder_)
+            .entryList(QStringList{QString("*") + kExtension, "*.kifu", "*.kif"}, QDir::Files, QDir::Name);
     files_->clear();
     files_->addItems(records);
     saved_->clear();

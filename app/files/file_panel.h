@@ -19,7 +19,7 @@ namespace app {
 
 // The controls of the game-record commands, over the area right of the
 // board: the drive list Drive1, the folder list Dir1 and the file list File1
-// (only "*.棋譜") stacked, and at the bottom the name row: Label1, the name
+// ("*.棋譜", and KIF: "*.kifu", "*.kif") stacked, and at the bottom the name row: Label1, the name
 // box Text1 and the button Command1. All hidden until a record command shows
 // them; the controls and their lists are made only then, so start-up does
 // not pay for them. They open on the folder the window gives, and read the

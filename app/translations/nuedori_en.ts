@@ -65,6 +65,438 @@
     </message>
 </context>
 <context>
+    <name>Editor</name>
+    <message>
+        <source>局面編集</source>
+        <translation>Edit position</translation>
+    </message>
+    <message>
+        <source>盤</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>局面の文字列</source>
+        <translation>Position text</translation>
+    </message>
+    <message>
+        <source>局面：</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>マウス：左で駒を置く・取る、右で成る&#x3000;キー：矢印、P L N S G B R K U で下側の駒（Shift で上側）、+ で成る、Delete で消す</source>
+        <translation>Mouse: the left button puts a piece or takes it off, the right one promotes.  Keys: the arrows, P L N S G B R K U put a lower piece (with Shift an upper one), + promotes, Delete clears</translation>
+    </message>
+    <message>
+        <source>この局面にする</source>
+        <translation>Use this position</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>駒</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>上側の%1</source>
+        <translation>Upper %1</translation>
+    </message>
+    <message>
+        <source>下側の%1</source>
+        <translation>Lower %1</translation>
+    </message>
+    <message>
+        <source>消す</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <translation>To move</translation>
+    </message>
+    <message>
+        <source>下側（b）</source>
+        <translation>Lower (b)</translation>
+    </message>
+    <message>
+        <source>上側（w）</source>
+        <translation>Upper (w)</translation>
+    </message>
+    <message>
+        <source>盤を空にする</source>
+        <translation>Clear the board</translation>
+    </message>
+    <message>
+        <source>初形（鵺王が下）</source>
+        <translation>Start: Nue King below</translation>
+    </message>
+    <message>
+        <source>初形（鵺王が上）</source>
+        <translation>Start: Nue King above</translation>
+    </message>
+    <message>
+        <source>この局面から対局できます</source>
+        <translation>A game can start from this position</translation>
+    </message>
+    <message>
+        <source>この局面で</source>
+        <translation>This position</translation>
+    </message>
+    <message>
+        <source>局面を盤に置きました。どうしますか？</source>
+        <translation>The position is on the board. What next?</translation>
+    </message>
+    <message>
+        <source>下側の駒を持つ</source>
+        <translation>Take the lower pieces</translation>
+    </message>
+    <message>
+        <source>上側の駒を持つ</source>
+        <translation>Take the upper pieces</translation>
+    </message>
+    <message>
+        <source>コンピュータと対局</source>
+        <translation>Play the computer</translation>
+    </message>
+    <message>
+        <source>二人で対局</source>
+        <translation>Two players</translation>
+    </message>
+    <message>
+        <source>検討</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>局面をコピー</source>
+        <translation>Copy position</translation>
+    </message>
+    <message>
+        <source>局面の文字列をコピーしました</source>
+        <translation>The position text is copied</translation>
+    </message>
+    <message>
+        <source>画像で保存…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>クリップボードに文字がありません</source>
+        <translation>The clipboard holds no text</translation>
+    </message>
+    <message>
+        <source>貼り付けた棋譜</source>
+        <translation>The pasted game</translation>
+    </message>
+    <message>
+        <source>貼り付けた局面を読めません：%1</source>
+        <translation>The pasted position cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Shift_JIS で書けない文字があります（.kifu なら書けます）</source>
+        <translation>Some characters cannot be written in Shift_JIS (a .kifu file can hold them)</translation>
+    </message>
+    <message>
+        <source>KIF 棋譜 (*.kifu *.kif)</source>
+        <translation>KIF games (*.kifu *.kif)</translation>
+    </message>
+    <message>
+        <source>KIF で書き出す</source>
+        <translation>Export KIF</translation>
+    </message>
+    <message>
+        <source>KIF で読み込む</source>
+        <translation>Import KIF</translation>
+    </message>
+    <message>
+        <source>保存できませんでした：%1</source>
+        <translation>Could not save: %1</translation>
+    </message>
+    <message>
+        <source>この対局は初形から始まっていないので棋譜ファイルに残せません。名前の終わりを .kifu にすると KIF で保存します</source>
+        <translation>This game did not begin at a start position, so a record file cannot hold it. End the name with .kifu to save it as KIF</translation>
+    </message>
+    <message>
+        <source>この局面からは対局できません：
+%1</source>
+        <translation>No game can start from this position:
+%1</translation>
+    </message>
+    <message>
+        <source>%1に指せる手がありません</source>
+        <translation>No move for the %1</translation>
+    </message>
+    <message>
+        <source>%1の手番：勝つ見込み %2%&#x3000;最善手 %3</source>
+        <translation>The %1 to move: %2% to win; best move %3</translation>
+    </message>
+    <message>
+        <source>盤の段が %1 段あります（9 段です）</source>
+        <translation>The board has %1 ranks, not nine</translation>
+    </message>
+    <message>
+        <source>%1段目が %2 マスあります（9 マスです）</source>
+        <translation>Rank %1 covers %2 squares, not nine</translation>
+    </message>
+    <message>
+        <source>%1段目の「%2」は駒の文字ではありません</source>
+        <translation>&quot;%2&quot; in rank %1 is no piece letter</translation>
+    </message>
+    <message>
+        <source>%1段目の + の後に駒がありません</source>
+        <translation>&quot;+&quot; with no piece after it in rank %1</translation>
+    </message>
+    <message>
+        <source>%1段目の「+%2」：その駒は成れません</source>
+        <translation>&quot;+%2&quot; in rank %1: that piece cannot promote</translation>
+    </message>
+    <message>
+        <source>盤の書き方が正しくありません</source>
+        <translation>The board is not written right</translation>
+    </message>
+    <message>
+        <source>盤</source>
+        <translation>board</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <translation>side to move</translation>
+    </message>
+    <message>
+        <source>持ち駒</source>
+        <translation>hands</translation>
+    </message>
+    <message>
+        <source>手数</source>
+        <translation>move number</translation>
+    </message>
+    <message>
+        <source>%1がありません</source>
+        <translation>No %1 field</translation>
+    </message>
+    <message>
+        <source>手数の後に余分な文字があります</source>
+        <translation>More follows the move number</translation>
+    </message>
+    <message>
+        <source>手番は b か w です</source>
+        <translation>The side to move is b or w</translation>
+    </message>
+    <message>
+        <source>持ち駒は - です（このゲームに持ち駒はありません）</source>
+        <translation>Hands: only - (this game has no pieces in hand)</translation>
+    </message>
+    <message>
+        <source>手数が数ではありません</source>
+        <translation>The move number is not a whole number</translation>
+    </message>
+    <message>
+        <source>手数は 1 から 500 です</source>
+        <translation>The move number is 1 to 500</translation>
+    </message>
+    <message>
+        <source>手番の側に指せる手がありません</source>
+        <translation>the side to move has no legal move</translation>
+    </message>
+    <message>
+        <source>移動元に手番の側の駒がありません</source>
+        <translation>no piece of the side to move on the source square</translation>
+    </message>
+    <message>
+        <source>二手で動けるのは鵺王だけです</source>
+        <translation>only a Nue King makes two steps</translation>
+    </message>
+    <message>
+        <source>その駒はそこへ動けません</source>
+        <translation>the piece cannot move so</translation>
+    </message>
+    <message>
+        <source>そこでは成らなければなりません</source>
+        <translation>the piece must promote there</translation>
+    </message>
+    <message>
+        <source>その手では成れません</source>
+        <translation>the piece cannot promote on this move</translation>
+    </message>
+    <message>
+        <source>指し手の書き方が正しくありません</source>
+        <translation>not a move written right</translation>
+    </message>
+    <message>
+        <source>読み込めません</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>UTF-8 でも Shift_JIS でもありません</source>
+        <translation>neither UTF-8 nor Shift_JIS text</translation>
+    </message>
+    <message>
+        <source>KIF の棋譜の行ではありません</source>
+        <translation>not a line of a KIF record</translation>
+    </message>
+    <message>
+        <source>このゲームの知らない見出しです</source>
+        <translation>a header this game does not know</translation>
+    </message>
+    <message>
+        <source>同じ見出しが二度あります</source>
+        <translation>a header given a second time</translation>
+    </message>
+    <message>
+        <source>手合割は「その他」です</source>
+        <translation>the handicap must be &quot;other&quot;</translation>
+    </message>
+    <message>
+        <source>変則は「鵺王」です</source>
+        <translation>the variant must be the Nue King&apos;s</translation>
+    </message>
+    <message>
+        <source>このゲームの持ち時間ではありません</source>
+        <translation>not a time control of this game</translation>
+    </message>
+    <message>
+        <source>このゲームに持駒はありません</source>
+        <translation>this game has no pieces in hand</translation>
+    </message>
+    <message>
+        <source>盤面図の行が正しくありません</source>
+        <translation>not a line of the board diagram</translation>
+    </message>
+    <message>
+        <source>指し手の前に盤面図がありません</source>
+        <translation>no board diagram before the moves</translation>
+    </message>
+    <message>
+        <source>次の手の番号ではありません</source>
+        <translation>not the next move&apos;s number</translation>
+    </message>
+    <message>
+        <source>KIF の指し手として読めません</source>
+        <translation>not a move written as KIF writes one</translation>
+    </message>
+    <message>
+        <source>移動元にその駒がありません</source>
+        <translation>that piece does not stand on the source square</translation>
+    </message>
+    <message>
+        <source>指せない手です：%1</source>
+        <translation>not a legal move: %1</translation>
+    </message>
+    <message>
+        <source>棋譜に入りきらない数の手があります</source>
+        <translation>more moves than the record holds</translation>
+    </message>
+    <message>
+        <source>終局の後に手があります</source>
+        <translation>a move after the end of the game</translation>
+    </message>
+    <message>
+        <source>終局の書き方がこの棋譜の終わり方と違います</source>
+        <translation>not how this game ended</translation>
+    </message>
+    <message>
+        <source>%1行目：%2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>上側</source>
+        <translation>upper side</translation>
+    </message>
+    <message>
+        <source>下側</source>
+        <translation>lower side</translation>
+    </message>
+    <message>
+        <source>歩</source>
+        <translation>pawn</translation>
+    </message>
+    <message>
+        <source>と</source>
+        <translation>promoted pawn</translation>
+    </message>
+    <message>
+        <source>香</source>
+        <translation>lance</translation>
+    </message>
+    <message>
+        <source>成香</source>
+        <translation>promoted lance</translation>
+    </message>
+    <message>
+        <source>桂</source>
+        <translation>knight</translation>
+    </message>
+    <message>
+        <source>成桂</source>
+        <translation>promoted knight</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>成銀</source>
+        <translation>promoted silver</translation>
+    </message>
+    <message>
+        <source>金</source>
+        <translation>gold</translation>
+    </message>
+    <message>
+        <source>飛</source>
+        <translation>rook</translation>
+    </message>
+    <message>
+        <source>龍</source>
+        <translation>dragon</translation>
+    </message>
+    <message>
+        <source>角</source>
+        <translation>bishop</translation>
+    </message>
+    <message>
+        <source>馬</source>
+        <translation>horse</translation>
+    </message>
+    <message>
+        <source>鵺王</source>
+        <translation>Nue King</translation>
+    </message>
+    <message>
+        <source>王</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>%1に王も鵺王もありません</source>
+        <translation>No king and no Nue King on the %1</translation>
+    </message>
+    <message>
+        <source>%1に王と鵺王が合わせて %2 枚あります（1 枚です）</source>
+        <translation>%2 royal pieces on the %1 (one only)</translation>
+    </message>
+    <message>
+        <source>%1の%2（%3）はもう動けません</source>
+        <translation>The %1&apos;s %2 on %3 can never move</translation>
+    </message>
+    <message>
+        <source>%1が %2 枚あります（一組に %3 枚です）</source>
+        <translation>%1 × %2: a set has only %3</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlay</name>
     <message>
         <source>二つの軍</source>
@@ -435,6 +867,34 @@
     <message>
         <source>成績</source>
         <translation>Statistics…</translation>
+    </message>
+    <message>
+        <source>局面をコピー</source>
+        <translation>Copy position</translation>
+    </message>
+    <message>
+        <source>局面を貼り付け</source>
+        <translation>Paste position</translation>
+    </message>
+    <message>
+        <source>局面編集…</source>
+        <translation>Edit position…</translation>
+    </message>
+    <message>
+        <source>KIF で書き出す…</source>
+        <translation>Export KIF…</translation>
+    </message>
+    <message>
+        <source>KIF で読み込む…</source>
+        <translation>Import KIF…</translation>
+    </message>
+    <message>
+        <source>棋譜をコピー</source>
+        <translation>Copy game</translation>
+    </message>
+    <message>
+        <source>棋譜を貼り付け</source>
+        <translation>Paste game</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1603,22 @@
     <message>
         <source>二連勝で一段上、二連敗で一段下へ、コンピュータの強さが対局ごとに動きます</source>
         <translation>The computer moves up a level after two wins in a row and down after two losses</translation>
+    </message>
+    <message>
+        <source>局面の文字列（SFEN の形）を盤に置き、どうするか選びます</source>
+        <translation>Puts a position text (shaped as SFEN) on the board, then asks what to do with it</translation>
+    </message>
+    <message>
+        <source>駒を置いて局面を作り、そこから対局します</source>
+        <translation>Set up a position piece by piece, then play from it</translation>
+    </message>
+    <message>
+        <source>この対局を KIF の文字でコピーします</source>
+        <translation>Copies this game as KIF text</translation>
+    </message>
+    <message>
+        <source>KIF の棋譜か局面の文字列を貼り付けます</source>
+        <translation>Pastes a KIF game or a position text</translation>
     </message>
 </context>
 <context>

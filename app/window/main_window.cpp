@@ -24,6 +24,7 @@
 #include "app/board/teaching_layers.h"
 #include "app/dialogs/how_to_play.h"
 #include "app/dialogs/time_control_dialog.h"
+#include "app/exchange/exchange_commands.h"
 #include "app/keeping/game_keeper.h"
 #include "app/keeping/kept_games_view.h"
 #include "app/keeping/player_settings.h"
@@ -64,9 +65,12 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     panel_ = std::make_unique<FilePanel>(
         view_, FilePanel::Hooks{[this](const std::string& path) {
                                     if (services_.fileWatcher) services_.fileWatcher(path);
+                                    if (exchange_->fileChosen(path)) return;
                                     openRecord(QString::fromStdString(path));
                                 },
-                                [this] { handle(control::Command1_Click); },
+                                [this] {
+                                    if (!exchange_->returnPressed()) handle(control::Command1_Click);
+                                },
                                 [this] {
                                     messageBox(state::Text::DeviceNotReady, state::Text::TitleError,
                                                state::Buttons::Ok, state::Icon::None);
@@ -91,6 +95,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
     fit_ = new PanelFit(*this, beside_->panel(), [this] { return barsHeight(*this); });
     teaching_ = std::make_unique<TeachingLayers>(*this);
     review_ = std::make_unique<GameReview>(*this);
+    exchange_ = new ExchangeCommands(*this, services_.filePath);
     clocks_ = std::make_unique<GameClocks>(game_, beside_->panel(), sound_, [this] { clockTicked(); });
     // ここから対局 at a reviewed mistake: back to the position before it, then on
     // as a game of the kind it was.
@@ -124,6 +129,7 @@ MainWindow::MainWindow(sound::SoundLayer& sound, WindowServices services)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::runWindowCommand(WindowCommand command) {
+    if (exchange_->run(command)) return;
     switch (command) {
         case WindowCommand::None: break;
         case WindowCommand::NewGame: handle(control::新しい対局); break;
@@ -157,6 +163,7 @@ void MainWindow::runWindowCommand(WindowCommand command) {
                             [this](const QString& path) { openRecord(path); });
             break;
         case WindowCommand::TimeControl: chooseTimeControl(); break;
+        default: break;  // the exchange's, taken above
     }
 }
 

@@ -34,6 +34,7 @@ namespace app {
 class BesideBoard;
 class BoardAccess;
 class BoardCursor;
+class ExchangeCommands;
 class GameKeeper;
 class GameReview;
 class HowToPlay;
@@ -58,6 +59,8 @@ struct WindowServices {
     std::function<void(const std::string& path)> fileWatcher;
     // Asks where to save a board image (empty: not saved); empty for the file dialog.
     std::function<QString(QWidget* parent, const QString& suggested)> imagePath;
+    // Asks which KIF file to write (saving) or read; empty for the file dialog.
+    std::function<QString(QWidget* parent, bool saving, const QString& suggested)> filePath;
     // Where the player's games and settings are kept, owned by whoever
     // creates the window; null keeps and remembers nothing.
     GameKeeper* keeper = nullptr;
@@ -90,6 +93,7 @@ public:
     BoardCursor& cursor() { return *cursor_; }
     GameReview& review() { return *review_; }
     MessageBoxes& boxes() { return boxes_; }
+    ExchangeCommands& exchange() { return *exchange_; }
 
     // Start-up: the game's own steps (sound, state, position, first drawing),
     // then the window takes its place and size, the player's settings are
@@ -221,6 +225,9 @@ private:
     ClockChoice clockChoice_{};           // 持ち時間: the next game's time controls
     QString recordFile_;                  // the file of the record on the board, if any
     bool adaptive_ = false;               // COM対局ﾚﾍﾞﾙ → 自動
+
+    // Positions and games as text: the clipboard, KIF and the board editor; owned by the window.
+    ExchangeCommands* exchange_ = nullptr;
 };
 
 }  // namespace app

@@ -38,6 +38,12 @@ constexpr const char* kAdaptiveTip =
 constexpr const char* kTimeControlTip = QT_TRANSLATE_NOOP(
     "Tip", "次の対局の持ち時間を、それぞれの側に決めます（二人で対局するときは P で一時停止）");
 
+constexpr const char* kPastePositionTip =
+    QT_TRANSLATE_NOOP("Tip", "局面の文字列（SFEN の形）を盤に置き、どうするか選びます");
+constexpr const char* kEditPositionTip = QT_TRANSLATE_NOOP("Tip", "駒を置いて局面を作り、そこから対局します");
+constexpr const char* kCopyGameTip = QT_TRANSLATE_NOOP("Tip", "この対局を KIF の文字でコピーします");
+constexpr const char* kPasteGameTip = QT_TRANSLATE_NOOP("Tip", "KIF の棋譜か局面の文字列を貼り付けます");
+
 const MenuEntry kMenuBar[] = {
     {"TAIKYOKU", QT_TRANSLATE_NOOP("Menu", "対局"), "", Kind::Menu, control::TAIKYOKU_Click},
     {"MATCH_MAN", QT_TRANSLATE_NOOP("Menu", "対局(人間)"), "TAIKYOKU", Kind::Menu},
@@ -85,6 +91,12 @@ const MenuEntry kMenuBar[] = {
     {"", "", "STOP", Kind::Separator},
     {"SAVE_IMAGE", QT_TRANSLATE_NOOP("Menu", "画像で保存…"), "STOP", Kind::Item, nullptr,
      WindowCommand::SaveImage},
+    {"COPY_POSITION", QT_TRANSLATE_NOOP("Menu", "局面をコピー"), "STOP", Kind::Item, nullptr,
+     WindowCommand::CopyPosition},
+    {"PASTE_POSITION", QT_TRANSLATE_NOOP("Menu", "局面を貼り付け"), "STOP", Kind::Item, nullptr,
+     WindowCommand::PastePosition, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, kPastePositionTip},
+    {"EDIT_POSITION", QT_TRANSLATE_NOOP("Menu", "局面編集…"), "STOP", Kind::Item, nullptr,
+     WindowCommand::EditPosition, kNoCheck, 0, QKeySequence::UnknownKey, KeyRole::None, kEditPositionTip},
     {"", "", "STOP", Kind::Separator},
     {"STEP_BACK", QT_TRANSLATE_NOOP("Menu", "一手戻る"), "STOP", Kind::Item, control::REPLAY_Click,
      WindowCommand::None, kNoCheck, Qt::Key_Left, QKeySequence::UnknownKey, KeyRole::RecordKey},
@@ -101,6 +113,15 @@ const MenuEntry kMenuBar[] = {
      WindowCommand::None, kNoCheck, 0, QKeySequence::Open, KeyRole::Shortcut},
     {"KIFU_WRITE", QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU", Kind::Item, control::KIFU_WRITE_Click,
      WindowCommand::None, kNoCheck, 0, QKeySequence::Save, KeyRole::Shortcut},
+    {"", "", "KIFU", Kind::Separator},
+    {"KIF_EXPORT", QT_TRANSLATE_NOOP("Menu", "KIF で書き出す…"), "KIFU", Kind::Item, nullptr,
+     WindowCommand::ExportKif},
+    {"KIF_IMPORT", QT_TRANSLATE_NOOP("Menu", "KIF で読み込む…"), "KIFU", Kind::Item, nullptr,
+     WindowCommand::ImportKif},
+    {"COPY_GAME", QT_TRANSLATE_NOOP("Menu", "棋譜をコピー"), "KIFU", Kind::Item, nullptr,
+     WindowCommand::CopyGame, kNoCheck, 0, QKeySequence::Copy, KeyRole::Shortcut, kCopyGameTip},
+    {"PASTE_GAME", QT_TRANSLATE_NOOP("Menu", "棋譜を貼り付け"), "KIFU", Kind::Item, nullptr,
+     WindowCommand::PasteGame, kNoCheck, 0, QKeySequence::Paste, KeyRole::Shortcut, kPasteGameTip},
     {"", "", "KIFU", Kind::Separator},
     {"RECENT", QT_TRANSLATE_NOOP("Menu", "最近の対局"), "KIFU", Kind::Menu, nullptr,
      WindowCommand::RecentGames},

@@ -30,6 +30,14 @@ enum class WindowCommand {
     Review,
     RecentGames,  // fills 最近の対局 as it opens
     TimeControl,
+    // Positions and games as text (app/exchange).
+    CopyPosition,
+    PastePosition,
+    EditPosition,
+    CopyGame,
+    PasteGame,
+    ExportKif,
+    ImportKif,
 };
 
 // How an item's key reaches it: a shortcut of the window; a key taken where

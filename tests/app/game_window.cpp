@@ -40,7 +40,8 @@ GameWindow::GameWindow(double waitFactor)
                                             presses.push_back({button, x, y});
                                         },
                                         [this](const std::string& path) { chosenFiles.push_back(path); },
-                                        [this](QWidget*, const QString&) { return imagePath; }}) {}
+                                        [this](QWidget*, const QString&) { return imagePath; },
+                                        [this](QWidget*, bool, const QString&) { return filePath; }}) {}
 
 void GameWindow::startAndShow() {
     window.start();

@@ -36,6 +36,7 @@ struct GameWindow {
     std::vector<Press> presses;
     std::vector<std::string> chosenFiles;
     QString imagePath;  // the answer to 画像で保存's question
+    QString filePath;   // the answer to KIF で書き出す's and KIF で読み込む's question
     sound::SoundLayer sound;
     app::MainWindow window;
 

@@ -42,6 +42,7 @@ PlayWindow::PlayWindow(Answerer fb, app::GameKeeper* keeper, app::PlayerSettings
                                         [this](int, double, double) { ++presses; },
                                         [this](const std::string& path) { chosenFile = path; },
                                         {},
+                                        [this](QWidget*, bool, const QString&) { return filePath; },
                                         keeper,
                                         settings}) {}
 

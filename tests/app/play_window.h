@@ -51,6 +51,7 @@ public:
     int quits = 0;
     int presses = 0;         // presses the window handed to the game
     std::string chosenFile;  // the last file clicked in the file list, as the game was given it
+    QString filePath;        // the answer to KIF で書き出す's and KIF で読み込む's question
     sound::SoundLayer sound;
     app::MainWindow window;
 
