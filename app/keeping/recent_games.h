@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QString>
 
-#include "record/game_summary.h"
+#include <optional>
+
+#include "record/record_facts.h"
 
 namespace app {
 
@@ -20,7 +22,7 @@ struct RecentGame {
     QDateTime when;  // from the file's name; invalid when it names none
     QString name;    // the file's name without its ending
     bool unfinished = false;
-    record::GameSummary summary;
+    std::optional<record::RecordFacts> facts;  // none when neither file can be read
 
     // The menu item's text, in the window's language: the date, the
     // opponent, the person's side, the result and the length.

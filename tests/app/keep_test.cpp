@@ -282,27 +282,24 @@ TEST(KeptGame, TheClocksAndALevelAboveFourComeBack) {
 }
 
 TEST(RecentGames, ALineSaysTheDateTheOpponentTheSideTheResultAndTheLength) {
-    using record::GameSummary;
-    constexpr auto computer = GameSummary::Opponent::Computer, person = GameSummary::Opponent::Person;
-    constexpr auto lower = state::Side::Lower, upper = state::Side::Upper;
     const state::Outcome lowerWins{state::Result::LowerWins, state::EndReason::MateAsked};
     const state::Outcome upperWins{state::Result::UpperWins, state::EndReason::OutOfTime};
     struct Case {
         bool unfinished;
-        GameSummary summary;
+        record::RecordFacts facts;  // computer's side, level, the Nue King's side, outcome, moves
         const char* japanese;
         const char* english;
     };
     const Case cases[] = {
-        {false, {computer, 1, upper, lowerWins, 12}, "LEVEL1 全軍 勝ち 12手", "LEVEL1 army win 12"},
-        {false, {computer, 6, lower, upperWins, 31}, "LEVEL6 鵺王 負け 31手", "LEVEL6 Nue King loss 31"},
-        {false, {person, 0, upper, lowerWins, 40}, "二人 全軍の勝ち 40手", "two players army won 40"},
-        {true, {computer, 3, lower, std::nullopt, 7}, "LEVEL3 鵺王 中断 7手", "LEVEL3 Nue King unfinished 7"},
-        {false, {computer, 3, lower, std::nullopt, 9}, "LEVEL3 鵺王 9手", "LEVEL3 Nue King 9"},  // no facts
+        {false, {1, 1, 1, lowerWins, 12}, "LEVEL1 全軍 勝ち 12手", "LEVEL1 army win 12"},
+        {false, {1, 6, -1, upperWins, 31}, "LEVEL6 鵺王 負け 31手", "LEVEL6 Nue King loss 31"},
+        {false, {0, 0, 1, lowerWins, 40}, "二人 全軍の勝ち 40手", "two players army won 40"},
+        {true, {1, 3, -1, {}, 7}, "LEVEL3 鵺王 中断 7手", "LEVEL3 Nue King unfinished 7"},
+        {false, {1, 3, -1, {}, 9}, "LEVEL3 鵺王 9手", "LEVEL3 Nue King 9"},  // how it ended not known
     };
     const QDateTime when = QDateTime::fromString("2024-12-08_14-37-05", app::kGameStampFormat);
     for (const Case& c : cases) {
-        const app::RecentGame game{when, "2024-12-08_14-37-05", c.unfinished, c.summary};
+        const app::RecentGame game{when, "2024-12-08_14-37-05", c.unfinished, c.facts};
         EXPECT_EQ(game.caption(), ("12/08 14:37 " + QString(c.japanese)).trimmed());
         app::Translators::of()->use(app::Language::English);
         EXPECT_EQ(game.caption(), ("12/08 14:37 " + QString(c.english)).trimmed());

@@ -9,8 +9,8 @@
 
 #include "control/commands.h"
 #include "control/kept_game.h"
-#include "record/game_summary.h"
 #include "record/kept_game.h"
+#include "record/record_facts.h"
 #include "state/game.h"
 
 namespace {
@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const record::KeptGameRead back = record::parseKeptGame(text);
     const auto* same = std::get_if<record::KeptGame>(&back);
     if (same == nullptr || record::keptGameText(*same) != text) std::abort();
-    const record::GameSummary summary = record::summaryOf(*kept);
-    if (summary.moves < 0 || summary.moves > kept->record.last) std::abort();
+    const record::RecordFacts facts = record::対局の事実(*kept, kept->outcome);
+    if (facts.moves < 0 || facts.moves > kept->record.last) std::abort();
     if (kept->state == record::KeptState::None) return 0;
 
     state::NullPort port;
