@@ -20,6 +20,7 @@
 #include "app/language/language.h"
 #include "app/review/game_review.h"
 #include "app/window/main_window.h"
+#include "app/window/window_commands.h"
 #include "control/commands.h"
 #include "control/file_panel.h"
 #include "control/game_exchange.h"
@@ -223,7 +224,7 @@ bool ExchangeCommands::fileChosen(const std::string& path) {
 }
 
 bool ExchangeCommands::returnPressed() {
-    const std::string name = window_.nameBoxText();
+    const std::string name = window_.port().nameBoxText();
     const bool plainName = !name.empty() && name.find('/') == std::string::npos;
     if (!plainName) return false;  // the game's own refusals
     if (!isKifName(name)) {
@@ -236,7 +237,7 @@ bool ExchangeCommands::returnPressed() {
         return true;
     }
     const QString path =
-        QDir(QString::fromStdString(window_.fileListFolder())).filePath(QString::fromStdString(name));
+        QDir(QString::fromStdString(window_.port().fileListFolder())).filePath(QString::fromStdString(name));
     const std::optional<QString> failed = writeKif(path);
     window_.run([&failed](Game& g) {
         if (failed) {  // the panel stays open to try another name or folder
@@ -295,7 +296,7 @@ void ExchangeCommands::offerChoice() {
         window_.teaching().askHint();
     };
     hooks.copy = [this] { copyPosition(); };
-    hooks.saveImage = [this] { window_.saveImage(); };
+    hooks.saveImage = [this] { saveBoardImage(window_); };
     choice_ = new PositionChoice(&window_, window_.game().state.level, std::move(hooks));
     choice_->setAttribute(Qt::WA_DeleteOnClose);
     // Right of the board, below the title, where the file panel stands: the board stays in sight.

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/dialogs/time_control_dialog.h"
+#include "app/keeping/player_settings.h"
 #include "app/panel/side_panel.h"
+#include "control/game_clock.h"
 #include "sound/sound_layer.h"
 #include "sound/wave_synth.h"
 
@@ -132,6 +135,28 @@ void GameClocks::chime() {
     chimedSide_ = side;
     chimedSecond_ = second;
     sound_.play(chimeSound_);
+}
+
+void GameClocks::followEvent(state::Game& g, bool gameEnded) {
+    if (!g.clock) return;
+    if (g.state.kifuMode || g.state.sideToMove == 0) {
+        if (g.state.kifuMode || !gameEnded || g.record.last == 0) {
+            g.clock = nullptr;
+            end();
+        }
+        return;
+    }
+    control::時計_手番(g);
+    show();
+}
+
+void GameClocks::choose(QWidget* parent, PlayerSettings* settings) {
+    const std::optional<ClockChoice> chosen = askTimeControl(parent, choice_);
+    if (!chosen) return;
+    choice_ = *chosen;
+    if (!settings) return;
+    settings->setClock(1, choice_[0]);
+    settings->setClock(-1, choice_[1]);
 }
 
 }  // namespace app

@@ -21,6 +21,7 @@ class SoundLayer;
 
 namespace app {
 
+class PlayerSettings;
 class SidePanel;
 
 // The time controls of the next game: the upper side's, then the lower
@@ -56,6 +57,16 @@ public:
     // The panel's lines brought up to the clock as it reads now.
     void show();
 
+    // After each event of the game: the side to move's time runs; a record
+    // has no clock, and a finished game's lines stay until はい clears the board.
+    void followEvent(state::Game& g, bool gameEnded);
+
+    // 持ち時間: the time controls of the next game, asked in a dialog and
+    // remembered in the settings (when there are any).
+    const ClockChoice& choice() const { return choice_; }
+    void setChoice(const ClockChoice& c) { choice_ = c; }
+    void choose(QWidget* parent, PlayerSettings* settings);
+
 private:
     void tick();
     void chime();
@@ -71,6 +82,7 @@ private:
     int chimeSound_ = 0;
     int chimedSide_ = 0;    // the side whose byoyomi last chimed
     int chimedSecond_ = 0;  // and the second it chimed at
+    ClockChoice choice_{};
 };
 
 }  // namespace app

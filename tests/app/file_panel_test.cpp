@@ -83,11 +83,11 @@ TEST(FilePanel, NothingIsMadeUntilARecordCommandShowsIt) {
     w.startAndShow();
     EXPECT_FALSE(w.window.filePanel().built());
     EXPECT_EQ(widget<QListWidget>(w, "File1"), nullptr);
-    w.window.setListsVisible(false, false, false);
-    w.window.setNameRowVisible(false);
+    w.window.port().setListsVisible(false, false, false);
+    w.window.port().setNameRowVisible(false);
     EXPECT_FALSE(w.window.filePanel().built());
-    EXPECT_EQ(w.window.nameBoxText(), "");
-    w.window.setListsVisible(true, true, false);
+    EXPECT_EQ(w.window.port().nameBoxText(), "");
+    w.window.port().setListsVisible(true, true, false);
     EXPECT_TRUE(w.window.filePanel().built());
     EXPECT_TRUE(widget<QComboBox>(w, "Drive1")->isVisible());
     EXPECT_TRUE(widget<QListWidget>(w, "Dir1")->isVisible());
@@ -99,20 +99,20 @@ TEST(FilePanel, TheFileListShowsOnlyRecordsAndFollowsTheFolderList) {
     RecordFolder folder;
     GameWindow w;
     w.startAndShow();
-    w.window.setListsVisible(true, true, true);
+    w.window.port().setListsVisible(true, true, true);
     auto* files = widget<QListWidget>(w, "File1");
     EXPECT_EQ(entries(files), QStringList{"一局目.棋譜"});
-    EXPECT_EQ(QString::fromStdString(w.window.fileListFolder()), folder.dir.path());
+    EXPECT_EQ(QString::fromStdString(w.window.port().fileListFolder()), folder.dir.path());
 
     activate(widget<QListWidget>(w, "Dir1"), "old");
     EXPECT_EQ(entries(files), QStringList{"二局目.棋譜"});
     const QString old = folder.dir.filePath("old");
-    EXPECT_EQ(QString::fromStdString(w.window.fileListFolder()), old);
+    EXPECT_EQ(QString::fromStdString(w.window.port().fileListFolder()), old);
 
     // A record saved meanwhile shows once the list is read again.
     touch(old + "/三局目.棋譜");
     EXPECT_EQ(files->count(), 1);
-    w.window.refreshFileList();
+    w.window.port().refreshFileList();
     EXPECT_EQ(entries(files), (QStringList{"三局目.棋譜", "二局目.棋譜"}));
 
     // A click on a record hands the game its full path.
@@ -122,7 +122,7 @@ TEST(FilePanel, TheFileListShowsOnlyRecordsAndFollowsTheFolderList) {
 
     // Back up through the folder list.
     activate(widget<QListWidget>(w, "Dir1"), QDir(folder.dir.path()).dirName());
-    EXPECT_EQ(QString::fromStdString(w.window.fileListFolder()), folder.dir.path());
+    EXPECT_EQ(QString::fromStdString(w.window.port().fileListFolder()), folder.dir.path());
 }
 
 TEST(FilePanel, DrivesListTheRootAndHomeFirst) {
@@ -137,7 +137,7 @@ TEST(FilePanel, ADriveThatIsNotReadyIsReportedAndTheListsStay) {
     RecordFolder folder;
     GameWindow w;
     w.startAndShow();
-    w.window.setListsVisible(true, true, true);
+    w.window.port().setListsVisible(true, true, true);
     auto* drive = widget<QComboBox>(w, "Drive1");
     drive->addItem("/no/such/drive");
     w.boxes.clear();
@@ -146,18 +146,18 @@ TEST(FilePanel, ADriveThatIsNotReadyIsReportedAndTheListsStay) {
     EXPECT_EQ(w.boxes[0].text, "ﾃﾞﾊﾞｲｽが準備できていません");
     EXPECT_EQ(w.boxes[0].title, "ｴﾗｰ");
     EXPECT_EQ(drive->currentText(), "/no/such/drive");  // the drive list keeps the choice
-    EXPECT_EQ(QString::fromStdString(w.window.fileListFolder()), folder.dir.path());
+    EXPECT_EQ(QString::fromStdString(w.window.port().fileListFolder()), folder.dir.path());
     // The root drive is always ready: both lists go there.
     drive->setCurrentIndex(0);
     EXPECT_EQ(w.boxes.size(), 1u);
-    EXPECT_EQ(w.window.fileListFolder(), "/");
+    EXPECT_EQ(w.window.port().fileListFolder(), "/");
 }
 
 TEST(FilePanel, TheNameRowSitsBelowTheListsRightOfTheBoard) {
     GameWindow w;
     w.startAndShow();
-    w.window.setListsVisible(true, true, true);
-    w.window.setNameRowVisible(true);
+    w.window.port().setListsVisible(true, true, true);
+    w.window.port().setNameRowVisible(true);
     EXPECT_EQ(widget<QWidget>(w, "Label1")->property("text").toString(), "ﾌｧｲﾙ名 ：");
     EXPECT_EQ(widget<QPushButton>(w, "Command1")->text(), "RETURN");
     const app::SurfacePlacement place = w.window.view()->placement();
@@ -178,9 +178,9 @@ TEST(FilePanel, TheNameRowSitsBelowTheListsRightOfTheBoard) {
 
     QTest::keyClicks(widget<QLineEdit>(w, "Text1"), "game1");
     widget<QLineEdit>(w, "Text1")->insert("局");
-    EXPECT_EQ(w.window.nameBoxText(), "game1局");
-    w.window.clearNameBox();
-    EXPECT_EQ(w.window.nameBoxText(), "");
+    EXPECT_EQ(w.window.port().nameBoxText(), "game1局");
+    w.window.port().clearNameBox();
+    EXPECT_EQ(w.window.port().nameBoxText(), "");
 }
 
 // The open panel stands on one background over its whole area, so the texts
@@ -188,8 +188,8 @@ TEST(FilePanel, TheNameRowSitsBelowTheListsRightOfTheBoard) {
 TEST(FilePanel, OneBackgroundCoversTheWholeOpenPanel) {
     GameWindow w;
     w.startAndShow();
-    w.window.setListsVisible(true, true, true);
-    w.window.setNameRowVisible(true);
+    w.window.port().setListsVisible(true, true, true);
+    w.window.port().setNameRowVisible(true);
     QWidget* backing = widget<QWidget>(w, "PanelBacking");
     ASSERT_NE(backing, nullptr);
     EXPECT_TRUE(backing->isVisible());
@@ -201,8 +201,8 @@ TEST(FilePanel, OneBackgroundCoversTheWholeOpenPanel) {
         EXPECT_LT(w.window.view()->children().indexOf(backing), w.window.view()->children().indexOf(control))
             << name;
     }
-    w.window.setListsVisible(false, false, false);
+    w.window.port().setListsVisible(false, false, false);
     EXPECT_TRUE(backing->isVisible());  // the name row is still shown
-    w.window.setNameRowVisible(false);
+    w.window.port().setNameRowVisible(false);
     EXPECT_FALSE(backing->isVisible());
 }

@@ -377,7 +377,7 @@ void expectSaveRefused(PlayWindow& w, const std::string& folder, const std::stri
     EXPECT_EQ(w.messages(), Strings{"保存できませんでした：" + reason + "|棋譜保存"});
     EXPECT_TRUE(w.panelShows("Text1"));
     EXPECT_TRUE(w.panelShows("Command1"));
-    EXPECT_EQ(w.window.nameBoxText(), "残す");
+    EXPECT_EQ(w.window.port().nameBoxText(), "残す");
     EXPECT_EQ(gameText(w.game()), gameBefore);
     std::ifstream in(fs::path(folder) / "残す.棋譜", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), oldBytes);

@@ -146,9 +146,9 @@ TEST(Surface, TeachingModeOutlinesAPickedUpNueKing) {
 TEST(Surface, OutlinesAwayFromTheBoardAreErasedToGreen) {
     GameWindow w;
     w.startAndShow();
-    w.window.outlineCell(15, 11, 4);
+    w.window.port().outlineCell(15, 11, 4);
     EXPECT_EQ(ringPixel(w, w.picture(), 11, 4), kWhite);
-    w.window.outlineCell(2, 11, 4);
+    w.window.port().outlineCell(2, 11, 4);
     EXPECT_EQ(ringPixel(w, w.picture(), 11, 4), kGreen);
 }
 

@@ -13,9 +13,9 @@ TEST(Waiting, HalfASecondIsNeverShorterAndTheWindowRepaintsMeanwhile) {
     w.startAndShow();
     bool painted = false;
     w.window.view()->onFirstPaint([&painted] { painted = true; });
-    w.window.fillRect(12, 3, 1000, 300, 15);  // something new to show
+    w.window.port().fillRect(12, 3, 1000, 300, 15);  // something new to show
     const auto start = std::chrono::steady_clock::now();
-    w.window.wait(0.5);
+    w.window.port().wait(0.5);
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, std::chrono::milliseconds(500));
     EXPECT_TRUE(painted);
@@ -26,8 +26,8 @@ TEST(Waiting, TestsMayShortenTheWaitToNothing) {
     w.startAndShow();
     bool painted = false;
     w.window.view()->onFirstPaint([&painted] { painted = true; });
-    w.window.fillRect(12, 3, 1000, 300, 15);
-    w.window.wait(0.5);
+    w.window.port().fillRect(12, 3, 1000, 300, 15);
+    w.window.port().wait(0.5);
     // With no wait at all, nothing ran in between.
     EXPECT_FALSE(painted);
 }

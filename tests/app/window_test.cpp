@@ -163,8 +163,8 @@ TEST(MenuBar, OpeningTheGameMenusHidesTheFilePanel) {
     GameWindow w;
     w.startAndShow();
     for (const char* menu : {"TAIKYOKU", "STOP", "OPTION", "KIFU"}) {
-        w.window.setListsVisible(true, true, true);
-        w.window.setNameRowVisible(true);
+        w.window.port().setListsVisible(true, true, true);
+        w.window.port().setNameRowVisible(true);
         QTest::keyClicks(panelControl(w, "Text1"), "kifu");
         QMenu* m = w.window.menuBar()->findChild<QMenu*>(menu);
         ASSERT_NE(m, nullptr) << menu;
@@ -174,8 +174,8 @@ TEST(MenuBar, OpeningTheGameMenusHidesTheFilePanel) {
         const bool hides = std::string(menu) != "KIFU";  // 棋譜 only opens its submenu
         for (const char* control : {"Drive1", "Dir1", "File1", "Label1", "Text1", "Command1"})
             EXPECT_EQ(panelControl(w, control)->isVisible(), !hides) << menu << " " << control;
-        EXPECT_EQ(w.window.nameBoxText(), hides ? "" : "kifu") << menu;
-        w.window.clearNameBox();
+        EXPECT_EQ(w.window.port().nameBoxText(), hides ? "" : "kifu") << menu;
+        w.window.port().clearNameBox();
     }
 }
 
